@@ -1,0 +1,79 @@
+# Helpers shared by every folder's CMakeLists.txt.
+
+# velmora_add_library(<target> [DEPS <targets>...])
+# A static library made of every .cpp/.h/.ui/.qrc file of the calling folder
+# (not its subfolders), so adding a source file needs no CMake edit.
+function(velmora_add_library target)
+    cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
+    file(GLOB _sources CONFIGURE_DEPENDS
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
+    foreach(_ex IN LISTS ARG_EXCLUDE)
+        list(REMOVE_ITEM _sources ${CMAKE_CURRENT_SOURCE_DIR}/${_ex})
+    endforeach()
+    set(_cpp ${_sources})
+    list(FILTER _cpp INCLUDE REGEX "\\.cpp$")
+    if(NOT _cpp)
+        # A folder whose code has not been written yet still links.
+        set(_stub ${CMAKE_CURRENT_BINARY_DIR}/${target}_empty.cpp)
+        file(CONFIGURE OUTPUT ${_stub} CONTENT "// no sources yet\n")
+        list(APPEND _sources ${_stub})
+    endif()
+    add_library(${target} STATIC ${_sources})
+    target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# velmora_add_test(<name> SOURCES <files>... LABELS <labels>... [LIBS <targets>...]
+#                  [XVFB] [RESOURCES] [TIMEOUT <seconds>])
+# One Qt Test executable registered with CTest. Each test gets its own HOME
+# and XDG folders under the build tree, so it never touches the user's data.
+# XVFB runs it under xvfb-run (real X11); otherwise the offscreen platform.
+# RESOURCES links the resource tree (":/images/...").
+function(velmora_add_test name)
+    cmake_parse_arguments(ARG "XVFB;RESOURCES" "TIMEOUT" "SOURCES;LABELS;LIBS" ${ARGN})
+    if(NOT ARG_LABELS)
+        message(FATAL_ERROR "velmora_add_test(${name}): LABELS is required")
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt5::Test)
+    if(ARG_RESOURCES)
+        target_link_libraries(${name} PRIVATE velmora_resources)
+    endif()
+    set(_home ${CMAKE_BINARY_DIR}/test-home/${name})
+    if(ARG_XVFB)
+        find_program(XVFB_RUN xvfb-run)
+        if(XVFB_RUN)
+            add_test(NAME ${name}
+                COMMAND ${XVFB_RUN} -a -s "-screen 0 1920x1080x24" $<TARGET_FILE:${name}>)
+        else()
+            # The test itself skips what needs a display.
+            add_test(NAME ${name} COMMAND ${name})
+        endif()
+        set(_platform "QT_QPA_PLATFORM=xcb")
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+        set(_platform "QT_QPA_PLATFORM=offscreen")
+    endif()
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 120)
+    endif()
+    file(MAKE_DIRECTORY ${_home}/runtime)
+    set_tests_properties(${name} PROPERTIES
+        LABELS "${ARG_LABELS}"
+        TIMEOUT ${ARG_TIMEOUT}
+        ENVIRONMENT "${_platform};HOME=${_home};XDG_DATA_HOME=${_home}/.local/share;XDG_CONFIG_HOME=${_home}/.config;XDG_CACHE_HOME=${_home}/.cache;XDG_RUNTIME_DIR=${_home}/runtime;VELMORA_SOURCE_DIR=${CMAKE_SOURCE_DIR};VELMORA_BINARY_DIR=${CMAKE_BINARY_DIR}")
+endfunction()
+
+# velmora_add_bench(<name> SOURCES <files>... [LIBS <targets>...])
+# A benchmark executable: built by default, never registered with CTest.
+function(velmora_add_bench name)
+    cmake_parse_arguments(ARG "RESOURCES" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    if(ARG_RESOURCES)
+        target_link_libraries(${name} PRIVATE velmora_resources)
+    endif()
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endfunction()

@@ -1,0 +1,164 @@
+#include "themeColorInfo.h"
+
+#include <QtGlobal>
+
+namespace {
+
+const char *const kKeyNames[themeColorInfo::Count] = {
+    "TextDefaultColor",
+    "TextHoverColor",
+    "TextCheckedColor",
+    "AllBgColor",
+    "AllThemeColor",
+    "MainWidgetBgColor",
+    "MainWidgetBorderColor",
+    "MainWidgetTitleColorStart",
+    "MainWidgetTitleColorStop",
+    "HomeBgColor",
+    "HomeScrollBarBgColor",
+    "HomeDeviceItemBgColor",
+    "HomeDeviceItemBorderColor",
+    "HomeDeviceItemProductTextColor",
+    "HomeDeviceItemNameTextColor",
+    "MacroBorderColor",
+    "MacroLeftBgColor",
+    "MacroCenterBgColor",
+    "MacroRightBgColor",
+    "MacroListItemTextColor",
+    "MacroListItemSelectedColor",
+    "MacroListItemHoverColor",
+    "DeviceBorderColor",
+    "DeviceLeftBgColor",
+    "DeviceCenterBgColor",
+    "DeviceRightBgColor",
+    "DeviceKeyClickedColor",
+    "DeviceKeyHaveCustomColor",
+    "DeviceLeftAreaItemHoverColor",
+    "DeviceLeftAreaItemSelectedColor",
+    "DeviceLeftAreaItemTextDefaultColor",
+    "DeviceLeftAreaItemTextSelectedColor",
+    "DeviceControlDefaultColor",
+    "DeviceControlHoverColor",
+    "DeviceListAreaDefaultBgColor",
+    "DeviceListItemHoverBgColor",
+    "DeviceListItemHorizontalBgColor",
+    "DeviceColorToolSliderTextColor",
+    "DeviceColorToolSliderTopColor",
+    "DeviceColorToolSliderBottomColor",
+    "DeviceBottomBgColor",
+    "DeviceOnboardBgColor",
+    "DeviceOnboardButColor",
+    "DeviceOnboardButDefaultTextColor",
+    "DeviceSoftkeyboardButColor",
+    "DeviceSoftkeyboardButDefaultTextColor",
+    "DeviceMouseBgColor",
+    "DeviceMouseDrawLineColor",
+    "DeviceMouseDrawEllipseColor",
+    "DeviceMouseLeftKeyTextColor",
+    "DeviceMouseDrawLineLeftKeyColor",
+    "DeviceMouseDrawEllipseLeftKeyColor",
+    "DeviceMouseDpiConfigItemHoverColor",
+    "DeviceMouseDpiConfigItemSelectedColor",
+    "SettingsBgColor",
+    "SettingsBorderColor",
+    "SettingsControlBorderColor",
+    "SettingsControlDefaultColor",
+    "SettingsControlHoverBgColor",
+    "SettingsControlSelectedBgColor",
+    "UpgradeBgColor",
+    "UpgradeBorderColor",
+    "UpgradeItemBorderColor",
+    "UpgradeProgressBarTopColor",
+    "UpgradeProgressBarBottomColor",
+    "TextFont",
+};
+
+using Member = QString themeColorInfo::*;
+const Member kMembers[themeColorInfo::Count] = {
+    &themeColorInfo::TextDefaultColor,
+    &themeColorInfo::TextHoverColor,
+    &themeColorInfo::TextCheckedColor,
+    &themeColorInfo::AllBgColor,
+    &themeColorInfo::AllThemeColor,
+    &themeColorInfo::MainWidgetBgColor,
+    &themeColorInfo::MainWidgetBorderColor,
+    &themeColorInfo::MainWidgetTitleColorStart,
+    &themeColorInfo::MainWidgetTitleColorStop,
+    &themeColorInfo::HomeBgColor,
+    &themeColorInfo::HomeScrollBarBgColor,
+    &themeColorInfo::HomeDeviceItemBgColor,
+    &themeColorInfo::HomeDeviceItemBorderColor,
+    &themeColorInfo::HomeDeviceItemProductTextColor,
+    &themeColorInfo::HomeDeviceItemNameTextColor,
+    &themeColorInfo::MacroBorderColor,
+    &themeColorInfo::MacroLeftBgColor,
+    &themeColorInfo::MacroCenterBgColor,
+    &themeColorInfo::MacroRightBgColor,
+    &themeColorInfo::MacroListItemTextColor,
+    &themeColorInfo::MacroListItemSelectedColor,
+    &themeColorInfo::MacroListItemHoverColor,
+    &themeColorInfo::DeviceBorderColor,
+    &themeColorInfo::DeviceLeftBgColor,
+    &themeColorInfo::DeviceCenterBgColor,
+    &themeColorInfo::DeviceRightBgColor,
+    &themeColorInfo::DeviceKeyClickedColor,
+    &themeColorInfo::DeviceKeyHaveCustomColor,
+    &themeColorInfo::DeviceLeftAreaItemHoverColor,
+    &themeColorInfo::DeviceLeftAreaItemSelectedColor,
+    &themeColorInfo::DeviceLeftAreaItemTextDefaultColor,
+    &themeColorInfo::DeviceLeftAreaItemTextSelectedColor,
+    &themeColorInfo::DeviceControlDefaultColor,
+    &themeColorInfo::DeviceControlHoverColor,
+    &themeColorInfo::DeviceListAreaDefaultBgColor,
+    &themeColorInfo::DeviceListItemHoverBgColor,
+    &themeColorInfo::DeviceListItemHorizontalBgColor,
+    &themeColorInfo::DeviceColorToolSliderTextColor,
+    &themeColorInfo::DeviceColorToolSliderTopColor,
+    &themeColorInfo::DeviceColorToolSliderBottomColor,
+    &themeColorInfo::DeviceBottomBgColor,
+    &themeColorInfo::DeviceOnboardBgColor,
+    &themeColorInfo::DeviceOnboardButColor,
+    &themeColorInfo::DeviceOnboardButDefaultTextColor,
+    &themeColorInfo::DeviceSoftkeyboardButColor,
+    &themeColorInfo::DeviceSoftkeyboardButDefaultTextColor,
+    &themeColorInfo::DeviceMouseBgColor,
+    &themeColorInfo::DeviceMouseDrawLineColor,
+    &themeColorInfo::DeviceMouseDrawEllipseColor,
+    &themeColorInfo::DeviceMouseLeftKeyTextColor,
+    &themeColorInfo::DeviceMouseDrawLineLeftKeyColor,
+    &themeColorInfo::DeviceMouseDrawEllipseLeftKeyColor,
+    &themeColorInfo::DeviceMouseDpiConfigItemHoverColor,
+    &themeColorInfo::DeviceMouseDpiConfigItemSelectedColor,
+    &themeColorInfo::SettingsBgColor,
+    &themeColorInfo::SettingsBorderColor,
+    &themeColorInfo::SettingsControlBorderColor,
+    &themeColorInfo::SettingsControlDefaultColor,
+    &themeColorInfo::SettingsControlHoverBgColor,
+    &themeColorInfo::SettingsControlSelectedBgColor,
+    &themeColorInfo::UpgradeBgColor,
+    &themeColorInfo::UpgradeBorderColor,
+    &themeColorInfo::UpgradeItemBorderColor,
+    &themeColorInfo::UpgradeProgressBarTopColor,
+    &themeColorInfo::UpgradeProgressBarBottomColor,
+    &themeColorInfo::TextFont,
+};
+
+} // namespace
+
+const char *themeColorInfo::keyName(int i)
+{
+    Q_ASSERT(i >= 0 && i < Count);
+    return kKeyNames[i];
+}
+
+QString &themeColorInfo::entry(int i)
+{
+    Q_ASSERT(i >= 0 && i < Count);
+    return this->*kMembers[i];
+}
+
+const QString &themeColorInfo::entry(int i) const
+{
+    Q_ASSERT(i >= 0 && i < Count);
+    return this->*kMembers[i];
+}
