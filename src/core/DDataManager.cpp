@@ -1,24 +1,173 @@
 #include "DDataManager.h"
 
-#include <QFontMetrics>
+#include "LogCollectClass.h"
+#include "SettingsKeys.h"
 
-// Placeholder bodies: folders, log, settings and themes are filled in by the
-// application-core work. Getters already give safe defaults.
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr char kFontFamily[] = "Microsoft YaHei";
+constexpr char kTimeFormat[] = "yyyy/MM/dd hh:mm:ss ddd";
+constexpr int kOtherThemeIndex = 4;
+constexpr int kThemeFontPointSize = 10;
+constexpr int kBoldWeight = 75;
+constexpr int kNormalWeight = 50;
+
+QString makeFolder(const QString &path)
+{
+    // All missing parents too: a fresh account may lack ~/.local/share.
+    QDir().mkpath(path);
+    return path;
+}
+
+} // namespace
 
 DDataManager *DDataManager::instance()
 {
-    static DDataManager *s_instance = nullptr;
-    if (!s_instance)
-        s_instance = new DDataManager;
+    // Thread-safe first construction, never destroyed.
+    static DDataManager *const s_instance = new DDataManager(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        QString::fromLatin1(SettingsKeys::DefaultSettingsPath));
     return s_instance;
 }
 
-DDataManager::DDataManager() = default;
+std::unique_ptr<DDataManager> DDataManager::create(const QString &appDataDir, const QString &defaultConfigPath)
+{
+    return std::unique_ptr<DDataManager>(new DDataManager(appDataDir, defaultConfigPath));
+}
 
-void DDataManager::writeLog(const QString &) {}
+DDataManager::DDataManager(const QString &appDataDir, const QString &defaultConfigPath)
+    : m_defaultConfigPath(defaultConfigPath)
+    , m_defaultFamilyFont(QGuiApplication::font())
+{
+    m_appDataDir = makeFolder(appDataDir);
+    m_userConfigDir = makeFolder(QStringLiteral("%1/UserConfig").arg(m_appDataDir));
+    m_logCollectDir = makeFolder(QStringLiteral("%1/LogCollect").arg(m_appDataDir));
+
+    m_logCollect = new LogCollectClass(this);
+    m_logCollect->openLogFile(m_logCollectDir, true);
+    writeLog(QStringLiteral("********************--------------------Start collect log:")
+             + QDateTime::currentDateTime().toString(QLatin1String(kTimeFormat)));
+
+    readSettings();
+}
+
+DDataManager::~DDataManager() = default;
+
+void DDataManager::readSettings()
+{
+    QSettings user(getUserSettingsPath(), QSettings::IniFormat);
+    user.setIniCodec("UTF-8");
+
+    int themeIndex = 0;
+    if (user.contains(SettingsKeys::ThemeIndex))
+        themeIndex = user.value(SettingsKeys::ThemeIndex).toInt();
+    else
+        user.setValue(SettingsKeys::ThemeIndex, 0);
+
+    if (user.contains(SettingsKeys::BgImageIsUsing))
+        m_bgImageIsUsing = user.value(SettingsKeys::BgImageIsUsing).toBool();
+    else
+        user.setValue(SettingsKeys::BgImageIsUsing, false);
+
+    QSettings defaults(m_defaultConfigPath, QSettings::IniFormat);
+    defaults.setIniCodec("UTF-8");
+    m_userConfig = defaults.value(SettingsKeys::UserConfig, false).toBool();
+
+    // The Other theme is only offered while its file comes from configDir.
+    if (!m_userConfig && themeIndex == kOtherThemeIndex) {
+        themeIndex = 0;
+        user.setValue(SettingsKeys::ThemeIndex, 0);
+    }
+
+    loadThemeConfig(themeIndex);
+    m_defaultFamilyFont.setFamily(QString::fromLatin1(kFontFamily));
+
+    const QString version =
+        defaults.value(SettingsKeys::AppVersion, QString::fromLatin1(SettingsKeys::DefaultAppVersion)).toString();
+    QString oldVersion;
+    if (user.contains(SettingsKeys::OldVersion))
+        oldVersion = user.value(SettingsKeys::OldVersion).toString();
+    else
+        user.setValue(SettingsKeys::OldVersion, version);
+    // A first start (no stored version) counts as a change.
+    m_versionChanged = version != oldVersion;
+    if (m_versionChanged)
+        user.setValue(SettingsKeys::OldVersion, version);
+}
+
+void DDataManager::writeLog(const QString &text)
+{
+    m_logCollect->writeLog(text.toLocal8Bit());
+}
+
 themeColorInfo DDataManager::getThemeColor() const { return m_themeColor; }
-void DDataManager::loadThemeConfig(int) {}
-QFont DDataManager::getFont(int) const { return m_defaultFamilyFont; }
+
+QString DDataManager::themeFilePath(int themeIndex, bool userConfig)
+{
+    switch (themeIndex) {
+    case 1:
+        return QStringLiteral(":/images/StyleQss/LightThemeConfig.ini");
+    case 2:
+        return QStringLiteral(":/images/StyleQss/BlueThemeConfig.ini");
+    case 3:
+        return QStringLiteral(":/images/StyleQss/PinkThemeConfig.ini");
+    case kOtherThemeIndex:
+        if (userConfig)
+            return QCoreApplication::applicationDirPath() + QStringLiteral("/configDir/OtherThemeConfig.ini");
+        return QStringLiteral(":/images/StyleQss/OtherThemeConfig.ini");
+    default:
+        return QStringLiteral(":/images/StyleQss/BlackThemeConfig.ini");
+    }
+}
+
+QString DDataManager::themeColorText(const QString &fileValue, bool bgImageUsing)
+{
+    // The files write dots because QSettings reads a comma-separated value as a list.
+    QString text = fileValue;
+    text.replace(QLatin1Char('.'), QLatin1Char(','));
+    if (!bgImageUsing && text.count(QLatin1Char(',')) == 3)
+        text.truncate(text.lastIndexOf(QLatin1Char(',')));
+    return text;
+}
+
+void DDataManager::loadThemeConfig(int themeIndex)
+{
+    QSettings file(themeFilePath(themeIndex, m_userConfig), QSettings::IniFormat);
+    file.setIniCodec("UTF-8");
+
+    themeColorInfo colors;
+    for (int i = 0; i < themeColorInfo::ColorCount; ++i) {
+        const QString key = QStringLiteral("ThemeColor/") + QLatin1String(themeColorInfo::keyName(i));
+        colors.entry(i) = themeColorText(file.value(key).toString(), m_bgImageIsUsing);
+    }
+    colors.TextFont = file.value(QStringLiteral("ThemeColor/TextFont")).toString();
+
+    m_themeColor = colors;
+    m_boldThemeFont = QFont(colors.TextFont, kThemeFontPointSize, kBoldWeight);
+    m_normalThemeFont = QFont(colors.TextFont, kThemeFontPointSize, kNormalWeight);
+}
+
+QFont DDataManager::getFont(int kind) const
+{
+    if (!m_useLocalFont)
+        return m_defaultFamilyFont;
+    switch (kind) {
+    case 0:
+        return m_boldThemeFont;
+    case 1:
+        return m_normalThemeFont;
+    default:
+        return m_defaultFamilyFont;
+    }
+}
 
 QString DDataManager::getElidedText(const QFont &font, const QString &text, int width) const
 {
@@ -32,6 +181,12 @@ QString DDataManager::getAppDataDir() const { return m_appDataDir; }
 QString DDataManager::getUserConfigDir() const { return m_userConfigDir; }
 QString DDataManager::getUserConfigPath() const { return m_userConfigDir; }
 QString DDataManager::getLogCollectDir() const { return m_logCollectDir; }
+
+QString DDataManager::getUserSettingsPath() const
+{
+    return m_userConfigDir + QLatin1Char('/') + QLatin1String(SettingsKeys::UserSettingsFileName);
+}
+
 bool DDataManager::isUserConfig() const { return m_userConfig; }
 bool DDataManager::isBgImageUsing() const { return m_bgImageIsUsing; }
 void DDataManager::setBgImageUsing(bool use) { m_bgImageIsUsing = use; }

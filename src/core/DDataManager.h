@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class LogCollectClass;
 
 // The process-wide data manager: data folders, daily log, theme colour set and
@@ -22,6 +24,11 @@ class DDataManager : public QObject
 
 public:
     static DDataManager *instance();
+
+    // A separate data manager over the given application-data folder and
+    // default settings file, built by the same steps as instance() (tests).
+    static std::unique_ptr<DDataManager> create(const QString &appDataDir, const QString &defaultConfigPath);
+    ~DDataManager() override;
 
     // Appends one line to today's daily log; safe from any thread.
     void writeLog(const QString &text);
@@ -38,6 +45,7 @@ public:
     QString getUserConfigDir() const;  // no trailing slash
     QString getUserConfigPath() const; // same folder, the name other pages use
     QString getLogCollectDir() const;
+    QString getUserSettingsPath() const; // the user settings file in the UserConfig folder
 
     bool isUserConfig() const;
     bool isBgImageUsing() const;
@@ -59,13 +67,23 @@ public:
     QList<hidSupportInfo> getSupportHidList() const;
     void setSupportHidList(const QList<hidSupportInfo> &list);
 
+    // The theme file of a theme index (0 Black, 1 Light, 2 Blue, 3 Pink,
+    // 4 Other; any other index Black).
+    static QString themeFilePath(int themeIndex, bool userConfig);
+    // A theme file's colour value as the colour set holds it: dots become
+    // commas, and without background pictures an alpha component is dropped.
+    static QString themeColorText(const QString &fileValue, bool bgImageUsing);
+
 private:
-    DDataManager();
+    DDataManager(const QString &appDataDir, const QString &defaultConfigPath);
     Q_DISABLE_COPY(DDataManager)
+
+    void readSettings();
 
     QString m_appDataDir;
     QString m_userConfigDir;
     QString m_logCollectDir;
+    QString m_defaultConfigPath;
     QStringList m_hidNameList;
     QMap<QString, QString> m_likeNameMap;
     QMap<QString, QString> m_productNameMap;

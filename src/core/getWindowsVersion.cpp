@@ -1,0 +1,6 @@
+#include "getWindowsVersion.h"
+
+int getWindowsVersion()
+{
+    return 0;
+}
