@@ -7,7 +7,10 @@
 
 #include "FixedText.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QMetaType>
+#include <QPair>
 
 #include <cstdint>
 
@@ -141,6 +144,17 @@ struct hidSupportInfo
     char nucName[128];
 };
 
+// A root child's number and name, as getNodeIndexAndName reads them.
+struct nodeIndexNameInfo
+{
+    int32_t index;
+    char name[48];
+};
+
+// (index, name) pairs of the root children of a file, as getProfileList and
+// getMacroList give them: UTF-8 texts of at most 63 bytes each.
+using xmlIndexNameList = QList<QPair<QByteArray, QByteArray>>;
+
 Q_DECLARE_METATYPE(customKeyInfo)
 Q_DECLARE_METATYPE(macroItemInfo)
 Q_DECLARE_METATYPE(profileInfo)
@@ -152,3 +166,4 @@ Q_DECLARE_METATYPE(customLightKeyInfo)
 Q_DECLARE_METATYPE(performanceSettingInfo)
 Q_DECLARE_METATYPE(hidModelInfo)
 Q_DECLARE_METATYPE(hidSupportInfo)
+Q_DECLARE_METATYPE(nodeIndexNameInfo)

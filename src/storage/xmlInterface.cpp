@@ -1,0 +1,1310 @@
+#include "xmlInterface.h"
+
+#include "TextNumber.h"
+#include "xmlPrinter.h"
+#include "xmlRecordCodec.h"
+#include "xmlStoreDocument.h"
+
+#include <QLoggingCategory>
+#include <QSet>
+
+#include <tinyxml2.h>
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+using tinyxml2::XMLAttribute;
+using tinyxml2::XMLElement;
+
+namespace {
+
+// Developer trace of the list and macro operations; off unless enabled with
+// QT_LOGGING_RULES="velmora.storage.xml.debug=true".
+Q_LOGGING_CATEGORY(lcXmlTrace, "velmora.storage.xml", QtInfoMsg)
+
+// Element and attribute names of the store's files.
+const char *const kRoot = "Parameters";
+const char *const kProfileIndex = "profileIndex";
+const char *const kIndex = "index";
+const char *const kName = "name";
+const char *const kConfig = "config";
+const char *const kProFileAppName = "proFileAppName";
+const char *const kProFileAppIco = "proFileAppIco";
+const char *const kItem = "item";
+const char *const kMacro = "macro";
+const char *const kBindMacro = "bindMacro";
+const char *const kCustomColor = "customColor";
+const char *const kCustomLight = "customLight";
+const char *const kCustomLed = "customLed";
+const char *const kDpi = "dpi";
+const char *const kFunction = "function";
+const char *const kSetting = "Setting";
+const char *const kUsingIndex = "usingIndex";
+const char *const kLedOpenOrClose = "ledOpenOrClose";
+const char *const kSynchronizeStatus = "SynchronizeStatus";
+const char *const kLinkStatus = "linkStatus";
+const char *const kLedType = "ledType";
+const char *const kIsUsing = "isUsing";
+const char *const kUsingFlagIndex = "usingFlagIndex";
+const char *const kKeyCode = "keyCode";
+const char *const kKeyChar = "keyChar";
+const char *const kOperateType = "operateType";
+const char *const kRepeatNum = "repeatNum";
+const char *const kMode = "mode";
+const char *const kValue = "Value";
+const char *const kMark = "mark";
+const char *const kDelay = "delay";
+const char *const kType = "type";
+const char *const kCodeName = "codeName";
+const char *const kZones[] = {"light0", "light1", "light2"};
+const char *const kFeatures[] = {"feature1", "feature2", "feature3", "feature4"};
+
+// A new profile's children, in file order.
+const char *const kProfileChildren[] = {"light0", "light1",  "light2",         "customColor",
+                                        "customLight", "ribbon", "onboardBinding", "macro",
+                                        "dpi",    "function", "bindMacro"};
+const int kNewZoneUsingIndex = 2;
+const int kMouseDeviceType = 1;
+
+// Bytes of the (index, name) list texts, terminator included.
+const std::size_t kListTextSize = 64;
+
+// Held by every operation from loading its file to saving it.
+std::mutex &storeMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+class StoreLock
+{
+public:
+    StoreLock() : m_guard(storeMutex()) {}
+
+private:
+    std::lock_guard<std::mutex> m_guard;
+};
+
+bool textEquals(const char *text, const QByteArray &value)
+{
+    return text && std::strlen(text) == static_cast<std::size_t>(value.size())
+        && std::memcmp(text, value.constData(), static_cast<std::size_t>(value.size())) == 0;
+}
+
+// The longest UTF-8-whole prefix of text that fits a field of size bytes.
+QByteArray fittedText(const char *text, std::size_t size)
+{
+    const std::size_t length = std::strlen(text);
+    return QByteArray(text, static_cast<int>(fixedTextFitLength(text, length, size - 1)));
+}
+
+// A record's text field, up to its terminator or its end.
+template <std::size_t N>
+QByteArray fieldText(const char (&field)[N])
+{
+    return QByteArray(field, static_cast<int>(strnlen(field, N)));
+}
+
+QString attributeTrace(const XMLElement &element)
+{
+    QString line;
+    for (const XMLAttribute *a = element.FirstAttribute(); a; a = a->Next())
+        line += QString::fromUtf8(a->Name()) + QLatin1Char(':') + QString::fromUtf8(a->Value()) + QLatin1Char(' ');
+    return line;
+}
+
+// The first child (of that element name, when given) whose attribute equals value.
+XMLElement *childWithAttribute(XMLElement *parent, const char *attribute, const QByteArray &value,
+                               const char *childName = nullptr)
+{
+    if (!parent)
+        return nullptr;
+    for (XMLElement *child = parent->FirstChildElement(childName); child;
+         child = child->NextSiblingElement(childName)) {
+        if (textEquals(child->Attribute(attribute), value))
+            return child;
+    }
+    return nullptr;
+}
+
+// The matching rule for root children and bound macros: the first child whose
+// `index` equals the value, else the first with any attribute equal to it.
+// Preferring `index` keeps a profile named "2" from standing in for profile 2;
+// the fallback keeps callers that pass a name working.
+XMLElement *matchChild(XMLElement *parent, const QByteArray &value,
+                       const XMLAttribute **matched = nullptr)
+{
+    if (!parent)
+        return nullptr;
+    for (XMLElement *child = parent->FirstChildElement(); child; child = child->NextSiblingElement()) {
+        const XMLAttribute *index = child->FindAttribute(kIndex);
+        if (index && textEquals(index->Value(), value)) {
+            if (matched)
+                *matched = index;
+            return child;
+        }
+    }
+    for (XMLElement *child = parent->FirstChildElement(); child; child = child->NextSiblingElement()) {
+        for (const XMLAttribute *a = child->FirstAttribute(); a; a = a->Next()) {
+            if (textEquals(a->Value(), value)) {
+                if (matched)
+                    *matched = a;
+                return child;
+            }
+        }
+    }
+    return nullptr;
+}
+
+// The anchor of a changing operation; a missing one is logged.
+XMLElement *requireAnchor(XMLElement *anchor, const xmlStoreDocument &doc, const char *what,
+                          const QByteArray &value)
+{
+    if (!anchor && doc.isLoaded()) {
+        xmlStoreDocument::warn(QStringLiteral("no %1 \"%2\" in %3: nothing changed")
+                                   .arg(QString::fromLatin1(what), QString::fromUtf8(value), doc.path()));
+    }
+    return anchor;
+}
+
+XMLElement *findProfile(xmlStoreDocument &doc, const QByteArray &profile)
+{
+    return matchChild(doc.root(), profile);
+}
+
+XMLElement *profileForWrite(xmlStoreDocument &doc, const QByteArray &profile)
+{
+    return requireAnchor(findProfile(doc, profile), doc, "profile", profile);
+}
+
+XMLElement *rootForWrite(xmlStoreDocument &doc)
+{
+    XMLElement *root = doc.root();
+    if (!root && doc.isLoaded())
+        xmlStoreDocument::warn(QStringLiteral("%1 has no root element: nothing changed").arg(doc.path()));
+    return root;
+}
+
+// The custom-light operations select the profile by its `index` alone.
+XMLElement *profileByIndex(xmlStoreDocument &doc, const QByteArray &profileIndex)
+{
+    return childWithAttribute(doc.root(), kIndex, profileIndex);
+}
+
+XMLElement *customLightScheme(XMLElement *profile, const QByteArray &schemeIndex)
+{
+    if (!profile)
+        return nullptr;
+    return childWithAttribute(profile->FirstChildElement(kCustomLight), kIndex, schemeIndex, kCustomLed);
+}
+
+XMLElement *childOf(XMLElement *parent, const char *name)
+{
+    return parent ? parent->FirstChildElement(name) : nullptr;
+}
+
+XMLElement *zoneElement(XMLElement *profile, int zone)
+{
+    if (!profile || zone < 0 || zone > 2)
+        return nullptr;
+    return profile->FirstChildElement(kZones[zone]);
+}
+
+XMLElement *lightItem(XMLElement *zone, int effect)
+{
+    if (!zone)
+        return nullptr;
+    for (XMLElement *item = zone->FirstChildElement(); item; item = item->NextSiblingElement()) {
+        const char *type = item->Attribute(kLedType);
+        if (type && textToInt(type) == effect)
+            return item;
+    }
+    return nullptr;
+}
+
+// The first event carrying the mark, or the second (a release) with second set.
+XMLElement *markedItem(XMLElement *macro, const QByteArray &mark, bool second)
+{
+    if (!macro)
+        return nullptr;
+    int wanted = second ? 2 : 1;
+    for (XMLElement *item = macro->FirstChildElement(); item; item = item->NextSiblingElement()) {
+        if (textEquals(item->Attribute(kMark), mark) && --wanted == 0)
+            return item;
+    }
+    return nullptr;
+}
+
+int intAttribute(const XMLElement *element, const char *name, int fallback)
+{
+    const char *value = element ? element->Attribute(name) : nullptr;
+    return value ? textToInt(value) : fallback;
+}
+
+template <typename Record>
+void appendRecords(const XMLElement *parent, QList<Record> &list, const char *childName = nullptr)
+{
+    if (!parent)
+        return;
+    for (const XMLElement *child = parent->FirstChildElement(childName); child;
+         child = child->NextSiblingElement(childName)) {
+        Record record;
+        std::memset(&record, 0, sizeof record);
+        xmlRecordCodec::read(*child, record);
+        list.append(record);
+    }
+}
+
+void appendMacroItems(tinyxml2::XMLDocument &doc, XMLElement *macro, const QList<macroItemInfo> &items)
+{
+    for (const macroItemInfo &info : items) {
+        XMLElement *item = doc.NewElement(kItem);
+        xmlRecordCodec::write(*item, info);
+        macro->InsertEndChild(item);
+    }
+}
+
+// Root children's (index, name) pairs: the first of an index wins, sorted by
+// the number the index reads as (ties keep file order).
+xmlIndexNameList indexNameList(const XMLElement &root)
+{
+    struct Entry
+    {
+        int number;
+        QByteArray index;
+        QByteArray name;
+    };
+    QList<Entry> entries;
+    QSet<QByteArray> seen;
+    qCDebug(lcXmlTrace).noquote() << "\n---------------- [SelectAllNodes] ----------------";
+    for (const XMLElement *child = root.FirstChildElement(); child; child = child->NextSiblingElement()) {
+        qCDebug(lcXmlTrace).noquote() << attributeTrace(*child);
+        const char *index = child->Attribute(kIndex);
+        const char *name = child->Attribute(kName);
+        Entry entry{0, fittedText(index ? index : "", kListTextSize),
+                    fittedText(name ? name : "", kListTextSize)};
+        if (seen.contains(entry.index))
+            continue;
+        seen.insert(entry.index);
+        entry.number = textToInt(entry.index.constData());
+        entries.append(entry);
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry &a, const Entry &b) { return a.number < b.number; });
+    xmlIndexNameList list;
+    for (const Entry &entry : entries)
+        list.append(qMakePair(entry.index, entry.name));
+    return list;
+}
+
+bool readIndexNameList(const QString &path, xmlIndexNameList &list)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *root = doc.root();
+    if (!root)
+        return false;
+    list = indexNameList(*root);
+    return true;
+}
+
+// Tells copyRootChild to leave the copy's index as it is.
+const int64_t kKeepIndex = INT64_MIN;
+
+// Appends a deep copy of the source's matching root child to the
+// destination's root, giving it the index newIndex(destinationRoot) returns.
+template <typename NewIndex>
+bool copyRootChild(const QString &dstPath, const QString &srcPath, const QByteArray &value,
+                   NewIndex newIndex)
+{
+    const StoreLock lock;
+    xmlStoreDocument source(srcPath);
+    const XMLElement *found = matchChild(source.root(), value);
+    if (!found) {
+        if (source.isLoaded())
+            xmlStoreDocument::warn(QStringLiteral("no profile \"%1\" in %2: nothing copied")
+                                       .arg(QString::fromUtf8(value), srcPath));
+        return false;
+    }
+    xmlStoreDocument destination(dstPath);
+    XMLElement *root = rootForWrite(destination);
+    if (!root)
+        return false;
+    XMLElement *copy = found->DeepClone(&destination.document())->ToElement();
+    const int64_t index = newIndex(*root);
+    if (index != kKeepIndex)
+        copy->SetAttribute(kIndex, index);
+    root->InsertEndChild(copy);
+    return destination.save();
+}
+
+} // namespace
+
+xmlInterface::xmlInterface(QObject *parent)
+    : QObject(parent)
+{
+}
+
+// --- Files and the selected profile -------------------------------------
+
+bool xmlInterface::createXmlFile(const QString &path)
+{
+    const StoreLock lock;
+    tinyxml2::XMLDocument doc;
+    XMLElement *root = doc.NewElement(kRoot);
+    root->SetAttribute(kProfileIndex, 1);
+    doc.InsertEndChild(root);
+    return xmlStoreDocument::writeFile(path, xmlPrinter::print(doc));
+}
+
+int xmlInterface::getProfileIndex(const QString &path)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    return intAttribute(doc.root(), kProfileIndex, 1);
+}
+
+bool xmlInterface::setProfileIndex(const QString &path, int index)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *root = rootForWrite(doc);
+    if (!root)
+        return false;
+    root->SetAttribute(kProfileIndex, index);
+    return doc.save();
+}
+
+// --- Root children ---------------------------------------------------------
+
+bool xmlInterface::findNode(const QString &path, const QByteArray &value)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    return matchChild(doc.root(), value) != nullptr;
+}
+
+bool xmlInterface::deleteNode(const QString &path, const QByteArray &value)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *root = rootForWrite(doc);
+    if (!root)
+        return false;
+    XMLElement *node = requireAnchor(matchChild(root, value), doc, "node", value);
+    const bool found = node != nullptr;
+    if (found)
+        root->DeleteChild(node);
+    return doc.save() && found;
+}
+
+bool xmlInterface::setNodeName(const QString &path, const QByteArray &value, const QByteArray &name)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *root = rootForWrite(doc);
+    if (!root)
+        return false;
+    XMLElement *node = requireAnchor(matchChild(root, value), doc, "node", value);
+    if (node)
+        node->SetAttribute(kName, name.constData());
+    return doc.save() && node;
+}
+
+bool xmlInterface::getNodeIndexAndName(const QString &path, const QByteArray &value,
+                                       nodeIndexNameInfo &info)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLAttribute *matched = nullptr;
+    if (!matchChild(doc.root(), value, &matched))
+        return false;
+    info.index = textToInt(matched->Value());
+    if (const XMLAttribute *next = matched->Next())
+        fixedTextCopy(info.name, next->Value());
+    return true;
+}
+
+bool xmlInterface::getMacroList(const QString &path, xmlIndexNameList &list)
+{
+    return readIndexNameList(path, list);
+}
+
+bool xmlInterface::getProfileList(const QString &path, xmlIndexNameList &list)
+{
+    return readIndexNameList(path, list);
+}
+
+// --- Profiles as a whole -------------------------------------------------
+
+bool xmlInterface::addProfile(const QString &path, const QByteArray &index, const QByteArray &name,
+                              const QByteArray &appName, const QByteArray &appIco, int deviceType)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *root = rootForWrite(doc);
+    if (!root)
+        return false;
+    tinyxml2::XMLDocument &d = doc.document();
+    XMLElement *config = d.NewElement(kConfig);
+    config->SetAttribute(kIndex, index.constData());
+    config->SetAttribute(kName, name.constData());
+    config->SetAttribute(kProFileAppName, appName.constData());
+    config->SetAttribute(kProFileAppIco, appIco.constData());
+    for (const char *childName : kProfileChildren)
+        config->InsertEndChild(d.NewElement(childName));
+
+    for (int zone = 0; zone < 3; ++zone) {
+        XMLElement *light = config->FirstChildElement(kZones[zone]);
+        light->SetAttribute(kUsingIndex, kNewZoneUsingIndex);
+        if (zone == 0) {
+            light->SetAttribute(kLedOpenOrClose, 0);
+            light->SetAttribute(kSynchronizeStatus, 0);
+        } else if (deviceType == kMouseDeviceType) {
+            light->SetAttribute(kLinkStatus, 0);
+        }
+    }
+    XMLElement *setting = d.NewElement(kSetting);
+    setting->SetAttribute(kFeatures[0], 0);
+    setting->SetAttribute(kFeatures[1], 0);
+    setting->SetAttribute(kFeatures[2], 0);
+    setting->SetAttribute(kFeatures[3], 1);
+    config->FirstChildElement(kFunction)->InsertEndChild(setting);
+
+    root->InsertEndChild(config);
+    return doc.save();
+}
+
+bool xmlInterface::setProfileInfo(const QString &path, const QByteArray &profile, const QByteArray &name,
+                                  const QByteArray &appName, const QByteArray &appIco)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    if (!rootForWrite(doc))
+        return false;
+    XMLElement *node = profileForWrite(doc, profile);
+    if (node) {
+        node->SetAttribute(kName, name.constData());
+        node->SetAttribute(kProFileAppName, appName.constData());
+        node->SetAttribute(kProFileAppIco, appIco.constData());
+    }
+    return doc.save() && node;
+}
+
+bool xmlInterface::getProfileInfo(const QString &path, const QByteArray &profile, profileInfo &info)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *node = findProfile(doc, profile);
+    if (!node)
+        return false;
+    xmlRecordCodec::read(*node, info);
+    return true;
+}
+
+bool xmlInterface::exportProfile(const QString &srcPath, const QString &dstPath,
+                                 const QByteArray &value, bool renumber)
+{
+    const int64_t index = renumber ? int64_t(textToInt(value.constData())) + 1 : kKeepIndex;
+    return copyRootChild(dstPath, srcPath, value, [index](const XMLElement &) { return index; });
+}
+
+bool xmlInterface::importProfile(const QString &dstPath, const QString &srcPath, const QByteArray &value)
+{
+    return copyRootChild(dstPath, srcPath, value, [](const XMLElement &root) -> int64_t {
+        const xmlIndexNameList list = indexNameList(root);
+        if (list.isEmpty())
+            return 0;
+        const int64_t largest = textToInt(list.last().first.constData());
+        return largest > -1 ? largest + 1 : 0;
+    });
+}
+
+bool xmlInterface::copyProfileWithIndex(const QString &dstPath, int index, const QString &srcPath,
+                                        const QByteArray &value)
+{
+    return copyRootChild(dstPath, srcPath, value, [index](const XMLElement &) { return int64_t(index); });
+}
+
+// --- Key bindings ------------------------------------------------------------
+
+bool xmlInterface::addKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode,
+                              const QByteArray &keyChar, const QByteArray &operateType,
+                              const QByteArray &repeatNum, const QByteArray &mode, const QByteArray &value)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *macro = node->FirstChildElement(kMacro);
+    if (macro) {
+        XMLElement *item = doc.document().NewElement(kItem);
+        item->SetAttribute(kKeyCode, keyCode.constData());
+        item->SetAttribute(kKeyChar, keyChar.constData());
+        item->SetAttribute(kOperateType, operateType.constData());
+        item->SetAttribute(kRepeatNum, repeatNum.constData());
+        item->SetAttribute(kMode, mode.constData());
+        item->SetAttribute(kValue, value.constData());
+        macro->InsertEndChild(item);
+    }
+    return doc.save() && macro;
+}
+
+bool xmlInterface::deleteKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *macro = node->FirstChildElement(kMacro);
+    XMLElement *item = childWithAttribute(macro, kKeyCode, keyCode);
+    const bool found = item != nullptr;
+    if (found)
+        macro->DeleteChild(item);
+    return doc.save() && found;
+}
+
+bool xmlInterface::getKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode,
+                              customKeyInfo &info)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *item = childWithAttribute(childOf(findProfile(doc, profile), kMacro), kKeyCode, keyCode);
+    if (!item)
+        return false;
+    xmlRecordCodec::read(*item, info);
+    return true;
+}
+
+bool xmlInterface::getKeyCodeList(const QString &path, const QByteArray &profile, QList<QByteArray> &list)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *macro = childOf(findProfile(doc, profile), kMacro);
+    if (!macro)
+        return false;
+    for (const XMLElement *item = macro->FirstChildElement(); item; item = item->NextSiblingElement()) {
+        if (const char *code = item->Attribute(kKeyCode))
+            list.append(QByteArray(code));
+    }
+    return true;
+}
+
+bool xmlInterface::hasKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    return childWithAttribute(childOf(findProfile(doc, profile), kMacro), kKeyCode, keyCode) != nullptr;
+}
+
+int xmlInterface::countKeysWithValue(const QString &path, const QByteArray &profile,
+                                     const QByteArray &operateType, const QByteArray &value)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = findProfile(doc, profile);
+    if (!node)
+        return -1;
+    const XMLElement *macro = node->FirstChildElement(kMacro);
+    if (!macro)
+        return 0;
+    int count = 0;
+    for (const XMLElement *item = macro->FirstChildElement(); item; item = item->NextSiblingElement()) {
+        // A binding counts when its Value comes after its operateType.
+        const XMLAttribute *type = nullptr;
+        for (const XMLAttribute *a = item->FirstAttribute(); a; a = a->Next()) {
+            if (std::strcmp(a->Name(), kOperateType) == 0) {
+                type = a;
+            } else if (type && std::strcmp(a->Name(), kValue) == 0) {
+                if (textEquals(type->Value(), operateType) && textEquals(a->Value(), value))
+                    ++count;
+                break;
+            }
+        }
+    }
+    return count;
+}
+
+// --- Macros of the macro file ---------------------------------------------
+
+bool xmlInterface::addMacro(const QString &path, const QByteArray &index, const QByteArray &name)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *root = rootForWrite(doc);
+    if (!root)
+        return false;
+    XMLElement *macro = doc.document().NewElement(kMacro);
+    macro->SetAttribute(kIndex, index.constData());
+    macro->SetAttribute(kName, name.constData());
+    root->InsertEndChild(macro);
+    return doc.save();
+}
+
+bool xmlInterface::addMacroItems(const QString &path, const QList<macroItemInfo> &items,
+                                 const QByteArray &macro)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *root = rootForWrite(doc);
+    if (!root)
+        return false;
+    XMLElement *node = requireAnchor(matchChild(root, macro), doc, "macro", macro);
+    if (node)
+        appendMacroItems(doc.document(), node, items);
+    return doc.save() && node;
+}
+
+bool xmlInterface::getMacroItems(const QString &path, const QByteArray &macro, const QByteArray &macroName,
+                                 QList<macroItemInfo> &items)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *node = matchChild(doc.root(), macro);
+    if (!node)
+        return false;
+    if (lcXmlTrace().isDebugEnabled()) {
+        for (const XMLElement *item = node->FirstChildElement(); item; item = item->NextSiblingElement())
+            qCDebug(lcXmlTrace).noquote() << attributeTrace(*item);
+        qCDebug(lcXmlTrace).noquote() << "---------------- [SelectAll] ---------------- macroName:"
+                                      << QString::fromUtf8(macroName);
+    }
+    appendRecords(node, items);
+    return true;
+}
+
+bool xmlInterface::deleteMacroItem(const QString &path, const QByteArray &macro, const QByteArray &mark)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *root = rootForWrite(doc);
+    if (!root)
+        return false;
+    XMLElement *node = requireAnchor(matchChild(root, macro), doc, "macro", macro);
+    bool removed = false;
+    if (node) {
+        // Only the mark itself is compared: a mark "1" must not take events
+        // whose delay is "100" with it.
+        XMLElement *item = node->FirstChildElement();
+        while (item) {
+            XMLElement *next = item->NextSiblingElement();
+            if (textEquals(item->Attribute(kMark), mark)) {
+                qCDebug(lcXmlTrace).noquote() << "--------------DeleteItem delCondition;" << QString::fromUtf8(mark);
+                node->DeleteChild(item);
+                removed = true;
+            }
+            item = next;
+        }
+        if (!removed)
+            qCDebug(lcXmlTrace).noquote() << "-------------- *** Not find [DeleteItem Node] *** --------------";
+    }
+    return doc.save() && removed;
+}
+
+bool xmlInterface::updateMacroItem(const QString &path, const QByteArray &macro, const QByteArray &mark,
+                                   bool second, const macroItemInfo &info)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *root = rootForWrite(doc);
+    if (!root)
+        return false;
+    XMLElement *item = markedItem(requireAnchor(matchChild(root, macro), doc, "macro", macro), mark, second);
+    if (item) {
+        item->SetAttribute(kDelay, fieldText(info.delay).constData());
+        item->SetAttribute(kType, fieldText(info.type).constData());
+        item->SetAttribute(kKeyCode, fieldText(info.keyCode).constData());
+        item->SetAttribute(kCodeName, fieldText(info.codeName).constData());
+        qCDebug(lcXmlTrace).noquote() << "--------------UpDateItem UpDateCondition;" + QString::fromUtf8(mark)
+                                             + " => " + fixedText(info.operateExplain);
+    } else {
+        qCDebug(lcXmlTrace).noquote() << "-------------- *** Not find [UpDateItem Node] *** --------------";
+    }
+    return doc.save() && item;
+}
+
+bool xmlInterface::moveMacroItem(const QString &path, const QByteArray &macro, const QByteArray &mark,
+                                 bool up, bool second)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *root = rootForWrite(doc);
+    if (!root)
+        return false;
+    XMLElement *node = requireAnchor(matchChild(root, macro), doc, "macro", macro);
+    XMLElement *item = markedItem(node, mark, second);
+    bool moved = false;
+    if (item && up) {
+        if (XMLElement *previous = item->PreviousSiblingElement()) {
+            if (tinyxml2::XMLNode *before = previous->PreviousSibling())
+                node->InsertAfterChild(before, item);
+            else
+                node->InsertFirstChild(item);
+            moved = true;
+        }
+    } else if (item) {
+        if (XMLElement *next = item->NextSiblingElement()) {
+            node->InsertAfterChild(next, item);
+            moved = true;
+        }
+    }
+    return doc.save() && moved;
+}
+
+// --- Macros bound in a profile -------------------------------------------
+
+bool xmlInterface::addBindMacro(const QString &path, const QByteArray &profile,
+                                const QList<macroItemInfo> &items, const QByteArray &macroIndex,
+                                const QByteArray &macroName)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *bind = node->FirstChildElement(kBindMacro);
+    if (bind) {
+        XMLElement *macro = doc.document().NewElement(kMacro);
+        macro->SetAttribute(kIndex, macroIndex.constData());
+        macro->SetAttribute(kName, macroName.constData());
+        appendMacroItems(doc.document(), macro, items);
+        bind->InsertEndChild(macro);
+    }
+    return doc.save() && bind;
+}
+
+bool xmlInterface::deleteBindMacro(const QString &path, const QByteArray &profile, const QByteArray &macro)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *bind = node->FirstChildElement(kBindMacro);
+    XMLElement *copy = matchChild(bind, macro);
+    const bool found = copy != nullptr;
+    if (found)
+        bind->DeleteChild(copy);
+    return doc.save() && found;
+}
+
+bool xmlInterface::getBindMacroItems(const QString &path, const QByteArray &profile,
+                                     const QByteArray &macro, QList<macroItemInfo> &items)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *copy = matchChild(childOf(findProfile(doc, profile), kBindMacro), macro);
+    if (!copy)
+        return false;
+    appendRecords(copy, items);
+    return true;
+}
+
+// --- Device lists ------------------------------------------------------------
+
+bool xmlInterface::getHidModelList(const QString &path, QList<hidModelInfo> &list)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    if (!doc.root())
+        return false;
+    appendRecords(doc.root(), list);
+    return true;
+}
+
+bool xmlInterface::getHidSupportList(const QString &path, QList<hidSupportInfo> &list)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    if (!doc.root())
+        return false;
+    appendRecords(doc.root(), list);
+    return true;
+}
+
+// --- Light items -------------------------------------------------------------
+
+bool xmlInterface::addLightInfo(const QString &path, const QByteArray &profile, const colorInfoData &info)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *zone = zoneElement(node, info.ledKeyboardOrSide);
+    if (zone) {
+        XMLElement *item = doc.document().NewElement(kItem);
+        xmlRecordCodec::write(*item, info);
+        zone->InsertEndChild(item);
+    }
+    return doc.save() && zone;
+}
+
+bool xmlInterface::getLightInfo(const QString &path, const QByteArray &profile, int zone, int effect,
+                                colorInfoData &info)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *item = lightItem(zoneElement(findProfile(doc, profile), zone), effect);
+    if (!item)
+        return false;
+    xmlRecordCodec::read(*item, info);
+    return true;
+}
+
+bool xmlInterface::updateLightInfo(const QString &path, const QByteArray &profile, int zone, int effect,
+                                   const colorInfoData &info)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *item = lightItem(zoneElement(node, zone), effect);
+    if (item)
+        xmlRecordCodec::write(*item, info);
+    return doc.save() && item;
+}
+
+bool xmlInterface::hasLightInfo(const QString &path, const QByteArray &profile, int zone, int effect)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    return lightItem(zoneElement(findProfile(doc, profile), zone), effect) != nullptr;
+}
+
+bool xmlInterface::setLightItemOpenOrClose(const QString &path, const QByteArray &profile, int zone,
+                                           int effect, int value)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *item = lightItem(zoneElement(node, zone), effect);
+    if (item)
+        item->SetAttribute(kLedOpenOrClose, value);
+    return doc.save() && item;
+}
+
+// --- Zone switches -------------------------------------------------------------
+
+namespace {
+
+int readZoneAttribute(const QString &path, const QByteArray &profile, int zone, const char *name,
+                      int fallback)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    return intAttribute(zoneElement(findProfile(doc, profile), zone), name, fallback);
+}
+
+bool writeZoneAttribute(const QString &path, const QByteArray &profile, int zone, const char *name,
+                        int value)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *element = zoneElement(node, zone);
+    if (element)
+        element->SetAttribute(name, value);
+    return doc.save() && element;
+}
+
+} // namespace
+
+int xmlInterface::getLightOpenOrClose(const QString &path, const QByteArray &profile)
+{
+    return readZoneAttribute(path, profile, 0, kLedOpenOrClose, 0);
+}
+
+bool xmlInterface::setLightOpenOrClose(const QString &path, const QByteArray &profile, int value)
+{
+    return writeZoneAttribute(path, profile, 0, kLedOpenOrClose, value);
+}
+
+int xmlInterface::getLightSynchronizeStatus(const QString &path, const QByteArray &profile)
+{
+    return readZoneAttribute(path, profile, 0, kSynchronizeStatus, 0);
+}
+
+bool xmlInterface::setLightSynchronizeStatus(const QString &path, const QByteArray &profile, int value)
+{
+    return writeZoneAttribute(path, profile, 0, kSynchronizeStatus, value);
+}
+
+int xmlInterface::getLightUsingIndex(const QString &path, const QByteArray &profile, int zone)
+{
+    return readZoneAttribute(path, profile, zone, kUsingIndex, 1);
+}
+
+bool xmlInterface::setLightUsingIndex(const QString &path, const QByteArray &profile, int zone, int value)
+{
+    return writeZoneAttribute(path, profile, zone, kUsingIndex, value);
+}
+
+int xmlInterface::getLightLinkStatus(const QString &path, const QByteArray &profile, int zone)
+{
+    return readZoneAttribute(path, profile, zone, kLinkStatus, 0);
+}
+
+bool xmlInterface::setLightLinkStatus(const QString &path, const QByteArray &profile, int zone, int value)
+{
+    return writeZoneAttribute(path, profile, zone, kLinkStatus, value);
+}
+
+// --- Colour swatches -------------------------------------------------------
+
+bool xmlInterface::addCustomColor(const QString &path, const QByteArray &profile, const customColorInfo &info)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *colors = node->FirstChildElement(kCustomColor);
+    if (colors) {
+        XMLElement *item = doc.document().NewElement(kItem);
+        xmlRecordCodec::write(*item, info);
+        colors->InsertEndChild(item);
+    }
+    return doc.save() && colors;
+}
+
+bool xmlInterface::getCustomColorList(const QString &path, const QByteArray &profile,
+                                      QList<customColorInfo> &list)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *colors = childOf(findProfile(doc, profile), kCustomColor);
+    if (!colors)
+        return false;
+    appendRecords(colors, list);
+    return true;
+}
+
+bool xmlInterface::deleteCustomColor(const QString &path, const QByteArray &profile, const QByteArray &index)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *colors = node->FirstChildElement(kCustomColor);
+    XMLElement *item = childWithAttribute(colors, kIndex, index);
+    const bool found = item != nullptr;
+    if (found)
+        colors->DeleteChild(item);
+    return doc.save() && found;
+}
+
+// --- Custom per-key lighting -------------------------------------------------
+
+namespace {
+
+XMLElement *customLightProfileForWrite(xmlStoreDocument &doc, const QByteArray &profileIndex)
+{
+    return requireAnchor(profileByIndex(doc, profileIndex), doc, "profile", profileIndex);
+}
+
+} // namespace
+
+bool xmlInterface::addCustomLight(const QString &path, const QByteArray &profileIndex,
+                                  const QByteArray &schemeIndex, const QByteArray &name,
+                                  const QByteArray &isUsing, int usingFlagIndex)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = customLightProfileForWrite(doc, profileIndex);
+    if (!node)
+        return false;
+    XMLElement *lights = node->FirstChildElement(kCustomLight);
+    if (lights) {
+        XMLElement *scheme = doc.document().NewElement(kCustomLed);
+        scheme->SetAttribute(kIndex, schemeIndex.constData());
+        scheme->SetAttribute(kName, name.constData());
+        scheme->SetAttribute(kIsUsing, isUsing.constData());
+        scheme->SetAttribute(kUsingFlagIndex, usingFlagIndex);
+        lights->InsertEndChild(scheme);
+    }
+    return doc.save() && lights;
+}
+
+bool xmlInterface::addCustomLightKey(const QString &path, const QByteArray &profileIndex,
+                                     const QByteArray &schemeIndex, const customLightKeyInfo &key)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = customLightProfileForWrite(doc, profileIndex);
+    if (!node)
+        return false;
+    XMLElement *scheme = customLightScheme(node, schemeIndex);
+    if (scheme) {
+        XMLElement *item = doc.document().NewElement(kItem);
+        xmlRecordCodec::write(*item, key);
+        scheme->InsertEndChild(item);
+    }
+    return doc.save() && scheme;
+}
+
+bool xmlInterface::getCustomLightList(const QString &path, const QByteArray &profileIndex,
+                                      QList<customLightInfo> &list)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *lights = childOf(profileByIndex(doc, profileIndex), kCustomLight);
+    if (!lights)
+        return false;
+    appendRecords(lights, list, kCustomLed);
+    return true;
+}
+
+bool xmlInterface::getCustomLightKeys(const QString &path, const QByteArray &profileIndex,
+                                      const QByteArray &schemeIndex, QList<customLightKeyInfo> &list)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *scheme = customLightScheme(profileByIndex(doc, profileIndex), schemeIndex);
+    if (!scheme)
+        return false;
+    appendRecords(scheme, list);
+    return true;
+}
+
+bool xmlInterface::setCustomLightName(const QString &path, const QByteArray &profileIndex,
+                                      const QByteArray &schemeIndex, const QByteArray &name)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = customLightProfileForWrite(doc, profileIndex);
+    if (!node)
+        return false;
+    XMLElement *scheme = customLightScheme(node, schemeIndex);
+    if (scheme)
+        scheme->SetAttribute(kName, name.constData());
+    return doc.save() && scheme;
+}
+
+bool xmlInterface::setCustomLightUsing(const QString &path, const QByteArray &profileIndex,
+                                       const QByteArray &schemeIndex, const QByteArray &isUsing,
+                                       int usingFlagIndex)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = customLightProfileForWrite(doc, profileIndex);
+    if (!node)
+        return false;
+    XMLElement *scheme = customLightScheme(node, schemeIndex);
+    if (scheme) {
+        scheme->SetAttribute(kIsUsing, isUsing.constData());
+        scheme->SetAttribute(kUsingFlagIndex, usingFlagIndex);
+    }
+    return doc.save() && scheme;
+}
+
+int xmlInterface::getUsingCustomLightIndex(const QString &path, const QByteArray &profileIndex)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *lights = childOf(profileByIndex(doc, profileIndex), kCustomLight);
+    if (!lights)
+        return -1;
+    int lastIndex = -1;
+    for (const XMLElement *scheme = lights->FirstChildElement(kCustomLed); scheme;
+         scheme = scheme->NextSiblingElement(kCustomLed)) {
+        for (const XMLAttribute *a = scheme->FirstAttribute(); a; a = a->Next()) {
+            if (std::strcmp(a->Name(), kIndex) == 0) {
+                lastIndex = textToInt(a->Value());
+            } else if (std::strcmp(a->Name(), kUsingFlagIndex) == 0) {
+                const int flag = textToInt(a->Value());
+                if (flag == 0 || flag == 1)
+                    return lastIndex;
+            }
+        }
+    }
+    return -1;
+}
+
+bool xmlInterface::clearCustomLightKeys(const QString &path, const QByteArray &profileIndex,
+                                        const QByteArray &schemeIndex)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = customLightProfileForWrite(doc, profileIndex);
+    if (!node)
+        return false;
+    XMLElement *scheme = customLightScheme(node, schemeIndex);
+    if (scheme)
+        scheme->DeleteChildren();
+    return doc.save() && scheme;
+}
+
+bool xmlInterface::getDefaultCustomLightKeys(const QString &path, const QByteArray &schemeIndex,
+                                             QList<customLightKeyInfo> &list)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *scheme = childWithAttribute(doc.root(), kIndex, schemeIndex, kCustomLed);
+    if (!scheme)
+        return false;
+    appendRecords(scheme, list);
+    return true;
+}
+
+// --- DPI levels ------------------------------------------------------------------
+
+bool xmlInterface::setDpiUsingIndex(const QString &path, const QByteArray &profile, int index)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *dpi = node->FirstChildElement(kDpi);
+    if (dpi)
+        dpi->SetAttribute(kUsingIndex, index);
+    return doc.save() && dpi;
+}
+
+bool xmlInterface::saveDpiUsingIndex(const QString &path, const QByteArray &profile, int index)
+{
+    return setDpiUsingIndex(path, profile, index);
+}
+
+int xmlInterface::getDpiUsingIndex(const QString &path, const QByteArray &profile)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    return intAttribute(childOf(findProfile(doc, profile), kDpi), kUsingIndex, 1);
+}
+
+bool xmlInterface::addDpiInfo(const QString &path, const QByteArray &profile, const dpiConfigInfo &info)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *dpi = node->FirstChildElement(kDpi);
+    if (dpi) {
+        XMLElement *item = doc.document().NewElement(kItem);
+        xmlRecordCodec::write(*item, info);
+        dpi->InsertEndChild(item);
+    }
+    return doc.save() && dpi;
+}
+
+bool xmlInterface::getDpiList(const QString &path, const QByteArray &profile, QList<dpiConfigInfo> &list)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *dpi = childOf(findProfile(doc, profile), kDpi);
+    if (!dpi)
+        return false;
+    appendRecords(dpi, list);
+    return true;
+}
+
+bool xmlInterface::updateDpiInfo(const QString &path, const QByteArray &profile, int level,
+                                 const dpiConfigInfo &info)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *item = nullptr;
+    if (XMLElement *dpi = node->FirstChildElement(kDpi)) {
+        for (XMLElement *e = dpi->FirstChildElement(); e && !item; e = e->NextSiblingElement()) {
+            if (e->Attribute(kIndex) && textToInt(e->Attribute(kIndex)) == level)
+                item = e;
+        }
+    }
+    if (item)
+        xmlRecordCodec::write(*item, info);
+    return doc.save() && item;
+}
+
+// --- Performance options ---------------------------------------------------
+
+bool xmlInterface::setPerformanceSetting(const QString &path, const QByteArray &profile,
+                                         const QByteArray &feature1, const QByteArray &feature2,
+                                         const QByteArray &feature3, const QByteArray &feature4)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *function = node->FirstChildElement(kFunction);
+    if (function) {
+        XMLElement *former = function->FirstChildElement();
+        XMLElement *setting = doc.document().NewElement(kSetting);
+        setting->SetAttribute(kFeatures[0], feature1.constData());
+        setting->SetAttribute(kFeatures[1], feature2.constData());
+        setting->SetAttribute(kFeatures[2], feature3.constData());
+        setting->SetAttribute(kFeatures[3], feature4.constData());
+        function->InsertEndChild(setting);
+        if (former)
+            function->DeleteChild(former);
+    }
+    return doc.save() && function;
+}
+
+bool xmlInterface::getPerformanceSetting(const QString &path, const QByteArray &profile,
+                                         performanceSettingInfo &info)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *setting = childOf(childOf(findProfile(doc, profile), kFunction), nullptr);
+    if (!setting)
+        return false;
+    xmlRecordCodec::read(*setting, info);
+    return true;
+}
+
+namespace {
+
+XMLElement *childWithFeature(XMLElement *function, const char *feature)
+{
+    if (!function)
+        return nullptr;
+    for (XMLElement *child = function->FirstChildElement(); child; child = child->NextSiblingElement()) {
+        if (child->Attribute(feature))
+            return child;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int xmlInterface::getFeature(const QString &path, const QByteArray &profile, int n)
+{
+    if (n < 0 || n > 3)
+        return 0;
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *setting = childWithFeature(childOf(findProfile(doc, profile), kFunction), kFeatures[n]);
+    return intAttribute(setting, kFeatures[n], 0);
+}
+
+bool xmlInterface::setFeature(const QString &path, const QByteArray &profile, int n, int value)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *node = profileForWrite(doc, profile);
+    if (!node)
+        return false;
+    XMLElement *setting = nullptr;
+    if (n >= 0 && n <= 3) {
+        setting = childWithFeature(node->FirstChildElement(kFunction), kFeatures[n]);
+        if (setting)
+            setting->SetAttribute(kFeatures[n], value);
+    }
+    return doc.save() && setting;
+}
