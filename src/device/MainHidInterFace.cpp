@@ -1,0 +1,519 @@
+#include "MainHidInterFace.h"
+
+#include "DDataManager.h"
+#include "HidBackend.h"
+#include "HidConnection.h"
+#include "hidIdentification.h"
+#include "hidProtocolReports.h"
+#include "lightingReports.h"
+
+#include <QDebug>
+#include <QLoggingCategory>
+#include <QMetaObject>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+Q_LOGGING_CATEGORY(lcHidTransport, "velmora.hid")
+
+namespace {
+constexpr int kShakeHandsIntervalMs = 700;
+// Read wait of an idle pass: long when a queued report can cut it short,
+// else short enough that a queued report still goes out within about 1 ms.
+constexpr int kInterruptibleReadWaitMs = 100;
+constexpr int kPollingReadWaitMs = 1;
+// Pause after a failed read (device gone) so the loop does not spin.
+constexpr unsigned long kReadErrorPauseMs = 20;
+constexpr std::size_t kLightQueueLimit = 30;
+// Identification.
+constexpr int kIdentifyOpenAttempts = 4;
+constexpr int kIdentifyAnswerWaitMs = 250;
+constexpr int kIdentifyDateWaitMs = 50;
+// Answers that hold ":" belong to an earlier exchange; ask again this often.
+constexpr int kIdentifyRequestAttempts = 5;
+constexpr int kSupportedInterfaceNumber = 2;
+const char kUnidentifiedName[] = "Hid Name";
+const char kOpenErrorName[] = "Open error";
+const char kNoAnswerName[] = "Keyboard Name";
+
+void registerTransportTypes()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        qRegisterMetaType<hidStructInfo>("hidStructInfo");
+        qRegisterMetaType<QList<hidStructInfo>>("QList<hidStructInfo>");
+        qRegisterMetaType<MainHidInterFace *>("MainHidInterFace*");
+    });
+}
+} // namespace
+
+MainHidInterFace::MainHidInterFace(int deviceIndex, const QString &name, QObject *parent)
+    : QThread(parent), m_deviceIndex(deviceIndex), m_strHidName(name)
+{
+    registerTransportTypes();
+    m_shakeHandsTimer = new QTimer(this);
+    m_shakeHandsTimer->setInterval(kShakeHandsIntervalMs);
+    connect(m_shakeHandsTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRuning);
+}
+
+MainHidInterFace::~MainHidInterFace()
+{
+    hidClose();
+    wait();
+}
+
+int MainHidInterFace::hidOpenPath(int /*vid*/, int /*pid*/, const QString &path)
+{
+    if (m_open.load())
+        hidClose();
+    qCDebug(lcHidTransport) << "________________________ MainHidInterFace hidOpenPath:" << path;
+    std::unique_ptr<HidConnection> connection = HidBackend::current()->open(path);
+    if (!connection) {
+        qCDebug(lcHidTransport) << "Unable to open device\n";
+        m_open.store(false);
+        return -1;
+    }
+    qCDebug(lcHidTransport) << "Open device success\n";
+    {
+        QMutexLocker lock(&m_connectionMutex);
+        m_connection = std::move(connection);
+    }
+    m_open.store(true);
+    const hidReportData request = serialRequestReport();
+    if (writeHidData(request.data(), kHidReportSize) == 0)
+        qCDebug(lcHidTransport) << "----------------------------------------- *** Inquire [Device SN  0x15] "
+                                   "Successful *** ---------- ";
+    else
+        qCDebug(lcHidTransport) << "---------- *** Inquire [Device SN] Failed *** ----------";
+    m_ShakeHandsRunNum.store(0);
+    if (QThread::currentThread() == m_shakeHandsTimer->thread())
+        m_shakeHandsTimer->start();
+    else
+        QMetaObject::invokeMethod(m_shakeHandsTimer, "start", Qt::QueuedConnection);
+    emit sigOpenHidSuccessful();
+    return 0;
+}
+
+int MainHidInterFace::hidClose()
+{
+    if (!m_open.exchange(false))
+        return 0;
+    wakeThread();
+    // The device is closed only once the loop has left any read or write.
+    if (QThread::currentThread() != this)
+        wait();
+    {
+        QMutexLocker lock(&m_connectionMutex);
+        m_connection.reset();
+    }
+    clearQueues();
+    m_serialReceived.store(false);
+    m_ShakeHandsRunNum.store(0);
+    if (QThread::currentThread() == m_shakeHandsTimer->thread())
+        m_shakeHandsTimer->stop();
+    else
+        QMetaObject::invokeMethod(m_shakeHandsTimer, "stop", Qt::QueuedConnection);
+    return 0;
+}
+
+bool MainHidInterFace::isHidOpen() const { return m_open.load(); }
+
+int MainHidInterFace::writeHidData(const unsigned char *report, int length)
+{
+    if (!m_open.load() || !report)
+        return -1;
+    // Copy what was given; the rest of the report stays zero.
+    const hidReportData copy = hidReportFromBytes(report, length);
+    {
+        QMutexLocker lock(&m_commandMutex);
+        m_commandQueue.push_back(copy);
+    }
+    wakeThread();
+    return 0;
+}
+
+int MainHidInterFace::writeLightData(const unsigned char *packet, int length)
+{
+    if (!m_open.load())
+        return -1;
+    if (!packet)
+        return 0;
+    bool frameComplete = false;
+    {
+        QMutexLocker lock(&m_lightMutex);
+        if (m_lightQueue.empty())
+            m_collecting.store(true);
+        if (!m_lightStreaming.load() || !m_collecting.load())
+            return 0;
+        const std::size_t framePackets =
+            static_cast<std::size_t>(colorFramePacketCount(m_frameMode.load(), m_strHidName));
+        if (m_lightQueue.size() + 1 >= framePackets) {
+            m_collecting.store(false);
+            frameComplete = true;
+        }
+        m_lightQueue.push_back(hidReportFromBytes(packet, length));
+    }
+    if (frameComplete)
+        wakeThread();
+    return 0;
+}
+
+void MainHidInterFace::setLightStreaming(bool on)
+{
+    m_lightStreaming.store(on);
+    if (on)
+        wakeThread();
+}
+
+bool MainHidInterFace::isLightStreaming() const { return m_lightStreaming.load(); }
+
+void MainHidInterFace::requestClearLightFrames() { m_clearFramesRequest.store(true); }
+
+void MainHidInterFace::clearLightFrameQueue()
+{
+    QMutexLocker lock(&m_lightMutex);
+    m_lightQueue.clear();
+}
+
+void MainHidInterFace::setFrameMode(int deviceType) { m_frameMode.store(deviceType); }
+int MainHidInterFace::frameMode() const { return m_frameMode.load(); }
+void MainHidInterFace::setPcMode(bool pcMode) { m_pcMode.store(pcMode); }
+bool MainHidInterFace::isPcMode() const { return m_pcMode.load(); }
+
+void MainHidInterFace::setSerialNumber(const QString &serial)
+{
+    QMutexLocker lock(&m_serialMutex);
+    m_currentDeviceSnInfo = serial;
+}
+
+QString MainHidInterFace::getSerialNumber() const
+{
+    QMutexLocker lock(&m_serialMutex);
+    return m_currentDeviceSnInfo;
+}
+
+bool MainHidInterFace::isSerialReceived() const { return m_serialReceived.load(); }
+int MainHidInterFace::shakeHandsRunNum() const { return m_ShakeHandsRunNum.load(); }
+
+void MainHidInterFace::onShakeHandsRuning()
+{
+    const hidReportData report = shakeHandsReport(m_pcMode.load());
+    if (writeHidData(report.data(), kHidReportSize) < 0) {
+        qCDebug(lcHidTransport) << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:"
+                                << m_strHidName << "  Stop_m_ShakeHandsRunNum:" << m_ShakeHandsRunNum.load();
+        return;
+    }
+    ++m_ShakeHandsRunNum;
+}
+
+void MainHidInterFace::wakeThread()
+{
+    {
+        QMutexLocker lock(&m_connectionMutex);
+        if (m_connection)
+            m_connection->interruptRead();
+    }
+    QMutexLocker lock(&m_idleMutex);
+    m_idleWake.wakeAll();
+}
+
+void MainHidInterFace::clearQueues()
+{
+    {
+        QMutexLocker lock(&m_commandMutex);
+        m_commandQueue.clear();
+    }
+    QMutexLocker lock(&m_lightMutex);
+    m_lightQueue.clear();
+    m_collecting.store(false);
+}
+
+bool MainHidInterFace::hasPendingWrite()
+{
+    {
+        QMutexLocker lock(&m_commandMutex);
+        if (!m_commandQueue.empty())
+            return true;
+    }
+    QMutexLocker lock(&m_lightMutex);
+    return !m_lightQueue.empty() && m_lightStreaming.load() && !m_collecting.load();
+}
+
+void MainHidInterFace::run()
+{
+    std::shared_ptr<HidConnection> connection;
+    {
+        QMutexLocker lock(&m_connectionMutex);
+        connection = m_connection;
+    }
+    if (!connection) {
+        qCDebug(lcHidTransport)
+            << "----------------- MainHidInterFace::run -------->>>>>>>>> Error-------------------";
+        return;
+    }
+    // Wait in the read for input; a queued report interrupts the wait, or,
+    // where the backend cannot be interrupted, the wait stays short.
+    const int idleWaitMs =
+        connection->canInterruptRead() ? kInterruptibleReadWaitMs : kPollingReadWaitMs;
+    hidReportData input;
+    while (m_open.load()) {
+        writePass(*connection);
+        if (!m_open.load())
+            break;
+        input.fill(0);
+        const int n = connection->read(input.data(), kHidReportSize, hasPendingWrite() ? 0 : idleWaitMs);
+        if (n > 0) {
+            handleInput(input, n);
+        } else if (n < 0) {
+            QMutexLocker lock(&m_idleMutex);
+            if (m_open.load())
+                m_idleWake.wait(&m_idleMutex, kReadErrorPauseMs);
+        }
+    }
+}
+
+bool MainHidInterFace::writePass(HidConnection &connection)
+{
+    hidReportData report;
+    bool haveCommand = false;
+    {
+        QMutexLocker lock(&m_commandMutex);
+        if (!m_commandQueue.empty()) {
+            report = m_commandQueue.front();
+            m_commandQueue.pop_front();
+            haveCommand = true;
+        }
+    }
+    if (haveCommand) {
+        // A failed command write is not reported.
+        connection.write(report.data(), kHidReportSize);
+        return true;
+    }
+    {
+        QMutexLocker lock(&m_lightMutex);
+        if (m_lightQueue.empty() || !m_lightStreaming.load() || m_collecting.load())
+            return false;
+        report = m_lightQueue.front();
+        m_lightQueue.pop_front();
+        // Taken together with the packet, so no new frame slips in between.
+        if (m_lightQueue.size() > kLightQueueLimit)
+            m_lightQueue.clear();
+        if (m_clearFramesRequest.exchange(false))
+            m_lightQueue.clear();
+    }
+    const int result = connection.write(report.data(), kHidReportSize);
+    if (result < 0)
+        emit sigHidWriteErrorInfo(QStringLiteral("hid_write lightData ERROR:[%1] %2")
+                                      .arg(result)
+                                      .arg(connection.errorText()));
+    return true;
+}
+
+void MainHidInterFace::handleInput(const hidReportData &report, int length)
+{
+    const QByteArray copy(reinterpret_cast<const char *>(report.data()), kHidReportSize);
+    if (report[kHidCommandByte] == HidCmd::SerialRead) {
+        m_serialReceived.store(true);
+        qCDebug(lcHidTransport) << "------------------------------------ *** [hid_read  Read  0x15] *** "
+                                   "------------------------------------";
+        emit sigHidSnGetOver(this, copy, m_strHidName);
+    }
+    emit sigHidDataArrived(copy, length, m_deviceIndex);
+}
+
+// ---- scan-only role -------------------------------------------------------
+
+bool MainHidInterFace::isScanning() const { return m_scanning.load(); }
+
+QList<hidStructInfo> MainHidInterFace::getHidInfoList() const
+{
+    QMutexLocker lock(&m_resultMutex);
+    return m_hidInfoList;
+}
+
+QList<hidVersionInfo> MainHidInterFace::getVersionInfoList() const
+{
+    QMutexLocker lock(&m_resultMutex);
+    return m_versionInfoList;
+}
+
+QMap<QString, QString> MainHidInterFace::getFirmwareInfoMap() const
+{
+    QMutexLocker lock(&m_resultMutex);
+    return m_firmwareInfoMap;
+}
+
+void MainHidInterFace::setHidNameList(const QStringList &names)
+{
+    QMutexLocker lock(&m_configMutex);
+    m_hidNameList = names;
+}
+
+void MainHidInterFace::setSupportHidList(const QList<hidSupportInfo> &list)
+{
+    QMutexLocker lock(&m_configMutex);
+    m_supportHidList = list;
+    m_supportListSet = true;
+}
+
+QString MainHidInterFace::getHidDeviceInfo(const QString &path)
+{
+    QMutexLocker lock(&m_scanMutex);
+    return identifyPath(path);
+}
+
+void MainHidInterFace::getHidList(int type)
+{
+    m_scanning.store(true);
+    {
+        QMutexLocker scanLock(&m_scanMutex);
+        QList<hidSupportInfo> supported;
+        {
+            QMutexLocker lock(&m_configMutex);
+            supported = m_supportListSet ? m_supportHidList : DDataManager::instance()->getSupportHidList();
+        }
+        if (type == ScanStart) {
+            m_hidInfoMap.clear();
+            m_identityMap.clear();
+            m_versionInfoMap.clear();
+        }
+
+        QStringList currentPaths;
+        for (const HidDeviceEntry &entry : HidBackend::current()->enumerate()) {
+            for (const hidSupportInfo &item : supported) {
+                bool vidOk = false;
+                bool pidOk = false;
+                const int vid = (QStringLiteral("0x") + fixedText(item.Vid)).toInt(&vidOk, 16);
+                const int pid = (QStringLiteral("0x") + fixedText(item.Pid)).toInt(&pidOk, 16);
+                if (!vidOk || !pidOk || entry.vendorId != vid || entry.productId != pid
+                    || entry.interfaceNumber != kSupportedInterfaceNumber)
+                    continue;
+                qCDebug(lcHidTransport) << "---------- Supported HID vid:" << Qt::hex << vid << "pid:" << pid
+                                        << Qt::dec << "nucName:" << fixedText(item.nucName);
+                const QByteArray pathBytes = entry.path.toUtf8();
+                if (pathBytes.size() >= static_cast<int>(sizeof(hidStructInfo::hidPath))) {
+                    // A cut path could not be opened again.
+                    qCWarning(lcHidTransport) << "HID path too long, skipped:" << entry.path;
+                    break;
+                }
+                if (currentPaths.contains(entry.path))
+                    break;
+                currentPaths.append(entry.path);
+                if (type == ScanStart || !m_previousPaths.contains(entry.path)) {
+                    hidStructInfo info;
+                    std::memset(&info, 0, sizeof info);
+                    info.vid = entry.vendorId;
+                    info.pid = entry.productId;
+                    fixedTextCopy(info.hidPath, pathBytes);
+                    fixedTextCopy(info.manufacturer, entry.manufacturer);
+                    fixedTextCopy(info.product, entry.product);
+                    fixedTextCopy(info.hidName, kUnidentifiedName);
+                    info.hidType = item.type;
+                    m_hidInfoMap.insert(entry.path, info);
+                }
+                break;
+            }
+        }
+
+        if (type == ScanStart) {
+            for (const QString &path : currentPaths)
+                completeOrDrop(path);
+        } else {
+            // Every path that came or went since the last scan, not only the first.
+            for (const QString &path : currentPaths) {
+                if (!m_previousPaths.contains(path))
+                    completeOrDrop(path);
+            }
+            for (const QString &path : m_previousPaths) {
+                if (!currentPaths.contains(path)) {
+                    m_hidInfoMap.remove(path);
+                    m_identityMap.remove(path);
+                    m_versionInfoMap.remove(path);
+                }
+            }
+        }
+        m_previousPaths = currentPaths;
+        publishScanResult();
+    }
+    emit sigGetHidListSuccessful();
+    m_scanning.store(false);
+    qCDebug(lcHidTransport) << "------------------- ****** [ Main_thread Get hid list over ] ****** "
+                               "-------------------";
+}
+
+void MainHidInterFace::completeOrDrop(const QString &path)
+{
+    ++m_identifyCounter;
+    const QString name = identifyPath(path);
+    QStringList supportedNames;
+    {
+        QMutexLocker lock(&m_configMutex);
+        supportedNames = m_hidNameList;
+    }
+    auto it = m_hidInfoMap.find(path);
+    if (it == m_hidInfoMap.end())
+        return;
+    if (!name.isEmpty() && supportedNames.contains(name)) {
+        fixedTextCopy(it->hidName, name);
+        fixedTextCopy(it->infoText, identificationInfoText(m_identityMap.value(path).first));
+    } else {
+        m_hidInfoMap.erase(it);
+    }
+}
+
+void MainHidInterFace::publishScanResult()
+{
+    QMap<QString, QString> firmwareInfo;
+    for (auto it = m_identityMap.cbegin(); it != m_identityMap.cend(); ++it)
+        firmwareInfo.insert(it.value().first, it.value().second);
+    QMutexLocker lock(&m_resultMutex);
+    m_hidInfoList = m_hidInfoMap.values();
+    m_versionInfoList = m_versionInfoMap.values();
+    m_firmwareInfoMap = firmwareInfo;
+}
+
+QString MainHidInterFace::identifyPath(const QString &path)
+{
+    std::shared_ptr<HidBackend> backend = HidBackend::current();
+    std::unique_ptr<HidConnection> connection;
+    for (int attempt = 0; attempt < kIdentifyOpenAttempts && !connection; ++attempt)
+        connection = backend->open(path);
+    if (!connection) {
+        qCDebug(lcHidTransport) << "\nUnable to open Hid\n";
+        DDataManager::instance()->writeLog(QStringLiteral("Get hid device info start: [Open_path - Unable to open Hid]"));
+        return QString::fromLatin1(kOpenErrorName);
+    }
+
+    const hidReportData request = identificationRequestReport();
+    for (int attempt = 0; attempt < kIdentifyRequestAttempts; ++attempt) {
+        connection->write(request.data(), kHidReportSize);
+        hidReportData answer{};
+        const int n = connection->read(answer.data(), kHidReportSize, kIdentifyAnswerWaitMs);
+        if (n <= 0 || answer[kHidCommandByte] != HidCmd::Identification)
+            break;
+        const QString answerText = identificationAnswerText(answer);
+        const QString workingText = identificationWorkingText(m_identifyCounter, answerText);
+        if (workingText.contains(QLatin1Char(':'))) {
+            // The date half of an earlier exchange: ask again, a bounded number of times.
+            DDataManager::instance()->writeLog(
+                QStringLiteral("Get hid device info start: [ReadFile 0x0d - Read_InfoError goto Loop]"));
+            continue;
+        }
+        const QString name = identificationModelName(workingText);
+        m_versionInfoMap.insert(path, makeVersionInfo(answerText, path));
+
+        hidReportData dateAnswer{};
+        const int dateBytes = connection->read(dateAnswer.data(), kHidReportSize, kIdentifyDateWaitMs);
+        const QString dateText = (dateBytes > 0 && dateAnswer[kHidCommandByte] == HidCmd::Identification)
+            ? identificationAnswerText(dateAnswer)
+            : QString();
+        const QString key = identificationKey(workingText);
+        const QString version = identificationVersionText(answerText, dateText);
+        m_identityMap.insert(path, qMakePair(key, version));
+        qCDebug(lcHidTransport) << "------------------------------- Key:" << key << "  Value:" << version;
+        return name;
+    }
+    return QString::fromLatin1(kNoAnswerName);
+}

@@ -1,0 +1,124 @@
+#include "hidBindingCodes.h"
+
+#include "FixedText.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr int kModifierUsageBase = 0xE0;
+constexpr unsigned char kMacroPressFlag = 0x10;
+constexpr unsigned char kMacroMouseFlag = 0x01;
+constexpr int kMaxDelayMs = 0xFFFF;
+} // namespace
+
+int hidMediaCode(int value)
+{
+    if (value >= 0 && value <= 7)
+        return 0x10 + value;
+    switch (value) {
+    case 8: return 0x30;
+    case 9: return 0x32;
+    case 10: return 0x34;
+    case 11: return 0x23;
+    case 12: return 0x20;
+    default: return 0;
+    }
+}
+
+int hidMouseCode(int value)
+{
+    switch (value) {
+    case 0: return 0x01;
+    case 1: return 0x04;
+    case 2: return 0x02;
+    case 3: return 0x01;
+    case 4: return 0xFF;
+    case 5: return 0x08;
+    case 6: return 0x10;
+    default: return 0;
+    }
+}
+
+int hidMouseIsWheel(int value) { return (value == 3 || value == 4) ? 1 : 0; }
+
+hidKeyCombo hidCombinationCodes(const QString &value)
+{
+    hidKeyCombo combo;
+    const QStringList parts = value.split(QLatin1Char(','));
+    const int mask = parts.value(0).trimmed().toInt() & 0xFF;
+    combo.keyCode = parts.value(1).trimmed().toInt();
+    bool first = true;
+    for (int bit = 0; bit < 8; ++bit) {
+        if (!(mask & (1 << bit)))
+            continue;
+        if (first) {
+            combo.modifier1 = kModifierUsageBase + bit;
+            first = false;
+        } else {
+            combo.modifier2 = kModifierUsageBase + bit;
+        }
+    }
+    return combo;
+}
+
+int hidBindingNumber(const char *text, int capacity)
+{
+    return QString::fromLatin1(text, static_cast<int>(strnlen(text, static_cast<size_t>(capacity))))
+        .trimmed()
+        .toInt();
+}
+
+bool hidMacroEventFromItem(const macroItemInfo &item, hidMacroEvent &event)
+{
+    const QString type = fixedText(item.type);
+    const QString code = fixedText(item.keyCode);
+    event = hidMacroEvent();
+    event.press = fixedText(item.operateExplain) == QLatin1String("down");
+    event.delayMs = std::clamp(fixedText(item.delay).trimmed().toInt(), 0, kMaxDelayMs);
+    if (type.contains(QLatin1String("key"))) {
+        event.code = code.toInt();
+        return true;
+    }
+    if (type.contains(QLatin1String("mouse"))) {
+        event.mouse = true;
+        if (code == QLatin1String("513") || code == QLatin1String("514"))
+            event.code = 0x01;
+        else if (code == QLatin1String("516") || code == QLatin1String("517"))
+            event.code = 0x02;
+        else if (code == QLatin1String("519") || code == QLatin1String("520"))
+            event.code = 0x04;
+        else
+            return false;
+        return true;
+    }
+    return false;
+}
+
+QList<hidMacroEvent> hidMacroEventsFromItems(const QList<macroItemInfo> &items)
+{
+    QList<hidMacroEvent> events;
+    for (const macroItemInfo &item : items) {
+        hidMacroEvent event;
+        if (hidMacroEventFromItem(item, event))
+            events.append(event);
+    }
+    return events;
+}
+
+QByteArray hidMacroEventBytes(const QList<hidMacroEvent> &events)
+{
+    QByteArray bytes;
+    bytes.reserve(events.size() * kMacroEventBytes);
+    for (const hidMacroEvent &e : events) {
+        const int delay = std::clamp(e.delayMs, 0, kMaxDelayMs);
+        bytes.append(static_cast<char>(e.code & 0xFF));
+        bytes.append(static_cast<char>((e.press ? kMacroPressFlag : 0) | (e.mouse ? kMacroMouseFlag : 0)));
+        bytes.append(static_cast<char>((delay >> 8) & 0xFF));
+        bytes.append(static_cast<char>(delay & 0xFF));
+    }
+    return bytes;
+}

@@ -1,0 +1,71 @@
+#include "SimulatedDeviceConfig.h"
+
+#include <QCryptographicHash>
+
+const char *const SimulatedDeviceConfig::kHostileSerial = "../../../../../../../../../../x1";
+const char *const SimulatedDeviceConfig::kMouseModel = "Bovelli";
+
+namespace {
+// The ids of the supported-device list shipped with the program.
+constexpr int kKeyboardVid = 0x0416;
+constexpr int kKeyboardPid = 0xC345;
+constexpr int kMouseVid = 0x0C45;
+constexpr int kMousePid = 0xA21C;
+const unsigned char kMarker = 0xA5;
+
+QByteArray listBytes(int firstId, int lastId, const QList<int> &extra, int speedMax, int brightnessMax)
+{
+    QByteArray bytes;
+    for (int id = firstId; id <= lastId; ++id)
+        bytes.append(static_cast<char>(id));
+    for (int id : extra)
+        bytes.append(static_cast<char>(id));
+    bytes.append(static_cast<char>(kMarker));
+    bytes.append(static_cast<char>(speedMax));
+    bytes.append(static_cast<char>(brightnessMax));
+    return bytes;
+}
+
+QByteArray serialFor(const QString &model)
+{
+    return QCryptographicHash::hash(model.toUtf8(), QCryptographicHash::Md5).toHex();
+}
+} // namespace
+
+SimulatedDeviceConfig SimulatedDeviceConfig::keyboard(const QString &model)
+{
+    SimulatedDeviceConfig c;
+    c.modelName = model;
+    c.deviceType = 0;
+    c.vendorId = kKeyboardVid;
+    c.productId = kKeyboardPid;
+    c.manufacturer = QStringLiteral("Velmora");
+    c.product = model + QStringLiteral(" Keyboard");
+    c.identificationFields = QStringList{QStringLiteral("M252"), QStringLiteral("01"), QStringLiteral("KB"),
+                                         QStringLiteral("QS"), model, QStringLiteral("V1.00.03")};
+    c.serial = serialFor(model);
+    c.keyLightList = listBytes(0, 12, {14, 15, 16}, 4, 4);
+    c.sideLightList = listBytes(0, 4, {}, 4, 4);
+    return c;
+}
+
+SimulatedDeviceConfig SimulatedDeviceConfig::mouse(const QString &model)
+{
+    SimulatedDeviceConfig c;
+    c.modelName = model;
+    c.deviceType = 1;
+    c.vendorId = kMouseVid;
+    c.productId = kMousePid;
+    c.manufacturer = QStringLiteral("Velmora");
+    c.product = model + QStringLiteral(" Mouse");
+    c.identificationFields = QStringList{model, QStringLiteral("01"), QStringLiteral("MS"), QStringLiteral("BV"),
+                                         model, QStringLiteral("V1.00.01")};
+    c.serial = serialFor(model);
+    c.mouseLightLists = listBytes(0, 8, {}, 4, 4) + listBytes(0, 3, {}, 4, 4) + listBytes(0, 3, {}, 4, 4);
+    return c;
+}
+
+SimulatedDeviceConfig SimulatedDeviceConfig::forModel(const QString &model)
+{
+    return model == QLatin1String(kMouseModel) ? mouse(model) : keyboard(model);
+}

@@ -1,0 +1,108 @@
+#include "SimulatedHidBackend.h"
+
+#include "HidConnection.h"
+
+#include <QStringList>
+#include <QtGlobal>
+
+std::shared_ptr<SimulatedDevice> SimulatedHidBackend::addDevice(const SimulatedDeviceConfig &config)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto device = std::make_shared<SimulatedDevice>(config, m_nextPort++);
+    m_devices.append(device);
+    return device;
+}
+
+void SimulatedHidBackend::removeDevice(const std::shared_ptr<SimulatedDevice> &device)
+{
+    device->unplug();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_devices.removeAll(device);
+}
+
+QList<std::shared_ptr<SimulatedDevice>> SimulatedHidBackend::devices() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_devices;
+}
+
+void SimulatedHidBackend::setReadInterruptible(bool interruptible)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_interruptible = interruptible;
+}
+
+bool SimulatedHidBackend::isReadInterruptible() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_interruptible;
+}
+
+QList<HidDeviceEntry> SimulatedHidBackend::enumerate()
+{
+    QList<HidDeviceEntry> entries;
+    for (const auto &device : devices()) {
+        if (!device->isPlugged())
+            continue;
+        const SimulatedDeviceConfig config = device->config();
+        for (int iface : {SimulatedDevice::kOtherInterfaceNumber, SimulatedDevice::kInterfaceNumber}) {
+            HidDeviceEntry entry;
+            entry.path = device->path(iface);
+            entry.nodePath = device->nodePath(iface);
+            entry.vendorId = config.vendorId;
+            entry.productId = config.productId;
+            entry.interfaceNumber = iface;
+            entry.manufacturer = config.manufacturer;
+            entry.product = config.product;
+            entries.append(entry);
+        }
+    }
+    return entries;
+}
+
+std::unique_ptr<HidConnection> SimulatedHidBackend::open(const QString &path)
+{
+    const bool interruptible = isReadInterruptible();
+    for (const auto &device : devices()) {
+        for (int iface : {SimulatedDevice::kOtherInterfaceNumber, SimulatedDevice::kInterfaceNumber}) {
+            if (path == device->path(iface) || path == device->nodePath(iface)) {
+                std::unique_ptr<HidConnection> connection = device->open(iface, interruptible);
+                if (!connection) {
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    m_error = QStringLiteral("cannot open ") + path;
+                }
+                return connection;
+            }
+        }
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_error = QStringLiteral("no such device: ") + path;
+    return nullptr;
+}
+
+QString SimulatedHidBackend::errorText() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_error;
+}
+
+std::shared_ptr<SimulatedHidBackend> SimulatedHidBackend::fromModelList(const QString &models)
+{
+    auto backend = std::make_shared<SimulatedHidBackend>();
+    for (const QString &name : models.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString model = name.trimmed();
+        if (!model.isEmpty())
+            backend->addDevice(SimulatedDeviceConfig::forModel(model));
+    }
+    return backend;
+}
+
+std::shared_ptr<SimulatedHidBackend> SimulatedHidBackend::installFromEnvironment()
+{
+    const QString models = qEnvironmentVariable(kEnvironmentVariable).trimmed();
+    if (models.isEmpty())
+        return nullptr;
+    auto backend = fromModelList(models);
+    HidBackend::install(backend);
+    return backend;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "HidBackend.h"
+#include "SimulatedDevice.h"
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <mutex>
+
+// A backend whose devices are simulated: each added device sits on a USB port
+// of its own and enumerates as interfaces 0 and 2 while plugged. Tests
+// install it with HidBackend::install; the program does so through
+// installFromEnvironment when VELMORA_SIMULATED_DEVICES lists models
+// ("Quissaro,Bovelli").
+class SimulatedHidBackend : public HidBackend
+{
+public:
+    static constexpr const char *kEnvironmentVariable = "VELMORA_SIMULATED_DEVICES";
+
+    SimulatedHidBackend() = default;
+
+    std::shared_ptr<SimulatedDevice> addDevice(const SimulatedDeviceConfig &config);
+    void removeDevice(const std::shared_ptr<SimulatedDevice> &device);
+    QList<std::shared_ptr<SimulatedDevice>> devices() const;
+
+    // false makes reads behave like hidapi's, which cannot be interrupted.
+    void setReadInterruptible(bool interruptible);
+    bool isReadInterruptible() const;
+
+    QList<HidDeviceEntry> enumerate() override;
+    std::unique_ptr<HidConnection> open(const QString &path) override;
+    QString errorText() const override;
+
+    // A backend with one device per comma-separated model name.
+    static std::shared_ptr<SimulatedHidBackend> fromModelList(const QString &models);
+    // Installs fromModelList(VELMORA_SIMULATED_DEVICES) when the variable is
+    // set and not empty; returns the installed backend or null.
+    static std::shared_ptr<SimulatedHidBackend> installFromEnvironment();
+
+private:
+    mutable std::mutex m_mutex;
+    QList<std::shared_ptr<SimulatedDevice>> m_devices;
+    int m_nextPort = 1;
+    bool m_interruptible = true;
+    QString m_error;
+};

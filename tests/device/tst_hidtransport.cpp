@@ -1,0 +1,525 @@
+// The per-device transport and the report builder, against simulated devices.
+
+#include "DDeviceHidCmdSend.h"
+#include "HidBackend.h"
+#include "MainHidInterFace.h"
+#include "SimulatedHidBackend.h"
+#include "hidProtocolReports.h"
+#include "lightingReports.h"
+#include "hidTestHelpers.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+namespace {
+constexpr int kWaitMs = 5000;
+
+hidReportData colorPacket(int zone, int index)
+{
+    unsigned char rgb[54];
+    for (int i = 0; i < 54; ++i)
+        rgb[i] = static_cast<unsigned char>(index * 16 + i);
+    hidReportData packet;
+    keyColorFrameReport(zone, index, rgb, 54, packet);
+    return packet;
+}
+
+// The packets of one keyboard frame: 8 key packets, then the side packets.
+QList<hidReportData> keyboardFrame(int sidePackets)
+{
+    QList<hidReportData> frame;
+    for (int i = 0; i < 8; ++i)
+        frame.append(colorPacket(kColorFrameZoneKeys, i));
+    for (int i = 0; i < sidePackets; ++i)
+        frame.append(colorPacket(kColorFrameZoneSide, i));
+    return frame;
+}
+
+hidReportData command(unsigned char cmd, unsigned char marker)
+{
+    hidReportData report = hidReportFrame(cmd, 0, 0, 1);
+    report[kHidPayloadOffset] = marker;
+    return report;
+}
+
+// Output reports other than the periodic handshake.
+QList<hidReportData> withoutHandshakes(const QList<hidReportData> &reports)
+{
+    QList<hidReportData> result;
+    for (const hidReportData &r : reports) {
+        if (r[kHidCommandByte] != HidCmd::ShakeHands)
+            result.append(r);
+    }
+    return result;
+}
+} // namespace
+
+class tst_HidTransport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void openQueuesSerialRequestAndStartsHandshake();
+    void openFailureLeavesTransportClosed();
+    void writeHidDataCopiesOnlyWhatWasGiven();
+    void commandsGoBeforeLightPackets();
+    void frameCollection_data();
+    void frameCollection();
+    void streamingOffDropsPacketsButCommandsFlow();
+    void clearRequestEmptiesQueueAfterNextPacket();
+    void clearLightFrameQueueDropsWaitingFrame();
+    void serialAnswerRaisesBothSignalsWithOwnCopies();
+    void inputReportsArriveInOrder();
+    void closeWhileStreamingWritesNothingAfterwards();
+    void destroyingAnOpenTransportClosesTheDevice();
+    void unpluggedDeviceReportsLightWriteErrors();
+    void nonInterruptibleBackendStillDelivers();
+    void builderQueuesReports();
+    void builderOnClosedTransportQueuesNothing();
+
+private:
+    std::unique_ptr<MainHidInterFace> openTransport(const QString &name,
+                                                    const std::shared_ptr<SimulatedDevice> &device,
+                                                    bool startThread = true);
+
+    std::shared_ptr<SimulatedHidBackend> m_backend;
+    std::shared_ptr<SimulatedDevice> m_keyboard;
+};
+
+void tst_HidTransport::init()
+{
+    m_backend = std::make_shared<SimulatedHidBackend>();
+    HidBackend::install(m_backend);
+    m_keyboard = m_backend->addDevice(SimulatedDeviceConfig::keyboard(QStringLiteral("Quissaro")));
+}
+
+void tst_HidTransport::cleanup()
+{
+    HidBackend::install(nullptr);
+    m_keyboard.reset();
+    m_backend.reset();
+}
+
+std::unique_ptr<MainHidInterFace> tst_HidTransport::openTransport(const QString &name,
+                                                                  const std::shared_ptr<SimulatedDevice> &device,
+                                                                  bool startThread)
+{
+    auto transport = std::make_unique<MainHidInterFace>(1, name);
+    if (transport->hidOpenPath(0, 0, device->path()) != 0)
+        return nullptr;
+    if (startThread)
+        transport->start();
+    return transport;
+}
+
+void tst_HidTransport::openQueuesSerialRequestAndStartsHandshake()
+{
+    MainHidInterFace transport(1, QStringLiteral("Quissaro"));
+    QSignalSpy opened(&transport, &MainHidInterFace::sigOpenHidSuccessful);
+    QCOMPARE(transport.hidOpenPath(0x0416, 0xC345, m_keyboard->path()), 0);
+    QVERIFY(transport.isHidOpen());
+    QCOMPARE(opened.count(), 1);
+    transport.start();
+
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::SerialRead, 1, kWaitMs));
+    QCOMPARE(m_keyboard->outputReports().first(), serialRequestReport());
+
+    // The handshake follows every 700 ms; byte 6 follows the PC-mode flag.
+    QTRY_VERIFY_WITH_TIMEOUT(m_keyboard->outputCount(HidCmd::ShakeHands) >= 1, kWaitMs);
+    QCOMPARE(m_keyboard->outputReports(HidCmd::ShakeHands).last(), shakeHandsReport(true));
+    QVERIFY(transport.shakeHandsRunNum() >= 1);
+
+    transport.setPcMode(false);
+    m_keyboard->clearOutputs();
+    QTRY_VERIFY_WITH_TIMEOUT(m_keyboard->outputCount(HidCmd::ShakeHands) >= 1, kWaitMs);
+    const hidReportData onboard = m_keyboard->outputReports(HidCmd::ShakeHands).last();
+    QCOMPARE(onboard[kHidLengthByte], static_cast<unsigned char>(1));
+    QCOMPARE(onboard[kHidPayloadOffset], static_cast<unsigned char>(1));
+
+    transport.hidClose();
+    QCOMPARE(transport.shakeHandsRunNum(), 0);
+    QVERIFY(!transport.isSerialReceived());
+    // Closed: the handshake stops.
+    m_keyboard->clearOutputs();
+    QTest::qWait(900);
+    QCOMPARE(m_keyboard->outputCount(HidCmd::ShakeHands), 0);
+}
+
+void tst_HidTransport::openFailureLeavesTransportClosed()
+{
+    m_keyboard->setFailOpen(-1);
+    MainHidInterFace transport(1, QStringLiteral("Quissaro"));
+    QSignalSpy opened(&transport, &MainHidInterFace::sigOpenHidSuccessful);
+    QCOMPARE(transport.hidOpenPath(0, 0, m_keyboard->path()), -1);
+    QVERIFY(!transport.isHidOpen());
+    QCOMPARE(opened.count(), 0);
+    const hidReportData report = command(HidCmd::Reset, 1);
+    QCOMPARE(transport.writeHidData(report.data(), kHidReportSize), -1);
+    QCOMPARE(transport.writeLightData(report.data(), kHidReportSize), -1);
+    QCOMPARE(transport.hidOpenPath(0, 0, QStringLiteral("/sys/devices/none")), -1);
+    QCOMPARE(transport.hidClose(), 0);
+}
+
+void tst_HidTransport::writeHidDataCopiesOnlyWhatWasGiven()
+{
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard);
+    QVERIFY(transport);
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::SerialRead, 1, kWaitMs));
+
+    // A short report: the bytes past its length must not leak from the buffer.
+    unsigned char buffer[kHidReportSize];
+    std::memset(buffer, 0xEE, sizeof buffer);
+    buffer[0] = kHidReportId;
+    buffer[1] = HidCmd::Reset;
+    buffer[2] = 0x07;
+    QCOMPARE(transport->writeHidData(buffer, 3), 0);
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::Reset, 1, kWaitMs));
+    hidReportData expected{};
+    expected[0] = kHidReportId;
+    expected[1] = HidCmd::Reset;
+    expected[2] = 0x07;
+    QCOMPARE(m_keyboard->outputReports(HidCmd::Reset).first(), expected);
+    QCOMPARE(transport->writeHidData(nullptr, 64), -1);
+}
+
+void tst_HidTransport::commandsGoBeforeLightPackets()
+{
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard, false);
+    QVERIFY(transport);
+    transport->setLightStreaming(true);
+    const QList<hidReportData> frame = keyboardFrame(2);
+    for (const hidReportData &packet : frame)
+        QCOMPARE(transport->writeLightData(packet.data(), kHidReportSize), 0);
+    const hidReportData first = command(HidCmd::LightSynchronize, 1);
+    const hidReportData second = command(HidCmd::KeyLightEffect, 2);
+    transport->writeHidData(first.data(), kHidReportSize);
+    transport->writeHidData(second.data(), kHidReportSize);
+    transport->start();
+
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::ColorFrame, 10, kWaitMs));
+    const QList<hidReportData> written = withoutHandshakes(m_keyboard->outputReports());
+    QList<hidReportData> expected = {serialRequestReport(), first, second};
+    expected += frame;
+    QCOMPARE(written, expected);
+}
+
+void tst_HidTransport::frameCollection_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("frameMode");
+    QTest::addColumn<int>("framePackets");
+    QTest::newRow("keyboard, 10 packets") << QStringLiteral("Rosquine") << 0 << 10;
+    QTest::newRow("long side strip, 11 packets") << QStringLiteral("Urrasque") << 0 << 11;
+    QTest::newRow("Wolvarne") << QStringLiteral("Wolvarne") << 0 << 11;
+    QTest::newRow("Avelorn") << QStringLiteral("Avelorn") << 0 << 11;
+    QTest::newRow("Rulvarro") << QStringLiteral("Rulvarro") << 0 << 11;
+    QTest::newRow("Varrowen") << QStringLiteral("Varrowen") << 0 << 11;
+    QTest::newRow("mouse, 2 reports") << QStringLiteral("Bovelli") << 1 << 2;
+}
+
+void tst_HidTransport::frameCollection()
+{
+    QFETCH(QString, model);
+    QFETCH(int, frameMode);
+    QFETCH(int, framePackets);
+    auto device = m_backend->addDevice(SimulatedDeviceConfig::forModel(model));
+    auto transport = openTransport(model, device, false);
+    QVERIFY(transport);
+    transport->setFrameMode(frameMode);
+    transport->setLightStreaming(true);
+
+    // One whole frame is taken; a packet offered while it waits is lost.
+    QList<hidReportData> frame;
+    for (int i = 0; i < framePackets; ++i)
+        frame.append(colorPacket(i < 8 ? 0 : 1, i % 8));
+    for (const hidReportData &packet : frame)
+        QCOMPARE(transport->writeLightData(packet.data(), kHidReportSize), 0);
+    const hidReportData extra = colorPacket(1, 7);
+    QCOMPARE(transport->writeLightData(extra.data(), kHidReportSize), 0);
+
+    transport->start();
+    auto lightPackets = [&device] {
+        QList<hidReportData> packets;
+        for (const hidReportData &r : device->outputReports())
+            if (r[kHidCommandByte] == HidCmd::ColorFrame)
+                packets.append(r);
+        return packets;
+    };
+    QVERIFY(device->waitForOutputCount(HidCmd::ColorFrame, framePackets, kWaitMs));
+    QTest::qWait(50);
+    QCOMPARE(lightPackets(), frame);
+
+    // Once the queue is empty, the next frame is collected again.
+    for (const hidReportData &packet : frame)
+        transport->writeLightData(packet.data(), kHidReportSize);
+    QVERIFY(device->waitForOutputCount(HidCmd::ColorFrame, 2 * framePackets, kWaitMs));
+    QCOMPARE(lightPackets().mid(framePackets), frame);
+}
+
+void tst_HidTransport::streamingOffDropsPacketsButCommandsFlow()
+{
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard);
+    QVERIFY(transport);
+    QVERIFY(!transport->isLightStreaming());
+    for (const hidReportData &packet : keyboardFrame(2))
+        QCOMPARE(transport->writeLightData(packet.data(), kHidReportSize), 0);
+    const hidReportData report = command(HidCmd::KeyLightEffect, 9);
+    QCOMPARE(transport->writeHidData(report.data(), kHidReportSize), 0);
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::KeyLightEffect, 1, kWaitMs));
+    // Turning streaming on later does not revive the dropped packets.
+    transport->setLightStreaming(true);
+    QTest::qWait(50);
+    QCOMPARE(m_keyboard->outputCount(HidCmd::ColorFrame), 0);
+}
+
+void tst_HidTransport::clearRequestEmptiesQueueAfterNextPacket()
+{
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard, false);
+    QVERIFY(transport);
+    transport->setLightStreaming(true);
+    const QList<hidReportData> frame = keyboardFrame(2);
+    for (const hidReportData &packet : frame)
+        transport->writeLightData(packet.data(), kHidReportSize);
+    transport->requestClearLightFrames();
+    transport->start();
+
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::ColorFrame, 1, kWaitMs));
+    QTest::qWait(50);
+    QCOMPARE(m_keyboard->outputReports(HidCmd::ColorFrame), QList<hidReportData>{frame.first()});
+
+    // The request is used up: the next frame goes out whole.
+    for (const hidReportData &packet : frame)
+        transport->writeLightData(packet.data(), kHidReportSize);
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::ColorFrame, 11, kWaitMs));
+    QCOMPARE(m_keyboard->outputReports(HidCmd::ColorFrame).mid(1), frame);
+}
+
+void tst_HidTransport::clearLightFrameQueueDropsWaitingFrame()
+{
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard, false);
+    QVERIFY(transport);
+    transport->setLightStreaming(true);
+    const QList<hidReportData> frame = keyboardFrame(2);
+    for (const hidReportData &packet : frame)
+        transport->writeLightData(packet.data(), kHidReportSize);
+    transport->clearLightFrameQueue();
+    // Collection starts afresh with the next packet offered.
+    for (const hidReportData &packet : frame)
+        transport->writeLightData(packet.data(), kHidReportSize);
+    transport->start();
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::ColorFrame, 10, kWaitMs));
+    QTest::qWait(50);
+    QCOMPARE(m_keyboard->outputReports(HidCmd::ColorFrame), frame);
+}
+
+void tst_HidTransport::serialAnswerRaisesBothSignalsWithOwnCopies()
+{
+    MainHidInterFace transport(7, QStringLiteral("Quissaro"));
+    QSignalSpy serialSpy(&transport, &MainHidInterFace::sigHidSnGetOver);
+    QSignalSpy dataSpy(&transport, &MainHidInterFace::sigHidDataArrived);
+    QCOMPARE(transport.hidOpenPath(0, 0, m_keyboard->path()), 0);
+    transport.start();
+
+    QTRY_COMPARE_WITH_TIMEOUT(serialSpy.count(), 1, kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(dataSpy.count() >= 1, kWaitMs);
+    QVERIFY(transport.isSerialReceived());
+    const QList<QVariant> serialArgs = serialSpy.first();
+    QCOMPARE(serialArgs.at(0).value<MainHidInterFace *>(), &transport);
+    QCOMPARE(serialArgs.at(2).toString(), QStringLiteral("Quissaro"));
+    const QByteArray serialReport = serialArgs.at(1).toByteArray();
+    QCOMPARE(serialReport.size(), kHidReportSize);
+    QCOMPARE(static_cast<unsigned char>(serialReport.at(1)), HidCmd::SerialRead);
+    QCOMPARE(serialAnswerText(hidReportFromBytes(reinterpret_cast<const unsigned char *>(serialReport.constData()),
+                                                 serialReport.size())),
+             m_keyboard->config().serial);
+
+    const QList<QVariant> dataArgs = dataSpy.first();
+    QCOMPARE(dataArgs.at(0).toByteArray(), serialReport);
+    QCOMPARE(dataArgs.at(1).toInt(), kHidReportSize);
+    QCOMPARE(dataArgs.at(2).toInt(), 7);
+    // Each receiver owns its copy: changing one leaves the other alone.
+    QByteArray mine = dataArgs.at(0).toByteArray();
+    mine[1] = 0;
+    QCOMPARE(static_cast<unsigned char>(serialSpy.first().at(1).toByteArray().at(1)), HidCmd::SerialRead);
+}
+
+void tst_HidTransport::inputReportsArriveInOrder()
+{
+    MainHidInterFace transport(2, QStringLiteral("Quissaro"));
+    QSignalSpy dataSpy(&transport, &MainHidInterFace::sigHidDataArrived);
+    QCOMPARE(transport.hidOpenPath(0, 0, m_keyboard->path()), 0);
+    transport.start();
+    QTRY_COMPARE_WITH_TIMEOUT(dataSpy.count(), 1, kWaitMs); // the serial answer
+
+    m_keyboard->sendKeyState(0x02, {0x04, 0x05});
+    m_keyboard->sendMultimedia(0x01, 0, 0);
+    m_keyboard->sendFullKeyReport(QByteArray(13, '\x11'));
+    QTRY_COMPARE_WITH_TIMEOUT(dataSpy.count(), 4, kWaitMs);
+    const QByteArray key = dataSpy.at(1).at(0).toByteArray();
+    QCOMPARE(static_cast<unsigned char>(key.at(1)), HidCmd::KeyState);
+    QCOMPARE(static_cast<unsigned char>(key.at(6)), 0x02);
+    QCOMPARE(static_cast<unsigned char>(key.at(8)), 0x04);
+    QCOMPARE(static_cast<unsigned char>(key.at(9)), 0x05);
+    QCOMPARE(static_cast<unsigned char>(dataSpy.at(2).at(0).toByteArray().at(1)), HidCmd::Multimedia);
+    QCOMPARE(static_cast<unsigned char>(dataSpy.at(3).at(0).toByteArray().at(1)), HidCmd::FullKey);
+}
+
+void tst_HidTransport::closeWhileStreamingWritesNothingAfterwards()
+{
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard);
+    QVERIFY(transport);
+    transport->setLightStreaming(true);
+    std::atomic<bool> stop{false};
+    // Producers on other threads, as the engines and the macro player are.
+    std::thread lights([&] {
+        const QList<hidReportData> frame = keyboardFrame(2);
+        while (!stop.load()) {
+            for (const hidReportData &packet : frame)
+                transport->writeLightData(packet.data(), kHidReportSize);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    std::thread commands([&] {
+        const hidReportData report = command(HidCmd::KeyState, 0);
+        while (!stop.load()) {
+            transport->writeHidData(report.data(), kHidReportSize);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::ColorFrame, 30, kWaitMs));
+    QCOMPARE(transport->hidClose(), 0);
+    QVERIFY(!transport->isHidOpen());
+    QVERIFY(transport->isFinished());
+    QCOMPARE(m_keyboard->openConnectionCount(), 0);
+    const int written = m_keyboard->outputReports().size();
+    QTest::qWait(50);
+    stop.store(true);
+    lights.join();
+    commands.join();
+    QCOMPARE(m_keyboard->outputReports().size(), written);
+
+    // A closed transport opens again.
+    QCOMPARE(transport->hidOpenPath(0, 0, m_keyboard->path()), 0);
+    transport->start();
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::SerialRead, 2, kWaitMs));
+    transport->hidClose();
+}
+
+void tst_HidTransport::destroyingAnOpenTransportClosesTheDevice()
+{
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard);
+    QVERIFY(transport);
+    const hidReportData report = command(HidCmd::KeyState, 0);
+    for (int i = 0; i < 100; ++i)
+        transport->writeHidData(report.data(), kHidReportSize);
+    transport.reset();
+    QCOMPARE(m_keyboard->openConnectionCount(), 0);
+}
+
+void tst_HidTransport::unpluggedDeviceReportsLightWriteErrors()
+{
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard);
+    QVERIFY(transport);
+    QSignalSpy errors(transport.get(), &MainHidInterFace::sigHidWriteErrorInfo);
+    transport->setLightStreaming(true);
+    m_keyboard->unplug();
+    for (const hidReportData &packet : keyboardFrame(2))
+        transport->writeLightData(packet.data(), kHidReportSize);
+    QTRY_VERIFY_WITH_TIMEOUT(errors.count() >= 1, kWaitMs);
+    QVERIFY(errors.first().first().toString().startsWith(QStringLiteral("hid_write lightData ERROR:[-1] ")));
+    QCOMPARE(transport->hidClose(), 0);
+}
+
+void tst_HidTransport::nonInterruptibleBackendStillDelivers()
+{
+    // hidapi cannot cut a read short: the transport then polls.
+    m_backend->setReadInterruptible(false);
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard);
+    QVERIFY(transport);
+    QSignalSpy dataSpy(transport.get(), &MainHidInterFace::sigHidDataArrived);
+    const hidReportData report = command(HidCmd::KeyLightEffect, 3);
+    QCOMPARE(transport->writeHidData(report.data(), kHidReportSize), 0);
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::KeyLightEffect, 1, kWaitMs));
+    m_keyboard->sendMouseState(0x01, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(dataSpy.count() >= 2, kWaitMs);
+    QCOMPARE(transport->hidClose(), 0);
+}
+
+void tst_HidTransport::builderQueuesReports()
+{
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard);
+    QVERIFY(transport);
+    DDeviceHidCmdSend builder;
+    builder.setHidInterFace(transport.get());
+
+    // An empty text is replaced by a fresh serial of 32 lower-case hex digits.
+    const QString fresh = builder.writeSnData(QString());
+    QVERIFY(QRegularExpression(QStringLiteral("^[0-9a-f]{32}$")).match(fresh).hasMatch());
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::SerialWrite, 1, kWaitMs));
+    hidReportData expected = hidReportFrame(HidCmd::SerialWrite, 0, 0, 0x20);
+    hidReportPut(expected, 6, reinterpret_cast<const unsigned char *>(fresh.toLatin1().constData()), 32);
+    QCOMPARE(m_keyboard->outputReports(HidCmd::SerialWrite).last(), expected);
+
+    const QString given = QStringLiteral("0123456789abcdef0123456789abcdef");
+    QCOMPARE(builder.writeSnData(given), given);
+    const unsigned char keys[8] = {0x02, 0, 0x04, 0, 0, 0, 0, 0};
+    builder.writeSixKeyData(keys);
+    unsigned char input[kHidReportSize] = {};
+    for (int i = 0; i < kHidReportSize; ++i)
+        input[i] = static_cast<unsigned char>(i);
+    builder.writeFullKeyData(input, kHidReportSize);
+    const unsigned char media[3] = {0x01, 0x02, 0x04};
+    builder.sendMultimediaWebToolData(media);
+    const unsigned char mouse[2] = {0x04, 0xFF};
+    builder.writeMouseKeyData(mouse);
+    builder.inquireLightMode();
+    builder.inquireSideLightMode();
+    builder.checkMouseLightModeList();
+
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::MouseLightList, 1, kWaitMs));
+    const QList<hidReportData> written = withoutHandshakes(m_keyboard->outputReports());
+    const int first = written.indexOf(expected) + 1;
+    hidReportData serialGiven = hidReportFrame(HidCmd::SerialWrite, 0, 0, 0x20);
+    hidReportPut(serialGiven, 6, reinterpret_cast<const unsigned char *>(given.toLatin1().constData()), 32);
+    hidReportData fullKey = hidReportFrame(HidCmd::FullKey, 0, 0, 0x15);
+    for (int i = 6; i <= 18; ++i)
+        fullKey[i] = static_cast<unsigned char>(i);
+    hidReportData mouseState = hidReportFrame(HidCmd::MouseState, 0, 0, 6);
+    mouseState[6] = 0x04;
+    mouseState[11] = 0xFF;
+    const QList<hidReportData> expectedTail = {
+        serialGiven,
+        keyStateReport(keys),
+        fullKey,
+        multimediaReport(0x01, 0x02, 0x04),
+        mouseState,
+        hidReportFrame(HidCmd::KeyLightList),
+        hidReportFrame(HidCmd::SideLightList),
+        hidReportFrame(HidCmd::MouseLightList),
+    };
+    QCOMPARE(written.mid(first, expectedTail.size()), expectedTail);
+}
+
+void tst_HidTransport::builderOnClosedTransportQueuesNothing()
+{
+    MainHidInterFace transport(1, QStringLiteral("Quissaro"));
+    DDeviceHidCmdSend builder;
+    builder.setHidInterFace(&transport);
+    const QString serial = builder.writeSnData(QStringLiteral("abc"));
+    QCOMPARE(serial, QStringLiteral("abc"));
+    builder.inquireLightMode();
+    DDeviceHidCmdSend noTransport;
+    noTransport.inquireSideLightMode();
+    QCOMPARE(m_keyboard->outputReports().size(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_HidTransport)
+#include "tst_hidtransport.moc"
