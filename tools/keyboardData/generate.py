@@ -250,8 +250,9 @@ def soft_keyboard_file():
 # XML files in the store's layout
 
 def xml_attr(value):
-    return (str(value).replace('&', '&amp;').replace('<', '&lt;').replace('>', '&gt;')
-            .replace('"', '&quot;').replace("'", '&apos;'))
+    # Escaped as the store's printer does, so a file it loads and saves
+    # again stays byte for byte the same.
+    return str(value).replace('&', '&amp;').replace('<', '&lt;').replace('>', '&gt;').replace('"', '&quot;')
 
 
 def element(indent, name, attrs, children=None):

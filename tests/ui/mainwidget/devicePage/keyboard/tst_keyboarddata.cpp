@@ -1,6 +1,8 @@
 #include "ColorTables.h"
 #include "KeyLayoutFile.h"
 #include "ReadOnlyDataFile.h"
+#include "xmlInterface.h"
+#include "xmlPrinter.h"
 
 #include <QtTest>
 #include <QDirIterator>
@@ -11,6 +13,7 @@
 #include <QXmlStreamReader>
 
 #include <cjson/cJSON.h>
+#include <tinyxml2.h>
 
 #include <memory>
 
@@ -140,6 +143,11 @@ void checkStoreXmlLayout(const QByteArray &bytes, const QString &what)
         QVERIFY(!line.endsWith("/>") || line.endsWith(" />"));
     }
     QCOMPARE(depth, 0);
+
+    // Loaded and printed again by the store, the file stays byte for byte.
+    tinyxml2::XMLDocument document;
+    QCOMPARE(document.Parse(bytes.constData(), size_t(bytes.size())), tinyxml2::XML_SUCCESS);
+    QVERIFY2(xmlPrinter::print(document) == bytes, qPrintable(what));
 }
 
 } // namespace
@@ -407,6 +415,19 @@ void tst_KeyboardData::customLightFiles()
     }
     QCOMPARE(scheme, 5);
     QVERIFY(!xml.hasError());
+
+    // The store reads the schemes as the device page will.
+    xmlInterface store;
+    const ReadOnlyDataFile copy(file, false);
+    QList<customLightKeyInfo> blue;
+    QList<customLightKeyInfo> red;
+    QVERIFY(store.getDefaultCustomLightKeys(copy.path(), "0", blue));
+    QVERIFY(store.getDefaultCustomLightKeys(copy.path(), "1", red));
+    QCOMPARE(blue.size(), blueKeys);
+    QCOMPARE(red.size(), redKeys);
+    QCOMPARE(blue.first().colorB, 255);
+    QCOMPARE(blue.first().transparentNum, 128);
+    QCOMPARE(red.first().colorR, 255);
 }
 
 void tst_KeyboardData::onboardLayouts_data()
