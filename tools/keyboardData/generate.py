@@ -78,12 +78,12 @@ def parse_token(token):
 def layout_keys(board, geometry):
     """The keys of a board with their grid cells and pixel rectangles."""
     out = []
-    for row, spec in enumerate(board.rows):
-        if spec is None:
+    for row, row_text in enumerate(board.rows):
+        if row_text is None:
             continue
         top = board.row_y[row]
         at = 0.0
-        for token in spec.split():
+        for token in row_text.split():
             if token.startswith('+'):
                 at += float(token[1:])
                 continue
