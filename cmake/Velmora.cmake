@@ -60,6 +60,8 @@ function(velmora_add_test name)
         set(ARG_TIMEOUT 120)
     endif()
     file(MAKE_DIRECTORY ${_home}/runtime)
+    # Qt rejects a runtime folder that others may read.
+    file(CHMOD ${_home}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
     set_tests_properties(${name} PROPERTIES
         LABELS "${ARG_LABELS}"
         TIMEOUT ${ARG_TIMEOUT}

@@ -1,0 +1,116 @@
+#include "DAppllication.h"
+
+#include "DDataManager.h"
+#include "DLoginWidget.h"
+#include "DMainWidget.h"
+#include "QtLinguist.h"
+#include "SettingsKeys.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFont>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr char kFontFamily[] = "Microsoft YaHei";
+constexpr int kFontPixelSize = 12;
+constexpr char kVersion[] = "1.0.0.0";
+constexpr char kAutoUp[] = "AutoUp";
+
+} // namespace
+
+DAppllication::DAppllication(const QString &appId, int &argc, char **argv)
+    : QtSingleApplication(appId, argc, argv)
+{
+    // The C generator, which the lighting effects draw from.
+    std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
+
+    QFont font = QApplication::font();
+    font.setFamily(QString::fromLatin1(kFontFamily));
+    font.setPixelSize(kFontPixelSize);
+    QApplication::setFont(font);
+
+    initSettings();
+    initLogin();
+}
+
+DAppllication *DAppllication::instance()
+{
+    return qobject_cast<DAppllication *>(QCoreApplication::instance());
+}
+
+QtLinguist *DAppllication::getLinguist()
+{
+    if (!m_linguist)
+        m_linguist = new QtLinguist;
+    return m_linguist;
+}
+
+bool DAppllication::setLanguage(int languageIndex)
+{
+    return getLinguist()->setLanguage(languageIndex);
+}
+
+int DAppllication::initLanguage(QtLinguist *linguist, const QString &userConfigDir)
+{
+    int chosen = linguist->getDefaultLanguage();
+    const QString path = userConfigDir + QLatin1Char('/') + QLatin1String(SettingsKeys::UserSettingsFileName);
+    QSettings settings(path, QSettings::IniFormat);
+    if (QDir(userConfigDir).exists()) {
+        const int stored =
+            settings.contains(SettingsKeys::LanguageIndex) ? settings.value(SettingsKeys::LanguageIndex).toInt() : -1;
+        if (stored != -1)
+            chosen = stored;
+    }
+    // An index that names no language installs nothing and is kept as it is.
+    linguist->setLanguage(chosen);
+    settings.setValue(SettingsKeys::LanguageIndex, chosen);
+    return chosen;
+}
+
+bool DAppllication::isAutoUpStart(bool isAutoStart, const QString &commandLine)
+{
+    return isAutoStart && commandLine.contains(QLatin1String(kAutoUp), Qt::CaseSensitive);
+}
+
+void DAppllication::initSettings()
+{
+    setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    setApplicationVersion(QString::fromLatin1(kVersion));
+    setQuitOnLastWindowClosed(true);
+
+    const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    initLanguage(getLinguist(), appData + QStringLiteral("/UserConfig"));
+
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+}
+
+void DAppllication::initLogin()
+{
+    m_loginWidget = new DLoginWidget;
+    setActivationWindow(m_loginWidget, true);
+    connect(m_loginWidget, &DLoginWidget::sigLoginFinished, this, &DAppllication::onLoginFinished);
+    // The gate is never shown: it reports success at once.
+    m_loginWidget->on_pushButton_Login_clicked();
+}
+
+void DAppllication::onLoginFinished(bool bok)
+{
+    if (!bok)
+        return;
+    m_loginWidget->fadeOut();
+
+    m_mainWidget = new DMainWidget;
+    m_mainWidget->activateWindow();
+    m_mainWidget->show();
+    setActivationWindow(m_mainWidget, true);
+
+    QSettings settings(DDataManager::instance()->getUserSettingsPath(), QSettings::IniFormat);
+    const bool autoStart = settings.value(SettingsKeys::AutoStart, false).toBool();
+    if (isAutoUpStart(autoStart, arguments().join(QLatin1Char(' '))))
+        m_mainWidget->hide();
+}

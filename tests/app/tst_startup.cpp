@@ -1,0 +1,182 @@
+// Starts the built program as a user would, each case in a private home.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kProgram = QStringLiteral(VELMORA_EXECUTABLE);
+constexpr int kStartTimeoutMs = 60000;
+
+} // namespace
+
+class tst_Startup : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+
+    QString appData() const { return m_home->filePath(".local/share/velmora"); }
+    QString settingsPath() const { return appData() + "/UserConfig/PardexConfig.ini"; }
+    QString autostartPath() const { return m_home->filePath(".config/autostart/velmora.desktop"); }
+
+    QByteArray log() const
+    {
+        QDir dir(appData() + "/LogCollect");
+        QByteArray all;
+        for (const QString &name : dir.entryList(QDir::Files)) {
+            QFile f(dir.filePath(name));
+            if (f.open(QIODevice::ReadOnly))
+                all += f.readAll();
+        }
+        return all;
+    }
+
+    void start(QProcess &process, const QStringList &args = {})
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", m_home->path());
+        env.insert("XDG_DATA_HOME", m_home->filePath(".local/share"));
+        env.insert("XDG_CONFIG_HOME", m_home->filePath(".config"));
+        env.insert("XDG_CACHE_HOME", m_home->filePath(".cache"));
+        env.insert("XDG_RUNTIME_DIR", m_home->filePath("runtime"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("LC_ALL", "fr_FR.UTF-8");
+        process.setProcessEnvironment(env);
+        process.start(kProgram, args);
+    }
+
+    // Waits until a process has built its main window (its log says so).
+    bool waitUntilReady(QProcess &process, int starts)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < kStartTimeoutMs) {
+            if (process.state() == QProcess::NotRunning)
+                return false;
+            if (log().count("END DMainWidget INIT:") >= starts)
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+    static void stop(QProcess &process)
+    {
+        process.kill();
+        if (process.state() != QProcess::NotRunning)
+            process.waitForFinished(30000);
+    }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_home->isValid());
+        QVERIFY(QDir().mkpath(m_home->filePath("runtime")));
+        QFile::setPermissions(m_home->filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void secondStartExitsMinusOne()
+    {
+        QProcess first;
+        start(first);
+        QVERIFY(waitUntilReady(first, 1));
+
+        QProcess second;
+        start(second);
+        QVERIFY(second.waitForStarted(kStartTimeoutMs));
+        QVERIFY(second.state() == QProcess::NotRunning || second.waitForFinished(kStartTimeoutMs));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 255); // -1
+        QVERIFY(second.readAllStandardError().contains("--------------- EXE already runing -----------------"));
+
+        // The first goes on undisturbed; the second wrote nothing.
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(log().count("Start collect log:"), 1);
+        stop(first);
+    }
+
+    void startAfterKillWorks()
+    {
+        QProcess first;
+        start(first);
+        QVERIFY(waitUntilReady(first, 1));
+        first.kill(); // SIGKILL: no clean-up at all
+        QVERIFY(first.waitForFinished(30000));
+        QCOMPARE(first.exitStatus(), QProcess::CrashExit);
+
+        QProcess next;
+        start(next);
+        QVERIFY(waitUntilReady(next, 2));
+        QCOMPARE(next.state(), QProcess::Running);
+        stop(next);
+    }
+
+    void settingsWrittenAtFirstStartOnly()
+    {
+        QProcess first;
+        start(first);
+        QVERIFY(waitUntilReady(first, 1));
+        stop(first);
+        {
+            QSettings s(settingsPath(), QSettings::IniFormat);
+            QCOMPARE(s.allKeys().size(), 7);
+            QCOMPARE(s.value("Theme/selectThemeIndex").toString(), QStringLiteral("0"));
+            QCOMPARE(s.value("ThemeBgImage/BgImageIsUsing").toString(), QStringLiteral("false"));
+            QCOMPARE(s.value("oldVersion/VersionInfo").toString(), QStringLiteral("V_1.04.02"));
+            QCOMPARE(s.value("Language/selectLanguageIndex").toInt(), 13); // French system
+            QCOMPARE(s.value("AutoStart/isAutoStart").toString(), QStringLiteral("true"));
+            QCOMPARE(s.value("MinimizeToTray/isMinimizeToTray").toString(), QStringLiteral("true"));
+            QCOMPARE(s.value("CloseToTray/isCloseToTray").toString(), QStringLiteral("true"));
+
+            // The user changes settings; the language goes back to "system".
+            s.setValue("Theme/selectThemeIndex", 1);
+            s.setValue("AutoStart/isAutoStart", false);
+            s.setValue("MinimizeToTray/isMinimizeToTray", false);
+            s.setValue("CloseToTray/isCloseToTray", false);
+            s.setValue("Language/selectLanguageIndex", -1);
+        }
+        QFile entry(autostartPath());
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(entry.readAll().contains("\nExec=" + kProgram.toUtf8() + " --AutoUp\n"));
+        entry.close();
+        QVERIFY(entry.remove());
+
+        QProcess second;
+        start(second);
+        QVERIFY(waitUntilReady(second, 2));
+        stop(second);
+        QSettings s(settingsPath(), QSettings::IniFormat);
+        QCOMPARE(s.allKeys().size(), 7);
+        QCOMPARE(s.value("Theme/selectThemeIndex").toInt(), 1);
+        QCOMPARE(s.value("AutoStart/isAutoStart").toBool(), false);
+        QCOMPARE(s.value("MinimizeToTray/isMinimizeToTray").toBool(), false);
+        QCOMPARE(s.value("CloseToTray/isCloseToTray").toBool(), false);
+        QCOMPARE(s.value("Language/selectLanguageIndex").toInt(), 13); // written back at every start
+        QVERIFY(!QFile::exists(autostartPath()));
+    }
+
+    void deletedSettingsFileIsRecreated()
+    {
+        QProcess first;
+        start(first);
+        QVERIFY(waitUntilReady(first, 1));
+        stop(first);
+        QVERIFY(QFile::remove(settingsPath()));
+
+        QProcess second;
+        start(second);
+        QVERIFY(waitUntilReady(second, 2));
+        stop(second);
+        QSettings s(settingsPath(), QSettings::IniFormat);
+        QCOMPARE(s.allKeys().size(), 7);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Startup)
+#include "tst_startup.moc"
