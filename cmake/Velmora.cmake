@@ -14,9 +14,13 @@ function(velmora_add_library target)
     endforeach()
     set(_cpp ${_sources})
     list(FILTER _cpp INCLUDE REGEX "\\.cpp$")
-    if(NOT _cpp)
+    set(_stub ${CMAKE_CURRENT_BINARY_DIR}/${target}_empty.cpp)
+    if(_cpp)
+        # moc/uic only know the stub of an earlier configuration as their
+        # input; removing it makes them run again over the real sources.
+        file(REMOVE ${_stub})
+    else()
         # A folder whose code has not been written yet still links.
-        set(_stub ${CMAKE_CURRENT_BINARY_DIR}/${target}_empty.cpp)
         file(CONFIGURE OUTPUT ${_stub} CONTENT "// no sources yet\n")
         list(APPEND _sources ${_stub})
     endif()
