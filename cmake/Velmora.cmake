@@ -70,6 +70,11 @@ function(velmora_add_test name)
         LABELS "${ARG_LABELS}"
         TIMEOUT ${ARG_TIMEOUT}
         ENVIRONMENT "${_platform};HOME=${_home};XDG_DATA_HOME=${_home}/.local/share;XDG_CONFIG_HOME=${_home}/.config;XDG_CACHE_HOME=${_home}/.cache;XDG_RUNTIME_DIR=${_home}/runtime;VELMORA_SOURCE_DIR=${CMAKE_SOURCE_DIR};VELMORA_BINARY_DIR=${CMAKE_BINARY_DIR}")
+    if(VELMORA_TSAN)
+        # Known reports from inside the uninstrumented Qt libraries.
+        set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
+            "TSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp")
+    endif()
 endfunction()
 
 # velmora_add_bench(<name> SOURCES <files>... [LIBS <targets>...])

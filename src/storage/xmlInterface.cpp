@@ -178,6 +178,11 @@ XMLElement *profileForWrite(xmlStoreDocument &doc, const QByteArray &profile)
     return requireAnchor(findProfile(doc, profile), doc, "profile", profile);
 }
 
+XMLElement *macroForWrite(xmlStoreDocument &doc, const QByteArray &macro)
+{
+    return requireAnchor(matchChild(doc.root(), macro), doc, "macro", macro);
+}
+
 XMLElement *rootForWrite(xmlStoreDocument &doc)
 {
     XMLElement *root = doc.root();
@@ -481,15 +486,13 @@ bool xmlInterface::setProfileInfo(const QString &path, const QByteArray &profile
 {
     const StoreLock lock;
     xmlStoreDocument doc(path);
-    if (!rootForWrite(doc))
-        return false;
     XMLElement *node = profileForWrite(doc, profile);
-    if (node) {
-        node->SetAttribute(kName, name.constData());
-        node->SetAttribute(kProFileAppName, appName.constData());
-        node->SetAttribute(kProFileAppIco, appIco.constData());
-    }
-    return doc.save() && node;
+    if (!node)
+        return false;
+    node->SetAttribute(kName, name.constData());
+    node->SetAttribute(kProFileAppName, appName.constData());
+    node->SetAttribute(kProFileAppIco, appIco.constData());
+    return doc.save();
 }
 
 bool xmlInterface::getProfileInfo(const QString &path, const QByteArray &profile, profileInfo &info)
@@ -649,13 +652,11 @@ bool xmlInterface::addMacroItems(const QString &path, const QList<macroItemInfo>
 {
     const StoreLock lock;
     xmlStoreDocument doc(path);
-    XMLElement *root = rootForWrite(doc);
-    if (!root)
+    XMLElement *node = macroForWrite(doc, macro);
+    if (!node)
         return false;
-    XMLElement *node = requireAnchor(matchChild(root, macro), doc, "macro", macro);
-    if (node)
-        appendMacroItems(doc.document(), node, items);
-    return doc.save() && node;
+    appendMacroItems(doc.document(), node, items);
+    return doc.save();
 }
 
 bool xmlInterface::getMacroItems(const QString &path, const QByteArray &macro, const QByteArray &macroName,
@@ -680,27 +681,24 @@ bool xmlInterface::deleteMacroItem(const QString &path, const QByteArray &macro,
 {
     const StoreLock lock;
     xmlStoreDocument doc(path);
-    XMLElement *root = rootForWrite(doc);
-    if (!root)
+    XMLElement *node = macroForWrite(doc, macro);
+    if (!node)
         return false;
-    XMLElement *node = requireAnchor(matchChild(root, macro), doc, "macro", macro);
+    // Only the mark itself is compared: a mark "1" must not take events whose
+    // delay is "100" with it.
     bool removed = false;
-    if (node) {
-        // Only the mark itself is compared: a mark "1" must not take events
-        // whose delay is "100" with it.
-        XMLElement *item = node->FirstChildElement();
-        while (item) {
-            XMLElement *next = item->NextSiblingElement();
-            if (textEquals(item->Attribute(kMark), mark)) {
-                qCDebug(lcXmlTrace).noquote() << "--------------DeleteItem delCondition;" << QString::fromUtf8(mark);
-                node->DeleteChild(item);
-                removed = true;
-            }
-            item = next;
+    XMLElement *item = node->FirstChildElement();
+    while (item) {
+        XMLElement *next = item->NextSiblingElement();
+        if (textEquals(item->Attribute(kMark), mark)) {
+            qCDebug(lcXmlTrace).noquote() << "--------------DeleteItem delCondition;" << QString::fromUtf8(mark);
+            node->DeleteChild(item);
+            removed = true;
         }
-        if (!removed)
-            qCDebug(lcXmlTrace).noquote() << "-------------- *** Not find [DeleteItem Node] *** --------------";
+        item = next;
     }
+    if (!removed)
+        qCDebug(lcXmlTrace).noquote() << "-------------- *** Not find [DeleteItem Node] *** --------------";
     return doc.save() && removed;
 }
 
@@ -709,10 +707,10 @@ bool xmlInterface::updateMacroItem(const QString &path, const QByteArray &macro,
 {
     const StoreLock lock;
     xmlStoreDocument doc(path);
-    XMLElement *root = rootForWrite(doc);
-    if (!root)
+    XMLElement *node = macroForWrite(doc, macro);
+    if (!node)
         return false;
-    XMLElement *item = markedItem(requireAnchor(matchChild(root, macro), doc, "macro", macro), mark, second);
+    XMLElement *item = markedItem(node, mark, second);
     if (item) {
         item->SetAttribute(kDelay, fieldText(info.delay).constData());
         item->SetAttribute(kType, fieldText(info.type).constData());
@@ -731,10 +729,9 @@ bool xmlInterface::moveMacroItem(const QString &path, const QByteArray &macro, c
 {
     const StoreLock lock;
     xmlStoreDocument doc(path);
-    XMLElement *root = rootForWrite(doc);
-    if (!root)
+    XMLElement *node = macroForWrite(doc, macro);
+    if (!node)
         return false;
-    XMLElement *node = requireAnchor(matchChild(root, macro), doc, "macro", macro);
     XMLElement *item = markedItem(node, mark, second);
     bool moved = false;
     if (item && up) {

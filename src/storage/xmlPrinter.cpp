@@ -6,10 +6,10 @@ const char *const xmlPrinter::declaration = "<?xml version=\"1.0\" encoding=\"UT
 const char *const xmlPrinter::lineEnd = "\r\n";
 const char *const xmlPrinter::indent = "    ";
 
-QByteArray xmlPrinter::print(const tinyxml2::XMLDocument &document)
+QByteArray xmlPrinter::print(const tinyxml2::XMLDocument &document, int sizeHint)
 {
     QByteArray out;
-    out.reserve(4096);
+    out.reserve(sizeHint + 4096);
     out += declaration;
     out += lineEnd;
     for (const tinyxml2::XMLElement *e = document.FirstChildElement(); e; e = e->NextSiblingElement())

@@ -15,7 +15,8 @@ class XMLElement;
 class xmlPrinter
 {
 public:
-    static QByteArray print(const tinyxml2::XMLDocument &document);
+    // sizeHint: the expected size in bytes, to print without regrowing.
+    static QByteArray print(const tinyxml2::XMLDocument &document, int sizeHint = 0);
 
     static const char *const declaration;
     static const char *const lineEnd;

@@ -3,25 +3,31 @@
 #include "xmlPrinter.h"
 
 #include <QFile>
+#include <QLoggingCategory>
 #include <QSaveFile>
-#include <QDebug>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+Q_LOGGING_CATEGORY(lcXmlStore, "velmora.storage")
+}
 
 xmlStoreDocument::xmlStoreDocument(const QString &path)
     : m_path(path)
     , m_document(true, tinyxml2::PRESERVE_WHITESPACE)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        warn(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+    // tinyxml2 reads the file straight into its own buffer: one copy less
+    // than going through a QByteArray, which counts on large files.
+    std::FILE *file = std::fopen(QFile::encodeName(path).constData(), "rb");
+    if (!file) {
+        warn(QStringLiteral("cannot open %1: %2").arg(path, qt_error_string(errno)));
         return;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        warn(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-        return;
-    }
-    const tinyxml2::XMLError error =
-        m_document.Parse(bytes.constData(), static_cast<size_t>(bytes.size()));
+    const tinyxml2::XMLError error = m_document.LoadFile(file);
+    m_loadedSize = std::max(0L, std::ftell(file));
+    std::fclose(file);
     if (error != tinyxml2::XML_SUCCESS) {
         warn(QStringLiteral("%1 does not parse (%2, line %3): treated as missing")
                  .arg(path, QString::fromLatin1(m_document.ErrorName()))
@@ -41,7 +47,7 @@ bool xmlStoreDocument::save()
 {
     if (!m_loaded)
         return false;
-    return writeFile(m_path, xmlPrinter::print(m_document));
+    return writeFile(m_path, xmlPrinter::print(m_document, static_cast<int>(m_loadedSize)));
 }
 
 bool xmlStoreDocument::writeFile(const QString &path, const QByteArray &bytes)
@@ -65,5 +71,5 @@ bool xmlStoreDocument::writeFile(const QString &path, const QByteArray &bytes)
 
 void xmlStoreDocument::warn(const QString &text)
 {
-    qWarning().noquote() << "---------------- [xmlInterface]" << text << "----------------";
+    qCWarning(lcXmlStore).noquote() << "---------------- [xmlInterface]" << text << "----------------";
 }

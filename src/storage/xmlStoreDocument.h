@@ -35,4 +35,5 @@ private:
     QString m_path;
     tinyxml2::XMLDocument m_document;
     bool m_loaded = false;
+    long m_loadedSize = 0; // bytes, a hint for printing it again
 };

@@ -1,0 +1,142 @@
+// The store from several threads at once: the macro playback thread reads a
+// profile file while the GUI thread writes it.
+
+#include "xmlInterface.h"
+#include "xmlTestFiles.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <tinyxml2.h>
+
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+const int kBoundEvents = 40;
+
+QList<macroItemInfo> boundEvents()
+{
+    QList<macroItemInfo> events;
+    for (int i = 0; i < kBoundEvents; ++i) {
+        macroItemInfo event;
+        std::memset(&event, 0, sizeof event);
+        fixedTextCopy(event.mark, QByteArray::number(i / 2));
+        fixedTextCopy(event.delay, QByteArray::number(i));
+        fixedTextCopy(event.type, "key");
+        fixedTextCopy(event.keyCode, "4");
+        fixedTextCopy(event.codeName, "A");
+        fixedTextCopy(event.operateExplain, i % 2 ? "up" : "down");
+        events.append(event);
+    }
+    return events;
+}
+
+} // namespace
+
+class tst_XmlStoreThreads : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readerNeverSeesPartialFile();
+    void concurrentWritersLoseNothing();
+};
+
+void tst_XmlStoreThreads::readerNeverSeesPartialFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("pardexProFile.xml");
+    xmlInterface store;
+    QVERIFY(store.createXmlFile(path));
+    QVERIFY(store.addProfile(path, "1", "Profile1", "", "", 0));
+    QVERIFY(store.addKeyInfo(path, "1", "4", "A", "1", "1", "1", "3"));
+    QVERIFY(store.addBindMacro(path, "1", boundEvents(), "3", "Macro3"));
+
+    std::atomic<bool> writing{true};
+    std::atomic<int> reads{0};
+    std::atomic<int> badReads{0};
+    std::atomic<int> badFiles{0};
+
+    // The GUI thread's side: rewrites the file over and over.
+    std::thread writer([&] {
+        const QList<macroItemInfo> events = boundEvents();
+        for (int i = 0; i < 150; ++i) {
+            store.addKeyInfo(path, "1", "5", "B", "0", "1", "1", QByteArray::number(i));
+            store.addBindMacro(path, "1", events, "9", "Macro9");
+            store.setLightUsingIndex(path, "1", 0, i % 20);
+            store.deleteBindMacro(path, "1", "9");
+            store.deleteKeyInfo(path, "1", "5");
+        }
+        writing = false;
+    });
+
+    // The playback thread's side: what it reads is always whole.
+    std::thread reader([&] {
+        while (writing) {
+            customKeyInfo key;
+            std::memset(&key, 0, sizeof key);
+            if (!store.getKeyInfo(path, "1", "4", key) || std::strcmp(key.Value, "3") != 0)
+                ++badReads;
+            QList<macroItemInfo> events;
+            if (!store.getBindMacroItems(path, "1", "3", events) || events.size() != kBoundEvents)
+                ++badReads;
+            ++reads;
+        }
+    });
+
+    // Even a reader that bypasses the store's lock never finds a partial
+    // file on disk: saves replace it in one step.
+    std::thread rawReader([&] {
+        while (writing) {
+            const QByteArray bytes = readBytes(path);
+            tinyxml2::XMLDocument doc;
+            if (doc.Parse(bytes.constData(), static_cast<size_t>(bytes.size())) != tinyxml2::XML_SUCCESS)
+                ++badFiles;
+        }
+    });
+
+    writer.join();
+    reader.join();
+    rawReader.join();
+    QVERIFY(reads > 0);
+    QCOMPARE(badReads.load(), 0);
+    QCOMPARE(badFiles.load(), 0);
+    QVERIFY(!store.hasKeyInfo(path, "1", "5"));
+}
+
+void tst_XmlStoreThreads::concurrentWritersLoseNothing()
+{
+    // Each operation holds the lock from load to save, so two writers never
+    // save over each other's change.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("pardexProFile.xml");
+    xmlInterface store;
+    QVERIFY(store.createXmlFile(path));
+    QVERIFY(store.addProfile(path, "1", "Profile1", "", "", 0));
+
+    const int perThread = 60;
+    auto addKeys = [&](int first) {
+        for (int code = first; code < first + perThread; ++code)
+            store.addKeyInfo(path, "1", QByteArray::number(code), "k", "0", "1", "1", "0");
+    };
+    std::thread one(addKeys, 1000);
+    std::thread two(addKeys, 2000);
+    one.join();
+    two.join();
+
+    QList<QByteArray> codes;
+    QVERIFY(store.getKeyCodeList(path, "1", codes));
+    QCOMPARE(codes.size(), 2 * perThread);
+    for (int code = 1000; code < 1000 + perThread; ++code) {
+        QVERIFY(codes.contains(QByteArray::number(code)));
+        QVERIFY(codes.contains(QByteArray::number(code + 1000)));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_XmlStoreThreads)
+#include "tst_xmlstorethreads.moc"
