@@ -2,6 +2,8 @@
 // reading, and what it does with files it cannot use.
 
 #include "xmlInterface.h"
+#include "xmlPrinter.h"
+#include "xmlStoreDocument.h"
 #include "xmlTestFiles.h"
 
 #include <QDir>
@@ -79,6 +81,9 @@ private slots:
     void failedSaveReported();
 
     void shippedDeviceLists();
+    void shippedDefaultLighting_data();
+    void shippedDefaultLighting();
+    void shippedDefaultLayers();
 
 private:
     QString filePath(const QString &name) const { return m_dir->filePath(name); }
@@ -169,7 +174,7 @@ void tst_XmlFileLayout::textsRoundTrip_data()
     QTest::addColumn<QByteArray>("written");
 
     QTest::newRow("plain") << QByteArray("hello") << QByteArray("hello");
-    QTest::newRow("markup") << QByteArray("a<b>&\"c\"'d") << QByteArray("a&lt;b&gt;&amp;&quot;c&quot;'d");
+    QTest::newRow("markup") << QByteArray("a<b>&\"c\"'d") << QByteArray("a&lt;b&gt;&amp;&quot;c&quot;&apos;d");
     QTest::newRow("entity-like text") << QByteArray("&amp;") << QByteArray("&amp;amp;");
     QTest::newRow("line breaks and tab") << QByteArray("one\r\ntwo\nthree\tfour")
                                          << QByteArray("one&#xD;&#xA;two&#xA;three&#x9;four");
@@ -430,6 +435,69 @@ void tst_XmlFileLayout::shippedDeviceLists()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot open"));
     QVERIFY(!m_store.getHidModelList(filePath("none.xml"), modelList));
     QCOMPARE(modelList.size(), 5);
+}
+
+void tst_XmlFileLayout::shippedDefaultLighting_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("blueKeys");
+    QTest::addColumn<int>("redKeys");
+
+    QTest::newRow("plain") << "customLightDefaultConfig.xml" << 34 << 8;
+    QTest::newRow("34") << "customLightDefaultConfig_34.xml" << 11 << 4;
+    QTest::newRow("61") << "customLightDefaultConfig_61.xml" << 34 << 4;
+    QTest::newRow("68") << "customLightDefaultConfig_68.xml" << 34 << 8;
+    QTest::newRow("84") << "customLightDefaultConfig_84.xml" << 34 << 8;
+    QTest::newRow("98") << "customLightDefaultConfig_98.xml" << 34 << 8;
+}
+
+void tst_XmlFileLayout::shippedDefaultLighting()
+{
+    QFETCH(QString, file);
+    QFETCH(int, blueKeys);
+    QFETCH(int, redKeys);
+    const QString path = filePath(file);
+    QVERIFY(QFile::copy(":/images/configDir/" + file, path));
+
+    const int counts[] = {blueKeys, redKeys, 0, 0, 0};
+    for (int scheme = 0; scheme < 5; ++scheme) {
+        QList<customLightKeyInfo> keys;
+        QVERIFY(m_store.getDefaultCustomLightKeys(path, QByteArray::number(scheme), keys));
+        QCOMPARE(keys.size(), counts[scheme]);
+        for (const customLightKeyInfo &key : keys) {
+            QCOMPARE(key.transparentNum, 128);
+            QCOMPARE(key.colorB, scheme == 0 ? 255 : 0);
+            QCOMPARE(key.colorR, scheme == 1 ? 255 : 0);
+            QVERIFY(key.indexX >= 0 && key.indexX < 6 && key.indexY >= 0 && key.indexY < 22);
+        }
+    }
+    // The file is in the store's own layout: printing it again changes nothing.
+    xmlStoreDocument doc(path);
+    QVERIFY(doc.isLoaded());
+    QCOMPARE(xmlPrinter::print(doc.document()), readBytes(path));
+}
+
+void tst_XmlFileLayout::shippedDefaultLayers()
+{
+    // The default on-board layers read through the profile operations.
+    const QString path = filePath("Rulvarro_DefMac.xml");
+    QVERIFY(QFile::copy(":/images/configDir/onboardDeviceConfig/Rulvarro_DefMac.xml", path));
+    xmlIndexNameList list;
+    QVERIFY(m_store.getProfileList(path, list));
+    QCOMPARE(list, (xmlIndexNameList{{"2", "Profile_Mac"}, {"3", "Profile_Mac"}}));
+
+    QList<QByteArray> codes;
+    QVERIFY(m_store.getKeyCodeList(path, "2", codes));
+    QCOMPARE(codes.size(), 132);
+    QCOMPARE(m_store.getLightUsingIndex(path, "2", 0), 20);
+    QCOMPARE(m_store.getLightSynchronizeStatus(path, "2"), 1);
+
+    customKeyInfo fn;
+    std::memset(&fn, 0, sizeof fn);
+    QVERIFY(m_store.getKeyInfo(path, "3", "-10", fn));
+    QCOMPARE(QByteArray(fn.keyChar), QByteArray("Fn"));
+    QCOMPARE(QByteArray(fn.operateType), QByteArray("0"));
+    QCOMPARE(m_store.getFeature(path, "3", 3), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_XmlFileLayout)
