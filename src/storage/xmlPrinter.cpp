@@ -61,7 +61,6 @@ void xmlPrinter::appendEscaped(QByteArray &out, const char *text)
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
-        case '\'': out += "&apos;"; break;
         default:
             if (c < 0x20) {
                 out += "&#x";
