@@ -1,0 +1,3 @@
+#include "lightTickClock.h"
+
+lightTickClock::~lightTickClock() = default;

@@ -1,0 +1,18 @@
+#include "updateLightMainThreadUI.h"
+
+updateLightMainThreadUI::updateLightMainThreadUI(lightTickClock &clock, QObject *parent)
+    : lightTickThread(clock, initialIntervalMs, parent)
+{
+}
+
+updateLightMainThreadUI::~updateLightMainThreadUI()
+{
+    // The loop calls emitTick(): it must end while this class still exists.
+    stopTicking();
+    wait();
+}
+
+void updateLightMainThreadUI::emitTick()
+{
+    emit sigDviceUpdateAllKeyColorUI();
+}
