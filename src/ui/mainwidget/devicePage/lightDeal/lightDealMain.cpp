@@ -1,0 +1,491 @@
+#include "lightDealMain.h"
+
+#include "MainHidInterFace.h"
+#include "keyboardButCustom.h"
+#include "lightingReports.h"
+#include "sendLightUpdataThread.h"
+#include "sideLightButtonCustom.h"
+#include "steadyTickClock.h"
+#include "updateLightMainThread.h"
+#include "updateLightMainThreadSide.h"
+#include "updateLightMainThreadUI.h"
+
+#include <QDebug>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int ledTypeBandSwitch = 20;   // no effect of its own: switches the music bands
+constexpr int ledTypeBandTickMs = 10;
+constexpr int blankingAlpha = 250;
+constexpr int sideBlankingAlpha = 180;
+constexpr int ledsPerPacket = 18;
+constexpr int defaultSideStripLeds = 33;
+
+} // namespace
+
+lightDealMain::lightDealMain(QObject *parent, lightTickClock *clock)
+    : QObject(parent)
+    , m_ownClock(clock ? nullptr : new steadyTickClock)
+    , m_clock(clock ? *clock : *m_ownClock)
+{
+    m_keyTickThread = std::make_unique<updateLightMainThread>(m_clock);
+    m_sideTickThread = std::make_unique<updateLightMainThreadSide>(m_clock);
+    m_screenThread = std::make_unique<updateLightMainThreadUI>(m_clock);
+    m_sendThread = std::make_unique<sendLightUpdataThread>(m_clock);
+    connect(m_keyTickThread.get(), SIGNAL(sigDviceUpdateAllKeyColor()), this,
+            SLOT(onDviceUpdateAllKeyColor()));
+    connect(m_sideTickThread.get(), SIGNAL(sigDviceUpdateAllKeyColorSide()), this,
+            SLOT(onDviceUpdateAllSideLightColor()));
+    connect(m_screenThread.get(), SIGNAL(sigDviceUpdateAllKeyColorUI()), this,
+            SLOT(onDviceUpdateAllKeyColorUI()));
+    connect(m_screenThread.get(), SIGNAL(sigDviceUpdateAllKeyColorUI()), this,
+            SLOT(onDviceUpdateAllSideLightColorUI()));
+    connect(m_sendThread.get(), SIGNAL(sigDviceUpdateAllKeyColorSendKeyboardHid()), this,
+            SLOT(onDviceUpdateAllKeyColorSendKeyboardHid()));
+
+    m_sideColors.fill(QColor(0, 0, 0, 0));
+    m_syncTimer = new QTimer(this);
+    connect(m_syncTimer, SIGNAL(timeout()), this, SLOT(onSendLightSynchronize0x17Cmd()));
+}
+
+lightDealMain::~lightDealMain()
+{
+    // Stop every loop first so that none waits out another's sleep; the
+    // threads' own destructors then wait for their loops to end.
+    m_keyTickThread->stopTicking();
+    m_sideTickThread->stopTicking();
+    m_screenThread->stopTicking();
+    m_sendThread->stopTicking();
+}
+
+// ---- set-up by the device page ---------------------------------------------
+
+void lightDealMain::setDeviceName(const QString &name)
+{
+    m_deviceName = name;
+}
+
+void lightDealMain::setKeyButtons(keyboardButCustom *const grid[keyRows][keyColumns])
+{
+    for (int r = 0; r < keyRows; ++r) {
+        for (int c = 0; c < keyColumns; ++c)
+            m_keyButtons[r * keyColumns + c] = grid[r][c];
+    }
+}
+
+void lightDealMain::setKeyCount(int keyCount)
+{
+    m_keyEffects.setKeyCount(keyCount);
+}
+
+void lightDealMain::setChipName(const QString &chipName)
+{
+    m_isM252Chip = chipName.contains(QLatin1String("M252"), Qt::CaseInsensitive);
+}
+
+void lightDealMain::setSideLightEnabled(bool enabled)
+{
+    m_sideLightEnabled = enabled;
+}
+
+void lightDealMain::setSideLightWidgets(const QList<sideLightButtonCustom *> &buttons)
+{
+    m_sideButtons.clear();
+    for (sideLightButtonCustom *button : buttons) {
+        if (m_sideButtons.size() >= maxSideLeds)
+            break;
+        m_sideButtons.append(button);
+    }
+}
+
+void lightDealMain::setScreenUpdateEnabled(bool enabled)
+{
+    m_screenUpdateEnabled = enabled;
+}
+
+void lightDealMain::setHidInterface(MainHidInterFace *hidInterface)
+{
+    m_hidInterface = hidInterface;
+}
+
+void lightDealMain::setSpeedAndBrightnessMax(int keySpeedMax, int keyBrightnessMax, int sideSpeedMax,
+                                             int sideBrightnessMax)
+{
+    m_keyZone.setMaxima(keySpeedMax, keyBrightnessMax);
+    m_sideZone.setMaxima(sideSpeedMax, sideBrightnessMax);
+}
+
+int lightDealMain::keyTickInterval() const
+{
+    return m_keyTickThread->interval();
+}
+
+int lightDealMain::sideTickInterval() const
+{
+    return m_sideTickThread->interval();
+}
+
+void lightDealMain::retimeKeyTick()
+{
+    m_keyTickThread->setInterval(m_keyZone.tickInterval());
+}
+
+void lightDealMain::retimeSideTick()
+{
+    m_sideTickThread->setInterval(m_sideZone.tickInterval());
+}
+
+void lightDealMain::applyKeyTypeExtras()
+{
+    const colorInfoData &working = m_keyZone.working();
+    if (working.ledType != ledTypeBandSwitch)
+        return;
+    m_keyTickThread->setInterval(ledTypeBandTickMs);
+    if (working.ledDirection == 2)
+        m_bandLightingOn = true;
+    else if (working.ledDirection == 3)
+        m_bandLightingOn = false;
+}
+
+void lightDealMain::setKeyLightConfig(colorInfoData info)
+{
+    m_keyZone.apply(info);
+    retimeKeyTick();
+    if (m_keyZone.working().ledType != keyEffectGenerator::effectCustom) {
+        const QColor blank(0, 0, 0, blankingAlpha);
+        m_keyEffects.fillFrame(blank);
+        for (int i = 0; i < keyCells; ++i) {
+            if (keyboardButCustom *button = keyButton(i))
+                button->setKeyColor(blank);
+        }
+    }
+    applyKeyTypeExtras();
+    selectKeyEffect();
+    startEffectThreads();
+    startScreenThread();
+}
+
+void lightDealMain::updateKeyLightConfig(colorInfoData info)
+{
+    m_keyZone.apply(info);
+    retimeKeyTick();
+    applyKeyTypeExtras();
+}
+
+void lightDealMain::setSideLightConfig(colorInfoData info)
+{
+    m_sideZone.apply(info);
+    retimeSideTick();
+    const QColor blank(0, 0, 0, sideBlankingAlpha);
+    for (int n = 0; n < m_sideButtons.size(); ++n) {
+        if (sideLightButtonCustom *button = m_sideButtons[n].data())
+            button->setLightColor(blank);
+        m_sideColors[n] = blank;
+    }
+    selectSideEffect();
+}
+
+void lightDealMain::updateSideLightConfig(colorInfoData info)
+{
+    m_sideZone.apply(info);
+    retimeSideTick();
+}
+
+std::array<QColor, lightDealMain::keyCells> lightDealMain::currentKeyButtonColors() const
+{
+    std::array<QColor, keyCells> colours;
+    for (int i = 0; i < keyCells; ++i) {
+        const keyboardButCustom *button = keyButton(i);
+        colours[i] = button ? button->getKeyColor() : QColor(0, 0, 0);
+    }
+    return colours;
+}
+
+void lightDealMain::applyCustomLight()
+{
+    m_keyEffects.initCustomEffect(currentKeyButtonColors());
+}
+
+void lightDealMain::setCustomKeyColors(const QList<keyboardButCustom *> &buttons)
+{
+    keyEffectGenerator &effects = m_keyEffects;
+    for (const keyboardButCustom *button : buttons) {
+        if (!button)
+            continue;
+        const int row = button->getRow();
+        const int column = button->getColumn();
+        if (row < 0 || row >= keyRows || column < 0 || column >= keyColumns)
+            continue;
+        const QColor colour = button->getKeyColor();
+        keyEffectRecord &record = effects.record(row, column);
+        record.red = colour.red();
+        record.green = colour.green();
+        record.blue = colour.blue();
+        record.level = 255;
+        record.state = 0;
+        record.step = 0;
+    }
+    showStoredKeyColors(keyEffectGenerator::effectCustom);
+}
+
+void lightDealMain::clearLed_WaveFullColor_TabSaveUpdateAll()
+{
+    m_keyEffects.fillFrame(QColor(0, 0, 0, 0));
+    qDebug() << "--------------------------------------- ************ "
+                "lightDealMain::clearLed_WaveFullColor_TabSaveUpdateAll [End] ************ "
+                "---------------------------------------";
+}
+
+void lightDealMain::triggerKeyEffect(int row, int column)
+{
+    if (!m_keyEffectRunning)
+        return;
+    if (row < 0 || row >= keyRows || column < 0 || column >= keyColumns)
+        return;
+    m_triggerRow = row;
+    m_triggerColumn = column;
+    // The key-reactive effects take the cell from here.
+}
+
+// ---- effect selection -------------------------------------------------------
+
+void lightDealMain::selectKeyEffect()
+{
+    const int id = m_keyZone.raw().ledType;
+    m_keyEffects.setEffectId(id);
+    if (id == keyEffectGenerator::effectCustom) {
+        m_keyEffects.initCustomEffect(currentKeyButtonColors());
+        return;
+    }
+    if (m_keyEffects.runSetUp(id))
+        showStoredKeyColors(id);
+}
+
+void lightDealMain::selectSideEffect()
+{
+    m_sideEffectId = m_sideZone.raw().ledType;
+    // The side-light effects set their records up here.
+}
+
+void lightDealMain::showStoredKeyColors(int id)
+{
+    m_keyEffects.showStoredKeyColors(id);
+    if (id == keyEffectGenerator::effectCustom)
+        return;
+    const std::array<QColor, keyCells> &frame = m_keyEffects.frame();
+    for (int i = 0; i < keyCells; ++i) {
+        if (keyboardButCustom *button = keyButton(i)) {
+            QColor shown = frame[i];
+            shown.setAlpha(0);
+            button->setKeyColor(shown);
+        }
+    }
+}
+
+void lightDealMain::showStoredSideColors(int id)
+{
+    m_sideEffectId = id;
+    for (int n = 0; n < m_sideButtons.size(); ++n) {
+        const keyEffectRecord &record = m_sideRecords[n];
+        const QColor shown(record.red, record.green, record.blue, 0);
+        if (sideLightButtonCustom *button = m_sideButtons[n].data())
+            button->setLightColor(shown);
+        m_sideColors[n] = shown;
+    }
+}
+
+// ---- threads ---------------------------------------------------------------
+
+void lightDealMain::startEffectThreads()
+{
+    m_keyEffectRunning = true;
+    m_keyTickThread->startTicking();
+    m_sideEffectRunning = true;
+    m_sideTickThread->startTicking();
+}
+
+void lightDealMain::stopEffectThreads()
+{
+    m_keyEffectRunning = false;
+    m_keyTickThread->stopTicking();
+    m_sideEffectRunning = false;
+    m_sideTickThread->stopTicking();
+}
+
+void lightDealMain::startScreenThread()
+{
+    m_screenThread->startTicking();
+}
+
+void lightDealMain::stopScreenThread()
+{
+    m_screenThread->stopTicking();
+}
+
+void lightDealMain::setSendThreadRunning(bool running)
+{
+    if (running)
+        m_sendThread->startTicking();
+    else
+        m_sendThread->stopTicking();
+}
+
+void lightDealMain::stopAllThreads()
+{
+    if (m_screenThread->isRunning())
+        stopScreenThread();
+    if (m_keyTickThread->isRunning() || m_sideTickThread->isRunning())
+        stopEffectThreads();
+    if (m_sendThread->isRunning())
+        setSendThreadRunning(false);
+}
+
+// ---- ticks -----------------------------------------------------------------
+
+void lightDealMain::onDviceUpdateAllKeyColor()
+{
+    if (!m_keyEffectRunning)
+        return;
+    // Effects without a step here (key-reactive, music) are stepped by
+    // their own code once it is in place.
+    m_keyEffects.stepKeyEffect();
+}
+
+void lightDealMain::onDviceUpdateAllSideLightColor()
+{
+    if (!m_sideEffectRunning || !m_sideLightEnabled)
+        return;
+    // The side-light effects step here, by m_sideEffectId.
+}
+
+void lightDealMain::onDviceUpdateAllKeyColorUI()
+{
+    if (!m_keyEffectRunning || !m_screenUpdateEnabled)
+        return;
+    const std::array<QColor, keyCells> &frame = m_keyEffects.frame();
+    for (int i = 0; i < keyCells; ++i) {
+        if (keyboardButCustom *button = keyButton(i))
+            button->setKeyColor(frame[i]);
+    }
+}
+
+void lightDealMain::onDviceUpdateAllSideLightColorUI()
+{
+    if (!m_sideEffectRunning || !m_sideLightEnabled || !m_screenUpdateEnabled)
+        return;
+    for (int n = 0; n < m_sideButtons.size(); ++n) {
+        if (sideLightButtonCustom *button = m_sideButtons[n].data())
+            button->setLightColor(m_sideColors[n]);
+    }
+}
+
+void lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid()
+{
+    sendKeyboardColorFrame();
+}
+
+// ---- frames and light synchronisation ----------------------------------------
+
+int lightDealMain::sideStripLedCount(const QString &modelName)
+{
+    if (modelName == QLatin1String("Avelorn"))
+        return 41;
+    if (modelName == QLatin1String("Wolvarne"))
+        return 45;
+    if (modelName == QLatin1String("Urrasque"))
+        return 49;
+    if (modelName == QLatin1String("Rulvarro") || modelName == QLatin1String("Varrowen"))
+        return 50;
+    return defaultSideStripLeds;
+}
+
+void lightDealMain::sendKeyboardColorFrame()
+{
+    if (m_frameSending)
+        return;
+    m_frameSending = true;
+
+    unsigned char buffer[ledsPerPacket * 3];
+    int used = 0;
+    auto append = [&buffer, &used](const QColor &colour) {
+        buffer[used++] = uint8_t(colour.red());
+        buffer[used++] = uint8_t(colour.green());
+        buffer[used++] = uint8_t(colour.blue());
+    };
+
+    // Keys: packets 0 to 6 of 18 cells, packet 7 of the last 6.
+    const std::array<QColor, keyCells> &frame = m_keyEffects.frame();
+    uint8_t index = 0;
+    for (int k = 1; k <= keyCells; ++k) {
+        append(frame[k - 1]);
+        if (k % ledsPerPacket == 0) {
+            writeColorPacket(0, index, buffer, used);
+            used = 0;
+            ++index;
+        } else if (k % ledsPerPacket == keyCells % ledsPerPacket && index == keyCells / ledsPerPacket) {
+            writeColorPacket(0, index, buffer, used);
+            used = 0;
+        }
+    }
+
+    // Side lights: part of every frame, with or without a strip on the
+    // keyboard, so the device always gets whole frames.
+    const int leds = std::min(sideStripLedCount(m_deviceName), maxSideLeds);
+    const int rest = leds % ledsPerPacket;
+    index = 0;
+    used = 0;
+    for (int k = 1; k <= leds; ++k) {
+        append(m_sideColors[k - 1]);
+        if (k % ledsPerPacket == 0) {
+            writeColorPacket(1, index, buffer, used);
+            used = 0;
+            ++index;
+        } else if (rest > 0 && k % ledsPerPacket == rest && index == leds / ledsPerPacket) {
+            writeColorPacket(1, index, buffer, used);
+            used = 0;
+        }
+    }
+
+    m_frameSending = false;
+}
+
+void lightDealMain::writeColorPacket(uint8_t zone, uint8_t index, const unsigned char *bytes, int count)
+{
+    if (m_packetSending)
+        return;
+    m_packetSending = true;
+    hidReportData report {};
+    keyColorFrameReport(zone, index, bytes, count, report);
+    if (m_hidInterface && m_hidInterface->writeLightData(report.data(), int(report.size())) < 0)
+        qDebug() << "USB serial port [Write keyboard Color] Failed ...";
+    m_packetSending = false;
+}
+
+void lightDealMain::onSendLightSynchronize0x17Cmd()
+{
+    if (!m_hidInterface)
+        return;
+    const hidReportData report = lightSynchronizeReport(m_lightSynchronize);
+    if (m_hidInterface->writeHidData(report.data(), int(report.size())) < 0) {
+        qDebug() << "USB serial port [ Into Light Synchronous ] Failed ...";
+        return;
+    }
+    qDebug() << "------------------------------ *** USB serial port [ Into Light Synchronous ] Successful ...";
+}
+
+void lightDealMain::setLightSynchronize(bool on)
+{
+    if (on) {
+        m_lightSynchronize = true;
+        onSendLightSynchronize0x17Cmd();
+        m_syncTimer->start(syncRepeatMs);
+    } else {
+        if (m_syncTimer->isActive())
+            m_syncTimer->stop();
+        m_lightSynchronize = false;
+        onSendLightSynchronize0x17Cmd();
+    }
+}

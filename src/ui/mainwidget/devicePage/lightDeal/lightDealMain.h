@@ -1,0 +1,169 @@
+#pragma once
+
+// The keyboard lighting engine: the lighting state of one keyboard (the 6 x 22
+// frame of key colours, up to 60 side colours, one effect record per key cell
+// and side LED, and the settings of the key and side zones), the tick threads
+// that pace it, the 30 ms screen refresh that paints the keyboard view, and,
+// while light synchronisation is on, the 30 ms stream of whole frames to the
+// keyboard. Every operation and slot runs on the GUI thread.
+
+#include "MainHidInterFace.h"
+#include "breathState.h"
+#include "keyEffectGenerator.h"
+#include "keyEffectRecord.h"
+#include "keyboardButCustom.h"
+#include "lightZoneSettings.h"
+#include "sideLightButtonCustom.h"
+#include "xmlRecords.h"
+
+#include <QColor>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QTimer;
+class lightTickClock;
+class sendLightUpdataThread;
+class updateLightMainThread;
+class updateLightMainThreadSide;
+class updateLightMainThreadUI;
+
+class lightDealMain : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int keyRows = keyEffectGenerator::rows;
+    static constexpr int keyColumns = keyEffectGenerator::columns;
+    static constexpr int keyCells = keyEffectGenerator::cells;
+    static constexpr int maxSideLeds = 60;
+    static constexpr int syncRepeatMs = 3000;
+
+    // clock: the time source of the tick threads; none means real time.
+    // The engine does not own a clock it is given.
+    explicit lightDealMain(QObject *parent = nullptr, lightTickClock *clock = nullptr);
+    ~lightDealMain() override;
+
+    // ---- driven by the device page ----
+    void setDeviceName(const QString &name);
+    // The keyboard view's grid of key buttons, copied cell by cell; cells
+    // without a button are skipped wherever the grid is walked.
+    void setKeyButtons(keyboardButCustom *const grid[keyRows][keyColumns]);
+    void setKeyCount(int keyCount);
+    void setChipName(const QString &chipName);
+    void setSideLightEnabled(bool enabled);
+    // At most 60 buttons are taken, in strip order.
+    void setSideLightWidgets(const QList<sideLightButtonCustom *> &buttons);
+    void setScreenUpdateEnabled(bool enabled);
+    void setHidInterface(MainHidInterFace *hidInterface);
+    void setSpeedAndBrightnessMax(int keySpeedMax, int keyBrightnessMax, int sideSpeedMax,
+                                  int sideBrightnessMax);
+    void setKeyLightConfig(colorInfoData info);
+    void updateKeyLightConfig(colorInfoData info);
+    void setSideLightConfig(colorInfoData info);
+    void updateSideLightConfig(colorInfoData info);
+    void applyCustomLight();
+    void setCustomKeyColors(const QList<keyboardButCustom *> &buttons);
+    void clearLed_WaveFullColor_TabSaveUpdateAll();
+    void stopAllThreads();
+    void setSendThreadRunning(bool running);
+    void setLightSynchronize(bool on);
+    // A key press (and, for Speed Respond, a release) at a grid cell.
+    void triggerKeyEffect(int row, int column);
+
+    // ---- state, read by the device page and the tests ----
+    const QString &deviceName() const { return m_deviceName; }
+    int keyCount() const { return m_keyEffects.keyCount(); }
+    int cellCount() const { return m_keyEffects.cellCount(); }
+    bool isM252Chip() const { return m_isM252Chip; }
+    int keyEffectId() const { return m_keyEffects.effectId(); }
+    int sideEffectId() const { return m_sideEffectId; }
+    const std::array<QColor, keyCells> &keyColors() const { return m_keyEffects.frame(); }
+    const std::array<QColor, maxSideLeds> &sideColors() const { return m_sideColors; }
+    const keyEffectGenerator &keyEffects() const { return m_keyEffects; }
+    const lightZoneSettings &keyZone() const { return m_keyZone; }
+    const lightZoneSettings &sideZone() const { return m_sideZone; }
+    bool isKeyEffectRunning() const { return m_keyEffectRunning; }
+    bool isSideEffectRunning() const { return m_sideEffectRunning; }
+    bool isLightSynchronize() const { return m_lightSynchronize; }
+    bool isBandLightingOn() const { return m_bandLightingOn; }
+    int triggerRow() const { return m_triggerRow; }
+    int triggerColumn() const { return m_triggerColumn; }
+    int keyTickInterval() const;
+    int sideTickInterval() const;
+    updateLightMainThread *keyTickThread() const { return m_keyTickThread.get(); }
+    updateLightMainThreadSide *sideTickThread() const { return m_sideTickThread.get(); }
+    updateLightMainThreadUI *screenThread() const { return m_screenThread.get(); }
+    sendLightUpdataThread *sendThread() const { return m_sendThread.get(); }
+    QTimer *syncTimer() const { return m_syncTimer; }
+
+    // The side strip's LED count in a frame for a keyboard model.
+    static int sideStripLedCount(const QString &modelName);
+
+public slots:
+    void onDviceUpdateAllKeyColor();
+    void onDviceUpdateAllSideLightColor();
+    void onDviceUpdateAllKeyColorUI();
+    void onDviceUpdateAllSideLightColorUI();
+    void onDviceUpdateAllKeyColorSendKeyboardHid();
+    void onSendLightSynchronize0x17Cmd();
+
+private:
+    void selectKeyEffect();
+    void selectSideEffect();
+    void showStoredKeyColors(int id);
+    void showStoredSideColors(int id);
+    void startEffectThreads();
+    void stopEffectThreads();
+    void startScreenThread();
+    void stopScreenThread();
+    void sendKeyboardColorFrame();
+    void writeColorPacket(uint8_t zone, uint8_t index, const unsigned char *bytes, int count);
+    void applyKeyTypeExtras();
+    void retimeKeyTick();
+    void retimeSideTick();
+    std::array<QColor, keyCells> currentKeyButtonColors() const;
+    keyboardButCustom *keyButton(int index) const { return m_keyButtons[index].data(); }
+
+    std::unique_ptr<lightTickClock> m_ownClock;
+    lightTickClock &m_clock;
+
+    std::array<QPointer<keyboardButCustom>, keyCells> m_keyButtons;
+    QString m_deviceName;
+    int m_triggerRow = -10;
+    int m_triggerColumn = -10;
+    int m_sideEffectId = -1;
+    std::array<QColor, maxSideLeds> m_sideColors;
+
+    QTimer *m_syncTimer = nullptr;
+    bool m_lightSynchronize = false;
+    bool m_screenUpdateEnabled = true;
+    bool m_keyEffectRunning = false;
+    bool m_sideEffectRunning = false;
+    bool m_sideLightEnabled = false;
+
+    lightZoneSettings m_keyZone {lightZoneSettings::speedTableRule::shortTableUpToMax4};
+    lightZoneSettings m_sideZone {lightZoneSettings::speedTableRule::shortTableAtMax4};
+    breathState m_breath;
+    keyEffectGenerator m_keyEffects {m_keyZone, m_breath};
+
+    std::unique_ptr<updateLightMainThread> m_keyTickThread;
+    std::unique_ptr<updateLightMainThreadSide> m_sideTickThread;
+    std::unique_ptr<updateLightMainThreadUI> m_screenThread;
+    std::unique_ptr<sendLightUpdataThread> m_sendThread;
+
+    std::array<keyEffectRecord, maxSideLeds> m_sideRecords {};
+    QList<QPointer<sideLightButtonCustom>> m_sideButtons;
+
+    bool m_isM252Chip = false;
+    bool m_frameSending = false;
+    bool m_packetSending = false;
+    QPointer<MainHidInterFace> m_hidInterface;
+
+    bool m_bandLightingOn = true;
+};
