@@ -75,6 +75,11 @@ function(velmora_add_test name)
         set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
             "TSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp")
     endif()
+    if(VELMORA_ASAN)
+        # Leaks that system libraries keep until exit.
+        set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
+            "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
+    endif()
 endfunction()
 
 # velmora_add_bench(<name> SOURCES <files>... [LIBS <targets>...])

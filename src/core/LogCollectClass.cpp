@@ -1,7 +1,6 @@
 #include "LogCollectClass.h"
 
 #include <QDir>
-#include <QMutexLocker>
 
 #include <cstdio>
 
@@ -34,7 +33,7 @@ QByteArray LogCollectClass::linePrefixFor(const QDateTime &time)
 
 int LogCollectClass::openLogFile(const QString &folder, bool enable)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_file.isOpen())
         m_file.close();
     m_enabled = false;
@@ -55,7 +54,7 @@ int LogCollectClass::openLogFile(const QString &folder, bool enable)
 
 void LogCollectClass::writeLog(const QByteArray &text)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_enabled || !m_file.isOpen())
         return;
     QByteArray line = linePrefixFor(m_clock());
@@ -67,18 +66,18 @@ void LogCollectClass::writeLog(const QByteArray &text)
 
 bool LogCollectClass::isEnabled() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_enabled;
 }
 
 QString LogCollectClass::filePath() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_file.fileName();
 }
 
 void LogCollectClass::setClock(Clock clock)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_clock = std::move(clock);
 }

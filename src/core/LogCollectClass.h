@@ -3,11 +3,11 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QFile>
-#include <QMutex>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <mutex>
 
 // The daily log: one file per start day in the log folder, named
 // "<y>-<m>-<d>_Log.txt" (no leading zeros), each line
@@ -44,7 +44,7 @@ public:
     static QByteArray linePrefixFor(const QDateTime &time);
 
 private:
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex; // a pthread mutex, which ThreadSanitizer follows
     Clock m_clock;
     QFile m_file;
     bool m_enabled = false;
