@@ -26,8 +26,9 @@
 //   readers give their defaults and leave out records and lists as they were,
 //   writers change nothing and return false.
 // - Writers return true when their change was made and saved. Once their
-//   profile (or root) is found they save even when the final target is
-//   missing; they return false then.
+//   anchor is found (the profile or macro; the root for the operations on
+//   the root and its children) they save even when the final target is
+//   missing, and return false then. Without the anchor nothing is written.
 // - Record readers fill the fields whose attribute exists (cut to the field's
 //   width on a UTF-8 character boundary) and leave the others as they were;
 //   list readers append records that start zeroed.
