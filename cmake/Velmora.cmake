@@ -12,18 +12,21 @@ function(velmora_add_library target)
     foreach(_ex IN LISTS ARG_EXCLUDE)
         list(REMOVE_ITEM _sources ${CMAKE_CURRENT_SOURCE_DIR}/${_ex})
     endforeach()
-    set(_cpp ${_sources})
-    list(FILTER _cpp INCLUDE REGEX "\\.cpp$")
-    set(_stub ${CMAKE_CURRENT_BINARY_DIR}/${target}_empty.cpp)
-    if(_cpp)
-        # moc/uic only know the stub of an earlier configuration as their
-        # input; removing it makes them run again over the real sources.
-        file(REMOVE ${_stub})
-    else()
-        # A folder whose code has not been written yet still links.
-        file(CONFIGURE OUTPUT ${_stub} CONTENT "// no sources yet\n")
-        list(APPEND _sources ${_stub})
-    endif()
+    # A generated source that names every file of the folder. It is rewritten
+    # only when the list changes, and moc/uic take it as one of their inputs,
+    # so they run again when a file is added (otherwise an existing build
+    # folder keeps the old moc output). It also lets a folder whose code has
+    # not been written yet link.
+    set(_listing "// Sources of ${target}, generated.\n")
+    foreach(_f IN LISTS _sources)
+        file(RELATIVE_PATH _rel ${CMAKE_CURRENT_SOURCE_DIR} ${_f})
+        string(APPEND _listing "// ${_rel}\n")
+    endforeach()
+    set(_filelist ${CMAKE_CURRENT_BINARY_DIR}/${target}_files.cpp)
+    file(CONFIGURE OUTPUT ${_filelist} CONTENT "${_listing}")
+    list(APPEND _sources ${_filelist})
+    # The placeholder of earlier build folders.
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_empty.cpp)
     add_library(${target} STATIC ${_sources})
     target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(${target} PUBLIC ${ARG_DEPS})
