@@ -39,6 +39,8 @@ QString identificationInfoText(const QString &key)
 
 QString firmwareDateText(const QString &dateText)
 {
+    if (dateText.isEmpty())
+        return QString();
     static const char *const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     int month = 1;

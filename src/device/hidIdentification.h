@@ -29,7 +29,8 @@ QString identificationKey(const QString &workingText);
 // The text between the first "-" and the first "," of a key.
 QString identificationInfoText(const QString &key);
 
-// "Mar  7 2024,10:20:30" -> "2024/3/7 10:20:30"; month 1 when unknown.
+// "Mar  7 2024,10:20:30" -> "2024/3/7 10:20:30"; month 1 when unknown; empty
+// when there was no date answer.
 QString firmwareDateText(const QString &dateText);
 
 // The version text: the last field of the answer, "---", the converted date.
