@@ -1,10 +1,15 @@
 #include "HidapiBackend.h"
 
-#include "HidapiConnection.h"
+#include "HidrawConnection.h"
 
 #include <QFileInfo>
 
 #include <hidapi/hidapi.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
 
 namespace {
 QString wideText(const wchar_t *text) { return text ? QString::fromWCharArray(text) : QString(); }
@@ -74,12 +79,13 @@ std::unique_ptr<HidConnection> HidapiBackend::open(const QString &path)
             return nullptr;
         }
     }
-    hid_device *device = hid_open_path(node.toLocal8Bit().constData());
-    if (!device) {
-        setError(wideText(hid_error(nullptr)));
+    // The node is read and written directly: see HidrawConnection.
+    const int fd = ::open(node.toLocal8Bit().constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+        setError(node + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
         return nullptr;
     }
-    return std::make_unique<HidapiConnection>(device);
+    return std::make_unique<HidrawConnection>(fd);
 }
 
 QString HidapiBackend::errorText() const

@@ -4,8 +4,9 @@
 
 #include <QMutex>
 
-// The real devices, through hidapi's hidraw flavour. Created once per process
-// (hid_init), destroyed at exit (hid_exit).
+// The real devices: hidapi's hidraw flavour enumerates them (hid_init once per
+// process, hid_exit at exit), and an opened interface is its hidraw node,
+// read and written by HidrawConnection.
 class HidapiBackend : public HidBackend
 {
 public:

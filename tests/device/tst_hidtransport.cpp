@@ -2,6 +2,8 @@
 
 #include "DDeviceHidCmdSend.h"
 #include "HidBackend.h"
+#include "HidConnection.h"
+#include "HidrawConnection.h"
 #include "MainHidInterFace.h"
 #include "SimulatedHidBackend.h"
 #include "hidProtocolReports.h"
@@ -15,6 +17,9 @@
 #include <atomic>
 #include <memory>
 #include <thread>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 constexpr int kWaitMs = 5000;
@@ -57,6 +62,57 @@ QList<hidReportData> withoutHandshakes(const QList<hidReportData> &reports)
     }
     return result;
 }
+// A backend whose one interface is a HidrawConnection on one end of a
+// socket pair; the test plays the device on the other end.
+class SocketPairBackend : public HidBackend
+{
+public:
+    SocketPairBackend()
+    {
+        int fds[2];
+        if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, fds) == 0) {
+            m_transportEnd = fds[0];
+            m_deviceEnd = fds[1];
+        }
+    }
+    ~SocketPairBackend() override
+    {
+        if (m_deviceEnd >= 0)
+            ::close(m_deviceEnd);
+        if (m_transportEnd >= 0)
+            ::close(m_transportEnd);
+    }
+    QList<HidDeviceEntry> enumerate() override { return {}; }
+    std::unique_ptr<HidConnection> open(const QString &) override
+    {
+        if (m_transportEnd < 0)
+            return nullptr;
+        const int fd = m_transportEnd;
+        m_transportEnd = -1;
+        return std::make_unique<HidrawConnection>(fd);
+    }
+    QString errorText() const override { return {}; }
+
+    int deviceEnd() const { return m_deviceEnd; }
+    // Reads one report the transport wrote, waiting up to timeoutMs.
+    bool receive(hidReportData &report, int timeoutMs)
+    {
+        timeval tv{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
+        setsockopt(m_deviceEnd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+        report.fill(0);
+        return ::recv(m_deviceEnd, report.data(), report.size(), 0) > 0;
+    }
+    void send(const hidReportData &report) { ::send(m_deviceEnd, report.data(), report.size(), 0); }
+    void hangUp()
+    {
+        ::close(m_deviceEnd);
+        m_deviceEnd = -1;
+    }
+
+private:
+    int m_transportEnd = -1;
+    int m_deviceEnd = -1;
+};
 } // namespace
 
 class tst_HidTransport : public QObject
@@ -82,6 +138,8 @@ private slots:
     void destroyingAnOpenTransportClosesTheDevice();
     void unpluggedDeviceReportsLightWriteErrors();
     void nonInterruptibleBackendStillDelivers();
+    void hidrawConnectionWaitsAndWakes();
+    void transportOverHidrawConnection();
     void builderQueuesReports();
     void builderOnClosedTransportQueuesNothing();
 
@@ -451,6 +509,74 @@ void tst_HidTransport::nonInterruptibleBackendStillDelivers()
     m_keyboard->sendMouseState(0x01, 0);
     QTRY_VERIFY_WITH_TIMEOUT(dataSpy.count() >= 2, kWaitMs);
     QCOMPARE(transport->hidClose(), 0);
+}
+
+void tst_HidTransport::hidrawConnectionWaitsAndWakes()
+{
+    SocketPairBackend pair;
+    std::unique_ptr<HidConnection> connection = pair.open(QString());
+    QVERIFY(connection);
+    QVERIFY(connection->canInterruptRead());
+    hidReportData buffer{};
+    QCOMPARE(connection->read(buffer.data(), kHidReportSize, 0), 0);
+
+    // A waiting read ends at once when interrupted, also from another thread.
+    QElapsedTimer clock;
+    clock.start();
+    std::thread waker([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        connection->interruptRead();
+    });
+    QCOMPARE(connection->read(buffer.data(), kHidReportSize, 10000), 0);
+    waker.join();
+    QVERIFY(clock.elapsed() < 5000);
+    // An interrupt before the read is not lost.
+    connection->interruptRead();
+    QCOMPARE(connection->read(buffer.data(), kHidReportSize, 10000), 0);
+
+    const hidReportData input = reportOf({1, 0x04, 0, 0, 0, 8, 2, 0, 4});
+    pair.send(input);
+    QCOMPARE(connection->read(buffer.data(), kHidReportSize, kWaitMs), kHidReportSize);
+    QCOMPARE(buffer, input);
+    const hidReportData output = reportOf({1, 0x07, 0, 0, 0, 0x0E, 2});
+    QCOMPARE(connection->write(output.data(), kHidReportSize), kHidReportSize);
+    hidReportData received;
+    QVERIFY(pair.receive(received, kWaitMs));
+    QCOMPARE(received, output);
+
+    pair.hangUp();
+    QCOMPARE(connection->read(buffer.data(), kHidReportSize, kWaitMs), -1);
+    QCOMPARE(connection->write(output.data(), kHidReportSize), -1);
+    QVERIFY(!connection->errorText().isEmpty());
+}
+
+void tst_HidTransport::transportOverHidrawConnection()
+{
+    auto pair = std::make_shared<SocketPairBackend>();
+    HidBackend::install(pair);
+    MainHidInterFace transport(3, QStringLiteral("Quissaro"));
+    QSignalSpy dataSpy(&transport, &MainHidInterFace::sigHidDataArrived);
+    QCOMPARE(transport.hidOpenPath(0, 0, QStringLiteral("/sys/devices/x/1-1:1.2")), 0);
+    transport.start();
+    hidReportData received;
+    QVERIFY(pair->receive(received, kWaitMs));
+    QCOMPARE(received, serialRequestReport());
+
+    const hidReportData report = command(HidCmd::KeyLightEffect, 5);
+    QCOMPARE(transport.writeHidData(report.data(), kHidReportSize), 0);
+    QVERIFY(pair->receive(received, kWaitMs));
+    QCOMPARE(received, report);
+
+    pair->send(reportOf({1, 0x40, 0, 0, 0, 6, 1}));
+    QTRY_COMPARE_WITH_TIMEOUT(dataSpy.count(), 1, kWaitMs);
+    QCOMPARE(static_cast<unsigned char>(dataSpy.first().first().toByteArray().at(1)), HidCmd::MouseInput);
+
+    // Closing ends a waiting read at once.
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(transport.hidClose(), 0);
+    QVERIFY(transport.isFinished());
+    QVERIFY(clock.elapsed() < 5000);
 }
 
 void tst_HidTransport::builderQueuesReports()
