@@ -1,6 +1,7 @@
 #include "CrashHandler.h"
 #include "DAppllication.h"
 #include "SettingsKeys.h"
+#include "SimulatedHidBackend.h"
 #include "SingleInstanceGuard.h"
 #include "getWindowsVersion.h"
 
@@ -41,6 +42,9 @@ int main(int argc, char **argv)
         qDebug().noquote() << "--------------- EXE already runing -----------------";
         return -1;
     }
+
+    // Without hardware: VELMORA_SIMULATED_DEVICES names simulated devices to use instead.
+    SimulatedHidBackend::installFromEnvironment();
 
     if (getWindowsVersion() != 1)
         QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
