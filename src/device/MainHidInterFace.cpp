@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <mutex>
 
@@ -25,7 +26,7 @@ constexpr int kShakeHandsIntervalMs = 700;
 constexpr int kInterruptibleReadWaitMs = 100;
 constexpr int kPollingReadWaitMs = 1;
 // Pause after a failed read (device gone) so the loop does not spin.
-constexpr unsigned long kReadErrorPauseMs = 20;
+constexpr int kReadErrorPauseMs = 20;
 constexpr std::size_t kLightQueueLimit = 30;
 // Identification.
 constexpr int kIdentifyOpenAttempts = 4;
@@ -77,7 +78,7 @@ int MainHidInterFace::hidOpenPath(int /*vid*/, int /*pid*/, const QString &path)
     }
     qCDebug(lcHidTransport) << "Open device success\n";
     {
-        QMutexLocker lock(&m_connectionMutex);
+        std::lock_guard<std::mutex> lock(m_connectionMutex);
         m_connection = std::move(connection);
     }
     m_open.store(true);
@@ -102,10 +103,12 @@ int MainHidInterFace::hidClose()
         return 0;
     wakeThread();
     // The device is closed only once the loop has left any read or write.
-    if (QThread::currentThread() != this)
+    if (QThread::currentThread() != this) {
         wait();
+        std::lock_guard<std::mutex> ended(m_loopMutex);
+    }
     {
-        QMutexLocker lock(&m_connectionMutex);
+        std::lock_guard<std::mutex> lock(m_connectionMutex);
         m_connection.reset();
     }
     clearQueues();
@@ -127,7 +130,7 @@ int MainHidInterFace::writeHidData(const unsigned char *report, int length)
     // Copy what was given; the rest of the report stays zero.
     const hidReportData copy = hidReportFromBytes(report, length);
     {
-        QMutexLocker lock(&m_commandMutex);
+        std::lock_guard<std::mutex> lock(m_commandMutex);
         m_commandQueue.push_back(copy);
     }
     wakeThread();
@@ -142,7 +145,7 @@ int MainHidInterFace::writeLightData(const unsigned char *packet, int length)
         return 0;
     bool frameComplete = false;
     {
-        QMutexLocker lock(&m_lightMutex);
+        std::lock_guard<std::mutex> lock(m_lightMutex);
         if (m_lightQueue.empty())
             m_collecting.store(true);
         if (!m_lightStreaming.load() || !m_collecting.load())
@@ -173,7 +176,7 @@ void MainHidInterFace::requestClearLightFrames() { m_clearFramesRequest.store(tr
 
 void MainHidInterFace::clearLightFrameQueue()
 {
-    QMutexLocker lock(&m_lightMutex);
+    std::lock_guard<std::mutex> lock(m_lightMutex);
     m_lightQueue.clear();
 }
 
@@ -184,13 +187,13 @@ bool MainHidInterFace::isPcMode() const { return m_pcMode.load(); }
 
 void MainHidInterFace::setSerialNumber(const QString &serial)
 {
-    QMutexLocker lock(&m_serialMutex);
+    std::lock_guard<std::mutex> lock(m_serialMutex);
     m_currentDeviceSnInfo = serial;
 }
 
 QString MainHidInterFace::getSerialNumber() const
 {
-    QMutexLocker lock(&m_serialMutex);
+    std::lock_guard<std::mutex> lock(m_serialMutex);
     return m_currentDeviceSnInfo;
 }
 
@@ -211,21 +214,21 @@ void MainHidInterFace::onShakeHandsRuning()
 void MainHidInterFace::wakeThread()
 {
     {
-        QMutexLocker lock(&m_connectionMutex);
+        std::lock_guard<std::mutex> lock(m_connectionMutex);
         if (m_connection)
             m_connection->interruptRead();
     }
-    QMutexLocker lock(&m_idleMutex);
-    m_idleWake.wakeAll();
+    std::lock_guard<std::mutex> lock(m_idleMutex);
+    m_idleWake.notify_all();
 }
 
 void MainHidInterFace::clearQueues()
 {
     {
-        QMutexLocker lock(&m_commandMutex);
+        std::lock_guard<std::mutex> lock(m_commandMutex);
         m_commandQueue.clear();
     }
-    QMutexLocker lock(&m_lightMutex);
+    std::lock_guard<std::mutex> lock(m_lightMutex);
     m_lightQueue.clear();
     m_collecting.store(false);
 }
@@ -233,11 +236,11 @@ void MainHidInterFace::clearQueues()
 bool MainHidInterFace::hasPendingWrite()
 {
     {
-        QMutexLocker lock(&m_commandMutex);
+        std::lock_guard<std::mutex> lock(m_commandMutex);
         if (!m_commandQueue.empty())
             return true;
     }
-    QMutexLocker lock(&m_lightMutex);
+    std::lock_guard<std::mutex> lock(m_lightMutex);
     return !m_lightQueue.empty() && m_lightStreaming.load() && !m_collecting.load();
 }
 
@@ -245,7 +248,7 @@ void MainHidInterFace::run()
 {
     std::shared_ptr<HidConnection> connection;
     {
-        QMutexLocker lock(&m_connectionMutex);
+        std::lock_guard<std::mutex> lock(m_connectionMutex);
         connection = m_connection;
     }
     if (!connection) {
@@ -267,11 +270,12 @@ void MainHidInterFace::run()
         if (n > 0) {
             handleInput(input, n);
         } else if (n < 0) {
-            QMutexLocker lock(&m_idleMutex);
-            if (m_open.load())
-                m_idleWake.wait(&m_idleMutex, kReadErrorPauseMs);
+            std::unique_lock<std::mutex> lock(m_idleMutex);
+            m_idleWake.wait_for(lock, std::chrono::milliseconds(kReadErrorPauseMs),
+                                [this] { return !m_open.load(); });
         }
     }
+    std::lock_guard<std::mutex> ended(m_loopMutex);
 }
 
 bool MainHidInterFace::writePass(HidConnection &connection)
@@ -279,7 +283,7 @@ bool MainHidInterFace::writePass(HidConnection &connection)
     hidReportData report;
     bool haveCommand = false;
     {
-        QMutexLocker lock(&m_commandMutex);
+        std::lock_guard<std::mutex> lock(m_commandMutex);
         if (!m_commandQueue.empty()) {
             report = m_commandQueue.front();
             m_commandQueue.pop_front();
@@ -292,7 +296,7 @@ bool MainHidInterFace::writePass(HidConnection &connection)
         return true;
     }
     {
-        QMutexLocker lock(&m_lightMutex);
+        std::lock_guard<std::mutex> lock(m_lightMutex);
         if (m_lightQueue.empty() || !m_lightStreaming.load() || m_collecting.load())
             return false;
         report = m_lightQueue.front();
@@ -329,38 +333,38 @@ bool MainHidInterFace::isScanning() const { return m_scanning.load(); }
 
 QList<hidStructInfo> MainHidInterFace::getHidInfoList() const
 {
-    QMutexLocker lock(&m_resultMutex);
+    std::lock_guard<std::mutex> lock(m_resultMutex);
     return m_hidInfoList;
 }
 
 QList<hidVersionInfo> MainHidInterFace::getVersionInfoList() const
 {
-    QMutexLocker lock(&m_resultMutex);
+    std::lock_guard<std::mutex> lock(m_resultMutex);
     return m_versionInfoList;
 }
 
 QMap<QString, QString> MainHidInterFace::getFirmwareInfoMap() const
 {
-    QMutexLocker lock(&m_resultMutex);
+    std::lock_guard<std::mutex> lock(m_resultMutex);
     return m_firmwareInfoMap;
 }
 
 void MainHidInterFace::setHidNameList(const QStringList &names)
 {
-    QMutexLocker lock(&m_configMutex);
+    std::lock_guard<std::mutex> lock(m_configMutex);
     m_hidNameList = names;
 }
 
 void MainHidInterFace::setSupportHidList(const QList<hidSupportInfo> &list)
 {
-    QMutexLocker lock(&m_configMutex);
+    std::lock_guard<std::mutex> lock(m_configMutex);
     m_supportHidList = list;
     m_supportListSet = true;
 }
 
 QString MainHidInterFace::getHidDeviceInfo(const QString &path)
 {
-    QMutexLocker lock(&m_scanMutex);
+    std::lock_guard<std::mutex> lock(m_scanMutex);
     return identifyPath(path);
 }
 
@@ -368,10 +372,10 @@ void MainHidInterFace::getHidList(int type)
 {
     m_scanning.store(true);
     {
-        QMutexLocker scanLock(&m_scanMutex);
+        std::lock_guard<std::mutex> scanLock(m_scanMutex);
         QList<hidSupportInfo> supported;
         {
-            QMutexLocker lock(&m_configMutex);
+            std::lock_guard<std::mutex> lock(m_configMutex);
             supported = m_supportListSet ? m_supportHidList : DDataManager::instance()->getSupportHidList();
         }
         if (type == ScanStart) {
@@ -449,7 +453,7 @@ void MainHidInterFace::completeOrDrop(const QString &path)
     const QString name = identifyPath(path);
     QStringList supportedNames;
     {
-        QMutexLocker lock(&m_configMutex);
+        std::lock_guard<std::mutex> lock(m_configMutex);
         supportedNames = m_hidNameList;
     }
     auto it = m_hidInfoMap.find(path);
@@ -468,7 +472,7 @@ void MainHidInterFace::publishScanResult()
     QMap<QString, QString> firmwareInfo;
     for (auto it = m_identityMap.cbegin(); it != m_identityMap.cend(); ++it)
         firmwareInfo.insert(it.value().first, it.value().second);
-    QMutexLocker lock(&m_resultMutex);
+    std::lock_guard<std::mutex> lock(m_resultMutex);
     m_hidInfoList = m_hidInfoMap.values();
     m_versionInfoList = m_versionInfoMap.values();
     m_firmwareInfoMap = firmwareInfo;

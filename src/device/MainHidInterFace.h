@@ -8,16 +8,16 @@
 #include <QByteArray>
 #include <QList>
 #include <QMap>
-#include <QMutex>
 #include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QThread>
-#include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <memory>
+#include <mutex>
 
 class HidConnection;
 class QTimer;
@@ -30,7 +30,9 @@ class QTimer;
 // - scan-only (the main window's "mainThread"): enumerates the devices, keeps
 //   the supported ones, identifies new ones and publishes the lists. It is
 //   never opened and its thread never runs.
-// The thread only drains the locked queues, reads and emits signals.
+// The thread only drains the locked queues, reads and emits signals. The
+// locks are std::mutex: ThreadSanitizer sees them, unlike the futexes inside
+// the uninstrumented Qt library.
 class MainHidInterFace : public QThread
 {
     Q_OBJECT
@@ -135,21 +137,24 @@ private:
     std::atomic<int> m_ShakeHandsRunNum{0};
     QTimer *m_shakeHandsTimer = nullptr;
 
-    mutable QMutex m_serialMutex;
+    mutable std::mutex m_serialMutex;
     QString m_currentDeviceSnInfo;
 
-    QMutex m_commandMutex;
+    std::mutex m_commandMutex;
     std::deque<hidReportData> m_commandQueue;
-    QMutex m_lightMutex;
+    std::mutex m_lightMutex;
     std::deque<hidReportData> m_lightQueue;
 
-    mutable QMutex m_connectionMutex;
+    mutable std::mutex m_connectionMutex;
     std::shared_ptr<HidConnection> m_connection;
-    QMutex m_idleMutex;
-    QWaitCondition m_idleWake;
+    std::mutex m_idleMutex;
+    std::condition_variable m_idleWake;
+    // Taken by the loop as it ends and by hidClose after joining it, so that
+    // everything the loop did is ordered before the device is closed.
+    std::mutex m_loopMutex;
 
     // Scan state, under m_scanMutex.
-    QMutex m_scanMutex;
+    std::mutex m_scanMutex;
     std::atomic<bool> m_scanning{false};
     QMap<QString, hidStructInfo> m_hidInfoMap;
     QMap<QString, hidVersionInfo> m_versionInfoMap;
@@ -157,13 +162,13 @@ private:
     QStringList m_previousPaths;
     int m_identifyCounter = 0;
 
-    mutable QMutex m_configMutex;
+    mutable std::mutex m_configMutex;
     QStringList m_hidNameList;
     QList<hidSupportInfo> m_supportHidList;
     bool m_supportListSet = false;
 
     // Published result of the last scan.
-    mutable QMutex m_resultMutex;
+    mutable std::mutex m_resultMutex;
     QList<hidStructInfo> m_hidInfoList;
     QList<hidVersionInfo> m_versionInfoList;
     QMap<QString, QString> m_firmwareInfoMap;

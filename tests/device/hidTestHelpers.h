@@ -29,3 +29,73 @@ inline hidReportData reportOf(std::initializer_list<int> bytes)
     }
     return report;
 }
+
+#include "MainHidInterFace.h"
+
+#include <mutex>
+#include <vector>
+
+// Collects what a transport's thread emits, on that thread, under a
+// std::mutex: QSignalSpy appends without a lock, and ThreadSanitizer cannot
+// see the locks inside Qt's queued delivery. Close the transport before the
+// collector goes away.
+class TransportSignals : public QObject
+{
+public:
+    struct Report
+    {
+        QByteArray bytes;
+        int length = 0;
+        int deviceIndex = 0;
+    };
+    struct Serial
+    {
+        MainHidInterFace *transport = nullptr;
+        QByteArray bytes;
+        QString name;
+    };
+
+    explicit TransportSignals(MainHidInterFace *transport)
+    {
+        connect(transport, &MainHidInterFace::sigHidDataArrived, this,
+                [this](const QByteArray &r, int n, int index) {
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    m_reports.push_back({r, n, index});
+                },
+                Qt::DirectConnection);
+        connect(transport, &MainHidInterFace::sigHidSnGetOver, this,
+                [this](MainHidInterFace *t, const QByteArray &r, const QString &name) {
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    m_serials.push_back({t, r, name});
+                },
+                Qt::DirectConnection);
+        connect(transport, &MainHidInterFace::sigHidWriteErrorInfo, this,
+                [this](const QString &text) {
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    m_errors.push_back(text);
+                },
+                Qt::DirectConnection);
+    }
+
+    std::vector<Report> reports() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_reports;
+    }
+    std::vector<Serial> serials() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_serials;
+    }
+    std::vector<QString> errors() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_errors;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<Report> m_reports;
+    std::vector<Serial> m_serials;
+    std::vector<QString> m_errors;
+};

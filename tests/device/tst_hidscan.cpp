@@ -348,7 +348,9 @@ void tst_HidScan::scanOnWorkerThreadWhileListIsRead()
     for (const QString &model : supportedNames())
         m_backend->addDevice(SimulatedDeviceConfig::forModel(model));
     auto scan = scanner();
-    QSignalSpy done(scan.get(), &MainHidInterFace::sigGetHidListSuccessful);
+    std::atomic<int> done{0};
+    connect(scan.get(), &MainHidInterFace::sigGetHidListSuccessful, this, [&done] { ++done; },
+            Qt::DirectConnection);
     std::atomic<bool> finished{false};
     std::thread worker([&] {
         scan->getHidList(MainHidInterFace::ScanStart);
@@ -360,7 +362,7 @@ void tst_HidScan::scanOnWorkerThreadWhileListIsRead()
         QVERIFY(size == 0 || size == supportedNames().size());
     }
     worker.join();
-    QCOMPARE(done.count(), 1);
+    QCOMPARE(done.load(), 1);
     QCOMPARE(scan->getHidInfoList().size(), supportedNames().size());
 }
 

@@ -381,53 +381,55 @@ void tst_HidTransport::clearLightFrameQueueDropsWaitingFrame()
 void tst_HidTransport::serialAnswerRaisesBothSignalsWithOwnCopies()
 {
     MainHidInterFace transport(7, QStringLiteral("Quissaro"));
-    QSignalSpy serialSpy(&transport, &MainHidInterFace::sigHidSnGetOver);
-    QSignalSpy dataSpy(&transport, &MainHidInterFace::sigHidDataArrived);
+    TransportSignals emitted(&transport);
     QCOMPARE(transport.hidOpenPath(0, 0, m_keyboard->path()), 0);
     transport.start();
 
-    QTRY_COMPARE_WITH_TIMEOUT(serialSpy.count(), 1, kWaitMs);
-    QTRY_VERIFY_WITH_TIMEOUT(dataSpy.count() >= 1, kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(emitted.serials().size(), std::size_t(1), kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(emitted.reports().size() >= 1, kWaitMs);
     QVERIFY(transport.isSerialReceived());
-    const QList<QVariant> serialArgs = serialSpy.first();
-    QCOMPARE(serialArgs.at(0).value<MainHidInterFace *>(), &transport);
-    QCOMPARE(serialArgs.at(2).toString(), QStringLiteral("Quissaro"));
-    const QByteArray serialReport = serialArgs.at(1).toByteArray();
+    const TransportSignals::Serial serial = emitted.serials().front();
+    QCOMPARE(serial.transport, &transport);
+    QCOMPARE(serial.name, QStringLiteral("Quissaro"));
+    const QByteArray serialReport = serial.bytes;
     QCOMPARE(serialReport.size(), kHidReportSize);
     QCOMPARE(static_cast<unsigned char>(serialReport.at(1)), HidCmd::SerialRead);
     QCOMPARE(serialAnswerText(hidReportFromBytes(reinterpret_cast<const unsigned char *>(serialReport.constData()),
                                                  serialReport.size())),
              m_keyboard->config().serial);
 
-    const QList<QVariant> dataArgs = dataSpy.first();
-    QCOMPARE(dataArgs.at(0).toByteArray(), serialReport);
-    QCOMPARE(dataArgs.at(1).toInt(), kHidReportSize);
-    QCOMPARE(dataArgs.at(2).toInt(), 7);
+    const TransportSignals::Report data = emitted.reports().front();
+    QCOMPARE(data.bytes, serialReport);
+    QCOMPARE(data.length, kHidReportSize);
+    QCOMPARE(data.deviceIndex, 7);
     // Each receiver owns its copy: changing one leaves the other alone.
-    QByteArray mine = dataArgs.at(0).toByteArray();
+    QByteArray mine = data.bytes;
     mine[1] = 0;
-    QCOMPARE(static_cast<unsigned char>(serialSpy.first().at(1).toByteArray().at(1)), HidCmd::SerialRead);
+    QCOMPARE(static_cast<unsigned char>(emitted.serials().front().bytes.at(1)), HidCmd::SerialRead);
+    transport.hidClose();
 }
 
 void tst_HidTransport::inputReportsArriveInOrder()
 {
     MainHidInterFace transport(2, QStringLiteral("Quissaro"));
-    QSignalSpy dataSpy(&transport, &MainHidInterFace::sigHidDataArrived);
+    TransportSignals emitted(&transport);
     QCOMPARE(transport.hidOpenPath(0, 0, m_keyboard->path()), 0);
     transport.start();
-    QTRY_COMPARE_WITH_TIMEOUT(dataSpy.count(), 1, kWaitMs); // the serial answer
+    QTRY_COMPARE_WITH_TIMEOUT(emitted.reports().size(), std::size_t(1), kWaitMs); // the serial answer
 
     m_keyboard->sendKeyState(0x02, {0x04, 0x05});
     m_keyboard->sendMultimedia(0x01, 0, 0);
     m_keyboard->sendFullKeyReport(QByteArray(13, '\x11'));
-    QTRY_COMPARE_WITH_TIMEOUT(dataSpy.count(), 4, kWaitMs);
-    const QByteArray key = dataSpy.at(1).at(0).toByteArray();
+    QTRY_COMPARE_WITH_TIMEOUT(emitted.reports().size(), std::size_t(4), kWaitMs);
+    transport.hidClose();
+    const std::vector<TransportSignals::Report> reports = emitted.reports();
+    const QByteArray key = reports.at(1).bytes;
     QCOMPARE(static_cast<unsigned char>(key.at(1)), HidCmd::KeyState);
     QCOMPARE(static_cast<unsigned char>(key.at(6)), 0x02);
     QCOMPARE(static_cast<unsigned char>(key.at(8)), 0x04);
     QCOMPARE(static_cast<unsigned char>(key.at(9)), 0x05);
-    QCOMPARE(static_cast<unsigned char>(dataSpy.at(2).at(0).toByteArray().at(1)), HidCmd::Multimedia);
-    QCOMPARE(static_cast<unsigned char>(dataSpy.at(3).at(0).toByteArray().at(1)), HidCmd::FullKey);
+    QCOMPARE(static_cast<unsigned char>(reports.at(2).bytes.at(1)), HidCmd::Multimedia);
+    QCOMPARE(static_cast<unsigned char>(reports.at(3).bytes.at(1)), HidCmd::FullKey);
 }
 
 void tst_HidTransport::closeWhileStreamingWritesNothingAfterwards()
@@ -486,14 +488,14 @@ void tst_HidTransport::unpluggedDeviceReportsLightWriteErrors()
 {
     auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard);
     QVERIFY(transport);
-    QSignalSpy errors(transport.get(), &MainHidInterFace::sigHidWriteErrorInfo);
+    TransportSignals emitted(transport.get());
     transport->setLightStreaming(true);
     m_keyboard->unplug();
     for (const hidReportData &packet : keyboardFrame(2))
         transport->writeLightData(packet.data(), kHidReportSize);
-    QTRY_VERIFY_WITH_TIMEOUT(errors.count() >= 1, kWaitMs);
-    QVERIFY(errors.first().first().toString().startsWith(QStringLiteral("hid_write lightData ERROR:[-1] ")));
+    QTRY_VERIFY_WITH_TIMEOUT(emitted.errors().size() >= 1, kWaitMs);
     QCOMPARE(transport->hidClose(), 0);
+    QVERIFY(emitted.errors().front().startsWith(QStringLiteral("hid_write lightData ERROR:[-1] ")));
 }
 
 void tst_HidTransport::nonInterruptibleBackendStillDelivers()
@@ -502,12 +504,18 @@ void tst_HidTransport::nonInterruptibleBackendStillDelivers()
     m_backend->setReadInterruptible(false);
     auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard);
     QVERIFY(transport);
-    QSignalSpy dataSpy(transport.get(), &MainHidInterFace::sigHidDataArrived);
+    TransportSignals emitted(transport.get());
     const hidReportData report = command(HidCmd::KeyLightEffect, 3);
     QCOMPARE(transport->writeHidData(report.data(), kHidReportSize), 0);
     QVERIFY(m_keyboard->waitForOutputCount(HidCmd::KeyLightEffect, 1, kWaitMs));
     m_keyboard->sendMouseState(0x01, 0);
-    QTRY_VERIFY_WITH_TIMEOUT(dataSpy.count() >= 2, kWaitMs);
+    auto mouseReportRead = [&emitted] {
+        for (const TransportSignals::Report &r : emitted.reports())
+            if (static_cast<unsigned char>(r.bytes.at(1)) == HidCmd::MouseInput)
+                return true;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(mouseReportRead(), kWaitMs);
     QCOMPARE(transport->hidClose(), 0);
 }
 
@@ -555,7 +563,7 @@ void tst_HidTransport::transportOverHidrawConnection()
     auto pair = std::make_shared<SocketPairBackend>();
     HidBackend::install(pair);
     MainHidInterFace transport(3, QStringLiteral("Quissaro"));
-    QSignalSpy dataSpy(&transport, &MainHidInterFace::sigHidDataArrived);
+    TransportSignals emitted(&transport);
     QCOMPARE(transport.hidOpenPath(0, 0, QStringLiteral("/sys/devices/x/1-1:1.2")), 0);
     transport.start();
     hidReportData received;
@@ -568,8 +576,8 @@ void tst_HidTransport::transportOverHidrawConnection()
     QCOMPARE(received, report);
 
     pair->send(reportOf({1, 0x40, 0, 0, 0, 6, 1}));
-    QTRY_COMPARE_WITH_TIMEOUT(dataSpy.count(), 1, kWaitMs);
-    QCOMPARE(static_cast<unsigned char>(dataSpy.first().first().toByteArray().at(1)), HidCmd::MouseInput);
+    QTRY_COMPARE_WITH_TIMEOUT(emitted.reports().size(), std::size_t(1), kWaitMs);
+    QCOMPARE(static_cast<unsigned char>(emitted.reports().front().bytes.at(1)), HidCmd::MouseInput);
 
     // Closing ends a waiting read at once.
     QElapsedTimer clock;
