@@ -366,5 +366,5 @@ void tst_HidScan::scanOnWorkerThreadWhileListIsRead()
     QCOMPARE(scan->getHidInfoList().size(), supportedNames().size());
 }
 
-QTEST_MAIN(tst_HidScan)
+QTEST_GUILESS_MAIN(tst_HidScan)
 #include "tst_hidscan.moc"
