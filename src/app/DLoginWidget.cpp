@@ -16,9 +16,9 @@ constexpr int kFadeMs = 100;
 
 DLoginWidget::DLoginWidget(QWidget *parent)
     : QWidget(parent)
-    , ui(std::make_unique<Ui::DLoginWidget>())
+    , m_ui(std::make_unique<Ui::DLoginWidget>())
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setFixedSize(kWidth, kHeight);
     setWindowIcon(QIcon(QStringLiteral(":/images/pardexLogo.png")));
     setWindowOpacity(0);

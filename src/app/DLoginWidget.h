@@ -28,5 +28,5 @@ public slots:
     void on_pushButton_Login_clicked();
 
 private:
-    std::unique_ptr<Ui::DLoginWidget> ui;
+    std::unique_ptr<Ui::DLoginWidget> m_ui;
 };

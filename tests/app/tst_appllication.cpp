@@ -1,9 +1,12 @@
 #include "DAppllication.h"
+#include "DLoginWidget.h"
 #include "QtLinguist.h"
 #include "SettingsKeys.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QGraphicsOpacityEffect>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -73,6 +76,32 @@ private slots:
         QCOMPARE(s.value(SettingsKeys::LanguageIndex).toInt(), chosen);
         if (folder)
             QCOMPARE(s.value("Theme/selectThemeIndex").toInt(), 2); // other keys untouched
+    }
+
+    void loginGate()
+    {
+        DLoginWidget gate;
+        QCOMPARE(gate.size(), QSize(300, 400));
+        QCOMPARE(gate.minimumSize(), gate.maximumSize());
+        QCOMPARE(gate.windowOpacity(), 0.0);
+        QCOMPARE(gate.objectName(), QStringLiteral("DLoginWidget"));
+        auto *button = gate.findChild<QPushButton *>("pushButton_Login");
+        QVERIFY(button);
+        QCOMPARE(button->text(), QStringLiteral("Login"));
+        QCOMPARE(button->geometry(), QRect(70, 210, 151, 41));
+
+        QSignalSpy finished(&gate, &DLoginWidget::sigLoginFinished);
+        button->click(); // connected by name
+        gate.on_pushButton_Login_clicked();
+        QCOMPARE(finished.count(), 2);
+        QCOMPARE(finished.at(0).at(0).toBool(), true);
+
+        gate.show();
+        gate.fadeOut();
+        auto *effect = qobject_cast<QGraphicsOpacityEffect *>(gate.graphicsEffect());
+        QVERIFY(effect);
+        QTRY_VERIFY_WITH_TIMEOUT(gate.isHidden(), 30000);
+        QCOMPARE(effect->opacity(), 0.0);
     }
 
     void autoUpRule_data()
