@@ -13,8 +13,14 @@ lightTickThread::lightTickThread(lightTickClock &clock, int intervalMs, QObject 
 
 lightTickThread::~lightTickThread()
 {
+    stopAndWait();
+}
+
+void lightTickThread::stopAndWait()
+{
     stopTicking();
     wait();
+    (void)m_loopEnded.load(std::memory_order_acquire);
 }
 
 void lightTickThread::setRunFlag(bool run)
@@ -26,12 +32,14 @@ void lightTickThread::setRunFlag(bool run)
 
 void lightTickThread::startTicking()
 {
-    if (isRunning()) {
-        if (runFlag())
-            return;
-        wait();
-    }
+    if (isRunning() && runFlag())
+        return;
+    // A stopped loop ends at once (its sleep is cut short); a finished one
+    // returns here straight away.
+    wait();
+    (void)m_loopEnded.load(std::memory_order_acquire);
     setRunFlag(true);
+    m_loopEnded.store(false, std::memory_order_relaxed);
     start();
 }
 
@@ -53,4 +61,5 @@ void lightTickThread::run()
             break;
         emitTick();
     }
+    m_loopEnded.store(true, std::memory_order_release);
 }

@@ -33,6 +33,8 @@ public:
     void startTicking();
     // Clears the run flag and cuts the current sleep short; does not wait.
     void stopTicking();
+    // Stops and waits until the loop has ended.
+    void stopAndWait();
 
 protected:
     void run() override;
@@ -44,4 +46,8 @@ private:
     lightTickClock &m_clock;
     std::atomic<int> m_running {0};
     std::atomic<int> m_interval;
+    // Set as the loop's last act: waiting for it orders everything the loop
+    // did before the object may go (QThread::wait alone is not visible to
+    // the thread sanitizer).
+    std::atomic<bool> m_loopEnded {true};
 };

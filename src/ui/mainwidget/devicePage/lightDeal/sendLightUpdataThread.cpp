@@ -8,8 +8,7 @@ sendLightUpdataThread::sendLightUpdataThread(lightTickClock &clock, QObject *par
 sendLightUpdataThread::~sendLightUpdataThread()
 {
     // The loop calls emitTick(): it must end while this class still exists.
-    stopTicking();
-    wait();
+    stopAndWait();
 }
 
 void sendLightUpdataThread::emitTick()

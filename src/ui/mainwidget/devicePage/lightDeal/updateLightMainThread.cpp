@@ -8,8 +8,7 @@ updateLightMainThread::updateLightMainThread(lightTickClock &clock, QObject *par
 updateLightMainThread::~updateLightMainThread()
 {
     // The loop calls emitTick(): it must end while this class still exists.
-    stopTicking();
-    wait();
+    stopAndWait();
 }
 
 void updateLightMainThread::emitTick()

@@ -8,8 +8,7 @@ updateLightMainThreadSide::updateLightMainThreadSide(lightTickClock &clock, QObj
 updateLightMainThreadSide::~updateLightMainThreadSide()
 {
     // The loop calls emitTick(): it must end while this class still exists.
-    stopTicking();
-    wait();
+    stopAndWait();
 }
 
 void updateLightMainThreadSide::emitTick()

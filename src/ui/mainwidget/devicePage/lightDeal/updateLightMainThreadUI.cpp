@@ -8,8 +8,7 @@ updateLightMainThreadUI::updateLightMainThreadUI(lightTickClock &clock, QObject 
 updateLightMainThreadUI::~updateLightMainThreadUI()
 {
     // The loop calls emitTick(): it must end while this class still exists.
-    stopTicking();
-    wait();
+    stopAndWait();
 }
 
 void updateLightMainThreadUI::emitTick()
