@@ -1,0 +1,54 @@
+#include "inputReportDiff.h"
+
+namespace {
+
+constexpr int kModifierUsage = 224;
+constexpr int kFirstSlot = 2;
+constexpr int kSlotEnd = 8;
+
+bool slotsHold(const unsigned char *state, unsigned char usage)
+{
+    for (int i = kFirstSlot; i < kSlotEnd; ++i) {
+        if (state[i] == usage)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QVector<inputReportDiff::Change> inputReportDiff::keyState(const unsigned char *before, const unsigned char *now)
+{
+    QVector<Change> changes;
+    for (int bit = 0; bit < 8; ++bit) {
+        if ((now[0] & (1u << bit)) && !(before[0] & (1u << bit)))
+            changes.append({kModifierUsage + bit, true});
+    }
+    for (int i = kFirstSlot; i < kSlotEnd; ++i) {
+        if (now[i] != 0 && !slotsHold(before, now[i]))
+            changes.append({now[i], true});
+    }
+    for (int bit = 0; bit < 8; ++bit) {
+        if (!(now[0] & (1u << bit)) && (before[0] & (1u << bit)))
+            changes.append({kModifierUsage + bit, false});
+    }
+    for (int i = kFirstSlot; i < kSlotEnd; ++i) {
+        if (before[i] != 0 && !slotsHold(now, before[i]))
+            changes.append({before[i], false});
+    }
+    return changes;
+}
+
+QVector<inputReportDiff::Change> inputReportDiff::bits(unsigned char before, unsigned char now, int bitCount)
+{
+    QVector<Change> changes;
+    for (int bit = 0; bit < bitCount; ++bit) {
+        if ((now & (1u << bit)) && !(before & (1u << bit)))
+            changes.append({bit, true});
+    }
+    for (int bit = 0; bit < bitCount; ++bit) {
+        if (!(now & (1u << bit)) && (before & (1u << bit)))
+            changes.append({bit, false});
+    }
+    return changes;
+}
