@@ -89,6 +89,7 @@ constexpr int kAroundDpiIndicator = 7;
 constexpr int kZoneDpiIndicator = 3;
 
 constexpr int kMinimumDelayMs = 10;
+constexpr int kTeardownFlushMs = 30;
 constexpr int kShortDelayLimitMs = 5;
 
 // The text-to-integer rule of the stored files: a leading number, else 0.
@@ -163,6 +164,9 @@ DDeviceKeyboardLink::~DDeviceKeyboardLink()
     m_held = false;
     m_playing = false;
     stopPlayer();
+    // What the playback released must reach the device before it closes.
+    if (m_hidInterface)
+        m_hidInterface->waitForCommandsWritten(kTeardownFlushMs);
     m_hidInterface.reset();
     m_cmdSend.reset();
     m_player.reset();
@@ -233,9 +237,9 @@ void DDeviceKeyboardLink::setOnboardMode(int mode)
     m_onboardMode = mode;
 }
 
-void DDeviceKeyboardLink::setKeyButtonMap(const QMap<int, keyGridCell *> &buttons)
+void DDeviceKeyboardLink::setKeyCells(const QMap<int, QPoint> &cells)
 {
-    m_keyButtons = buttons;
+    m_keyCells = cells;
 }
 
 void DDeviceKeyboardLink::setLightDealMain(keyLightTrigger *engine) { m_lightDealMain = engine; }
@@ -554,9 +558,9 @@ void DDeviceKeyboardLink::triggerKeyLighting(int keyCode, bool pressed)
     }
     if (!pressed)
         return;
-    const keyGridCell *cell = m_keyButtons.value(keyCode, nullptr);
-    if (cell)
-        m_lightDealMain->triggerKeyEffect(cell->getRow(), cell->getColumn());
+    const auto cell = m_keyCells.constFind(keyCode);
+    if (cell != m_keyCells.cend())
+        m_lightDealMain->triggerKeyEffect(cell->y(), cell->x());
 }
 
 void DDeviceKeyboardLink::executeKeyEvent(int command, int group, int keyCode, bool pressed)

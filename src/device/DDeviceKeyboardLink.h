@@ -11,6 +11,7 @@
 #include <QMap>
 #include <QMutex>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <QVector>
 #include <QWaitCondition>
@@ -56,15 +57,18 @@ public:
     lightTypeListInfo getLogoLightTypeList() const;
 
     void setOnboardMode(int mode);
-    void setKeyButtonMap(const QMap<int, keyGridCell *> &buttons);
-    // The keyboard view's map of its own button type.
+    // The key buttons' grid cells, by key code: any button type with
+    // getRow() and getColumn() (the keyboard view's, or a keyGridCell).
+    // The cells are taken now; give the map again when the view is rebuilt.
     template <class Button>
     void setKeyButtonMap(const QMap<int, Button *> &buttons)
     {
-        QMap<int, keyGridCell *> cells;
-        for (auto it = buttons.cbegin(); it != buttons.cend(); ++it)
-            cells.insert(it.key(), it.value());
-        setKeyButtonMap(cells);
+        QMap<int, QPoint> cells;
+        for (auto it = buttons.cbegin(); it != buttons.cend(); ++it) {
+            if (it.value())
+                cells.insert(it.key(), QPoint(it.value()->getColumn(), it.value()->getRow()));
+        }
+        setKeyCells(cells);
     }
     void setLightDealMain(keyLightTrigger *engine);
     void setKeyLightType(int effect);
@@ -131,6 +135,7 @@ private:
     void handleMouseButtons(const unsigned char *report);
     void handleLightList(const unsigned char *report);
 
+    void setKeyCells(const QMap<int, QPoint> &cells);
     void executeMultimediaBit(int group, int bit, bool pressed);
     void executeBinding(const boundAction &action, bool pressed);
     boundAction lookUpBinding(int keyCode) const;
@@ -199,7 +204,7 @@ private:
     int m_aroundLightType = 2;
     int m_scrollLightType = 2;
     int m_logoLightType = 2;
-    QMap<int, keyGridCell *> m_keyButtons;
+    QMap<int, QPoint> m_keyCells; // key code -> (column, row)
 
     // Playback: the Part's flags, plus the teardown's own abort flag.
     std::atomic<bool> m_playing{false};

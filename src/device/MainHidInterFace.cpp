@@ -7,6 +7,7 @@
 #include "hidProtocolReports.h"
 #include "lightingReports.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QLoggingCategory>
 #include <QMetaObject>
@@ -122,6 +123,23 @@ int MainHidInterFace::hidClose()
 }
 
 bool MainHidInterFace::isHidOpen() const { return m_open.load(); }
+
+bool MainHidInterFace::waitForCommandsWritten(int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        {
+            QMutexLocker lock(&m_commandMutex);
+            // A report taken off the queue is written before a close ends the loop.
+            if (m_commandQueue.empty())
+                return true;
+        }
+        if (!m_open.load() || !isRunning() || deadline.hasExpired())
+            return false;
+        wakeThread();
+        QThread::usleep(200);
+    }
+}
 
 int MainHidInterFace::writeHidData(const unsigned char *report, int length)
 {

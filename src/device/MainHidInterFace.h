@@ -53,6 +53,10 @@ public:
     // reports still queued. Always 0.
     int hidClose();
     bool isHidOpen() const;
+    // Waits up to timeoutMs until the queued command reports have been
+    // written (a close drops them); true when none is left. Not from the
+    // transport thread.
+    bool waitForCommandsWritten(int timeoutMs);
 
     // Queues a copy of one command report (length bytes, the rest zero).
     // -1 when not open. Any thread.

@@ -10,6 +10,7 @@
 
 using Change = inputReportDiff::Change;
 using Bytes = outgoingKeyState::Bytes;
+using Steps = QVector<QPair<int, bool>>;
 
 Q_DECLARE_METATYPE(Bytes)
 Q_DECLARE_METATYPE(inputReportDiff::Change)
@@ -55,21 +56,21 @@ private slots:
 // Sequences of (usage, pressed) and the state they leave.
 void tst_LinkState::keyStateChanges_data()
 {
-    QTest::addColumn<QVector<QPair<int, bool>>>("steps");
+    QTest::addColumn<Steps>("steps");
     QTest::addColumn<Bytes>("expected");
-    QTest::newRow("one key") << QVector<QPair<int, bool>>{{4, true}} << state({0, 0, 4});
-    QTest::newRow("press and release") << QVector<QPair<int, bool>>{{4, true}, {4, false}} << state({});
+    QTest::newRow("one key") << Steps{{4, true}} << state({0, 0, 4});
+    QTest::newRow("press and release") << Steps{{4, true}, {4, false}} << state({});
     QTest::newRow("middle release moves later keys down")
-        << QVector<QPair<int, bool>>{{4, true}, {5, true}, {6, true}, {5, false}} << state({0, 0, 4, 6});
+        << Steps{{4, true}, {5, true}, {6, true}, {5, false}} << state({0, 0, 4, 6});
     QTest::newRow("slot reused after release")
-        << QVector<QPair<int, bool>>{{4, true}, {5, true}, {4, false}, {7, true}} << state({0, 0, 5, 7});
-    QTest::newRow("usage 0 ignored") << QVector<QPair<int, bool>>{{0, true}} << state({});
-    QTest::newRow("shift and A") << QVector<QPair<int, bool>>{{225, true}, {4, true}} << state({0x02, 0, 4});
+        << Steps{{4, true}, {5, true}, {4, false}, {7, true}} << state({0, 0, 5, 7});
+    QTest::newRow("usage 0 ignored") << Steps{{0, true}} << state({});
+    QTest::newRow("shift and A") << Steps{{225, true}, {4, true}} << state({0x02, 0, 4});
 }
 
 void tst_LinkState::keyStateChanges()
 {
-    QFETCH(QVector<QPair<int, bool>>, steps);
+    QFETCH(Steps, steps);
     QFETCH(Bytes, expected);
     outgoingKeyState s;
     for (const auto &step : steps)
