@@ -12,10 +12,9 @@
 #include "playMacroThread.h"
 #include "xmlInterface.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDebug>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 
@@ -899,7 +898,7 @@ void DDeviceKeyboardLink::triggerMacro(int mode, int count, int macroIndex, bool
 void DDeviceKeyboardLink::startPlayer(int mode, int count, int macroIndex)
 {
     // The previous playback may still be ending after clearing its flag.
-    m_player->wait();
+    m_player->waitForEnd();
     m_playProfilePath = m_profilePath;
     m_playProfileIndex = QByteArray::number(m_profileIndex.load());
     m_player->setPlayParams(mode, count, macroIndex);
@@ -910,13 +909,14 @@ void DDeviceKeyboardLink::stopPlayer()
 {
     wakePlayer();
     if (m_player)
-        m_player->wait();
+        m_player->waitForEnd();
 }
 
 void DDeviceKeyboardLink::wakePlayer()
 {
-    QMutexLocker locker(&m_delayLock);
-    m_delayWake.wakeAll();
+    // Under the lock, so a player about to wait cannot miss it.
+    std::lock_guard<std::mutex> locker(m_delayLock);
+    m_delayWake.notify_all();
 }
 
 bool DDeviceKeyboardLink::playbackShouldStop(int mode) const
@@ -926,12 +926,8 @@ bool DDeviceKeyboardLink::playbackShouldStop(int mode) const
 
 void DDeviceKeyboardLink::waitPlaybackDelay(int ms, int mode)
 {
-    QDeadlineTimer deadline(ms);
-    QMutexLocker locker(&m_delayLock);
-    while (!playbackShouldStop(mode)) {
-        if (!m_delayWake.wait(&m_delayLock, deadline))
-            break;
-    }
+    std::unique_lock<std::mutex> locker(m_delayLock);
+    m_delayWake.wait_for(locker, std::chrono::milliseconds(ms), [&] { return playbackShouldStop(mode); });
 }
 
 void DDeviceKeyboardLink::playMacro(int mode, int count, int macroIndex)

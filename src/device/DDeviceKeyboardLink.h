@@ -9,15 +9,15 @@
 #include <QByteArray>
 #include <QHash>
 #include <QMap>
-#include <QMutex>
 #include <QObject>
 #include <QPoint>
 #include <QString>
 #include <QVector>
-#include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 class DDeviceHidCmdSend;
 class MainHidInterFace;
@@ -211,8 +211,8 @@ private:
     std::atomic<bool> m_toggleRunning{false};
     std::atomic<bool> m_held{false};
     std::atomic<bool> m_abortPlayback{false};
-    QMutex m_delayLock;
-    QWaitCondition m_delayWake;
+    std::mutex m_delayLock;
+    std::condition_variable m_delayWake;
     // What the playback holds down (player thread only).
     QVector<int> m_playbackKeys;
     QVector<unsigned char> m_playbackButtons;

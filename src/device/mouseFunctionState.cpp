@@ -14,7 +14,7 @@ void mouseFunctionState::pressButton(unsigned char button)
     const int i = indexOf(button);
     if (i < 0)
         return;
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     ++m_counts[i];
 }
 
@@ -23,38 +23,38 @@ void mouseFunctionState::releaseButton(unsigned char button)
     const int i = indexOf(button);
     if (i < 0)
         return;
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     if (m_counts[i] > 0)
         --m_counts[i];
 }
 
 void mouseFunctionState::stepWheel(int step)
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     m_wheel += step;
 }
 
 void mouseFunctionState::resetWheel()
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     m_wheel = 0;
 }
 
 void mouseFunctionState::setActive(bool active)
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     m_active = active;
 }
 
 bool mouseFunctionState::isActive() const
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     return m_active;
 }
 
 bool mouseFunctionState::isIdle() const
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     if (m_wheel != 0)
         return false;
     for (int count : m_counts) {
@@ -66,7 +66,7 @@ bool mouseFunctionState::isIdle() const
 
 mouseFunctionState::Bytes mouseFunctionState::bytes() const
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     Bytes b;
     for (int i = 0; i < 8; ++i) {
         if (m_counts[i] > 0)

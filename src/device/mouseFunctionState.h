@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QMutex>
 
 #include <array>
+#include <mutex>
 
 // The mouse state that bound mouse functions and macro mouse events make the
 // device send: buttons held by a count per button, so two bindings on one
@@ -31,7 +31,7 @@ public:
 private:
     static int indexOf(unsigned char button);
 
-    mutable QMutex m_lock;
+    mutable std::mutex m_lock; // std::mutex: visible to ThreadSanitizer
     std::array<int, 8> m_counts{};
     int m_wheel = 0;
     bool m_active = false;

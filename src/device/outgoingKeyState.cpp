@@ -2,7 +2,7 @@
 
 void outgoingKeyState::setReportKey(int usage, bool pressed)
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     if (usage >= ModifierFirst && usage <= ModifierLast) {
         const unsigned char bit = static_cast<unsigned char>(1u << (usage - ModifierFirst));
         if (pressed)
@@ -33,19 +33,19 @@ void outgoingKeyState::setReportKey(int usage, bool pressed)
 
 void outgoingKeyState::clear()
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     m_state.fill(0);
 }
 
 outgoingKeyState::Bytes outgoingKeyState::snapshot() const
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     return m_state;
 }
 
 int outgoingKeyState::nextFreeSlot() const
 {
-    QMutexLocker locker(&m_lock);
+    std::lock_guard<std::mutex> locker(m_lock);
     return nextFreeSlotOf(m_state);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QMutex>
 
 #include <array>
+#include <mutex>
 
 // The keyboard state that the device is told to type: modifier byte, reserved
 // byte and six key usages. Changed by the key executor (GUI thread) and the
@@ -29,6 +29,6 @@ public:
 private:
     static int nextFreeSlotOf(const Bytes &state);
 
-    mutable QMutex m_lock;
+    mutable std::mutex m_lock; // std::mutex: visible to ThreadSanitizer
     Bytes m_state{};
 };

@@ -6,12 +6,27 @@ playMacroThread::playMacroThread(DDeviceKeyboardLink *link) : QThread(nullptr), 
 
 void playMacroThread::setPlayParams(int mode, int count, int macroIndex)
 {
+    std::lock_guard<std::mutex> locker(m_lock);
     m_mode = mode;
     m_count = count;
     m_macroIndex = macroIndex;
 }
 
+void playMacroThread::waitForEnd()
+{
+    wait();
+    std::lock_guard<std::mutex> ended(m_lock);
+}
+
 void playMacroThread::run()
 {
-    m_link->playMacro(m_mode, m_count, m_macroIndex);
+    int mode, count, macroIndex;
+    {
+        std::lock_guard<std::mutex> locker(m_lock);
+        mode = m_mode;
+        count = m_count;
+        macroIndex = m_macroIndex;
+    }
+    m_link->playMacro(mode, count, macroIndex);
+    std::lock_guard<std::mutex> finished(m_lock);
 }

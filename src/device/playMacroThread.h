@@ -2,6 +2,8 @@
 
 #include <QThread>
 
+#include <mutex>
+
 class DDeviceKeyboardLink;
 
 // Plays one macro playback of a device link on its own thread: run() hands
@@ -15,12 +17,18 @@ public:
 
     // Set only while the thread is not running.
     void setPlayParams(int mode, int count, int macroIndex);
+    // wait(), then take the lock the run released last, so the run's end
+    // is ordered before what follows even for ThreadSanitizer.
+    void waitForEnd();
 
 protected:
     void run() override;
 
 private:
     DDeviceKeyboardLink *m_link;
+    // Also orders one run's end before the next setPlayParams for tools
+    // that cannot see QThread::wait.
+    std::mutex m_lock;
     int m_mode = 0;
     int m_count = 0;
     int m_macroIndex = 0;
