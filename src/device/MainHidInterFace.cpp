@@ -129,7 +129,7 @@ bool MainHidInterFace::waitForCommandsWritten(int timeoutMs)
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
         {
-            QMutexLocker lock(&m_commandMutex);
+            std::lock_guard<std::mutex> lock(m_commandMutex);
             // A report taken off the queue is written before a close ends the loop.
             if (m_commandQueue.empty())
                 return true;

@@ -11,6 +11,7 @@
 #include "breathState.h"
 #include "keyEffectGenerator.h"
 #include "keyEffectRecord.h"
+#include "keyLightTrigger.h"
 #include "keyboardButCustom.h"
 #include "lightZoneSettings.h"
 #include "sideLightButtonCustom.h"
@@ -33,7 +34,7 @@ class updateLightMainThread;
 class updateLightMainThreadSide;
 class updateLightMainThreadUI;
 
-class lightDealMain : public QObject
+class lightDealMain : public QObject, public keyLightTrigger
 {
     Q_OBJECT
 
@@ -74,7 +75,7 @@ public:
     void setSendThreadRunning(bool running);
     void setLightSynchronize(bool on);
     // A key press (and, for Speed Respond, a release) at a grid cell.
-    void triggerKeyEffect(int row, int column);
+    void triggerKeyEffect(int row, int column) override;
 
     // ---- state, read by the device page and the tests ----
     const QString &deviceName() const { return m_deviceName; }
