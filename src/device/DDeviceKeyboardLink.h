@@ -206,7 +206,8 @@ private:
     int m_logoLightType = 2;
     QMap<int, QPoint> m_keyCells; // key code -> (column, row)
 
-    // Playback: the Part's flags, plus the teardown's own abort flag.
+    // Playback flags; the abort flag is the teardown's own, so it never changes
+    // how a key's release or second press ends a playback.
     std::atomic<bool> m_playing{false};
     std::atomic<bool> m_toggleRunning{false};
     std::atomic<bool> m_held{false};

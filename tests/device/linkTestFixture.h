@@ -10,6 +10,7 @@
 #include "desktopActions.h"
 #include "hidProtocolReports.h"
 #include "hidTestHelpers.h"
+#include "keyGridCell.h"
 #include "keyLightTrigger.h"
 #include "mouseLightTrigger.h"
 #include "xmlInterface.h"
@@ -51,12 +52,13 @@ public:
 };
 
 // Stands in for a key button of the keyboard view.
-struct FakeCell
+struct FakeCell : keyGridCell
 {
+    FakeCell(int r, int c) : row(r), column(c) {}
     int row;
     int column;
-    int getRow() const { return row; }
-    int getColumn() const { return column; }
+    int getRow() const override { return row; }
+    int getColumn() const override { return column; }
 };
 
 inline hidReportData keyReport(unsigned char modifiers, std::initializer_list<int> keys = {})
