@@ -165,7 +165,7 @@ int MainHidInterFace::writeLightData(const unsigned char *packet, int length)
     {
         std::lock_guard<std::mutex> lock(m_lightMutex);
         if (m_lightQueue.empty())
-            m_collecting.store(true);
+            m_collecting.store(canStartColorFrame(packet, length));
         if (!m_lightStreaming.load() || !m_collecting.load())
             return 0;
         const std::size_t framePackets =

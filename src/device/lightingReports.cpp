@@ -141,6 +141,15 @@ bool isLongSideStripModel(const QString &modelName)
     return kLongStripModels.contains(modelName);
 }
 
+bool canStartColorFrame(const unsigned char *packet, int length)
+{
+    if (!packet || length <= kHidPacketByte)
+        return true;
+    if (packet[kHidCommandByte] != HidCmd::ColorFrame)
+        return true;
+    return packet[kHidZoneByte] == kColorFrameZoneKeys && packet[kHidPacketByte] == 0;
+}
+
 int colorFramePacketCount(int deviceType, const QString &modelName)
 {
     if (deviceType == kHidTypeMouse)

@@ -56,3 +56,8 @@ hidReportData enterBootloaderReport();
 bool isLongSideStripModel(const QString &modelName);
 // Packets of one frame on the light-frame queue for a device.
 int colorFramePacketCount(int deviceType, const QString &modelName);
+// Whether a packet offered to the light-frame queue may begin a frame: every
+// packet but a key colour packet that continues a frame (side zone, or a
+// packet number past 0). The queue starts collecting only at such a packet,
+// so a frame whose head was dropped never merges with the next one.
+bool canStartColorFrame(const unsigned char *packet, int length);

@@ -129,6 +129,7 @@ private slots:
     void commandsGoBeforeLightPackets();
     void frameCollection_data();
     void frameCollection();
+    void frameTailOnEmptyQueueIsNotCollected();
     void streamingOffDropsPacketsButCommandsFlow();
     void clearRequestEmptiesQueueAfterNextPacket();
     void clearLightFrameQueueDropsWaitingFrame();
@@ -320,6 +321,26 @@ void tst_HidTransport::frameCollection()
         transport->writeLightData(packet.data(), kHidReportSize);
     QVERIFY(device->waitForOutputCount(HidCmd::ColorFrame, 2 * framePackets, kWaitMs));
     QCOMPARE(lightPackets().mid(framePackets), frame);
+}
+
+void tst_HidTransport::frameTailOnEmptyQueueIsNotCollected()
+{
+    // The queue empties while the engine is halfway through offering a frame:
+    // the rest of that frame must not start a frame of its own, or the device
+    // would get the tail of one frame glued to the head of the next.
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard, false);
+    QVERIFY(transport);
+    transport->setLightStreaming(true);
+    const QList<hidReportData> frame = keyboardFrame(2);
+    for (const hidReportData &packet : frame.mid(3))
+        transport->writeLightData(packet.data(), kHidReportSize);
+    for (const hidReportData &packet : frame)
+        transport->writeLightData(packet.data(), kHidReportSize);
+
+    transport->start();
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::ColorFrame, 10, kWaitMs));
+    QTest::qWait(50);
+    QCOMPARE(m_keyboard->outputReports(HidCmd::ColorFrame), frame);
 }
 
 void tst_HidTransport::streamingOffDropsPacketsButCommandsFlow()
