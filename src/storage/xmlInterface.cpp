@@ -15,6 +15,7 @@
 #include <mutex>
 
 using tinyxml2::XMLAttribute;
+using tinyxml2::XMLDocument;
 using tinyxml2::XMLElement;
 
 namespace {
@@ -261,13 +262,117 @@ void appendRecords(const XMLElement *parent, QList<Record> &list, const char *ch
     }
 }
 
-void appendMacroItems(tinyxml2::XMLDocument &doc, XMLElement *macro, const QList<macroItemInfo> &items)
+template <typename Record>
+void appendItem(XMLDocument &doc, XMLElement &parent, const Record &record)
 {
-    for (const macroItemInfo &info : items) {
-        XMLElement *item = doc.NewElement(kItem);
-        xmlRecordCodec::write(*item, info);
-        macro->InsertEndChild(item);
-    }
+    XMLElement *item = doc.NewElement(kItem);
+    xmlRecordCodec::write(*item, record);
+    parent.InsertEndChild(item);
+}
+
+void appendMacroItems(XMLDocument &doc, XMLElement &macro, const QList<macroItemInfo> &items)
+{
+    for (const macroItemInfo &info : items)
+        appendItem(doc, macro, info);
+}
+
+void removeElement(XMLDocument &doc, XMLElement &element)
+{
+    doc.DeleteNode(&element);
+}
+
+// --- Operation scaffolding ---------------------------------------------------
+// Every operation holds the store lock from loading its file to saving it.
+
+// Reads the element find(doc) picks with read(element); false, with nothing
+// read, when the file has none.
+template <typename Find, typename Read>
+bool readElement(const QString &path, Find find, Read read)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    const XMLElement *element = find(doc);
+    if (!element)
+        return false;
+    read(*element);
+    return true;
+}
+
+template <typename Find, typename Record>
+bool readRecord(const QString &path, Find find, Record &record)
+{
+    return readElement(path, find,
+                       [&record](const XMLElement &element) { xmlRecordCodec::read(element, record); });
+}
+
+// Appends the element's children (of that name, when given) as records.
+template <typename Find, typename Record>
+bool readRecords(const QString &path, Find find, QList<Record> &list, const char *childName = nullptr)
+{
+    return readElement(path, find,
+                       [&](const XMLElement &element) { appendRecords(&element, list, childName); });
+}
+
+XMLElement *documentRoot(xmlStoreDocument &doc)
+{
+    return doc.root();
+}
+
+auto profileChild(const QByteArray &profile, const char *name)
+{
+    return [&profile, name](xmlStoreDocument &doc) { return childOf(findProfile(doc, profile), name); };
+}
+
+// A changing operation: without its anchor nothing is written; with it
+// change(doc, anchor) runs, saying whether its target was there, and the
+// file is saved either way. True when both the change and the save were made.
+template <typename Anchor, typename Change>
+bool changeUnder(const QString &path, Anchor anchorFor, Change change)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path);
+    XMLElement *anchor = anchorFor(doc);
+    if (!anchor)
+        return false;
+    const bool changed = change(doc, *anchor);
+    return doc.save() && changed;
+}
+
+template <typename Apply>
+bool applyTo(XMLElement *target, XMLDocument &doc, Apply apply)
+{
+    if (target)
+        apply(doc, *target);
+    return target != nullptr;
+}
+
+// The usual change: apply(document, target) to the element find(anchor) picks.
+template <typename Anchor, typename Find, typename Apply>
+bool changeElement(const QString &path, Anchor anchorFor, Find find, Apply apply)
+{
+    return changeUnder(path, anchorFor, [&](xmlStoreDocument &doc, XMLElement &anchor) {
+        return applyTo(find(anchor), doc.document(), apply);
+    });
+}
+
+auto rootAnchor()
+{
+    return [](xmlStoreDocument &doc) { return rootForWrite(doc); };
+}
+
+auto profileAnchor(const QByteArray &profile)
+{
+    return [&profile](xmlStoreDocument &doc) { return profileForWrite(doc, profile); };
+}
+
+auto macroAnchor(const QByteArray &macro)
+{
+    return [&macro](xmlStoreDocument &doc) { return macroForWrite(doc, macro); };
+}
+
+auto childNamed(const char *name)
+{
+    return [name](XMLElement &parent) { return parent.FirstChildElement(name); };
 }
 
 // Root children's (index, name) pairs: the first of an index wins, sorted by
@@ -305,13 +410,7 @@ xmlIndexNameList indexNameList(const XMLElement &root)
 
 bool readIndexNameList(const QString &path, xmlIndexNameList &list)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *root = doc.root();
-    if (!root)
-        return false;
-    list = indexNameList(*root);
-    return true;
+    return readElement(path, documentRoot, [&list](const XMLElement &root) { list = indexNameList(root); });
 }
 
 // Tells copyRootChild to leave the copy's index as it is.
@@ -356,7 +455,7 @@ xmlInterface::xmlInterface(QObject *parent)
 bool xmlInterface::createXmlFile(const QString &path)
 {
     const StoreLock lock;
-    tinyxml2::XMLDocument doc;
+    XMLDocument doc;
     XMLElement *root = doc.NewElement(kRoot);
     root->SetAttribute(kProfileIndex, 1);
     doc.InsertEndChild(root);
@@ -372,16 +471,27 @@ int xmlInterface::getProfileIndex(const QString &path)
 
 bool xmlInterface::setProfileIndex(const QString &path, int index)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *root = rootForWrite(doc);
-    if (!root)
-        return false;
-    root->SetAttribute(kProfileIndex, index);
-    return doc.save();
+    return changeUnder(path, rootAnchor(), [index](xmlStoreDocument &, XMLElement &root) {
+        root.SetAttribute(kProfileIndex, index);
+        return true;
+    });
 }
 
 // --- Root children ---------------------------------------------------------
+
+namespace {
+
+// Changes the matching root child (logged when missing); the root's file is
+// saved either way.
+template <typename Apply>
+bool changeRootChild(const QString &path, const QByteArray &value, Apply apply)
+{
+    return changeUnder(path, rootAnchor(), [&](xmlStoreDocument &doc, XMLElement &root) {
+        return applyTo(requireAnchor(matchChild(&root, value), doc, "node", value), doc.document(), apply);
+    });
+}
+
+} // namespace
 
 bool xmlInterface::findNode(const QString &path, const QByteArray &value)
 {
@@ -392,43 +502,27 @@ bool xmlInterface::findNode(const QString &path, const QByteArray &value)
 
 bool xmlInterface::deleteNode(const QString &path, const QByteArray &value)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *root = rootForWrite(doc);
-    if (!root)
-        return false;
-    XMLElement *node = requireAnchor(matchChild(root, value), doc, "node", value);
-    const bool found = node != nullptr;
-    if (found)
-        root->DeleteChild(node);
-    return doc.save() && found;
+    return changeRootChild(path, value, removeElement);
 }
 
 bool xmlInterface::setNodeName(const QString &path, const QByteArray &value, const QByteArray &name)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *root = rootForWrite(doc);
-    if (!root)
-        return false;
-    XMLElement *node = requireAnchor(matchChild(root, value), doc, "node", value);
-    if (node)
-        node->SetAttribute(kName, name.constData());
-    return doc.save() && node;
+    return changeRootChild(path, value, [&name](XMLDocument &, XMLElement &node) {
+        node.SetAttribute(kName, name.constData());
+    });
 }
 
 bool xmlInterface::getNodeIndexAndName(const QString &path, const QByteArray &value,
                                        nodeIndexNameInfo &info)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
     const XMLAttribute *matched = nullptr;
-    if (!matchChild(doc.root(), value, &matched))
-        return false;
-    info.index = textToInt(matched->Value());
-    if (const XMLAttribute *next = matched->Next())
-        fixedTextCopy(info.name, next->Value());
-    return true;
+    return readElement(
+        path, [&](xmlStoreDocument &doc) { return matchChild(doc.root(), value, &matched); },
+        [&](const XMLElement &) {
+            info.index = textToInt(matched->Value());
+            if (const XMLAttribute *next = matched->Next())
+                fixedTextCopy(info.name, next->Value());
+        });
 }
 
 bool xmlInterface::getMacroList(const QString &path, xmlIndexNameList &list)
@@ -446,64 +540,52 @@ bool xmlInterface::getProfileList(const QString &path, xmlIndexNameList &list)
 bool xmlInterface::addProfile(const QString &path, const QByteArray &index, const QByteArray &name,
                               const QByteArray &appName, const QByteArray &appIco, int deviceType)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *root = rootForWrite(doc);
-    if (!root)
-        return false;
-    tinyxml2::XMLDocument &d = doc.document();
-    XMLElement *config = d.NewElement(kConfig);
-    config->SetAttribute(kIndex, index.constData());
-    config->SetAttribute(kName, name.constData());
-    config->SetAttribute(kProFileAppName, appName.constData());
-    config->SetAttribute(kProFileAppIco, appIco.constData());
-    for (const char *childName : kProfileChildren)
-        config->InsertEndChild(d.NewElement(childName));
+    return changeUnder(path, rootAnchor(), [&](xmlStoreDocument &doc, XMLElement &root) {
+        XMLDocument &d = doc.document();
+        XMLElement *config = d.NewElement(kConfig);
+        config->SetAttribute(kIndex, index.constData());
+        config->SetAttribute(kName, name.constData());
+        config->SetAttribute(kProFileAppName, appName.constData());
+        config->SetAttribute(kProFileAppIco, appIco.constData());
+        for (const char *childName : kProfileChildren)
+            config->InsertEndChild(d.NewElement(childName));
 
-    for (int zone = 0; zone < 3; ++zone) {
-        XMLElement *light = config->FirstChildElement(kZones[zone]);
-        light->SetAttribute(kUsingIndex, kNewZoneUsingIndex);
-        if (zone == 0) {
-            light->SetAttribute(kLedOpenOrClose, 0);
-            light->SetAttribute(kSynchronizeStatus, 0);
-        } else if (deviceType == kMouseDeviceType) {
-            light->SetAttribute(kLinkStatus, 0);
+        for (int zone = 0; zone < 3; ++zone) {
+            XMLElement *light = config->FirstChildElement(kZones[zone]);
+            light->SetAttribute(kUsingIndex, kNewZoneUsingIndex);
+            if (zone == 0) {
+                light->SetAttribute(kLedOpenOrClose, 0);
+                light->SetAttribute(kSynchronizeStatus, 0);
+            } else if (deviceType == kMouseDeviceType) {
+                light->SetAttribute(kLinkStatus, 0);
+            }
         }
-    }
-    XMLElement *setting = d.NewElement(kSetting);
-    setting->SetAttribute(kFeatures[0], 0);
-    setting->SetAttribute(kFeatures[1], 0);
-    setting->SetAttribute(kFeatures[2], 0);
-    setting->SetAttribute(kFeatures[3], 1);
-    config->FirstChildElement(kFunction)->InsertEndChild(setting);
+        XMLElement *setting = d.NewElement(kSetting);
+        setting->SetAttribute(kFeatures[0], 0);
+        setting->SetAttribute(kFeatures[1], 0);
+        setting->SetAttribute(kFeatures[2], 0);
+        setting->SetAttribute(kFeatures[3], 1);
+        config->FirstChildElement(kFunction)->InsertEndChild(setting);
 
-    root->InsertEndChild(config);
-    return doc.save();
+        root.InsertEndChild(config);
+        return true;
+    });
 }
 
 bool xmlInterface::setProfileInfo(const QString &path, const QByteArray &profile, const QByteArray &name,
                                   const QByteArray &appName, const QByteArray &appIco)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    node->SetAttribute(kName, name.constData());
-    node->SetAttribute(kProFileAppName, appName.constData());
-    node->SetAttribute(kProFileAppIco, appIco.constData());
-    return doc.save();
+    return changeUnder(path, profileAnchor(profile), [&](xmlStoreDocument &, XMLElement &node) {
+        node.SetAttribute(kName, name.constData());
+        node.SetAttribute(kProFileAppName, appName.constData());
+        node.SetAttribute(kProFileAppIco, appIco.constData());
+        return true;
+    });
 }
 
 bool xmlInterface::getProfileInfo(const QString &path, const QByteArray &profile, profileInfo &info)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *node = findProfile(doc, profile);
-    if (!node)
-        return false;
-    xmlRecordCodec::read(*node, info);
-    return true;
+    return readRecord(path, [&profile](xmlStoreDocument &doc) { return findProfile(doc, profile); }, info);
 }
 
 bool xmlInterface::exportProfile(const QString &srcPath, const QString &dstPath,
@@ -536,64 +618,46 @@ bool xmlInterface::addKeyInfo(const QString &path, const QByteArray &profile, co
                               const QByteArray &keyChar, const QByteArray &operateType,
                               const QByteArray &repeatNum, const QByteArray &mode, const QByteArray &value)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *macro = node->FirstChildElement(kMacro);
-    if (macro) {
-        XMLElement *item = doc.document().NewElement(kItem);
-        item->SetAttribute(kKeyCode, keyCode.constData());
-        item->SetAttribute(kKeyChar, keyChar.constData());
-        item->SetAttribute(kOperateType, operateType.constData());
-        item->SetAttribute(kRepeatNum, repeatNum.constData());
-        item->SetAttribute(kMode, mode.constData());
-        item->SetAttribute(kValue, value.constData());
-        macro->InsertEndChild(item);
-    }
-    return doc.save() && macro;
+    return changeElement(path, profileAnchor(profile), childNamed(kMacro),
+                         [&](XMLDocument &doc, XMLElement &macro) {
+                             XMLElement *item = doc.NewElement(kItem);
+                             item->SetAttribute(kKeyCode, keyCode.constData());
+                             item->SetAttribute(kKeyChar, keyChar.constData());
+                             item->SetAttribute(kOperateType, operateType.constData());
+                             item->SetAttribute(kRepeatNum, repeatNum.constData());
+                             item->SetAttribute(kMode, mode.constData());
+                             item->SetAttribute(kValue, value.constData());
+                             macro.InsertEndChild(item);
+                         });
 }
 
 bool xmlInterface::deleteKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *macro = node->FirstChildElement(kMacro);
-    XMLElement *item = childWithAttribute(macro, kKeyCode, keyCode);
-    const bool found = item != nullptr;
-    if (found)
-        macro->DeleteChild(item);
-    return doc.save() && found;
+    const auto binding = [&keyCode](XMLElement &node) {
+        return childWithAttribute(node.FirstChildElement(kMacro), kKeyCode, keyCode);
+    };
+    return changeElement(path, profileAnchor(profile), binding, removeElement);
 }
 
 bool xmlInterface::getKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode,
                               customKeyInfo &info)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *item = childWithAttribute(childOf(findProfile(doc, profile), kMacro), kKeyCode, keyCode);
-    if (!item)
-        return false;
-    xmlRecordCodec::read(*item, info);
-    return true;
+    return readRecord(
+        path,
+        [&](xmlStoreDocument &doc) {
+            return childWithAttribute(childOf(findProfile(doc, profile), kMacro), kKeyCode, keyCode);
+        },
+        info);
 }
 
 bool xmlInterface::getKeyCodeList(const QString &path, const QByteArray &profile, QList<QByteArray> &list)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *macro = childOf(findProfile(doc, profile), kMacro);
-    if (!macro)
-        return false;
-    for (const XMLElement *item = macro->FirstChildElement(); item; item = item->NextSiblingElement()) {
-        if (const char *code = item->Attribute(kKeyCode))
-            list.append(QByteArray(code));
-    }
-    return true;
+    return readElement(path, profileChild(profile, kMacro), [&list](const XMLElement &macro) {
+        for (const XMLElement *item = macro.FirstChildElement(); item; item = item->NextSiblingElement()) {
+            if (const char *code = item->Attribute(kKeyCode))
+                list.append(QByteArray(code));
+        }
+    });
 }
 
 bool xmlInterface::hasKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode)
@@ -635,120 +699,103 @@ int xmlInterface::countKeysWithValue(const QString &path, const QByteArray &prof
 
 bool xmlInterface::addMacro(const QString &path, const QByteArray &index, const QByteArray &name)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *root = rootForWrite(doc);
-    if (!root)
-        return false;
-    XMLElement *macro = doc.document().NewElement(kMacro);
-    macro->SetAttribute(kIndex, index.constData());
-    macro->SetAttribute(kName, name.constData());
-    root->InsertEndChild(macro);
-    return doc.save();
+    return changeUnder(path, rootAnchor(), [&](xmlStoreDocument &doc, XMLElement &root) {
+        XMLElement *macro = doc.document().NewElement(kMacro);
+        macro->SetAttribute(kIndex, index.constData());
+        macro->SetAttribute(kName, name.constData());
+        root.InsertEndChild(macro);
+        return true;
+    });
 }
 
 bool xmlInterface::addMacroItems(const QString &path, const QList<macroItemInfo> &items,
                                  const QByteArray &macro)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = macroForWrite(doc, macro);
-    if (!node)
-        return false;
-    appendMacroItems(doc.document(), node, items);
-    return doc.save();
+    return changeUnder(path, macroAnchor(macro), [&items](xmlStoreDocument &doc, XMLElement &node) {
+        appendMacroItems(doc.document(), node, items);
+        return true;
+    });
 }
 
 bool xmlInterface::getMacroItems(const QString &path, const QByteArray &macro, const QByteArray &macroName,
                                  QList<macroItemInfo> &items)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *node = matchChild(doc.root(), macro);
-    if (!node)
-        return false;
-    if (lcXmlTrace().isDebugEnabled()) {
-        for (const XMLElement *item = node->FirstChildElement(); item; item = item->NextSiblingElement())
-            qCDebug(lcXmlTrace).noquote() << attributeTrace(*item);
-        qCDebug(lcXmlTrace).noquote() << "---------------- [SelectAll] ---------------- macroName:"
-                                      << QString::fromUtf8(macroName);
-    }
-    appendRecords(node, items);
-    return true;
+    return readElement(
+        path, [&macro](xmlStoreDocument &doc) { return matchChild(doc.root(), macro); },
+        [&](const XMLElement &node) {
+            if (lcXmlTrace().isDebugEnabled()) {
+                for (const XMLElement *item = node.FirstChildElement(); item; item = item->NextSiblingElement())
+                    qCDebug(lcXmlTrace).noquote() << attributeTrace(*item);
+                qCDebug(lcXmlTrace).noquote() << "---------------- [SelectAll] ---------------- macroName:"
+                                              << QString::fromUtf8(macroName);
+            }
+            appendRecords(&node, items);
+        });
 }
 
 bool xmlInterface::deleteMacroItem(const QString &path, const QByteArray &macro, const QByteArray &mark)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = macroForWrite(doc, macro);
-    if (!node)
-        return false;
-    // Only the mark itself is compared: a mark "1" must not take events whose
-    // delay is "100" with it.
-    bool removed = false;
-    XMLElement *item = node->FirstChildElement();
-    while (item) {
-        XMLElement *next = item->NextSiblingElement();
-        if (textEquals(item->Attribute(kMark), mark)) {
-            qCDebug(lcXmlTrace).noquote() << "--------------DeleteItem delCondition;" << QString::fromUtf8(mark);
-            node->DeleteChild(item);
-            removed = true;
+    return changeUnder(path, macroAnchor(macro), [&mark](xmlStoreDocument &, XMLElement &node) {
+        // Only the mark itself is compared: a mark "1" must not take events whose
+        // delay is "100" with it.
+        bool removed = false;
+        XMLElement *item = node.FirstChildElement();
+        while (item) {
+            XMLElement *next = item->NextSiblingElement();
+            if (textEquals(item->Attribute(kMark), mark)) {
+                qCDebug(lcXmlTrace).noquote() << "--------------DeleteItem delCondition;" << QString::fromUtf8(mark);
+                node.DeleteChild(item);
+                removed = true;
+            }
+            item = next;
         }
-        item = next;
-    }
-    if (!removed)
-        qCDebug(lcXmlTrace).noquote() << "-------------- *** Not find [DeleteItem Node] *** --------------";
-    return doc.save() && removed;
+        if (!removed)
+            qCDebug(lcXmlTrace).noquote() << "-------------- *** Not find [DeleteItem Node] *** --------------";
+        return removed;
+    });
 }
 
 bool xmlInterface::updateMacroItem(const QString &path, const QByteArray &macro, const QByteArray &mark,
                                    bool second, const macroItemInfo &info)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = macroForWrite(doc, macro);
-    if (!node)
-        return false;
-    XMLElement *item = markedItem(node, mark, second);
-    if (item) {
-        item->SetAttribute(kDelay, fieldText(info.delay).constData());
-        item->SetAttribute(kType, fieldText(info.type).constData());
-        item->SetAttribute(kKeyCode, fieldText(info.keyCode).constData());
-        item->SetAttribute(kCodeName, fieldText(info.codeName).constData());
-        qCDebug(lcXmlTrace).noquote() << "--------------UpDateItem UpDateCondition;" + QString::fromUtf8(mark)
-                                             + " => " + fixedText(info.operateExplain);
-    } else {
-        qCDebug(lcXmlTrace).noquote() << "-------------- *** Not find [UpDateItem Node] *** --------------";
-    }
-    return doc.save() && item;
+    return changeUnder(path, macroAnchor(macro), [&](xmlStoreDocument &, XMLElement &node) {
+        XMLElement *item = markedItem(&node, mark, second);
+        if (item) {
+            item->SetAttribute(kDelay, fieldText(info.delay).constData());
+            item->SetAttribute(kType, fieldText(info.type).constData());
+            item->SetAttribute(kKeyCode, fieldText(info.keyCode).constData());
+            item->SetAttribute(kCodeName, fieldText(info.codeName).constData());
+            qCDebug(lcXmlTrace).noquote() << "--------------UpDateItem UpDateCondition;" + QString::fromUtf8(mark)
+                                                 + " => " + fixedText(info.operateExplain);
+        } else {
+            qCDebug(lcXmlTrace).noquote() << "-------------- *** Not find [UpDateItem Node] *** --------------";
+        }
+        return item != nullptr;
+    });
 }
 
 bool xmlInterface::moveMacroItem(const QString &path, const QByteArray &macro, const QByteArray &mark,
                                  bool up, bool second)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = macroForWrite(doc, macro);
-    if (!node)
-        return false;
-    XMLElement *item = markedItem(node, mark, second);
-    bool moved = false;
-    if (item && up) {
-        if (XMLElement *previous = item->PreviousSiblingElement()) {
-            if (tinyxml2::XMLNode *before = previous->PreviousSibling())
-                node->InsertAfterChild(before, item);
-            else
-                node->InsertFirstChild(item);
-            moved = true;
+    return changeUnder(path, macroAnchor(macro), [&](xmlStoreDocument &, XMLElement &node) {
+        XMLElement *item = markedItem(&node, mark, second);
+        bool moved = false;
+        if (item && up) {
+            if (XMLElement *previous = item->PreviousSiblingElement()) {
+                if (tinyxml2::XMLNode *before = previous->PreviousSibling())
+                    node.InsertAfterChild(before, item);
+                else
+                    node.InsertFirstChild(item);
+                moved = true;
+            }
+        } else if (item) {
+            if (XMLElement *next = item->NextSiblingElement()) {
+                node.InsertAfterChild(next, item);
+                moved = true;
+            }
         }
-    } else if (item) {
-        if (XMLElement *next = item->NextSiblingElement()) {
-            node->InsertAfterChild(next, item);
-            moved = true;
-        }
-    }
-    return doc.save() && moved;
+        return moved;
+    });
 }
 
 // --- Macros bound in a profile -------------------------------------------
@@ -757,113 +804,81 @@ bool xmlInterface::addBindMacro(const QString &path, const QByteArray &profile,
                                 const QList<macroItemInfo> &items, const QByteArray &macroIndex,
                                 const QByteArray &macroName)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *bind = node->FirstChildElement(kBindMacro);
-    if (bind) {
-        XMLElement *macro = doc.document().NewElement(kMacro);
-        macro->SetAttribute(kIndex, macroIndex.constData());
-        macro->SetAttribute(kName, macroName.constData());
-        appendMacroItems(doc.document(), macro, items);
-        bind->InsertEndChild(macro);
-    }
-    return doc.save() && bind;
+    return changeElement(path, profileAnchor(profile), childNamed(kBindMacro),
+                         [&](XMLDocument &doc, XMLElement &bind) {
+                             XMLElement *macro = doc.NewElement(kMacro);
+                             macro->SetAttribute(kIndex, macroIndex.constData());
+                             macro->SetAttribute(kName, macroName.constData());
+                             appendMacroItems(doc, *macro, items);
+                             bind.InsertEndChild(macro);
+                         });
 }
 
 bool xmlInterface::deleteBindMacro(const QString &path, const QByteArray &profile, const QByteArray &macro)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *bind = node->FirstChildElement(kBindMacro);
-    XMLElement *copy = matchChild(bind, macro);
-    const bool found = copy != nullptr;
-    if (found)
-        bind->DeleteChild(copy);
-    return doc.save() && found;
+    return changeElement(
+        path, profileAnchor(profile),
+        [&macro](XMLElement &node) { return matchChild(node.FirstChildElement(kBindMacro), macro); },
+        removeElement);
 }
 
 bool xmlInterface::getBindMacroItems(const QString &path, const QByteArray &profile,
                                      const QByteArray &macro, QList<macroItemInfo> &items)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *copy = matchChild(childOf(findProfile(doc, profile), kBindMacro), macro);
-    if (!copy)
-        return false;
-    appendRecords(copy, items);
-    return true;
+    return readRecords(
+        path,
+        [&](xmlStoreDocument &doc) { return matchChild(childOf(findProfile(doc, profile), kBindMacro), macro); },
+        items);
 }
 
 // --- Device lists ------------------------------------------------------------
 
 bool xmlInterface::getHidModelList(const QString &path, QList<hidModelInfo> &list)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    if (!doc.root())
-        return false;
-    appendRecords(doc.root(), list);
-    return true;
+    return readRecords(path, documentRoot, list);
 }
 
 bool xmlInterface::getHidSupportList(const QString &path, QList<hidSupportInfo> &list)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    if (!doc.root())
-        return false;
-    appendRecords(doc.root(), list);
-    return true;
+    return readRecords(path, documentRoot, list);
 }
 
 // --- Light items -------------------------------------------------------------
 
+namespace {
+
+auto zoneIn(int zone)
+{
+    return [zone](XMLElement &profile) { return zoneElement(&profile, zone); };
+}
+
+auto lightItemIn(int zone, int effect)
+{
+    return [zone, effect](XMLElement &profile) { return lightItem(zoneElement(&profile, zone), effect); };
+}
+
+} // namespace
+
 bool xmlInterface::addLightInfo(const QString &path, const QByteArray &profile, const colorInfoData &info)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *zone = zoneElement(node, info.ledKeyboardOrSide);
-    if (zone) {
-        XMLElement *item = doc.document().NewElement(kItem);
-        xmlRecordCodec::write(*item, info);
-        zone->InsertEndChild(item);
-    }
-    return doc.save() && zone;
+    return changeElement(path, profileAnchor(profile), zoneIn(info.ledKeyboardOrSide),
+                         [&info](XMLDocument &doc, XMLElement &zone) { appendItem(doc, zone, info); });
 }
 
 bool xmlInterface::getLightInfo(const QString &path, const QByteArray &profile, int zone, int effect,
                                 colorInfoData &info)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *item = lightItem(zoneElement(findProfile(doc, profile), zone), effect);
-    if (!item)
-        return false;
-    xmlRecordCodec::read(*item, info);
-    return true;
+    return readRecord(
+        path,
+        [&](xmlStoreDocument &doc) { return lightItem(zoneElement(findProfile(doc, profile), zone), effect); },
+        info);
 }
 
 bool xmlInterface::updateLightInfo(const QString &path, const QByteArray &profile, int zone, int effect,
                                    const colorInfoData &info)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *item = lightItem(zoneElement(node, zone), effect);
-    if (item)
-        xmlRecordCodec::write(*item, info);
-    return doc.save() && item;
+    return changeElement(path, profileAnchor(profile), lightItemIn(zone, effect),
+                         [&info](XMLDocument &, XMLElement &item) { xmlRecordCodec::write(item, info); });
 }
 
 bool xmlInterface::hasLightInfo(const QString &path, const QByteArray &profile, int zone, int effect)
@@ -876,15 +891,8 @@ bool xmlInterface::hasLightInfo(const QString &path, const QByteArray &profile, 
 bool xmlInterface::setLightItemOpenOrClose(const QString &path, const QByteArray &profile, int zone,
                                            int effect, int value)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *item = lightItem(zoneElement(node, zone), effect);
-    if (item)
-        item->SetAttribute(kLedOpenOrClose, value);
-    return doc.save() && item;
+    return changeElement(path, profileAnchor(profile), lightItemIn(zone, effect),
+                         [value](XMLDocument &, XMLElement &item) { item.SetAttribute(kLedOpenOrClose, value); });
 }
 
 // --- Zone switches -------------------------------------------------------------
@@ -902,15 +910,10 @@ int readZoneAttribute(const QString &path, const QByteArray &profile, int zone, 
 bool writeZoneAttribute(const QString &path, const QByteArray &profile, int zone, const char *name,
                         int value)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *element = zoneElement(node, zone);
-    if (element)
-        element->SetAttribute(name, value);
-    return doc.save() && element;
+    return changeElement(path, profileAnchor(profile), zoneIn(zone),
+                         [name, value](XMLDocument &, XMLElement &light) {
+                             light.SetAttribute(name, value);
+                         });
 }
 
 } // namespace
@@ -959,54 +962,38 @@ bool xmlInterface::setLightLinkStatus(const QString &path, const QByteArray &pro
 
 bool xmlInterface::addCustomColor(const QString &path, const QByteArray &profile, const customColorInfo &info)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *colors = node->FirstChildElement(kCustomColor);
-    if (colors) {
-        XMLElement *item = doc.document().NewElement(kItem);
-        xmlRecordCodec::write(*item, info);
-        colors->InsertEndChild(item);
-    }
-    return doc.save() && colors;
+    return changeElement(path, profileAnchor(profile), childNamed(kCustomColor),
+                         [&info](XMLDocument &doc, XMLElement &colors) { appendItem(doc, colors, info); });
 }
 
 bool xmlInterface::getCustomColorList(const QString &path, const QByteArray &profile,
                                       QList<customColorInfo> &list)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *colors = childOf(findProfile(doc, profile), kCustomColor);
-    if (!colors)
-        return false;
-    appendRecords(colors, list);
-    return true;
+    return readRecords(path, profileChild(profile, kCustomColor), list);
 }
 
 bool xmlInterface::deleteCustomColor(const QString &path, const QByteArray &profile, const QByteArray &index)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *colors = node->FirstChildElement(kCustomColor);
-    XMLElement *item = childWithAttribute(colors, kIndex, index);
-    const bool found = item != nullptr;
-    if (found)
-        colors->DeleteChild(item);
-    return doc.save() && found;
+    const auto swatch = [&index](XMLElement &node) {
+        return childWithAttribute(node.FirstChildElement(kCustomColor), kIndex, index);
+    };
+    return changeElement(path, profileAnchor(profile), swatch, removeElement);
 }
 
 // --- Custom per-key lighting -------------------------------------------------
 
 namespace {
 
-XMLElement *customLightProfileForWrite(xmlStoreDocument &doc, const QByteArray &profileIndex)
+auto customLightProfileAnchor(const QByteArray &profileIndex)
 {
-    return requireAnchor(profileByIndex(doc, profileIndex), doc, "profile", profileIndex);
+    return [&profileIndex](xmlStoreDocument &doc) {
+        return requireAnchor(profileByIndex(doc, profileIndex), doc, "profile", profileIndex);
+    };
+}
+
+auto schemeIn(const QByteArray &schemeIndex)
+{
+    return [&schemeIndex](XMLElement &profile) { return customLightScheme(&profile, schemeIndex); };
 }
 
 } // namespace
@@ -1015,93 +1002,59 @@ bool xmlInterface::addCustomLight(const QString &path, const QByteArray &profile
                                   const QByteArray &schemeIndex, const QByteArray &name,
                                   const QByteArray &isUsing, int usingFlagIndex)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = customLightProfileForWrite(doc, profileIndex);
-    if (!node)
-        return false;
-    XMLElement *lights = node->FirstChildElement(kCustomLight);
-    if (lights) {
-        XMLElement *scheme = doc.document().NewElement(kCustomLed);
-        scheme->SetAttribute(kIndex, schemeIndex.constData());
-        scheme->SetAttribute(kName, name.constData());
-        scheme->SetAttribute(kIsUsing, isUsing.constData());
-        scheme->SetAttribute(kUsingFlagIndex, usingFlagIndex);
-        lights->InsertEndChild(scheme);
-    }
-    return doc.save() && lights;
+    return changeElement(path, customLightProfileAnchor(profileIndex), childNamed(kCustomLight),
+                         [&](XMLDocument &doc, XMLElement &lights) {
+                             XMLElement *scheme = doc.NewElement(kCustomLed);
+                             scheme->SetAttribute(kIndex, schemeIndex.constData());
+                             scheme->SetAttribute(kName, name.constData());
+                             scheme->SetAttribute(kIsUsing, isUsing.constData());
+                             scheme->SetAttribute(kUsingFlagIndex, usingFlagIndex);
+                             lights.InsertEndChild(scheme);
+                         });
 }
 
 bool xmlInterface::addCustomLightKey(const QString &path, const QByteArray &profileIndex,
                                      const QByteArray &schemeIndex, const customLightKeyInfo &key)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = customLightProfileForWrite(doc, profileIndex);
-    if (!node)
-        return false;
-    XMLElement *scheme = customLightScheme(node, schemeIndex);
-    if (scheme) {
-        XMLElement *item = doc.document().NewElement(kItem);
-        xmlRecordCodec::write(*item, key);
-        scheme->InsertEndChild(item);
-    }
-    return doc.save() && scheme;
+    return changeElement(path, customLightProfileAnchor(profileIndex), schemeIn(schemeIndex),
+                         [&key](XMLDocument &doc, XMLElement &scheme) { appendItem(doc, scheme, key); });
 }
 
 bool xmlInterface::getCustomLightList(const QString &path, const QByteArray &profileIndex,
                                       QList<customLightInfo> &list)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *lights = childOf(profileByIndex(doc, profileIndex), kCustomLight);
-    if (!lights)
-        return false;
-    appendRecords(lights, list, kCustomLed);
-    return true;
+    return readRecords(
+        path, [&](xmlStoreDocument &doc) { return childOf(profileByIndex(doc, profileIndex), kCustomLight); },
+        list, kCustomLed);
 }
 
 bool xmlInterface::getCustomLightKeys(const QString &path, const QByteArray &profileIndex,
                                       const QByteArray &schemeIndex, QList<customLightKeyInfo> &list)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *scheme = customLightScheme(profileByIndex(doc, profileIndex), schemeIndex);
-    if (!scheme)
-        return false;
-    appendRecords(scheme, list);
-    return true;
+    return readRecords(
+        path,
+        [&](xmlStoreDocument &doc) { return customLightScheme(profileByIndex(doc, profileIndex), schemeIndex); },
+        list);
 }
 
 bool xmlInterface::setCustomLightName(const QString &path, const QByteArray &profileIndex,
                                       const QByteArray &schemeIndex, const QByteArray &name)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = customLightProfileForWrite(doc, profileIndex);
-    if (!node)
-        return false;
-    XMLElement *scheme = customLightScheme(node, schemeIndex);
-    if (scheme)
-        scheme->SetAttribute(kName, name.constData());
-    return doc.save() && scheme;
+    return changeElement(path, customLightProfileAnchor(profileIndex), schemeIn(schemeIndex),
+                         [&name](XMLDocument &, XMLElement &scheme) {
+                             scheme.SetAttribute(kName, name.constData());
+                         });
 }
 
 bool xmlInterface::setCustomLightUsing(const QString &path, const QByteArray &profileIndex,
                                        const QByteArray &schemeIndex, const QByteArray &isUsing,
                                        int usingFlagIndex)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = customLightProfileForWrite(doc, profileIndex);
-    if (!node)
-        return false;
-    XMLElement *scheme = customLightScheme(node, schemeIndex);
-    if (scheme) {
-        scheme->SetAttribute(kIsUsing, isUsing.constData());
-        scheme->SetAttribute(kUsingFlagIndex, usingFlagIndex);
-    }
-    return doc.save() && scheme;
+    return changeElement(path, customLightProfileAnchor(profileIndex), schemeIn(schemeIndex),
+                         [&](XMLDocument &, XMLElement &scheme) {
+                             scheme.SetAttribute(kIsUsing, isUsing.constData());
+                             scheme.SetAttribute(kUsingFlagIndex, usingFlagIndex);
+                         });
 }
 
 int xmlInterface::getUsingCustomLightIndex(const QString &path, const QByteArray &profileIndex)
@@ -1130,42 +1083,25 @@ int xmlInterface::getUsingCustomLightIndex(const QString &path, const QByteArray
 bool xmlInterface::clearCustomLightKeys(const QString &path, const QByteArray &profileIndex,
                                         const QByteArray &schemeIndex)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = customLightProfileForWrite(doc, profileIndex);
-    if (!node)
-        return false;
-    XMLElement *scheme = customLightScheme(node, schemeIndex);
-    if (scheme)
-        scheme->DeleteChildren();
-    return doc.save() && scheme;
+    return changeElement(path, customLightProfileAnchor(profileIndex), schemeIn(schemeIndex),
+                         [](XMLDocument &, XMLElement &scheme) { scheme.DeleteChildren(); });
 }
 
 bool xmlInterface::getDefaultCustomLightKeys(const QString &path, const QByteArray &schemeIndex,
                                              QList<customLightKeyInfo> &list)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *scheme = childWithAttribute(doc.root(), kIndex, schemeIndex, kCustomLed);
-    if (!scheme)
-        return false;
-    appendRecords(scheme, list);
-    return true;
+    const auto scheme = [&schemeIndex](xmlStoreDocument &doc) {
+        return childWithAttribute(doc.root(), kIndex, schemeIndex, kCustomLed);
+    };
+    return readRecords(path, scheme, list);
 }
 
 // --- DPI levels ------------------------------------------------------------------
 
 bool xmlInterface::setDpiUsingIndex(const QString &path, const QByteArray &profile, int index)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *dpi = node->FirstChildElement(kDpi);
-    if (dpi)
-        dpi->SetAttribute(kUsingIndex, index);
-    return doc.save() && dpi;
+    return changeElement(path, profileAnchor(profile), childNamed(kDpi),
+                         [index](XMLDocument &, XMLElement &dpi) { dpi.SetAttribute(kUsingIndex, index); });
 }
 
 bool xmlInterface::saveDpiUsingIndex(const QString &path, const QByteArray &profile, int index)
@@ -1182,49 +1118,29 @@ int xmlInterface::getDpiUsingIndex(const QString &path, const QByteArray &profil
 
 bool xmlInterface::addDpiInfo(const QString &path, const QByteArray &profile, const dpiConfigInfo &info)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *dpi = node->FirstChildElement(kDpi);
-    if (dpi) {
-        XMLElement *item = doc.document().NewElement(kItem);
-        xmlRecordCodec::write(*item, info);
-        dpi->InsertEndChild(item);
-    }
-    return doc.save() && dpi;
+    return changeElement(path, profileAnchor(profile), childNamed(kDpi),
+                         [&info](XMLDocument &doc, XMLElement &dpi) { appendItem(doc, dpi, info); });
 }
 
 bool xmlInterface::getDpiList(const QString &path, const QByteArray &profile, QList<dpiConfigInfo> &list)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *dpi = childOf(findProfile(doc, profile), kDpi);
-    if (!dpi)
-        return false;
-    appendRecords(dpi, list);
-    return true;
+    return readRecords(path, profileChild(profile, kDpi), list);
 }
 
 bool xmlInterface::updateDpiInfo(const QString &path, const QByteArray &profile, int level,
                                  const dpiConfigInfo &info)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *item = nullptr;
-    if (XMLElement *dpi = node->FirstChildElement(kDpi)) {
-        for (XMLElement *e = dpi->FirstChildElement(); e && !item; e = e->NextSiblingElement()) {
-            if (e->Attribute(kIndex) && textToInt(e->Attribute(kIndex)) == level)
-                item = e;
+    const auto levelItem = [level](XMLElement &node) -> XMLElement * {
+        if (XMLElement *dpi = node.FirstChildElement(kDpi)) {
+            for (XMLElement *e = dpi->FirstChildElement(); e; e = e->NextSiblingElement()) {
+                if (e->Attribute(kIndex) && textToInt(e->Attribute(kIndex)) == level)
+                    return e;
+            }
         }
-    }
-    if (item)
-        xmlRecordCodec::write(*item, info);
-    return doc.save() && item;
+        return nullptr;
+    };
+    return changeElement(path, profileAnchor(profile), levelItem,
+                         [&info](XMLDocument &, XMLElement &item) { xmlRecordCodec::write(item, info); });
 }
 
 // --- Performance options ---------------------------------------------------
@@ -1233,36 +1149,27 @@ bool xmlInterface::setPerformanceSetting(const QString &path, const QByteArray &
                                          const QByteArray &feature1, const QByteArray &feature2,
                                          const QByteArray &feature3, const QByteArray &feature4)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *function = node->FirstChildElement(kFunction);
-    if (function) {
-        XMLElement *former = function->FirstChildElement();
-        XMLElement *setting = doc.document().NewElement(kSetting);
-        setting->SetAttribute(kFeatures[0], feature1.constData());
-        setting->SetAttribute(kFeatures[1], feature2.constData());
-        setting->SetAttribute(kFeatures[2], feature3.constData());
-        setting->SetAttribute(kFeatures[3], feature4.constData());
-        function->InsertEndChild(setting);
-        if (former)
-            function->DeleteChild(former);
-    }
-    return doc.save() && function;
+    return changeElement(path, profileAnchor(profile), childNamed(kFunction),
+                         [&](XMLDocument &doc, XMLElement &function) {
+                             XMLElement *former = function.FirstChildElement();
+                             XMLElement *setting = doc.NewElement(kSetting);
+                             setting->SetAttribute(kFeatures[0], feature1.constData());
+                             setting->SetAttribute(kFeatures[1], feature2.constData());
+                             setting->SetAttribute(kFeatures[2], feature3.constData());
+                             setting->SetAttribute(kFeatures[3], feature4.constData());
+                             function.InsertEndChild(setting);
+                             if (former)
+                                 function.DeleteChild(former);
+                         });
 }
 
 bool xmlInterface::getPerformanceSetting(const QString &path, const QByteArray &profile,
                                          performanceSettingInfo &info)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    const XMLElement *setting = childOf(childOf(findProfile(doc, profile), kFunction), nullptr);
-    if (!setting)
-        return false;
-    xmlRecordCodec::read(*setting, info);
-    return true;
+    const auto setting = [&profile](xmlStoreDocument &doc) {
+        return childOf(childOf(findProfile(doc, profile), kFunction), nullptr);
+    };
+    return readRecord(path, setting, info);
 }
 
 namespace {
@@ -1292,16 +1199,13 @@ int xmlInterface::getFeature(const QString &path, const QByteArray &profile, int
 
 bool xmlInterface::setFeature(const QString &path, const QByteArray &profile, int n, int value)
 {
-    const StoreLock lock;
-    xmlStoreDocument doc(path);
-    XMLElement *node = profileForWrite(doc, profile);
-    if (!node)
-        return false;
-    XMLElement *setting = nullptr;
-    if (n >= 0 && n <= 3) {
-        setting = childWithFeature(node->FirstChildElement(kFunction), kFeatures[n]);
-        if (setting)
-            setting->SetAttribute(kFeatures[n], value);
-    }
-    return doc.save() && setting;
+    const auto settingWithFeature = [n](XMLElement &node) -> XMLElement * {
+        if (n < 0 || n > 3)
+            return nullptr;
+        return childWithFeature(node.FirstChildElement(kFunction), kFeatures[n]);
+    };
+    return changeElement(path, profileAnchor(profile), settingWithFeature,
+                         [n, value](XMLDocument &, XMLElement &setting) {
+                             setting.SetAttribute(kFeatures[n], value);
+                         });
 }
