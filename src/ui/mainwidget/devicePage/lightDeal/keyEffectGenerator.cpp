@@ -20,6 +20,25 @@ bool isBlack(int r, int g, int b)
     return r == 0 && g == 0 && b == 0;
 }
 
+QColor blendedColor(const QColor &colour, int level, const QColor &background)
+{
+    return QColor(blendChannel(colour.red(), level, background.red()),
+                  blendChannel(colour.green(), level, background.green()),
+                  blendChannel(colour.blue(), level, background.blue()));
+}
+
+// A level-driven record: the user colour at level over the background.
+void setBlendedRecord(keyEffectRecord &record, const QColor &user, const QColor &background, int level,
+                      int state)
+{
+    record.red = blendChannel(user.red(), level, background.red());
+    record.green = blendChannel(user.green(), level, background.green());
+    record.blue = blendChannel(user.blue(), level, background.blue());
+    record.level = level;
+    record.state = state;
+    record.step = 0;
+}
+
 } // namespace
 
 keyEffectGenerator::keyEffectGenerator(const lightZoneSettings &zone, breathState &breath)
@@ -75,14 +94,18 @@ void keyEffectGenerator::setRecordColor(keyEffectRecord &record, const QColor &c
     record.blue = colour.blue();
 }
 
+void keyEffectGenerator::setRecord(keyEffectRecord &record, const QColor &colour, int level, int state, int step)
+{
+    setRecordColor(record, colour);
+    record.level = level;
+    record.state = state;
+    record.step = step;
+}
+
 void keyEffectGenerator::setAllRecords(const QColor &colour, int level, int state, int step)
 {
-    for (keyEffectRecord &record : m_keyRecords) {
-        setRecordColor(record, colour);
-        record.level = level;
-        record.state = state;
-        record.step = step;
-    }
+    for (keyEffectRecord &record : m_keyRecords)
+        setRecord(record, colour, level, state, step);
 }
 
 void keyEffectGenerator::outputCell(int index, const QColor &colour, int alpha)
@@ -171,13 +194,8 @@ void keyEffectGenerator::stepStaticEffect()
 
 void keyEffectGenerator::initCustomEffect(const std::array<QColor, cells> &keyColors)
 {
-    for (int i = 0; i < cells; ++i) {
-        keyEffectRecord &record = m_keyRecords[i];
-        setRecordColor(record, keyColors[i]);
-        record.level = 255;
-        record.state = 0;
-        record.step = 0;
-    }
+    for (int i = 0; i < cells; ++i)
+        setRecord(m_keyRecords[i], keyColors[i], 255, 0, 0);
     showStoredKeyColors(effectCustom);
 }
 
@@ -321,11 +339,7 @@ void keyEffectGenerator::initWaveEffect()
                     colour = line.cell(1, 3 * (5 - r)); // one colour per row
                 else if (direction == 4 || direction == 5)
                     colour = centre.cell(r, c);
-                keyEffectRecord &record = m_keyRecords[r * columns + c];
-                setRecordColor(record, colour);
-                record.level = 255;
-                record.state = 0;
-                record.step = 0;
+                setRecord(m_keyRecords[r * columns + c], colour, 255, 0, 0);
             }
         }
     } else {
@@ -357,13 +371,7 @@ void keyEffectGenerator::initWaveEffect()
                 }
                 if (direction == 1 || direction == 3 || direction == 5)
                     level = 255 - level;
-                keyEffectRecord &record = m_keyRecords[r * columns + c];
-                record.red = blendChannel(user.red(), level, background.red());
-                record.green = blendChannel(user.green(), level, background.green());
-                record.blue = blendChannel(user.blue(), level, background.blue());
-                record.level = level;
-                record.state = state;
-                record.step = 0;
+                setBlendedRecord(m_keyRecords[r * columns + c], user, background, level, state);
             }
         }
     }
@@ -380,10 +388,7 @@ void keyEffectGenerator::stepLevelWave()
             record.state = 1;
         if (stepChannel(record.level, 4, uint8_t(record.state)) != channelNoClamp)
             record.state = record.state == 1 ? 2 : 1;
-        const QColor colour(blendChannel(user.red(), record.level, background.red()),
-                            blendChannel(user.green(), record.level, background.green()),
-                            blendChannel(user.blue(), record.level, background.blue()));
-        outputCell(i, colour, levelAlpha(record.level));
+        outputCell(i, blendedColor(user, record.level, background), levelAlpha(record.level));
     }
 }
 
@@ -407,13 +412,8 @@ void keyEffectGenerator::initRadarEffect()
     if (m_zone.fullColor()) {
         const ColorTable &radar = ColorTables::radarColorsFor(m_keyCount);
         for (int r = 0; r < rows; ++r) {
-            for (int c = 0; c < columns; ++c) {
-                keyEffectRecord &record = m_keyRecords[r * columns + c];
-                setRecordColor(record, radar.cell(r, c));
-                record.level = 255;
-                record.state = 0;
-                record.step = 0;
-            }
+            for (int c = 0; c < columns; ++c)
+                setRecord(m_keyRecords[r * columns + c], radar.cell(r, c), 255, 0, 0);
         }
     } else {
         const int direction = m_zone.working().ledDirection;
@@ -430,13 +430,7 @@ void keyEffectGenerator::initRadarEffect()
                         level = 255 - level;
                     state = (grid.mask[c] >> r) & 1 ? 2 : 1;
                 }
-                keyEffectRecord &record = m_keyRecords[r * columns + c];
-                record.red = blendChannel(user.red(), level, background.red());
-                record.green = blendChannel(user.green(), level, background.green());
-                record.blue = blendChannel(user.blue(), level, background.blue());
-                record.level = level;
-                record.state = state;
-                record.step = 0;
+                setBlendedRecord(m_keyRecords[r * columns + c], user, background, level, state);
             }
         }
     }
@@ -490,10 +484,7 @@ void keyEffectGenerator::initSnackEffect()
     keyEffectRecord &head = m_keyRecords[(cell / 32) * columns + (cell % 32)];
     if (m_zone.fullColor()) {
         setAllRecords(m_zone.background(), 0, 0, 0);
-        setRecordColor(head, ColorTables::trailColors.at(trailHead));
-        head.level = 0;
-        head.state = 1;
-        head.step = trailHead;
+        setRecord(head, ColorTables::trailColors.at(trailHead), 0, 1, trailHead);
     } else {
         setAllRecords(m_zone.userColor(), 0, 0, 0);
         head.level = 255;
@@ -514,10 +505,7 @@ void keyEffectGenerator::stepSnackEffect()
                 if (record.step == trailHead) {
                     keyEffectRecord &head = m_keyRecords[advanceSnackHead()];
                     head = record;
-                    setRecordColor(head, ColorTables::trailColors.at(trailHead));
-                    head.level = 0;
-                    head.state = 1;
-                    head.step = trailHead;
+                    setRecord(head, ColorTables::trailColors.at(trailHead), 0, 1, trailHead);
                 }
                 paletteFade(record);
             }
@@ -549,13 +537,8 @@ void keyEffectGenerator::initTwinkleEffect()
     const std::array<uint8_t, cells> &start = keyEffectTables::twinkleStartColor();
     const QColor &background = m_zone.background();
     for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            keyEffectRecord &record = m_keyRecords[r * columns + c];
-            setRecordColor(record, background);
-            record.level = 0;
-            record.state = 0;
-            record.step = start[r + rows * c];
-        }
+        for (int c = 0; c < columns; ++c)
+            setRecord(m_keyRecords[r * columns + c], background, 0, 0, start[r + rows * c]);
     }
     m_twinkleIndex = 0;
     m_twinkleTick = 0;
@@ -578,10 +561,7 @@ void keyEffectGenerator::stepTwinkleEffect()
             const int a = capLevel(record.level);
             outputCell(i, QColor(base.red() * a / 256, base.green() * a / 256, base.blue() * a / 256), a);
         } else {
-            const QColor colour(blendChannel(base.red(), record.level, background.red()),
-                                blendChannel(base.green(), record.level, background.green()),
-                                blendChannel(base.blue(), record.level, background.blue()));
-            outputCell(i, colour, 180);
+            outputCell(i, blendedColor(base, record.level, background), 180);
         }
     }
     m_twinkleTick += 1;
@@ -644,10 +624,7 @@ void keyEffectGenerator::stepStriationEffect()
         if (p < columns) {
             keyEffectRecord &lit = m_keyRecords[r * columns + (evenDirection ? columns - 1 - p : p)];
             if (fullColor) {
-                setRecordColor(lit, ColorTables::trailColors.at(trailHead));
-                lit.level = 0;
-                lit.state = 1;
-                lit.step = trailHead;
+                setRecord(lit, ColorTables::trailColors.at(trailHead), 0, 1, trailHead);
             } else {
                 lit.level = 255;
                 lit.state = 2;

@@ -103,6 +103,7 @@ public:
 private:
     void setAllRecords(const QColor &colour, int level, int state, int step);
     static void setRecordColor(keyEffectRecord &record, const QColor &colour);
+    static void setRecord(keyEffectRecord &record, const QColor &colour, int level, int state, int step);
     void outputCell(int index, const QColor &colour, int alpha);
     int levelAlpha(int level) const;
     int fadeAlpha(const keyEffectRecord &record) const;
