@@ -36,38 +36,25 @@ constexpr QRgb kLineGridB[GridRows][LineGridBColumns] = {
     {0xff0000, 0xff7300, 0xffc800, 0xe1ff00, 0x8cff00, 0x37ff00, 0x00ff0a, 0x00ff73, 0x00ffc8, 0x00e1ff, 0x008cff, 0x0037ff, 0x1e00ff, 0x7300ff, 0xaa00ff, 0xff00ff, 0xff00aa, 0xff0055},
 };
 
-constexpr Grid lineGridA()
+// A table of GridRows rows laid out flat in rows of Size / GridRows cells;
+// what the table leaves of a row stays black.
+template <std::size_t Size, std::size_t Columns>
+constexpr std::array<QRgb, Size> flatGrid(const QRgb (&table)[GridRows][Columns])
 {
-    Grid g{};
+    constexpr int stride = int(Size) / GridRows;
+    static_assert(int(Columns) <= stride, "the table's rows fit the grid's");
+    std::array<QRgb, Size> g{};
     for (int r = 0; r < GridRows; ++r)
-        for (int c = 0; c < GridColumns; ++c)
-            g[r * GridColumns + c] = kLineGridA[r][c];
+        for (int c = 0; c < int(Columns); ++c)
+            g[r * stride + c] = table[r][c];
     return g;
 }
 
-// Grid A in rows of 24; the two extra columns stay black.
-constexpr WideGrid wideLineGridA()
-{
-    WideGrid g{};
-    for (int r = 0; r < GridRows; ++r)
-        for (int c = 0; c < GridColumns; ++c)
-            g[r * WideRowLength + c] = kLineGridA[r][c];
-    return g;
-}
-
-// Grid B; columns 18 to 21 stay black.
-constexpr Grid lineGridB()
-{
-    Grid g{};
-    for (int r = 0; r < GridRows; ++r)
-        for (int c = 0; c < LineGridBColumns; ++c)
-            g[r * GridColumns + c] = kLineGridB[r][c];
-    return g;
-}
-
-constexpr WideGrid kWideLineA = wideLineGridA();
-constexpr Grid kLineA = lineGridA();
-constexpr Grid kLineB = lineGridB();
+// Grid A also in rows of 24, its two extra columns black; grid B's columns
+// 18 to 21 stay black.
+constexpr WideGrid kWideLineA = flatGrid<WideSize>(kLineGridA);
+constexpr Grid kLineA = flatGrid<GridSize>(kLineGridA);
+constexpr Grid kLineB = flatGrid<GridSize>(kLineGridB);
 
 // ---------------------------------------------------------------------------
 // Centre rainbows: every coloured cell is a step of the ladder, a hue ramp
@@ -420,22 +407,30 @@ const ColorTable &colorTable(int number)
     return *kNumbered[number];
 }
 
-const ColorTable &waveLineColorsFor(int keyCount)
+namespace {
+
+// The key count's table of a per-key family; an unlisted count takes 104's.
+const ColorTable &perKeyCountTable(int first, int keyCount)
 {
     const int slot = keyCountSlot(keyCount);
-    return colorTable(LineFirst + (slot < 0 ? 0 : slot));
+    return colorTable(first + (slot < 0 ? 0 : slot));
+}
+
+} // namespace
+
+const ColorTable &waveLineColorsFor(int keyCount)
+{
+    return perKeyCountTable(LineFirst, keyCount);
 }
 
 const ColorTable &waveCentreColorsFor(int keyCount)
 {
-    const int slot = keyCountSlot(keyCount);
-    return colorTable(CentreFirst + (slot < 0 ? 0 : slot));
+    return perKeyCountTable(CentreFirst, keyCount);
 }
 
 const ColorTable &radarColorsFor(int keyCount)
 {
-    const int slot = keyCountSlot(keyCount);
-    return colorTable(RadarFirst + (slot < 0 ? 0 : slot));
+    return perKeyCountTable(RadarFirst, keyCount);
 }
 
 const ColorTable &musicBandColorsFor(int keyCount)

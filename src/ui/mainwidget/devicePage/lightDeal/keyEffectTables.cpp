@@ -100,6 +100,20 @@ keyEffectTables::levelGrid spreadGrid(const keyEffectTables::levelGrid &full, in
     return grid;
 }
 
+// The full-size grid as it is, but 0 where no key sits in rows first to end - 1.
+keyEffectTables::levelGrid keyedGrid(const keyEffectTables::levelGrid &full, const ColorTable &keys,
+                                     int first, int end)
+{
+    keyEffectTables::levelGrid grid = full;
+    for (int r = first; r < end; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            if (isBlack(keys.cell(r, c)))
+                grid.levels[r * columns + c] = 0;
+        }
+    }
+    return grid;
+}
+
 struct allTables
 {
     std::array<keyEffectTables::levelGrid, knownCount> waveV;
@@ -127,26 +141,14 @@ struct allTables
             const ColorTable &centreKeys = ColorTables::waveCentreColorsFor(keyCount);
             const ColorTable &radarKeys = ColorTables::radarColorsFor(keyCount);
             if (keyCount == 21 || keyCount == 104 || keyCount == 108) {
-                waveV[i] = fullV;
-                for (int r = 1; r < rows; ++r) {
-                    for (int c = 0; c < columns; ++c) {
-                        if (isBlack(centreKeys.cell(r, c)))
-                            waveV[i].levels[r * columns + c] = 0;
-                    }
-                }
+                waveV[i] = keyedGrid(fullV, centreKeys, 1, rows);
                 if (keyCount == 21)
                     waveV[i].mask[columns - 1] = 63;
             } else {
                 waveV[i] = spreadGrid(fullV, keyCount, centreKeys);
             }
             if (keyCount == 104 || keyCount == 108) {
-                radar[i] = fullRadar;
-                for (int r = 1; r < rows - 1; ++r) {
-                    for (int c = 0; c < columns; ++c) {
-                        if (isBlack(radarKeys.cell(r, c)))
-                            radar[i].levels[r * columns + c] = 0;
-                    }
-                }
+                radar[i] = keyedGrid(fullRadar, radarKeys, 1, rows - 1);
             } else {
                 radar[i] = spreadGrid(fullRadar, keyCount, radarKeys);
             }
