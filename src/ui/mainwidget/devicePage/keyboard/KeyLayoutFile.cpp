@@ -48,13 +48,20 @@ QByteArray rowName(int row)
     return QByteArray(kRowNamePrefix) + QByteArray::number(row);
 }
 
+// Keys and side lights are placed on the picture alike.
+template <typename Placed>
+void readPlacement(const cJSON *object, Placed &placed)
+{
+    placed.posX = readInt(object, "PosX");
+    placed.posY = readInt(object, "PosY");
+    placed.width = readInt(object, "Width");
+    placed.height = readInt(object, "Height");
+}
+
 KeyLayoutFile::KeyCell readKeyCell(const cJSON *object)
 {
     KeyLayoutFile::KeyCell cell;
-    cell.posX = readInt(object, "PosX");
-    cell.posY = readInt(object, "PosY");
-    cell.width = readInt(object, "Width");
-    cell.height = readInt(object, "Height");
+    readPlacement(object, cell);
     cell.dec = readInt(object, "Dec");
     cell.qtDec = readInt(object, "qtDec");
     const QByteArray printed = KeyLayoutFile::printedCharacter(readText(object, "Character"));
@@ -66,10 +73,7 @@ KeyLayoutFile::KeyCell readKeyCell(const cJSON *object)
 KeyLayoutFile::SideLight readSideLight(const cJSON *object)
 {
     KeyLayoutFile::SideLight light;
-    light.posX = readInt(object, "PosX");
-    light.posY = readInt(object, "PosY");
-    light.width = readInt(object, "Width");
-    light.height = readInt(object, "Height");
+    readPlacement(object, light);
     light.index = readInt(object, "Index");
     light.validStatus = readInt(object, "validStatus");
     light.sidePosition = readInt(object, "SidePosition");
