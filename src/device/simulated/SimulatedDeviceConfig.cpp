@@ -26,24 +26,27 @@ QByteArray listBytes(int firstId, int lastId, const QList<int> &extra, int speed
     return bytes;
 }
 
-QByteArray serialFor(const QString &model)
+// What every simulated device has: its ids, its names and a serial of its own.
+SimulatedDeviceConfig deviceConfig(const QString &model, int deviceType, int vendorId, int productId,
+                                   const QString &kind)
 {
-    return QCryptographicHash::hash(model.toUtf8(), QCryptographicHash::Md5).toHex();
+    SimulatedDeviceConfig c;
+    c.modelName = model;
+    c.deviceType = deviceType;
+    c.vendorId = vendorId;
+    c.productId = productId;
+    c.manufacturer = QStringLiteral("Velmora");
+    c.product = model + QLatin1Char(' ') + kind;
+    c.serial = QCryptographicHash::hash(model.toUtf8(), QCryptographicHash::Md5).toHex();
+    return c;
 }
 } // namespace
 
 SimulatedDeviceConfig SimulatedDeviceConfig::keyboard(const QString &model)
 {
-    SimulatedDeviceConfig c;
-    c.modelName = model;
-    c.deviceType = 0;
-    c.vendorId = kKeyboardVid;
-    c.productId = kKeyboardPid;
-    c.manufacturer = QStringLiteral("Velmora");
-    c.product = model + QStringLiteral(" Keyboard");
+    SimulatedDeviceConfig c = deviceConfig(model, 0, kKeyboardVid, kKeyboardPid, QStringLiteral("Keyboard"));
     c.identificationFields = QStringList{QStringLiteral("M252"), QStringLiteral("01"), QStringLiteral("KB"),
                                          QStringLiteral("QS"), model, QStringLiteral("V1.00.03")};
-    c.serial = serialFor(model);
     c.keyLightList = listBytes(0, 12, {14, 15, 16}, 4, 4);
     c.sideLightList = listBytes(0, 4, {}, 4, 4);
     return c;
@@ -51,16 +54,9 @@ SimulatedDeviceConfig SimulatedDeviceConfig::keyboard(const QString &model)
 
 SimulatedDeviceConfig SimulatedDeviceConfig::mouse(const QString &model)
 {
-    SimulatedDeviceConfig c;
-    c.modelName = model;
-    c.deviceType = 1;
-    c.vendorId = kMouseVid;
-    c.productId = kMousePid;
-    c.manufacturer = QStringLiteral("Velmora");
-    c.product = model + QStringLiteral(" Mouse");
+    SimulatedDeviceConfig c = deviceConfig(model, 1, kMouseVid, kMousePid, QStringLiteral("Mouse"));
     c.identificationFields = QStringList{model, QStringLiteral("01"), QStringLiteral("MS"), QStringLiteral("BV"),
                                          model, QStringLiteral("V1.00.01")};
-    c.serial = serialFor(model);
     c.mouseLightLists = listBytes(0, 8, {}, 4, 4) + listBytes(0, 3, {}, 4, 4) + listBytes(0, 3, {}, 4, 4);
     return c;
 }
