@@ -10,12 +10,12 @@
 #include "keyLightTrigger.h"
 #include "mouseLightTrigger.h"
 #include "playMacroThread.h"
+#include "TextNumber.h"
 #include "xmlInterface.h"
 
 #include <QDebug>
 
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -91,14 +91,14 @@ constexpr int kMinimumDelayMs = 10;
 constexpr int kTeardownFlushMs = 30;
 constexpr int kShortDelayLimitMs = 5;
 
-// The text-to-integer rule of the stored files: a leading number, else 0.
+// Stored texts read by the store's own rule.
 int toInt(const QByteArray &text)
 {
-    return std::atoi(text.constData());
+    return textToInt(text.constData());
 }
 int toInt(const char *field)
 {
-    return std::atoi(field);
+    return textToInt(field);
 }
 
 // Keyboard-key mouse functions (sent as 0x13 to the keyboard) and mouse-button
