@@ -408,48 +408,33 @@ void lightDealMain::sendKeyboardColorFrame()
         return;
     m_frameSending = true;
 
+    // Keys: packets 0 to 6 of 18 cells, packet 7 of the last 6.
+    writeColorPackets(0, m_keyEffects.frame().data(), keyCells);
+    // Side lights: part of every frame, with or without a strip on the
+    // keyboard, so the device always gets whole frames.
+    writeColorPackets(1, m_sideColors.data(), std::min(sideStripLedCount(m_deviceName), maxSideLeds));
+
+    m_frameSending = false;
+}
+
+// The zone's colours in packets of ledsPerPacket cells, the last packet
+// holding what is left.
+void lightDealMain::writeColorPackets(uint8_t zone, const QColor *colours, int count)
+{
     unsigned char buffer[ledsPerPacket * 3];
     int used = 0;
-    auto append = [&buffer, &used](const QColor &colour) {
+    uint8_t index = 0;
+    for (int k = 1; k <= count; ++k) {
+        const QColor &colour = colours[k - 1];
         buffer[used++] = uint8_t(colour.red());
         buffer[used++] = uint8_t(colour.green());
         buffer[used++] = uint8_t(colour.blue());
-    };
-
-    // Keys: packets 0 to 6 of 18 cells, packet 7 of the last 6.
-    const std::array<QColor, keyCells> &frame = m_keyEffects.frame();
-    uint8_t index = 0;
-    for (int k = 1; k <= keyCells; ++k) {
-        append(frame[k - 1]);
-        if (k % ledsPerPacket == 0) {
-            writeColorPacket(0, index, buffer, used);
+        if (k % ledsPerPacket == 0 || k == count) {
+            writeColorPacket(zone, index, buffer, used);
             used = 0;
             ++index;
-        } else if (k % ledsPerPacket == keyCells % ledsPerPacket && index == keyCells / ledsPerPacket) {
-            writeColorPacket(0, index, buffer, used);
-            used = 0;
         }
     }
-
-    // Side lights: part of every frame, with or without a strip on the
-    // keyboard, so the device always gets whole frames.
-    const int leds = std::min(sideStripLedCount(m_deviceName), maxSideLeds);
-    const int rest = leds % ledsPerPacket;
-    index = 0;
-    used = 0;
-    for (int k = 1; k <= leds; ++k) {
-        append(m_sideColors[k - 1]);
-        if (k % ledsPerPacket == 0) {
-            writeColorPacket(1, index, buffer, used);
-            used = 0;
-            ++index;
-        } else if (rest > 0 && k % ledsPerPacket == rest && index == leds / ledsPerPacket) {
-            writeColorPacket(1, index, buffer, used);
-            used = 0;
-        }
-    }
-
-    m_frameSending = false;
 }
 
 void lightDealMain::writeColorPacket(uint8_t zone, uint8_t index, const unsigned char *bytes, int count)

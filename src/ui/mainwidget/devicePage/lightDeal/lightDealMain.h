@@ -124,6 +124,7 @@ private:
     void startScreenThread();
     void stopScreenThread();
     void sendKeyboardColorFrame();
+    void writeColorPackets(uint8_t zone, const QColor *colours, int count);
     void writeColorPacket(uint8_t zone, uint8_t index, const unsigned char *bytes, int count);
     void applyKeyTypeExtras();
     void retimeKeyTick();
