@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <optional>
 
 using tinyxml2::XMLAttribute;
 using tinyxml2::XMLDocument;
@@ -418,6 +419,7 @@ const int64_t kKeepIndex = INT64_MIN;
 
 // Appends a deep copy of the source's matching root child to the
 // destination's root, giving it the index newIndex(destinationRoot) returns.
+// A copy within one file loads that file once.
 template <typename NewIndex>
 bool copyRootChild(const QString &dstPath, const QString &srcPath, const QByteArray &value,
                    NewIndex newIndex)
@@ -431,7 +433,8 @@ bool copyRootChild(const QString &dstPath, const QString &srcPath, const QByteAr
                                        .arg(QString::fromUtf8(value), srcPath));
         return false;
     }
-    xmlStoreDocument destination(dstPath);
+    std::optional<xmlStoreDocument> separateDestination;
+    xmlStoreDocument &destination = dstPath == srcPath ? source : separateDestination.emplace(dstPath);
     XMLElement *root = rootForWrite(destination);
     if (!root)
         return false;

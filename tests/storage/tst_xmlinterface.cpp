@@ -94,6 +94,7 @@ private slots:
     void profileList();
     void profileCopies_data();
     void profileCopies();
+    void profileCopiesWithinOneFile();
 
     void keyBindings();
     void countKeysWithValue_data();
@@ -381,6 +382,27 @@ void tst_XmlInterface::profileCopies()
     QVERIFY(!m_store.importProfile(destination, source, "8"));
     QVERIFY(!m_store.exportProfile(source, destination, "8", true));
     QCOMPARE(readBytes(destination), before);
+}
+
+void tst_XmlInterface::profileCopiesWithinOneFile()
+{
+    // Source and destination are one file: the copy lands after the
+    // profiles already there, the original stays.
+    const QString path = profileFile({"1", "3"});
+    QVERIFY(m_store.addKeyInfo(path, "1", "4", "A", "0", "1", "1", "5"));
+    QVERIFY(m_store.importProfile(path, path, "1"));
+    QVERIFY(m_store.copyProfileWithIndex(path, 9, path, "3"));
+    QVERIFY(m_store.exportProfile(path, path, "9", true));
+
+    xmlIndexNameList list;
+    QVERIFY(m_store.getProfileList(path, list));
+    QCOMPARE(list, (xmlIndexNameList{{"1", "Profile1"}, {"3", "Profile3"}, {"4", "Profile1"},
+                                     {"9", "Profile3"}, {"10", "Profile3"}}));
+    for (const QByteArray profile : {"1", "4"}) {
+        auto key = zeroed<customKeyInfo>();
+        QVERIFY(m_store.getKeyInfo(path, profile, "4", key));
+        QCOMPARE(QByteArray(key.Value), QByteArray("5"));
+    }
 }
 
 // --- Key bindings --------------------------------------------------------------
