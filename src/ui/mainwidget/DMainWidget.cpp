@@ -12,6 +12,7 @@
 #include <QSettings>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -25,11 +26,17 @@ QString now()
     return QDateTime::currentDateTime().toString(QLatin1String(kTimeFormat));
 }
 
-bool readUseLocalFont()
+std::unique_ptr<QSettings> openDefaultSettings()
 {
-    QSettings defaults(QString::fromLatin1(SettingsKeys::DefaultSettingsPath), QSettings::IniFormat);
-    defaults.setIniCodec("UTF-8");
-    return defaults.value(SettingsKeys::UseLocalFont, false).toBool();
+    auto defaults = std::make_unique<QSettings>(QString::fromLatin1(SettingsKeys::DefaultSettingsPath),
+                                                QSettings::IniFormat);
+    defaults->setIniCodec("UTF-8");
+    return defaults;
+}
+
+void applyUseLocalFont(const QSettings &defaults)
+{
+    DDataManager::instance()->setUseLocalFont(defaults.value(SettingsKeys::UseLocalFont, false).toBool());
 }
 
 } // namespace
@@ -63,10 +70,9 @@ DMainWidget::~DMainWidget() = default;
 
 void DMainWidget::readDefaultSettings()
 {
-    DDataManager::instance()->setUseLocalFont(readUseLocalFont());
-    QSettings defaults(QString::fromLatin1(SettingsKeys::DefaultSettingsPath), QSettings::IniFormat);
-    defaults.setIniCodec("UTF-8");
-    m_windowTitle = defaults.value(SettingsKeys::CompanyName, QString::fromLatin1(SettingsKeys::DefaultCompanyName))
+    const std::unique_ptr<QSettings> defaults = openDefaultSettings();
+    applyUseLocalFont(*defaults);
+    m_windowTitle = defaults->value(SettingsKeys::CompanyName, QString::fromLatin1(SettingsKeys::DefaultCompanyName))
                         .toString();
     setWindowTitle(m_windowTitle);
 }
@@ -94,7 +100,7 @@ void DMainWidget::onChangAppTheme(int themeIndex)
 
 void DMainWidget::applyTheme(int)
 {
-    DDataManager::instance()->setUseLocalFont(readUseLocalFont());
+    applyUseLocalFont(*openDefaultSettings());
     if (DDataManager::instance()->isBgImageUsing())
         return; // the colours carry alpha then; pictures style the window
     const themeColorInfo colors = DDataManager::instance()->getThemeColor();
