@@ -118,18 +118,12 @@ int FlowLayout::doLayout(const QRect &rect, bool testOnly) const
     int x = effective.x();
     int y = effective.y();
     int lineHeight = 0;
+    const int hSpacing = horizontalSpacing();
+    const int vSpacing = verticalSpacing();
 
     for (QLayoutItem *item : m_itemList) {
-        // Automatic gaps come from the style of the item's widget (the
-        // parent's style for an item without one).
-        const QWidget *widget = item->widget() ? item->widget() : parentWidget();
-        const QStyle *style = widget ? widget->style() : QApplication::style();
-        int spaceX = horizontalSpacing();
-        if (spaceX == -1)
-            spaceX = style->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal);
-        int spaceY = verticalSpacing();
-        if (spaceY == -1)
-            spaceY = style->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Vertical);
+        const int spaceX = hSpacing != -1 ? hSpacing : automaticSpacing(item, Qt::Horizontal);
+        const int spaceY = vSpacing != -1 ? vSpacing : automaticSpacing(item, Qt::Vertical);
 
         const QSize hint = item->sizeHint();
         int nextX = x + hint.width() + spaceX;
@@ -145,6 +139,15 @@ int FlowLayout::doLayout(const QRect &rect, bool testOnly) const
         lineHeight = qMax(lineHeight, hint.height());
     }
     return y + lineHeight - rect.y() + bottom;
+}
+
+// Automatic gaps come from the style of the item's widget (the parent's
+// style for an item without one).
+int FlowLayout::automaticSpacing(QLayoutItem *item, Qt::Orientation orientation) const
+{
+    const QWidget *widget = item->widget() ? item->widget() : parentWidget();
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    return style->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, orientation);
 }
 
 int FlowLayout::smartSpacing(QStyle::PixelMetric pm) const

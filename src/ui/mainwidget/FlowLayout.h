@@ -33,6 +33,7 @@ public:
 private:
     int doLayout(const QRect &rect, bool testOnly) const;
     int smartSpacing(QStyle::PixelMetric pm) const;
+    int automaticSpacing(QLayoutItem *item, Qt::Orientation orientation) const;
     int uniformMargin() const;
 
     QList<QLayoutItem *> m_itemList;
