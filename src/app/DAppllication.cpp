@@ -58,8 +58,7 @@ bool DAppllication::setLanguage(int languageIndex)
 int DAppllication::initLanguage(QtLinguist *linguist, const QString &userConfigDir)
 {
     int chosen = linguist->getDefaultLanguage();
-    const QString path = userConfigDir + QLatin1Char('/') + QLatin1String(SettingsKeys::UserSettingsFileName);
-    QSettings settings(path, QSettings::IniFormat);
+    QSettings settings(SettingsKeys::userSettingsPath(userConfigDir), QSettings::IniFormat);
     if (QDir(userConfigDir).exists()) {
         const int stored =
             settings.contains(SettingsKeys::LanguageIndex) ? settings.value(SettingsKeys::LanguageIndex).toInt() : -1;
@@ -84,7 +83,7 @@ void DAppllication::initSettings()
     setQuitOnLastWindowClosed(true);
 
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    initLanguage(getLinguist(), appData + QStringLiteral("/UserConfig"));
+    initLanguage(getLinguist(), SettingsKeys::userConfigDir(appData));
 
     QSettings::setDefaultFormat(QSettings::IniFormat);
 }

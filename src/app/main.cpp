@@ -17,8 +17,8 @@ constexpr char kApplicationId[] = "Velmora1.0.0.0";
 
 QString userSettingsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/UserConfig/")
-        + QLatin1String(SettingsKeys::UserSettingsFileName);
+    return SettingsKeys::userSettingsPath(
+        SettingsKeys::userConfigDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
 }
 
 } // namespace

@@ -48,7 +48,7 @@ DDataManager::DDataManager(const QString &appDataDir, const QString &defaultConf
     , m_defaultFamilyFont(QGuiApplication::font())
 {
     m_appDataDir = makeFolder(appDataDir);
-    m_userConfigDir = makeFolder(QStringLiteral("%1/UserConfig").arg(m_appDataDir));
+    m_userConfigDir = makeFolder(SettingsKeys::userConfigDir(m_appDataDir));
     m_logCollectDir = makeFolder(QStringLiteral("%1/LogCollect").arg(m_appDataDir));
 
     m_logCollect = new LogCollectClass(this);
@@ -184,7 +184,7 @@ QString DDataManager::getLogCollectDir() const { return m_logCollectDir; }
 
 QString DDataManager::getUserSettingsPath() const
 {
-    return m_userConfigDir + QLatin1Char('/') + QLatin1String(SettingsKeys::UserSettingsFileName);
+    return SettingsKeys::userSettingsPath(m_userConfigDir);
 }
 
 bool DDataManager::isUserConfig() const { return m_userConfig; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The two settings files and their keys ("group/key"). The user settings file
 // lives in the UserConfig folder and is kept up to date by the program; the
 // default settings file is part of the resources and only read. Every
@@ -9,6 +11,19 @@ namespace SettingsKeys {
 
 constexpr char UserSettingsFileName[] = "PardexConfig.ini";
 constexpr char DefaultSettingsPath[] = ":/images/configDir/PardexDefaultConfig.ini";
+
+// The UserConfig folder of an application-data folder, and the user settings
+// file in it; the crash box and the language set-up need them before the data
+// manager exists.
+inline QString userConfigDir(const QString &appDataDir)
+{
+    return appDataDir + QStringLiteral("/UserConfig");
+}
+
+inline QString userSettingsPath(const QString &userConfigFolder)
+{
+    return userConfigFolder + QLatin1Char('/') + QLatin1String(UserSettingsFileName);
+}
 
 // User settings file.
 constexpr char ThemeIndex[] = "Theme/selectThemeIndex";
