@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -41,20 +42,30 @@ class tst_XmlStoreThreads : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void readerNeverSeesPartialFile();
     void concurrentWritersLoseNothing();
+
+private:
+    // A profile file with one keyboard profile, index 1.
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
+    xmlInterface m_store;
 };
+
+void tst_XmlStoreThreads::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_path = m_dir->filePath("pardexProFile.xml");
+    QVERIFY(m_store.createXmlFile(m_path));
+    QVERIFY(m_store.addProfile(m_path, "1", "Profile1", "", "", 0));
+}
 
 void tst_XmlStoreThreads::readerNeverSeesPartialFile()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath("pardexProFile.xml");
-    xmlInterface store;
-    QVERIFY(store.createXmlFile(path));
-    QVERIFY(store.addProfile(path, "1", "Profile1", "", "", 0));
-    QVERIFY(store.addKeyInfo(path, "1", "4", "A", "1", "1", "1", "3"));
-    QVERIFY(store.addBindMacro(path, "1", boundEvents(), "3", "Macro3"));
+    QVERIFY(m_store.addKeyInfo(m_path, "1", "4", "A", "1", "1", "1", "3"));
+    QVERIFY(m_store.addBindMacro(m_path, "1", boundEvents(), "3", "Macro3"));
 
     std::atomic<bool> writing{true};
     std::atomic<int> reads{0};
@@ -65,11 +76,11 @@ void tst_XmlStoreThreads::readerNeverSeesPartialFile()
     std::thread writer([&] {
         const QList<macroItemInfo> events = boundEvents();
         for (int i = 0; i < 150; ++i) {
-            store.addKeyInfo(path, "1", "5", "B", "0", "1", "1", QByteArray::number(i));
-            store.addBindMacro(path, "1", events, "9", "Macro9");
-            store.setLightUsingIndex(path, "1", 0, i % 20);
-            store.deleteBindMacro(path, "1", "9");
-            store.deleteKeyInfo(path, "1", "5");
+            m_store.addKeyInfo(m_path, "1", "5", "B", "0", "1", "1", QByteArray::number(i));
+            m_store.addBindMacro(m_path, "1", events, "9", "Macro9");
+            m_store.setLightUsingIndex(m_path, "1", 0, i % 20);
+            m_store.deleteBindMacro(m_path, "1", "9");
+            m_store.deleteKeyInfo(m_path, "1", "5");
         }
         writing = false;
     });
@@ -79,10 +90,10 @@ void tst_XmlStoreThreads::readerNeverSeesPartialFile()
         while (writing) {
             customKeyInfo key;
             std::memset(&key, 0, sizeof key);
-            if (!store.getKeyInfo(path, "1", "4", key) || std::strcmp(key.Value, "3") != 0)
+            if (!m_store.getKeyInfo(m_path, "1", "4", key) || std::strcmp(key.Value, "3") != 0)
                 ++badReads;
             QList<macroItemInfo> events;
-            if (!store.getBindMacroItems(path, "1", "3", events) || events.size() != kBoundEvents)
+            if (!m_store.getBindMacroItems(m_path, "1", "3", events) || events.size() != kBoundEvents)
                 ++badReads;
             ++reads;
         }
@@ -92,7 +103,7 @@ void tst_XmlStoreThreads::readerNeverSeesPartialFile()
     // file on disk: saves replace it in one step.
     std::thread rawReader([&] {
         while (writing) {
-            const QByteArray bytes = readBytes(path);
+            const QByteArray bytes = readBytes(m_path);
             tinyxml2::XMLDocument doc;
             if (doc.Parse(bytes.constData(), static_cast<size_t>(bytes.size())) != tinyxml2::XML_SUCCESS)
                 ++badFiles;
@@ -105,24 +116,17 @@ void tst_XmlStoreThreads::readerNeverSeesPartialFile()
     QVERIFY(reads > 0);
     QCOMPARE(badReads.load(), 0);
     QCOMPARE(badFiles.load(), 0);
-    QVERIFY(!store.hasKeyInfo(path, "1", "5"));
+    QVERIFY(!m_store.hasKeyInfo(m_path, "1", "5"));
 }
 
 void tst_XmlStoreThreads::concurrentWritersLoseNothing()
 {
     // Each operation holds the lock from load to save, so two writers never
     // save over each other's change.
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath("pardexProFile.xml");
-    xmlInterface store;
-    QVERIFY(store.createXmlFile(path));
-    QVERIFY(store.addProfile(path, "1", "Profile1", "", "", 0));
-
     const int perThread = 60;
     auto addKeys = [&](int first) {
         for (int code = first; code < first + perThread; ++code)
-            store.addKeyInfo(path, "1", QByteArray::number(code), "k", "0", "1", "1", "0");
+            m_store.addKeyInfo(m_path, "1", QByteArray::number(code), "k", "0", "1", "1", "0");
     };
     std::thread one(addKeys, 1000);
     std::thread two(addKeys, 2000);
@@ -130,7 +134,7 @@ void tst_XmlStoreThreads::concurrentWritersLoseNothing()
     two.join();
 
     QList<QByteArray> codes;
-    QVERIFY(store.getKeyCodeList(path, "1", codes));
+    QVERIFY(m_store.getKeyCodeList(m_path, "1", codes));
     QCOMPARE(codes.size(), 2 * perThread);
     for (int code = 1000; code < 1000 + perThread; ++code) {
         QVERIFY(codes.contains(QByteArray::number(code)));
