@@ -72,6 +72,17 @@ private:
             process.waitForFinished(30000);
     }
 
+    // One whole start: runs the program until it is ready (the starts-th
+    // time), then stops it. False when it never became ready.
+    bool runOnce(int starts)
+    {
+        QProcess process;
+        start(process);
+        const bool ready = waitUntilReady(process, starts);
+        stop(process);
+        return ready;
+    }
+
 private slots:
     void init()
     {
@@ -119,10 +130,7 @@ private slots:
 
     void settingsWrittenAtFirstStartOnly()
     {
-        QProcess first;
-        start(first);
-        QVERIFY(waitUntilReady(first, 1));
-        stop(first);
+        QVERIFY(runOnce(1));
         {
             QSettings s(settingsPath(), QSettings::IniFormat);
             QCOMPARE(s.allKeys().size(), 7);
@@ -147,10 +155,7 @@ private slots:
         entry.close();
         QVERIFY(entry.remove());
 
-        QProcess second;
-        start(second);
-        QVERIFY(waitUntilReady(second, 2));
-        stop(second);
+        QVERIFY(runOnce(2));
         QSettings s(settingsPath(), QSettings::IniFormat);
         QCOMPARE(s.allKeys().size(), 7);
         QCOMPARE(s.value("Theme/selectThemeIndex").toInt(), 1);
@@ -163,16 +168,9 @@ private slots:
 
     void deletedSettingsFileIsRecreated()
     {
-        QProcess first;
-        start(first);
-        QVERIFY(waitUntilReady(first, 1));
-        stop(first);
+        QVERIFY(runOnce(1));
         QVERIFY(QFile::remove(settingsPath()));
-
-        QProcess second;
-        start(second);
-        QVERIFY(waitUntilReady(second, 2));
-        stop(second);
+        QVERIFY(runOnce(2));
         QSettings s(settingsPath(), QSettings::IniFormat);
         QCOMPARE(s.allKeys().size(), 7);
     }
