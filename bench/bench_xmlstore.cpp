@@ -53,22 +53,20 @@ int main(int argc, char **argv)
         const QByteArray index = QByteArray::number(p);
         store.addProfile(profiles, index, "Profile" + index, "", "", 0);
     }
-    {
-        // Built through one document per profile would be faster, but the
-        // operations are what the program uses.
-        for (int p = 1; p <= kProfiles; ++p) {
-            const QByteArray index = QByteArray::number(p);
-            for (int k = 0; k < kBindingsPerProfile; ++k) {
-                const QByteArray code = QByteArray::number(k + 4);
-                store.addKeyInfo(profiles, index, code, "Key" + code, "0", "1", "1", code);
-            }
-            for (int effect = 0; effect < 17; ++effect) {
-                colorInfoData c;
-                std::memset(&c, 0, sizeof c);
-                c.ledType = effect;
-                c.ledBrightness = 4;
-                store.addLightInfo(profiles, index, c);
-            }
+    // Built through one document per profile would be faster, but the
+    // operations are what the program uses.
+    for (int p = 1; p <= kProfiles; ++p) {
+        const QByteArray index = QByteArray::number(p);
+        for (int k = 0; k < kBindingsPerProfile; ++k) {
+            const QByteArray code = QByteArray::number(k + 4);
+            store.addKeyInfo(profiles, index, code, "Key" + code, "0", "1", "1", code);
+        }
+        for (int effect = 0; effect < 17; ++effect) {
+            colorInfoData c;
+            std::memset(&c, 0, sizeof c);
+            c.ledType = effect;
+            c.ledBrightness = 4;
+            store.addLightInfo(profiles, index, c);
         }
     }
 
@@ -78,12 +76,12 @@ int main(int argc, char **argv)
     for (int e = 0; e < kEventsPerMacro; ++e) {
         macroItemInfo event;
         std::memset(&event, 0, sizeof event);
-        std::snprintf(event.mark, sizeof event.mark, "%016X", e / 2);
-        std::snprintf(event.delay, sizeof event.delay, "%d", 10 + e);
-        std::strcpy(event.type, "key");
-        std::strcpy(event.keyCode, "4");
-        std::strcpy(event.codeName, "A");
-        std::strcpy(event.operateExplain, e % 2 ? "up" : "down");
+        fixedTextCopy(event.mark, QByteArray::number(e / 2, 16).toUpper().rightJustified(16, '0'));
+        fixedTextCopy(event.delay, QByteArray::number(10 + e));
+        fixedTextCopy(event.type, "key");
+        fixedTextCopy(event.keyCode, "4");
+        fixedTextCopy(event.codeName, "A");
+        fixedTextCopy(event.operateExplain, e % 2 ? "up" : "down");
         events.append(event);
     }
     for (int m = 1; m <= kMacros; ++m) {
