@@ -1,8 +1,9 @@
 # Helpers shared by every folder's CMakeLists.txt.
 
-# velmora_add_library(<target> [DEPS <targets>...])
-# A static library made of every .cpp/.h/.ui/.qrc file of the calling folder
-# (not its subfolders), so adding a source file needs no CMake edit.
+# velmora_add_library(<target> [DEPS <targets>...] [EXCLUDE <files>...])
+# A static library made of every .cpp/.h/.ui file of the calling folder (not
+# its subfolders, nor the EXCLUDE files), so adding a source file needs no
+# CMake edit.
 function(velmora_add_library target)
     cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
     file(GLOB _sources CONFIGURE_DEPENDS
@@ -88,11 +89,8 @@ endfunction()
 # velmora_add_bench(<name> SOURCES <files>... [LIBS <targets>...])
 # A benchmark executable: built by default, never registered with CTest.
 function(velmora_add_bench name)
-    cmake_parse_arguments(ARG "RESOURCES" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
-    if(ARG_RESOURCES)
-        target_link_libraries(${name} PRIVATE velmora_resources)
-    endif()
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
 endfunction()
