@@ -53,36 +53,59 @@ void keyEffectGenerator::setKeyCount(int keyCount)
     m_cellCount = keyEffectTables::cellCountFor(keyCount, m_cellCount);
 }
 
+namespace {
+
+using generator = keyEffectGenerator;
+
+// The effects this generator runs: the set-up (none for Custom, whose set-up
+// needs the key colours) and the per-tick step of each.
+struct effectRoutines
+{
+    int id;
+    void (generator::*setUp)();
+    void (generator::*step)();
+};
+
+constexpr effectRoutines kEffects[] = {
+    {generator::effectStatic, &generator::initStaticEffect, &generator::stepStaticEffect},
+    {generator::effectBreath, &generator::initBreathEffect, &generator::stepBreathEffect},
+    {generator::effectWave, &generator::initWaveEffect, &generator::stepWaveEffect},
+    {generator::effectNeon, &generator::initNeonEffect, &generator::stepNeonEffect},
+    {generator::effectRadar, &generator::initRadarEffect, &generator::stepRadarEffect},
+    {generator::effectSnack, &generator::initSnackEffect, &generator::stepSnackEffect},
+    {generator::effectTwinkle, &generator::initTwinkleEffect, &generator::stepTwinkleEffect},
+    {generator::effectCustom, nullptr, &generator::stepCustomEffect},
+    {generator::effectStriation, &generator::initStriationEffect, &generator::stepStriationEffect},
+};
+
+const effectRoutines *routinesOf(int id)
+{
+    for (const effectRoutines &effect : kEffects) {
+        if (effect.id == id)
+            return &effect;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 bool keyEffectGenerator::runSetUp(int id)
 {
     m_effectId = id;
-    switch (id) {
-    case effectStatic: initStaticEffect(); return true;
-    case effectBreath: initBreathEffect(); return true;
-    case effectWave: initWaveEffect(); return true;
-    case effectNeon: initNeonEffect(); return true;
-    case effectRadar: initRadarEffect(); return true;
-    case effectSnack: initSnackEffect(); return true;
-    case effectTwinkle: initTwinkleEffect(); return true;
-    case effectStriation: initStriationEffect(); return true;
-    default: return false;
-    }
+    const effectRoutines *effect = routinesOf(id);
+    if (!effect || !effect->setUp)
+        return false;
+    (this->*effect->setUp)();
+    return true;
 }
 
 bool keyEffectGenerator::stepKeyEffect()
 {
-    switch (m_effectId) {
-    case effectStatic: stepStaticEffect(); return true;
-    case effectBreath: stepBreathEffect(); return true;
-    case effectWave: stepWaveEffect(); return true;
-    case effectNeon: stepNeonEffect(); return true;
-    case effectRadar: stepRadarEffect(); return true;
-    case effectSnack: stepSnackEffect(); return true;
-    case effectTwinkle: stepTwinkleEffect(); return true;
-    case effectCustom: stepCustomEffect(); return true;
-    case effectStriation: stepStriationEffect(); return true;
-    default: return false;
-    }
+    const effectRoutines *effect = routinesOf(m_effectId);
+    if (!effect)
+        return false;
+    (this->*effect->step)();
+    return true;
 }
 
 // ---- shared pieces ---------------------------------------------------------
@@ -113,6 +136,18 @@ void keyEffectGenerator::outputCell(int index, const QColor &colour, int alpha)
     QColor out(colour);
     out.setAlpha(std::clamp(alpha, 0, 255));
     m_keyColors[index] = m_zone.applyBrightness(out);
+}
+
+// The full-colour walk of Neon, Wave and Radar: every record's colour one
+// hue step on (see stepHueByDirection), shown at alpha 180.
+void keyEffectGenerator::stepHueCells(int direction, int step)
+{
+    for (int i = 0; i < cells; ++i) {
+        keyEffectRecord &record = m_keyRecords[i];
+        const QColor next = stepHueByDirection(QColor(record.red, record.green, record.blue), direction, step);
+        setRecordColor(record, next);
+        outputCell(i, next, 180);
+    }
 }
 
 int keyEffectGenerator::levelAlpha(int level) const
@@ -197,6 +232,11 @@ void keyEffectGenerator::initCustomEffect(const std::array<QColor, cells> &keyCo
     for (int i = 0; i < cells; ++i)
         setRecord(m_keyRecords[i], keyColors[i], 255, 0, 0);
     showStoredKeyColors(effectCustom);
+}
+
+void keyEffectGenerator::setCustomKeyColor(int row, int column, const QColor &colour)
+{
+    setRecord(record(row, column), colour, 255, 0, 0);
 }
 
 void keyEffectGenerator::stepCustomEffect()
@@ -293,12 +333,7 @@ void keyEffectGenerator::countBreathHold()
 void keyEffectGenerator::stepNeonEffect()
 {
     if (m_zone.fullColor()) {
-        for (int i = 0; i < cells; ++i) {
-            keyEffectRecord &record = m_keyRecords[i];
-            const QColor next = stepHue(QColor(record.red, record.green, record.blue), true, 6);
-            setRecordColor(record, next);
-            outputCell(i, next, 180);
-        }
+        stepHueCells(1, 6);
         return;
     }
     const QColor &background = m_zone.background();
@@ -398,13 +433,7 @@ void keyEffectGenerator::stepWaveEffect()
         stepLevelWave();
         return;
     }
-    const bool increasing = (m_zone.working().ledDirection & 1) != 0;
-    for (int i = 0; i < cells; ++i) {
-        keyEffectRecord &record = m_keyRecords[i];
-        const QColor next = stepHue(QColor(record.red, record.green, record.blue), increasing, 9);
-        setRecordColor(record, next);
-        outputCell(i, next, 180);
-    }
+    stepHueCells(m_zone.working().ledDirection & 1, 9);
 }
 
 void keyEffectGenerator::initRadarEffect()
@@ -443,13 +472,7 @@ void keyEffectGenerator::stepRadarEffect()
         stepLevelWave();
         return;
     }
-    const int direction = m_zone.working().ledDirection;
-    for (int i = 0; i < cells; ++i) {
-        keyEffectRecord &record = m_keyRecords[i];
-        const QColor next = stepHueByDirection(QColor(record.red, record.green, record.blue), direction, 12);
-        setRecordColor(record, next);
-        outputCell(i, next, 180);
-    }
+    stepHueCells(m_zone.working().ledDirection, 12);
 }
 
 // ---- Snack (5) ------------------------------------------------------------

@@ -70,6 +70,8 @@ public:
     void initTwinkleEffect();
     // keyColors: the current colour of every cell's key button, row-major.
     void initCustomEffect(const std::array<QColor, cells> &keyColors);
+    // One cell's Custom record: the colour at full level, idle.
+    void setCustomKeyColor(int row, int column, const QColor &colour);
     void initStriationEffect();
 
     void stepStaticEffect();
@@ -105,6 +107,7 @@ private:
     static void setRecordColor(keyEffectRecord &record, const QColor &colour);
     static void setRecord(keyEffectRecord &record, const QColor &colour, int level, int state, int step);
     void outputCell(int index, const QColor &colour, int alpha);
+    void stepHueCells(int direction, int step);
     int levelAlpha(int level) const;
     int fadeAlpha(const keyEffectRecord &record) const;
     static void paletteFade(keyEffectRecord &record);

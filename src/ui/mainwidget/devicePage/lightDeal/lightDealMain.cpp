@@ -211,7 +211,6 @@ void lightDealMain::applyCustomLight()
 
 void lightDealMain::setCustomKeyColors(const QList<keyboardButCustom *> &buttons)
 {
-    keyEffectGenerator &effects = m_keyEffects;
     for (const keyboardButCustom *button : buttons) {
         if (!button)
             continue;
@@ -219,14 +218,7 @@ void lightDealMain::setCustomKeyColors(const QList<keyboardButCustom *> &buttons
         const int column = button->getColumn();
         if (row < 0 || row >= keyRows || column < 0 || column >= keyColumns)
             continue;
-        const QColor colour = button->getKeyColor();
-        keyEffectRecord &record = effects.record(row, column);
-        record.red = colour.red();
-        record.green = colour.green();
-        record.blue = colour.blue();
-        record.level = 255;
-        record.state = 0;
-        record.step = 0;
+        m_keyEffects.setCustomKeyColor(row, column, button->getKeyColor());
     }
     showStoredKeyColors(keyEffectGenerator::effectCustom);
 }
