@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColorTable.h"
+#include "lightingReports.h"
 
 #include <QString>
 
@@ -15,8 +16,8 @@
 // maps a number to its table.
 namespace ColorTables {
 
-constexpr int GridRows = 6;
-constexpr int GridColumns = 22;
+constexpr int GridRows = kKeyGridRows;
+constexpr int GridColumns = kKeyGridColumns;
 constexpr int WideRowLength = 24; // rows of the four wide line rainbows
 
 // "Wave", directions right, left, up and down: a rainbow across the columns.

@@ -8,6 +8,7 @@
 #include "breathState.h"
 #include "keyEffectRecord.h"
 #include "lightZoneSettings.h"
+#include "lightingReports.h"
 
 #include <QColor>
 
@@ -17,9 +18,9 @@
 class keyEffectGenerator
 {
 public:
-    static constexpr int rows = 6;
-    static constexpr int columns = 22;
-    static constexpr int cells = rows * columns;
+    static constexpr int rows = kKeyGridRows;
+    static constexpr int columns = kKeyGridColumns;
+    static constexpr int cells = kKeyGridCells;
 
     // Key effect numbers.
     enum : int {

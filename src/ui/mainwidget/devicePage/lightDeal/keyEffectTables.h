@@ -1,10 +1,12 @@
 #pragma once
 
 // The constant per-keyboard tables of the ambient key effects: the level
-// grids and masks of Wave and Radar, the Snack paths, the Twinkle order, and
-// the pick of the built-in colour grids by key count. Every table covers the
-// whole 6 x 22 grid, so cell indexes from the grid are always in range. The
-// colour grids themselves are the built-in colour tables (ColorTables.h).
+// grids and masks of Wave and Radar, the Snack paths and the Twinkle order.
+// Every table covers the whole 6 x 22 grid, so cell indexes from the grid are
+// always in range. The colour grids, and their pick by key count, are the
+// built-in colour tables (ColorTables.h).
+
+#include "lightingReports.h"
 
 #include <array>
 #include <cstdint>
@@ -13,9 +15,9 @@
 class keyEffectTables
 {
 public:
-    static constexpr int rows = 6;
-    static constexpr int columns = 22;
-    static constexpr int cells = rows * columns;
+    static constexpr int rows = kKeyGridRows;
+    static constexpr int columns = kKeyGridColumns;
+    static constexpr int cells = kKeyGridCells;
 
     // A level per cell (row-major) and a mask per column, bit r for row r.
     struct levelGrid
