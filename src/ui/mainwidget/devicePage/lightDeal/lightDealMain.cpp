@@ -21,8 +21,6 @@ constexpr int ledTypeBandSwitch = 20;   // no effect of its own: switches the mu
 constexpr int ledTypeBandTickMs = 10;
 constexpr int blankingAlpha = 250;
 constexpr int sideBlankingAlpha = 180;
-constexpr int ledsPerPacket = 18;
-constexpr int defaultSideStripLeds = 33;
 
 } // namespace
 
@@ -66,6 +64,8 @@ lightDealMain::~lightDealMain()
 void lightDealMain::setDeviceName(const QString &name)
 {
     m_deviceName = name;
+    // Looked up once here rather than on every send tick.
+    m_frameSideLeds = std::min(sideStripLedCount(name), maxSideLeds);
 }
 
 void lightDealMain::setKeyButtons(keyboardButCustom *const grid[keyRows][keyColumns])
@@ -401,19 +401,19 @@ void lightDealMain::sendKeyboardColorFrame()
     m_frameSending = true;
 
     // Keys: packets 0 to 6 of 18 cells, packet 7 of the last 6.
-    writeColorPackets(0, m_keyEffects.frame().data(), keyCells);
+    writeColorPackets(kColorFrameZoneKeys, m_keyEffects.frame().data(), keyCells);
     // Side lights: part of every frame, with or without a strip on the
     // keyboard, so the device always gets whole frames.
-    writeColorPackets(1, m_sideColors.data(), std::min(sideStripLedCount(m_deviceName), maxSideLeds));
+    writeColorPackets(kColorFrameZoneSide, m_sideColors.data(), m_frameSideLeds);
 
     m_frameSending = false;
 }
 
-// The zone's colours in packets of ledsPerPacket cells, the last packet
-// holding what is left.
+// The zone's colours in packets of 18 LEDs, the last packet holding what is
+// left.
 void lightDealMain::writeColorPackets(uint8_t zone, const QColor *colours, int count)
 {
-    unsigned char buffer[ledsPerPacket * 3];
+    unsigned char buffer[kColorBytesPerPacket];
     int used = 0;
     uint8_t index = 0;
     for (int k = 1; k <= count; ++k) {
@@ -421,7 +421,7 @@ void lightDealMain::writeColorPackets(uint8_t zone, const QColor *colours, int c
         buffer[used++] = uint8_t(colour.red());
         buffer[used++] = uint8_t(colour.green());
         buffer[used++] = uint8_t(colour.blue());
-        if (k % ledsPerPacket == 0 || k == count) {
+        if (k % kLedsPerColorPacket == 0 || k == count) {
             writeColorPacket(zone, index, buffer, used);
             used = 0;
             ++index;

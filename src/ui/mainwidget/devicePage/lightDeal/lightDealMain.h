@@ -7,6 +7,7 @@
 // while light synchronisation is on, the 30 ms stream of whole frames to the
 // keyboard. Every operation and slot runs on the GUI thread.
 
+#include "KeyLayoutFile.h"
 #include "MainHidInterFace.h"
 #include "breathState.h"
 #include "keyEffectGenerator.h"
@@ -42,7 +43,9 @@ public:
     static constexpr int keyRows = keyEffectGenerator::rows;
     static constexpr int keyColumns = keyEffectGenerator::columns;
     static constexpr int keyCells = keyEffectGenerator::cells;
-    static constexpr int maxSideLeds = 60;
+    static constexpr int maxSideLeds = KeyLayoutFile::MaxSideLights;
+    // The side strip's LED count in a frame for a model without a longer one.
+    static constexpr int defaultSideStripLeds = 33;
     static constexpr int syncRepeatMs = 3000;
 
     // clock: the time source of the tick threads; none means real time.
@@ -137,6 +140,7 @@ private:
 
     std::array<QPointer<keyboardButCustom>, keyCells> m_keyButtons;
     QString m_deviceName;
+    int m_frameSideLeds = defaultSideStripLeds; // of m_deviceName's strip
     int m_triggerRow = -10;
     int m_triggerColumn = -10;
     int m_sideEffectId = -1;
