@@ -155,12 +155,8 @@ void lightDealMain::setKeyLightConfig(colorInfoData info)
     m_keyZone.apply(info);
     retimeKeyTick();
     if (m_keyZone.working().ledType != keyEffectGenerator::effectCustom) {
-        const QColor blank(0, 0, 0, blankingAlpha);
-        m_keyEffects.fillFrame(blank);
-        for (int i = 0; i < keyCells; ++i) {
-            if (keyboardButCustom *button = keyButton(i))
-                button->setKeyColor(blank);
-        }
+        m_keyEffects.fillFrame(QColor(0, 0, 0, blankingAlpha));
+        paintKeyButtons();
     }
     applyKeyTypeExtras();
     selectKeyEffect();
@@ -357,6 +353,11 @@ void lightDealMain::onDviceUpdateAllKeyColorUI()
 {
     if (!m_keyEffectRunning || !m_screenUpdateEnabled)
         return;
+    paintKeyButtons();
+}
+
+void lightDealMain::paintKeyButtons()
+{
     const std::array<QColor, keyCells> &frame = m_keyEffects.frame();
     for (int i = 0; i < keyCells; ++i) {
         if (keyboardButCustom *button = keyButton(i))

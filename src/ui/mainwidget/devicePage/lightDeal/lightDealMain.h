@@ -122,6 +122,8 @@ private:
     void selectSideEffect();
     void showStoredKeyColors(int id);
     void showStoredSideColors(int id);
+    // Gives every key button its cell's frame colour.
+    void paintKeyButtons();
     void startEffectThreads();
     void stopEffectThreads();
     void startScreenThread();
