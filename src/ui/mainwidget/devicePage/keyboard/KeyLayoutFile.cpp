@@ -108,13 +108,13 @@ void KeyLayoutFile::clear()
 
 bool KeyLayoutFile::load(const QString &path)
 {
-    clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        clear();
         qDebug() << "------------------------ loadKeyboardInfo => fp == NULL -------------------------";
         return false;
     }
-    return parse(file.readAll());
+    return parse(file.readAll()); // parse starts from an empty layout
 }
 
 bool KeyLayoutFile::loadModel(const QString &model)
