@@ -54,6 +54,28 @@ struct keyboardView
     QColor key(int r, int c) const { return grid[r][c]->getKeyColor(); }
 };
 
+// An engine on a hand-moved clock, its key buttons given by a keyboard view.
+struct engineFixture
+{
+    manualTickClock clock;
+    keyboardView view;
+    lightDealMain engine {nullptr, &clock};
+
+    explicit engineFixture(int sideLeds = 0, bool gaps = false)
+        : view(sideLeds, gaps)
+    {
+        engine.setKeyButtons(view.grid);
+    }
+
+    // The model's frames go to a transport, side lights included.
+    void streamTo(const QString &model, MainHidInterFace *transport)
+    {
+        engine.setDeviceName(model);
+        engine.setSideLightWidgets(view.side);
+        engine.setHidInterface(transport);
+    }
+};
+
 colorInfoData lightConfig(int type, const QColor &user = QColor(0, 0, 0), int direction = 0,
                           bool fullColor = false, int speed = 2, int brightness = 4)
 {
@@ -228,263 +250,239 @@ void tst_lightDealMain::setKeyLightConfigBlanksTheKeys()
     QFETCH(int, type);
     QFETCH(QColor, button);
     QFETCH(QColor, frame);
-    manualTickClock clock;
-    keyboardView view(0, true);
-    lightDealMain engine(nullptr, &clock);
-    engine.setKeyButtons(view.grid);
+    engineFixture f(0, true);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
-            if (view.grid[r][c])
-                view.grid[r][c]->setKeyColor(QColor(1, 2, 3, 44));
+            if (f.view.grid[r][c])
+                f.view.grid[r][c]->setKeyColor(QColor(1, 2, 3, 44));
         }
     }
-    engine.setKeyLightConfig(lightConfig(type, QColor(30, 60, 90)));
-    QCOMPARE(engine.keyEffectId(), type);
-    QVERIFY(engine.isKeyEffectRunning());
-    QCOMPARE(view.key(0, 0), button);
-    QCOMPARE(view.key(5, 21), button);
-    QCOMPARE(engine.keyColors()[3 * columns + 3], frame);
-    engine.stopAllThreads();
+    f.engine.setKeyLightConfig(lightConfig(type, QColor(30, 60, 90)));
+    QCOMPARE(f.engine.keyEffectId(), type);
+    QVERIFY(f.engine.isKeyEffectRunning());
+    QCOMPARE(f.view.key(0, 0), button);
+    QCOMPARE(f.view.key(5, 21), button);
+    QCOMPARE(f.engine.keyColors()[3 * columns + 3], frame);
+    f.engine.stopAllThreads();
 }
 
 void tst_lightDealMain::customPathTakesTheKeyColours()
 {
-    manualTickClock clock;
-    keyboardView view;
-    lightDealMain engine(nullptr, &clock);
-    engine.setKeyButtons(view.grid);
+    engineFixture f;
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c)
-            view.grid[r][c]->setKeyColor(cellColour(r, c));
+            f.view.grid[r][c]->setKeyColor(cellColour(r, c));
     }
-    engine.setKeyLightConfig(lightConfig(10));
-    QCOMPARE(engine.keyEffectId(), 10);
-    QCOMPARE(engine.keyEffects().record(2, 7).red, cellColour(2, 7).red());
-    QCOMPARE(engine.keyEffects().record(2, 7).level, 255);
-    engine.onDviceUpdateAllKeyColor();
-    QCOMPARE(engine.keyColors()[2 * columns + 7], QColor(cellColour(2, 7).red(), cellColour(2, 7).green(),
-                                                          cellColour(2, 7).blue(), 180));
+    f.engine.setKeyLightConfig(lightConfig(10));
+    QCOMPARE(f.engine.keyEffectId(), 10);
+    QCOMPARE(f.engine.keyEffects().record(2, 7).red, cellColour(2, 7).red());
+    QCOMPARE(f.engine.keyEffects().record(2, 7).level, 255);
+    f.engine.onDviceUpdateAllKeyColor();
+    QCOMPARE(f.engine.keyColors()[2 * columns + 7],
+             QColor(cellColour(2, 7).red(), cellColour(2, 7).green(), cellColour(2, 7).blue(), 180));
 
     // The custom-light page hands over the keys it changed.
-    view.grid[4][1]->setKeyColor(QColor(0, 0, 255, 128));
-    view.grid[0][3]->setKeyColor(QColor(9, 9, 9));
+    f.view.grid[4][1]->setKeyColor(QColor(0, 0, 255, 128));
+    f.view.grid[0][3]->setKeyColor(QColor(9, 9, 9));
     keyboardButCustom stray;
     stray.setCell(9, 40); // outside the grid: ignored
     stray.setKeyColor(QColor(255, 255, 255));
-    engine.setCustomKeyColors({view.grid[4][1], nullptr, &stray});
-    QCOMPARE(engine.keyEffectId(), 10);
-    engine.onDviceUpdateAllKeyColor();
-    QCOMPARE(engine.keyColors()[4 * columns + 1], QColor(0, 0, 255, 180));
-    QCOMPARE(engine.keyColors()[0 * columns + 3].red(), cellColour(0, 3).red());
+    f.engine.setCustomKeyColors({f.view.grid[4][1], nullptr, &stray});
+    QCOMPARE(f.engine.keyEffectId(), 10);
+    f.engine.onDviceUpdateAllKeyColor();
+    QCOMPARE(f.engine.keyColors()[4 * columns + 1], QColor(0, 0, 255, 180));
+    QCOMPARE(f.engine.keyColors()[0 * columns + 3].red(), cellColour(0, 3).red());
 
     // applyCustomLight takes every key's colour again.
-    engine.applyCustomLight();
-    engine.onDviceUpdateAllKeyColor();
-    QCOMPARE(engine.keyColors()[0 * columns + 3], QColor(9, 9, 9, 180));
-    engine.stopAllThreads();
+    f.engine.applyCustomLight();
+    f.engine.onDviceUpdateAllKeyColor();
+    QCOMPARE(f.engine.keyColors()[0 * columns + 3], QColor(9, 9, 9, 180));
+    f.engine.stopAllThreads();
 }
 
 void tst_lightDealMain::ledType20SwitchesTheBands()
 {
-    manualTickClock clock;
-    keyboardView view;
-    lightDealMain engine(nullptr, &clock);
-    engine.setKeyButtons(view.grid);
-    engine.setSpeedAndBrightnessMax(4, 4, 4, 4);
-    engine.setKeyLightConfig(lightConfig(20, QColor(9, 9, 9), 3));
-    QCOMPARE(engine.keyTickInterval(), 10);
-    QVERIFY(!engine.isBandLightingOn());
-    engine.onDviceUpdateAllKeyColor();
-    QCOMPARE(engine.keyColors()[40], QColor(0, 0, 0, 250));
-    engine.setKeyLightConfig(lightConfig(20, QColor(9, 9, 9), 0));
-    QVERIFY(!engine.isBandLightingOn());
-    engine.updateKeyLightConfig(lightConfig(20, QColor(9, 9, 9), 2, false, 0));
-    QVERIFY(engine.isBandLightingOn());
-    QCOMPARE(engine.keyTickInterval(), 10);
+    engineFixture f;
+    f.engine.setSpeedAndBrightnessMax(4, 4, 4, 4);
+    f.engine.setKeyLightConfig(lightConfig(20, QColor(9, 9, 9), 3));
+    QCOMPARE(f.engine.keyTickInterval(), 10);
+    QVERIFY(!f.engine.isBandLightingOn());
+    f.engine.onDviceUpdateAllKeyColor();
+    QCOMPARE(f.engine.keyColors()[40], QColor(0, 0, 0, 250));
+    f.engine.setKeyLightConfig(lightConfig(20, QColor(9, 9, 9), 0));
+    QVERIFY(!f.engine.isBandLightingOn());
+    f.engine.updateKeyLightConfig(lightConfig(20, QColor(9, 9, 9), 2, false, 0));
+    QVERIFY(f.engine.isBandLightingOn());
+    QCOMPARE(f.engine.keyTickInterval(), 10);
     // Another type takes the speed rule again.
-    engine.setKeyLightConfig(lightConfig(0, QColor(9, 9, 9), 3, false, 0));
-    QCOMPARE(engine.keyTickInterval(), 28);
-    QVERIFY(engine.isBandLightingOn());
-    engine.stopAllThreads();
+    f.engine.setKeyLightConfig(lightConfig(0, QColor(9, 9, 9), 3, false, 0));
+    QCOMPARE(f.engine.keyTickInterval(), 28);
+    QVERIFY(f.engine.isBandLightingOn());
+    f.engine.stopAllThreads();
 }
 
 void tst_lightDealMain::updateKeyLightConfigOnlyRetimes()
 {
-    manualTickClock clock;
-    keyboardView view;
-    lightDealMain engine(nullptr, &clock);
-    engine.setKeyButtons(view.grid);
-    engine.setSpeedAndBrightnessMax(9, 9, 3, 9);
-    engine.setKeyLightConfig(lightConfig(3, QColor(0, 255, 0), 0, false, 2, 9));
-    QCOMPARE(engine.keyTickInterval(), 24);
-    engine.onDviceUpdateAllKeyColor();
-    engine.onDviceUpdateAllKeyColor();
-    QCOMPARE(engine.keyEffects().record(1, 1).level, 2);
-    const QColor shown = view.key(1, 1);
+    engineFixture f;
+    f.engine.setSpeedAndBrightnessMax(9, 9, 3, 9);
+    f.engine.setKeyLightConfig(lightConfig(3, QColor(0, 255, 0), 0, false, 2, 9));
+    QCOMPARE(f.engine.keyTickInterval(), 24);
+    f.engine.onDviceUpdateAllKeyColor();
+    f.engine.onDviceUpdateAllKeyColor();
+    QCOMPARE(f.engine.keyEffects().record(1, 1).level, 2);
+    const QColor shown = f.view.key(1, 1);
 
-    engine.updateKeyLightConfig(lightConfig(3, QColor(0, 255, 0), 0, false, 9, 0));
-    QCOMPARE(engine.keyTickInterval(), 8);
-    QCOMPARE(view.key(1, 1), shown);          // no blanking
-    QCOMPARE(engine.keyEffects().record(1, 1).level, 2); // no new set-up
-    engine.onDviceUpdateAllKeyColor();
-    QCOMPARE(engine.keyColors()[23], QColor(0, 255 * 3 / 256, 0, 3).darker(244));
+    f.engine.updateKeyLightConfig(lightConfig(3, QColor(0, 255, 0), 0, false, 9, 0));
+    QCOMPARE(f.engine.keyTickInterval(), 8);
+    QCOMPARE(f.view.key(1, 1), shown);          // no blanking
+    QCOMPARE(f.engine.keyEffects().record(1, 1).level, 2); // no new set-up
+    f.engine.onDviceUpdateAllKeyColor();
+    QCOMPARE(f.engine.keyColors()[23], QColor(0, 255 * 3 / 256, 0, 3).darker(244));
 
-    engine.updateSideLightConfig(lightConfig(0, QColor(), 0, false, 2));
-    QCOMPARE(engine.sideTickInterval(), 24); // side maximum 3: the 10-entry table
-    engine.stopAllThreads();
+    f.engine.updateSideLightConfig(lightConfig(0, QColor(), 0, false, 2));
+    QCOMPARE(f.engine.sideTickInterval(), 24); // side maximum 3: the 10-entry table
+    f.engine.stopAllThreads();
 }
 
 void tst_lightDealMain::screenTickPaintsWhileAllowed()
 {
-    manualTickClock clock;
-    keyboardView view(0, true);
-    lightDealMain engine(nullptr, &clock);
-    engine.setKeyButtons(view.grid);
-    engine.setKeyLightConfig(lightConfig(3, QColor(), 0, true));
-    engine.onDviceUpdateAllKeyColor();
-    engine.onDviceUpdateAllKeyColorUI();
-    QCOMPARE(view.key(0, 0), QColor(255, 6, 0, 180));
-    QCOMPARE(view.key(5, 21), QColor(255, 6, 0, 180));
+    engineFixture f(0, true);
+    f.engine.setKeyLightConfig(lightConfig(3, QColor(), 0, true));
+    f.engine.onDviceUpdateAllKeyColor();
+    f.engine.onDviceUpdateAllKeyColorUI();
+    QCOMPARE(f.view.key(0, 0), QColor(255, 6, 0, 180));
+    QCOMPARE(f.view.key(5, 21), QColor(255, 6, 0, 180));
 
     // Screen updates off: the view keeps its colours while the effect runs.
-    engine.setScreenUpdateEnabled(false);
-    engine.onDviceUpdateAllKeyColor();
-    engine.onDviceUpdateAllKeyColorUI();
-    QCOMPARE(engine.keyColors()[0], QColor(255, 12, 0, 180));
-    QCOMPARE(view.key(0, 0), QColor(255, 6, 0, 180));
-    engine.setScreenUpdateEnabled(true);
-    engine.onDviceUpdateAllKeyColorUI();
-    QCOMPARE(view.key(0, 0), QColor(255, 12, 0, 180));
+    f.engine.setScreenUpdateEnabled(false);
+    f.engine.onDviceUpdateAllKeyColor();
+    f.engine.onDviceUpdateAllKeyColorUI();
+    QCOMPARE(f.engine.keyColors()[0], QColor(255, 12, 0, 180));
+    QCOMPARE(f.view.key(0, 0), QColor(255, 6, 0, 180));
+    f.engine.setScreenUpdateEnabled(true);
+    f.engine.onDviceUpdateAllKeyColorUI();
+    QCOMPARE(f.view.key(0, 0), QColor(255, 12, 0, 180));
 
     // Stopped: neither steps nor paints.
-    engine.stopAllThreads();
-    QVERIFY(!engine.isKeyEffectRunning());
-    engine.onDviceUpdateAllKeyColor();
-    QCOMPARE(engine.keyColors()[0], QColor(255, 12, 0, 180));
-    view.grid[0][0]->setKeyColor(QColor(7, 7, 7));
-    engine.onDviceUpdateAllKeyColorUI();
-    QCOMPARE(view.key(0, 0), QColor(7, 7, 7));
+    f.engine.stopAllThreads();
+    QVERIFY(!f.engine.isKeyEffectRunning());
+    f.engine.onDviceUpdateAllKeyColor();
+    QCOMPARE(f.engine.keyColors()[0], QColor(255, 12, 0, 180));
+    f.view.grid[0][0]->setKeyColor(QColor(7, 7, 7));
+    f.engine.onDviceUpdateAllKeyColorUI();
+    QCOMPARE(f.view.key(0, 0), QColor(7, 7, 7));
 
     // A key button deleted with its view is never touched again.
-    delete view.grid[1][1];
-    view.grid[1][1] = nullptr;
-    engine.setKeyLightConfig(lightConfig(0, QColor(5, 5, 5)));
-    engine.onDviceUpdateAllKeyColor();
-    engine.onDviceUpdateAllKeyColorUI();
-    QCOMPARE(view.key(0, 0), QColor(5, 5, 5, 180));
-    engine.stopAllThreads();
+    delete f.view.grid[1][1];
+    f.view.grid[1][1] = nullptr;
+    f.engine.setKeyLightConfig(lightConfig(0, QColor(5, 5, 5)));
+    f.engine.onDviceUpdateAllKeyColor();
+    f.engine.onDviceUpdateAllKeyColorUI();
+    QCOMPARE(f.view.key(0, 0), QColor(5, 5, 5, 180));
+    f.engine.stopAllThreads();
 }
 
 void tst_lightDealMain::sideZoneSetUpAndRefresh()
 {
-    manualTickClock clock;
-    keyboardView view(70);
-    lightDealMain engine(nullptr, &clock);
-    engine.setKeyButtons(view.grid);
-    engine.setSideLightWidgets(view.side);
-    engine.setSpeedAndBrightnessMax(4, 4, 4, 4);
-    engine.setSideLightConfig(lightConfig(2, QColor(9, 9, 9), 0, false, 1));
-    QCOMPARE(engine.sideEffectId(), 2);
-    QCOMPARE(engine.sideTickInterval(), 25);
-    QCOMPARE(view.side[0]->getLightColor(), QColor(0, 0, 0, 180));
-    QCOMPARE(view.side[59]->getLightColor(), QColor(0, 0, 0, 180));
-    QCOMPARE(engine.sideColors()[59], QColor(0, 0, 0, 180));
+    engineFixture f(70);
+    f.engine.setSideLightWidgets(f.view.side);
+    f.engine.setSpeedAndBrightnessMax(4, 4, 4, 4);
+    f.engine.setSideLightConfig(lightConfig(2, QColor(9, 9, 9), 0, false, 1));
+    QCOMPARE(f.engine.sideEffectId(), 2);
+    QCOMPARE(f.engine.sideTickInterval(), 25);
+    QCOMPARE(f.view.side[0]->getLightColor(), QColor(0, 0, 0, 180));
+    QCOMPARE(f.view.side[59]->getLightColor(), QColor(0, 0, 0, 180));
+    QCOMPARE(f.engine.sideColors()[59], QColor(0, 0, 0, 180));
     // At most 60 LEDs are taken from the strip.
-    QVERIFY(view.side[60]->getLightColor() != QColor(0, 0, 0, 180));
+    QVERIFY(f.view.side[60]->getLightColor() != QColor(0, 0, 0, 180));
 
     // The side refresh paints only while the keyboard has side lights.
-    engine.setKeyLightConfig(lightConfig(0, QColor(1, 1, 1)));
-    QVERIFY(engine.isSideEffectRunning());
-    view.side[3]->setLightColor(QColor(5, 6, 7));
-    engine.onDviceUpdateAllSideLightColorUI();
-    QCOMPARE(view.side[3]->getLightColor(), QColor(5, 6, 7));
-    engine.setSideLightEnabled(true);
-    engine.onDviceUpdateAllSideLightColorUI();
-    QCOMPARE(view.side[3]->getLightColor(), QColor(0, 0, 0, 180));
-    engine.stopAllThreads();
+    f.engine.setKeyLightConfig(lightConfig(0, QColor(1, 1, 1)));
+    QVERIFY(f.engine.isSideEffectRunning());
+    f.view.side[3]->setLightColor(QColor(5, 6, 7));
+    f.engine.onDviceUpdateAllSideLightColorUI();
+    QCOMPARE(f.view.side[3]->getLightColor(), QColor(5, 6, 7));
+    f.engine.setSideLightEnabled(true);
+    f.engine.onDviceUpdateAllSideLightColorUI();
+    QCOMPARE(f.view.side[3]->getLightColor(), QColor(0, 0, 0, 180));
+    f.engine.stopAllThreads();
 }
 
 void tst_lightDealMain::ticksFollowTheClock()
 {
-    manualTickClock clock;
-    keyboardView view;
-    lightDealMain engine(nullptr, &clock);
-    engine.setKeyButtons(view.grid);
-    engine.setSpeedAndBrightnessMax(4, 4, 9, 4);
-    QSignalSpy keyTicks(engine.keyTickThread(), SIGNAL(sigDviceUpdateAllKeyColor()));
-    QSignalSpy sideTicks(engine.sideTickThread(), SIGNAL(sigDviceUpdateAllKeyColorSide()));
-    QSignalSpy screenTicks(engine.screenThread(), SIGNAL(sigDviceUpdateAllKeyColorUI()));
-    QSignalSpy sendTicks(engine.sendThread(), SIGNAL(sigDviceUpdateAllKeyColorSendKeyboardHid()));
-    engine.setSideLightConfig(lightConfig(0, QColor(), 0, false, 9)); // side: 8 ms
+    engineFixture f;
+    f.engine.setSpeedAndBrightnessMax(4, 4, 9, 4);
+    QSignalSpy keyTicks(f.engine.keyTickThread(), SIGNAL(sigDviceUpdateAllKeyColor()));
+    QSignalSpy sideTicks(f.engine.sideTickThread(), SIGNAL(sigDviceUpdateAllKeyColorSide()));
+    QSignalSpy screenTicks(f.engine.screenThread(), SIGNAL(sigDviceUpdateAllKeyColorUI()));
+    QSignalSpy sendTicks(f.engine.sendThread(), SIGNAL(sigDviceUpdateAllKeyColorSendKeyboardHid()));
+    f.engine.setSideLightConfig(lightConfig(0, QColor(), 0, false, 9)); // side: 8 ms
     // Neon in one colour rises one level per key tick.
-    engine.setKeyLightConfig(lightConfig(3, QColor(0, 255, 0), 0, false, 2)); // key: 19 ms
-    engine.setSendThreadRunning(true);
-    QVERIFY(clock.waitForSleepers(4));
+    f.engine.setKeyLightConfig(lightConfig(3, QColor(0, 255, 0), 0, false, 2)); // key: 19 ms
+    f.engine.setSendThreadRunning(true);
+    QVERIFY(f.clock.waitForSleepers(4));
 
-    QVERIFY(clock.advance(18));
+    QVERIFY(f.clock.advance(18));
     QCOMPARE(keyTicks.count(), 0);
-    QVERIFY(clock.advance(1));
+    QVERIFY(f.clock.advance(1));
     QCOMPARE(keyTicks.count(), 1);
-    QVERIFY(clock.advance(190 - 19));
+    QVERIFY(f.clock.advance(190 - 19));
     QCOMPARE(keyTicks.count(), 10);
     QCOMPARE(sideTicks.count(), 190 / 8);
     QCOMPARE(screenTicks.count(), 6);
     QCOMPARE(sendTicks.count(), 6);
     processTicks();
-    QCOMPARE(engine.keyEffects().record(0, 0).level, 10);
+    QCOMPARE(f.engine.keyEffects().record(0, 0).level, 10);
 
     // A new speed reaches the running thread after its current sleep.
-    engine.updateKeyLightConfig(lightConfig(3, QColor(0, 255, 0), 0, false, 4)); // 8 ms
-    QVERIFY(clock.advance(18));
+    f.engine.updateKeyLightConfig(lightConfig(3, QColor(0, 255, 0), 0, false, 4)); // 8 ms
+    QVERIFY(f.clock.advance(18));
     QCOMPARE(keyTicks.count(), 10);
-    QVERIFY(clock.advance(1));
+    QVERIFY(f.clock.advance(1));
     QCOMPARE(keyTicks.count(), 11);
-    QVERIFY(clock.advance(80));
+    QVERIFY(f.clock.advance(80));
     QCOMPARE(keyTicks.count(), 21);
     QCOMPARE(screenTicks.count(), 289 / 30);
 
     // Stopped threads tick no more and leave the clock.
-    engine.stopAllThreads();
-    QTRY_COMPARE(clock.sleepers(), 0);
+    f.engine.stopAllThreads();
+    QTRY_COMPARE(f.clock.sleepers(), 0);
     const int before = keyTicks.count() + sideTicks.count() + screenTicks.count() + sendTicks.count();
-    QVERIFY(clock.advance(200));
+    QVERIFY(f.clock.advance(200));
     QCOMPARE(keyTicks.count() + sideTicks.count() + screenTicks.count() + sendTicks.count(), before);
-    QTRY_VERIFY(!engine.keyTickThread()->isRunning());
-    QTRY_VERIFY(!engine.sendThread()->isRunning());
+    QTRY_VERIFY(!f.engine.keyTickThread()->isRunning());
+    QTRY_VERIFY(!f.engine.sendThread()->isRunning());
 }
 
 void tst_lightDealMain::restartDoesNotLeakOrDoubleTick()
 {
-    manualTickClock clock;
-    keyboardView view;
-    lightDealMain engine(nullptr, &clock);
-    engine.setKeyButtons(view.grid);
-    engine.setSpeedAndBrightnessMax(9, 4, 9, 4);
-    QSignalSpy keyTicks(engine.keyTickThread(), SIGNAL(sigDviceUpdateAllKeyColor()));
-    QSignalSpy screenTicks(engine.screenThread(), SIGNAL(sigDviceUpdateAllKeyColorUI()));
+    engineFixture f;
+    f.engine.setSpeedAndBrightnessMax(9, 4, 9, 4);
+    QSignalSpy keyTicks(f.engine.keyTickThread(), SIGNAL(sigDviceUpdateAllKeyColor()));
+    QSignalSpy screenTicks(f.engine.screenThread(), SIGNAL(sigDviceUpdateAllKeyColorUI()));
     const colorInfoData fast = lightConfig(2, QColor(255, 0, 0), 0, false, 8); // 10 ms
-    engine.setKeyLightConfig(fast);
-    QVERIFY(clock.waitForSleepers(3));
+    f.engine.setKeyLightConfig(fast);
+    QVERIFY(f.clock.waitForSleepers(3));
 
     // Stop and start again at once, many times, as a user clicking through
     // effects does: every start finds its thread mid-sleep.
     for (int i = 0; i < 20; ++i) {
-        engine.stopAllThreads();
-        engine.setKeyLightConfig(fast);
+        f.engine.stopAllThreads();
+        f.engine.setKeyLightConfig(fast);
         if (i % 3 == 0)
-            engine.setKeyLightConfig(fast); // a start while running changes nothing
+            f.engine.setKeyLightConfig(fast); // a start while running changes nothing
     }
-    QVERIFY(clock.waitForSleepers(3));
-    QCOMPARE(clock.sleepers(), 3);
-    QVERIFY(engine.isKeyEffectRunning());
+    QVERIFY(f.clock.waitForSleepers(3));
+    QCOMPARE(f.clock.sleepers(), 3);
+    QVERIFY(f.engine.isKeyEffectRunning());
     keyTicks.clear();
     screenTicks.clear();
-    QVERIFY(clock.advance(100));
+    QVERIFY(f.clock.advance(100));
     QCOMPARE(keyTicks.count(), 10);
     QCOMPARE(screenTicks.count(), 3);
-    QCOMPARE(clock.sleepers(), 3);
-    engine.stopAllThreads();
-    QTRY_COMPARE(clock.sleepers(), 0);
+    QCOMPARE(f.clock.sleepers(), 3);
+    f.engine.stopAllThreads();
+    QTRY_COMPARE(f.clock.sleepers(), 0);
 }
 
 void tst_lightDealMain::restartOnTheRealClockKeepsTicking()
@@ -506,28 +504,25 @@ void tst_lightDealMain::restartOnTheRealClockKeepsTicking()
 
 void tst_lightDealMain::triggerAndClear()
 {
-    manualTickClock clock;
-    keyboardView view;
-    lightDealMain engine(nullptr, &clock);
-    engine.setKeyButtons(view.grid);
-    engine.triggerKeyEffect(2, 5);
-    QCOMPARE(engine.triggerRow(), -10); // not running: ignored
-    engine.setKeyLightConfig(lightConfig(6, QColor(1, 2, 3)));
+    engineFixture f;
+    f.engine.triggerKeyEffect(2, 5);
+    QCOMPARE(f.engine.triggerRow(), -10); // not running: ignored
+    f.engine.setKeyLightConfig(lightConfig(6, QColor(1, 2, 3)));
     // The device link calls in through its own interface.
-    keyLightTrigger *link = &engine;
+    keyLightTrigger *link = &f.engine;
     link->triggerKeyEffect(2, 5);
-    QCOMPARE(engine.triggerRow(), 2);
-    QCOMPARE(engine.triggerColumn(), 5);
-    engine.triggerKeyEffect(6, 0);
-    engine.triggerKeyEffect(0, -1);
-    QCOMPARE(engine.triggerRow(), 2);
+    QCOMPARE(f.engine.triggerRow(), 2);
+    QCOMPARE(f.engine.triggerColumn(), 5);
+    f.engine.triggerKeyEffect(6, 0);
+    f.engine.triggerKeyEffect(0, -1);
+    QCOMPARE(f.engine.triggerRow(), 2);
 
-    view.grid[0][0]->setKeyColor(QColor(4, 4, 4));
-    engine.clearLed_WaveFullColor_TabSaveUpdateAll();
-    for (const QColor &colour : engine.keyColors())
+    f.view.grid[0][0]->setKeyColor(QColor(4, 4, 4));
+    f.engine.clearLed_WaveFullColor_TabSaveUpdateAll();
+    for (const QColor &colour : f.engine.keyColors())
         QCOMPARE(colour, QColor(0, 0, 0, 0));
-    QCOMPARE(view.key(0, 0), QColor(4, 4, 4));
-    engine.stopAllThreads();
+    QCOMPARE(f.view.key(0, 0), QColor(4, 4, 4));
+    f.engine.stopAllThreads();
 }
 
 void tst_lightDealMain::engineStopsItsThreadsWhenDestroyed()
@@ -584,21 +579,16 @@ void tst_lightDealMain::framesOnTheSimulatedKeyboard()
     QFETCH(QList<int>, sideBytes);
     simulatedKeyboard keyboard(model);
     QVERIFY(keyboard.transport->isHidOpen());
-    manualTickClock clock;
-    keyboardView view(50);
-    lightDealMain engine(nullptr, &clock);
-    engine.setDeviceName(model);
-    engine.setKeyButtons(view.grid);
-    engine.setSideLightWidgets(view.side);
-    engine.setHidInterface(keyboard.transport.get());
+    engineFixture f(50);
+    f.streamTo(model, keyboard.transport.get());
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c)
-            view.grid[r][c]->setKeyColor(cellColour(r, c));
+            f.view.grid[r][c]->setKeyColor(cellColour(r, c));
     }
-    engine.setSideLightConfig(lightConfig(0));
-    engine.setKeyLightConfig(lightConfig(10));
-    engine.onDviceUpdateAllKeyColor();
-    engine.onDviceUpdateAllKeyColorSendKeyboardHid();
+    f.engine.setSideLightConfig(lightConfig(0));
+    f.engine.setKeyLightConfig(lightConfig(10));
+    f.engine.onDviceUpdateAllKeyColor();
+    f.engine.onDviceUpdateAllKeyColorSendKeyboardHid();
 
     const int packets = 8 + sideBytes.size();
     QVERIFY(keyboard.waitForFramePackets(packets));
@@ -631,7 +621,7 @@ void tst_lightDealMain::framesOnTheSimulatedKeyboard()
             QCOMPARE(int(report[b]), 0);
     }
     QCOMPARE(cell, cells);
-    engine.stopAllThreads();
+    f.engine.stopAllThreads();
 }
 
 void tst_lightDealMain::noTransportNoPackets()
@@ -687,34 +677,29 @@ void tst_lightDealMain::lightSynchronizeReports()
 void tst_lightDealMain::streamingEndToEnd()
 {
     simulatedKeyboard keyboard(QStringLiteral("Quissaro"));
-    manualTickClock clock;
-    keyboardView view(33);
-    lightDealMain engine(nullptr, &clock);
-    engine.setDeviceName(QStringLiteral("Quissaro"));
-    engine.setKeyButtons(view.grid);
-    engine.setSideLightWidgets(view.side);
-    engine.setHidInterface(keyboard.transport.get());
-    engine.setSpeedAndBrightnessMax(4, 4, 4, 4);
-    engine.setKeyLightConfig(lightConfig(2, QColor(), 0, true, 4)); // Wave, 8 ms
+    engineFixture f(33);
+    f.streamTo(QStringLiteral("Quissaro"), keyboard.transport.get());
+    f.engine.setSpeedAndBrightnessMax(4, 4, 4, 4);
+    f.engine.setKeyLightConfig(lightConfig(2, QColor(), 0, true, 4)); // Wave, 8 ms
 
     // Switching on in the device page's order.
-    engine.clearLed_WaveFullColor_TabSaveUpdateAll();
-    engine.setLightSynchronize(true);
-    engine.setSendThreadRunning(true);
-    QVERIFY(clock.waitForSleepers(4));
+    f.engine.clearLed_WaveFullColor_TabSaveUpdateAll();
+    f.engine.setLightSynchronize(true);
+    f.engine.setSendThreadRunning(true);
+    QVERIFY(f.clock.waitForSleepers(4));
     QVERIFY(keyboard.device->waitForOutputCount(HidCmd::LightSynchronize, 1, waitMs));
 
     // One whole frame for every 30 ms of the send tick, none in between.
     const int frames = 8;
     QList<std::array<QColor, cells>> sent;
     for (int i = 1; i <= frames; ++i) {
-        QVERIFY(clock.advance(29));
+        QVERIFY(f.clock.advance(29));
         processTicks();
         QTest::qWait(20);
         QCOMPARE(keyboard.frames().size(), (i - 1) * 10);
-        QVERIFY(clock.advance(1));
+        QVERIFY(f.clock.advance(1));
         processTicks();
-        sent.append(engine.keyColors());
+        sent.append(f.engine.keyColors());
         QVERIFY(keyboard.waitForFramePackets(i * 10));
     }
     QTest::qWait(50);
@@ -722,26 +707,26 @@ void tst_lightDealMain::streamingEndToEnd()
 
     // Off in the device page's order.
     keyboard.transport->setLightStreaming(false);
-    engine.setSendThreadRunning(false);
-    engine.setLightSynchronize(false);
+    f.engine.setSendThreadRunning(false);
+    f.engine.setLightSynchronize(false);
     keyboard.transport->clearLightFrameQueue();
     QVERIFY(keyboard.device->waitForOutputCount(HidCmd::LightSynchronize, 2, waitMs));
 
     // Whole frames, in order; the key bytes are the frame of their tick
     // (unless a key step shared the millisecond with the send).
     const QList<hidReportData> packets = keyboard.frames();
-    for (int f = 0; f < frames; ++f) {
+    for (int frame = 0; frame < frames; ++frame) {
         for (int p = 0; p < 10; ++p) {
-            const hidReportData &report = packets[f * 10 + p];
+            const hidReportData &report = packets[frame * 10 + p];
             QCOMPARE(int(report[2]), p < 8 ? 0 : 1);
             QCOMPARE(int(report[4]), p < 8 ? p : p - 8);
         }
-        if (((f + 1) * 30) % 8 == 0)
+        if (((frame + 1) * 30) % 8 == 0)
             continue;
         for (int p = 0; p < 8; ++p) {
-            const hidReportData &report = packets[f * 10 + p];
+            const hidReportData &report = packets[frame * 10 + p];
             for (int b = 0; b < report[5]; b += 3) {
-                const QColor &expected = sent[f][p * 18 + b / 3];
+                const QColor &expected = sent[frame][p * 18 + b / 3];
                 QCOMPARE(int(report[6 + b]), expected.red());
                 QCOMPARE(int(report[7 + b]), expected.green());
                 QCOMPARE(int(report[8 + b]), expected.blue());
@@ -770,7 +755,7 @@ void tst_lightDealMain::streamingEndToEnd()
     QCOMPARE(int(outputs[syncAt.first()].report[6]), 1);
     QVERIFY(syncAt.last() > lastFrame);
     QCOMPARE(int(outputs[syncAt.last()].report[6]), 0);
-    engine.stopAllThreads();
+    f.engine.stopAllThreads();
 }
 
 QTEST_MAIN(tst_lightDealMain)
