@@ -25,21 +25,11 @@
 
 namespace {
 
+// A key-zone setting in the stored field order: a green user colour over a
+// dark blue background.
 colorInfoData lightConfig(int type, bool fullColor, int direction = 0, int brightness = 2, int speed = 4)
 {
-    colorInfoData info {};
-    info.ledType = type;
-    info.ledBrightness = brightness;
-    info.ledSpeed = speed;
-    info.ledModeR = 40;
-    info.ledModeG = 200;
-    info.ledModeB = 90;
-    info.ledBgR = 0;
-    info.ledBgG = 0;
-    info.ledBgB = 30;
-    info.ledDirection = direction;
-    info.ledModeType = fullColor ? 1 : 0;
-    return info;
+    return colorInfoData {0, type, brightness, speed, 40, 200, 90, 0, 0, 30, direction, fullColor ? 1 : 0, 0, 0};
 }
 
 void print(const char *name, double value, const char *unit)
@@ -47,6 +37,36 @@ void print(const char *name, double value, const char *unit)
     std::printf("%s: %.2f %s\n", name, value, unit);
     std::fflush(stdout);
 }
+
+// Average microseconds of one call of work, printed under name.
+template <typename Work>
+double timePerCall(const char *name, int calls, Work work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < calls; ++i)
+        work();
+    const double us = double(timer.nsecsElapsed()) / calls / 1000.0;
+    print(name, us, "us");
+    return us;
+}
+
+// A keyboard view's grid of key buttons.
+struct keyButtonView
+{
+    QWidget view;
+    keyboardButCustom *grid[lightDealMain::keyRows][lightDealMain::keyColumns];
+
+    keyButtonView()
+    {
+        for (int r = 0; r < lightDealMain::keyRows; ++r) {
+            for (int c = 0; c < lightDealMain::keyColumns; ++c) {
+                grid[r][c] = new keyboardButCustom(&view);
+                grid[r][c]->setCell(r, c);
+            }
+        }
+    }
+};
 
 // Average cost of one step of an effect, brightness below the maximum so
 // that every cell is also dimmed.
@@ -68,14 +88,7 @@ double benchStep(const char *name, int type, bool fullColor, int direction = 0)
     }
     for (int i = 0; i < 500; ++i)
         effects.stepKeyEffect();
-    const int steps = 20000;
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < steps; ++i)
-        effects.stepKeyEffect();
-    const double us = double(timer.nsecsElapsed()) / steps / 1000.0;
-    print(name, us, "us");
-    return us;
+    return timePerCall(name, 20000, [&effects] { effects.stepKeyEffect(); });
 }
 
 double threadSeconds(clockid_t clock)
@@ -119,39 +132,23 @@ double benchFrameBuild()
 {
     lightDealMain engine;
     engine.setDeviceName(QStringLiteral("Quissaro"));
-    const int frames = 20000;
     for (int i = 0; i < 200; ++i)
         engine.onDviceUpdateAllKeyColorSendKeyboardHid();
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < frames; ++i)
-        engine.onDviceUpdateAllKeyColorSendKeyboardHid();
-    const double us = double(timer.nsecsElapsed()) / frames / 1000.0;
-    print("frame_build_10_packets", us, "us");
-    return us;
+    return timePerCall("frame_build_10_packets", 20000,
+                       [&engine] { engine.onDviceUpdateAllKeyColorSendKeyboardHid(); });
 }
 
 // The screen refresh: 132 key buttons given their colours (the buttons'
 // own repaint, while the lighting page is shown, is the view's cost).
 double benchScreenRefresh()
 {
-    QWidget view;
-    keyboardButCustom *grid[lightDealMain::keyRows][lightDealMain::keyColumns];
-    for (int r = 0; r < lightDealMain::keyRows; ++r) {
-        for (int c = 0; c < lightDealMain::keyColumns; ++c)
-            grid[r][c] = new keyboardButCustom(&view);
-    }
+    keyButtonView keys;
     lightDealMain engine;
-    engine.setKeyButtons(grid);
+    engine.setKeyButtons(keys.grid);
     engine.setKeyLightConfig(lightConfig(keyEffectGenerator::effectWave, true, 0, 4, 4));
     engine.onDviceUpdateAllKeyColor();
-    const int refreshes = 20000;
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < refreshes; ++i)
-        engine.onDviceUpdateAllKeyColorUI();
-    const double us = double(timer.nsecsElapsed()) / refreshes / 1000.0;
-    print("screen_refresh_132_keys", us, "us");
+    const double us =
+        timePerCall("screen_refresh_132_keys", 20000, [&engine] { engine.onDviceUpdateAllKeyColorUI(); });
     engine.stopAllThreads();
     return us;
 }
@@ -186,17 +183,10 @@ void benchStreaming(int seconds)
     transport.setFrameMode(0);
     transport.start();
 
-    QWidget view;
-    keyboardButCustom *grid[lightDealMain::keyRows][lightDealMain::keyColumns];
-    for (int r = 0; r < lightDealMain::keyRows; ++r) {
-        for (int c = 0; c < lightDealMain::keyColumns; ++c) {
-            grid[r][c] = new keyboardButCustom(&view);
-            grid[r][c]->setCell(r, c);
-        }
-    }
+    keyButtonView keys;
     lightDealMain engine;
     engine.setDeviceName(QStringLiteral("Quissaro"));
-    engine.setKeyButtons(grid);
+    engine.setKeyButtons(keys.grid);
     engine.setKeyCount(104);
     engine.setHidInterface(&transport);
     engine.setSpeedAndBrightnessMax(4, 4, 4, 4);
