@@ -55,8 +55,7 @@ hidReportData fullKeyReport(const unsigned char *input, int length)
 hidReportData multimediaReport(unsigned char media, unsigned char browser, unsigned char tools)
 {
     hidReportData report = hidReportFrame(HidCmd::Multimedia, 0, 0, kMultimediaLength);
-    const unsigned char bytes[3] = {media, browser, tools};
-    hidReportPut(report, kHidPayloadOffset, bytes, 3);
+    hidReportPutValues(report, kHidPayloadOffset, {media, browser, tools});
     return report;
 }
 

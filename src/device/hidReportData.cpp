@@ -26,8 +26,19 @@ bool hidReportPut(hidReportData &report, int offset, const unsigned char *bytes,
 
 bool hidReportPutByte(hidReportData &report, int offset, int value)
 {
-    const unsigned char byte = static_cast<unsigned char>(value & 0xFF);
+    const unsigned char byte = hidLowByte(value);
     return hidReportPut(report, offset, &byte, 1);
+}
+
+bool hidReportPutValues(hidReportData &report, int offset, std::initializer_list<int> values)
+{
+    if (values.size() > static_cast<std::size_t>(kHidReportSize))
+        return false;
+    unsigned char bytes[kHidReportSize];
+    int count = 0;
+    for (int value : values)
+        bytes[count++] = hidLowByte(value);
+    return hidReportPut(report, offset, bytes, count);
 }
 
 unsigned char hidReportByte(const unsigned char *report, int length, int offset)

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 
 constexpr int kHidReportSize = 64;
 constexpr unsigned char kHidReportId = 0x01;
@@ -52,6 +53,9 @@ constexpr unsigned char MouseKey = 0x47;
 constexpr unsigned char MouseColorFrame = 0x48;
 } // namespace HidCmd
 
+// The low byte of a value, as the reports carry it.
+constexpr unsigned char hidLowByte(int value) { return static_cast<unsigned char>(value & 0xFF); }
+
 // A zero-filled report with the report id, the command and the header bytes.
 hidReportData hidReportFrame(unsigned char command, unsigned char byte2 = 0,
                              unsigned char byte4 = 0, unsigned char byte5 = 0);
@@ -60,6 +64,8 @@ hidReportData hidReportFrame(unsigned char command, unsigned char byte2 = 0,
 // write that would run past byte 63. Every encoder writes through this.
 bool hidReportPut(hidReportData &report, int offset, const unsigned char *bytes, int count);
 bool hidReportPutByte(hidReportData &report, int offset, int value);
+// The low byte of each value, in order, from report[offset]; refused like hidReportPut.
+bool hidReportPutValues(hidReportData &report, int offset, std::initializer_list<int> values);
 
 // Byte `offset` of a report of `length` valid bytes; 0 outside them. Every
 // parser reads through this.

@@ -31,13 +31,11 @@ hidReportData effectReport(unsigned char command, unsigned char length, const co
                            bool keepColours)
 {
     hidReportData report = hidReportFrame(command, 0, 0, length);
-    const int modeType = (info.ledType & 0xFF) == 0 ? 0 : info.ledModeType;
-    const int bytes[12] = {info.ledType, info.ledBrightness, info.ledSpeed,
-                           info.ledModeR, info.ledModeG, info.ledModeB,
-                           info.ledBgR, info.ledBgG, info.ledBgB,
-                           info.ledDirection, modeType, info.ledOpenOrClose};
-    for (int i = 0; i < 12; ++i)
-        hidReportPutByte(report, kHidPayloadOffset + i, bytes[i]);
+    const int modeType = hidLowByte(info.ledType) == 0 ? 0 : info.ledModeType;
+    hidReportPutValues(report, kHidPayloadOffset,
+                       {info.ledType, info.ledBrightness, info.ledSpeed, info.ledModeR, info.ledModeG,
+                        info.ledModeB, info.ledBgR, info.ledBgG, info.ledBgB, info.ledDirection, modeType,
+                        info.ledOpenOrClose});
     if (!keepColours && report[kEffectModeTypeByte] == 1) {
         // Full-colour effects take their colours from the device's own table.
         const unsigned char fullColour[6] = {0xFF, 0, 0, 0, 0, 0};
@@ -50,13 +48,13 @@ hidReportData effectReport(unsigned char command, unsigned char length, const co
 hidReportData ledEffectReport(const colorInfoData &info)
 {
     return effectReport(HidCmd::KeyLightEffect, kKeyEffectLength, info,
-                        keyEffectKeepsColours(info.ledType & 0xFF));
+                        keyEffectKeepsColours(hidLowByte(info.ledType)));
 }
 
 hidReportData sideLedEffectReport(const colorInfoData &info)
 {
     return effectReport(HidCmd::SideLightEffect, kSideEffectLength, info,
-                        (info.ledType & 0xFF) == kSideEffectWithOwnColours);
+                        hidLowByte(info.ledType) == kSideEffectWithOwnColours);
 }
 
 QList<hidReportData> customKeyColorReports(int scheme, const hidRgb (&cells)[kKeyGridCells])
@@ -65,13 +63,11 @@ QList<hidReportData> customKeyColorReports(int scheme, const hidRgb (&cells)[kKe
     for (int packet = 0; packet < kCustomColorPackets; ++packet) {
         const int first = packet * kLedsPerColorPacket;
         const int count = qMin(kLedsPerColorPacket, kKeyGridCells - first);
-        hidReportData report = hidReportFrame(HidCmd::CustomKeyColors, static_cast<unsigned char>(scheme),
-                                              static_cast<unsigned char>(packet),
-                                              static_cast<unsigned char>(count * 3));
+        hidReportData report = hidReportFrame(HidCmd::CustomKeyColors, hidLowByte(scheme), hidLowByte(packet),
+                                              hidLowByte(count * 3));
         for (int i = 0; i < count; ++i) {
             const hidRgb &c = cells[first + i];
-            const unsigned char rgb[3] = {c.r, c.g, c.b};
-            hidReportPut(report, kHidPayloadOffset + i * 3, rgb, 3);
+            hidReportPutValues(report, kHidPayloadOffset + i * 3, {c.r, c.g, c.b});
         }
         reports.append(report);
     }
@@ -83,8 +79,7 @@ hidEncodeResult keyColorFrameReport(int zone, int packet, const unsigned char *r
 {
     if (byteCount < 0 || byteCount > kColorBytesPerPacket)
         return hidEncodeResult::TooManyBytes;
-    report = hidReportFrame(HidCmd::ColorFrame, static_cast<unsigned char>(zone),
-                            static_cast<unsigned char>(packet), static_cast<unsigned char>(byteCount));
+    report = hidReportFrame(HidCmd::ColorFrame, hidLowByte(zone), hidLowByte(packet), hidLowByte(byteCount));
     hidReportPut(report, kHidPayloadOffset, rgb, byteCount);
     return hidEncodeResult::Ok;
 }
@@ -110,10 +105,8 @@ QList<hidReportData> keyColorFramePackets(int zone, const hidRgb *leds, int ledC
 hidReportData mouseColorFrameReport(const hidRgb (&leds)[kMouseLedCount])
 {
     hidReportData report = hidReportFrame(HidCmd::MouseColorFrame, 0, 0, kMouseFrameLength);
-    for (int i = 0; i < kMouseLedCount; ++i) {
-        const unsigned char rgb[3] = {leds[i].r, leds[i].g, leds[i].b};
-        hidReportPut(report, kHidPayloadOffset + i * 3, rgb, 3);
-    }
+    for (int i = 0; i < kMouseLedCount; ++i)
+        hidReportPutValues(report, kHidPayloadOffset + i * 3, {leds[i].r, leds[i].g, leds[i].b});
     return report;
 }
 

@@ -24,8 +24,6 @@ const int kDpiCodes[] = {4,  6,  8,  11, 13, 15, 18, 20, 22, 25, 27, 29,  32,  3
                          43, 46, 48, 50, 52, 55, 57, 59, 62, 64, 66, 69,  71,  73,  76,  78,  80,
                          83, 85, 87, 90, 92, 94, 97, 99, 101, 104, 106, 108, 111, 113, 115};
 
-unsigned char low(int value) { return static_cast<unsigned char>(value & 0xFF); }
-
 enum MouseKind { KindDisabled = 0, KindMouse = 1, KindKeyOrMedia = 3, KindCombination = 4, KindMacro = 5 };
 } // namespace
 
@@ -44,11 +42,9 @@ hidEncodeResult mouseDpiReport(int activeLevel, const QList<dpiConfigInfo> &leve
     hidReportPutByte(report, kHidPayloadOffset, activeLevel - 1);
     int offset = kDpiFirstLevelByte;
     for (const dpiConfigInfo &level : levels) {
-        const int bytes[kDpiBytesPerLevel] = {level.selectStatus, mouseDpiCode(level.dpiX),
-                                              mouseDpiCode(level.dpiY), level.dpiColorR,
-                                              level.dpiColorG, level.dpiColorB};
-        for (int i = 0; i < kDpiBytesPerLevel; ++i)
-            hidReportPutByte(report, offset + i, bytes[i]);
+        hidReportPutValues(report, offset,
+                           {level.selectStatus, mouseDpiCode(level.dpiX), mouseDpiCode(level.dpiY),
+                            level.dpiColorR, level.dpiColorG, level.dpiColorB});
         offset += kDpiBytesPerLevel;
     }
     hidReportPutByte(report, offset, kDpiEndMark);
@@ -57,11 +53,10 @@ hidEncodeResult mouseDpiReport(int activeLevel, const QList<dpiConfigInfo> &leve
 
 hidReportData mouseZoneLightReport(int zone, const colorInfoData &info, bool linkOn)
 {
-    hidReportData report = hidReportFrame(HidCmd::MouseZoneLight, low(zone), 0, kZoneLightLength);
-    const int bytes[9] = {info.ledType, info.ledBrightness, info.ledSpeed, info.ledModeR, info.ledModeG,
-                          info.ledModeB, info.ledBgR, info.ledBgG, info.ledBgB};
-    for (int i = 0; i < 9; ++i)
-        hidReportPutByte(report, kHidPayloadOffset + i, bytes[i]);
+    hidReportData report = hidReportFrame(HidCmd::MouseZoneLight, hidLowByte(zone), 0, kZoneLightLength);
+    hidReportPutValues(report, kHidPayloadOffset,
+                       {info.ledType, info.ledBrightness, info.ledSpeed, info.ledModeR, info.ledModeG,
+                        info.ledModeB, info.ledBgR, info.ledBgG, info.ledBgB});
     if (zone == kMouseZoneAround) {
         hidReportPutByte(report, 15, info.ledDirection);
         hidReportPutByte(report, 16, info.ledModeType);
@@ -95,13 +90,13 @@ hidEncodeResult mouseKeyReports(int slot, const customKeyInfo &binding,
         const int n = events.size();
         QByteArray stream(8, '\0');
         stream[0] = static_cast<char>(KindMacro);
-        stream[1] = static_cast<char>(low(hidBindingNumber(binding.mode, sizeof binding.mode) - 1));
-        stream[3] = static_cast<char>(low(n));
-        stream[5] = static_cast<char>(low(hidBindingNumber(binding.repeatNum, sizeof binding.repeatNum)));
+        stream[1] = static_cast<char>(hidLowByte(hidBindingNumber(binding.mode, sizeof binding.mode) - 1));
+        stream[3] = static_cast<char>(hidLowByte(n));
+        stream[5] = static_cast<char>(hidLowByte(hidBindingNumber(binding.repeatNum, sizeof binding.repeatNum)));
         stream += events;
         const auto *bytes = reinterpret_cast<const unsigned char *>(stream.constData());
         if (n < kMacroSingleReportEvents) {
-            hidReportData report = hidReportFrame(HidCmd::MouseKey, low(slot), 0, low(n + 8));
+            hidReportData report = hidReportFrame(HidCmd::MouseKey, hidLowByte(slot), 0, hidLowByte(n + 8));
             hidReportPut(report, kHidPayloadOffset, bytes, n + 8);
             reports.append(report);
         } else {
@@ -111,20 +106,20 @@ hidEncodeResult mouseKeyReports(int slot, const customKeyInfo &binding,
                 const int count = index == 0 ? kMacroFirstChunk
                     : index == kMacroLastReportIndex ? remaining
                                                      : std::min(kMacroChunk, remaining);
-                hidReportData report = hidReportFrame(HidCmd::MouseKey, low(slot), low(offset), low(count));
+                hidReportData report = hidReportFrame(HidCmd::MouseKey, hidLowByte(slot), hidLowByte(offset), hidLowByte(count));
                 hidReportPut(report, kHidPayloadOffset, bytes + offset, count);
                 reports.append(report);
                 offset += count;
             }
         }
-        hidReportData end = hidReportFrame(HidCmd::MouseKey, low(slot), kEndReportFlag, kMouseKeyLength);
+        hidReportData end = hidReportFrame(HidCmd::MouseKey, hidLowByte(slot), kEndReportFlag, kMouseKeyLength);
         end[kHidFlagByte] = kEndReportFlag;
         hidReportPutByte(end, kHidPayloadOffset, KindMacro);
         reports.append(end);
         return hidEncodeResult::Ok;
     }
 
-    hidReportData report = hidReportFrame(HidCmd::MouseKey, low(slot), 0, kMouseKeyLength);
+    hidReportData report = hidReportFrame(HidCmd::MouseKey, hidLowByte(slot), 0, kMouseKeyLength);
     switch (kind) {
     case kBindingKey:
         hidReportPutByte(report, kHidPayloadOffset, KindKeyOrMedia);

@@ -13,8 +13,6 @@ constexpr unsigned char kMacroPacketLength = 0x3A;
 constexpr unsigned char kMacroLastPacketLength = 0x18;
 constexpr int kMacroPacketStride = 58;
 
-unsigned char low(int value) { return static_cast<unsigned char>(value & 0xFF); }
-
 QList<hidReportData> macroReportsFromBlock(int slot, const QByteArray &block)
 {
     QList<hidReportData> reports;
@@ -22,7 +20,7 @@ QList<hidReportData> macroReportsFromBlock(int slot, const QByteArray &block)
     for (int packet = 0; packet < kOnboardMacroPackets; ++packet) {
         const bool last = packet == kOnboardMacroPackets - 1;
         const unsigned char length = last ? kMacroLastPacketLength : kMacroPacketLength;
-        hidReportData report = hidReportFrame(HidCmd::OnboardMacro, low(slot), low(packet), length);
+        hidReportData report = hidReportFrame(HidCmd::OnboardMacro, hidLowByte(slot), hidLowByte(packet), length);
         hidReportPut(report, kHidPayloadOffset, bytes + packet * kMacroPacketStride, length);
         reports.append(report);
     }
@@ -45,24 +43,24 @@ onboardKeyEntry makeOnboardKeyEntry(const customKeyInfo &binding, int macroSlot)
         else if (value == kBindingValueFn)
             entry = {kEntryFn, 0, 0, 0};
         else
-            entry = {0, low(value), 0, 0};
+            entry = {0, hidLowByte(value), 0, 0};
         break;
     case kBindingMacro:
-        entry = {kEntryMacro, low(keyCode), low(macroSlot), 0};
+        entry = {kEntryMacro, hidLowByte(keyCode), hidLowByte(macroSlot), 0};
         break;
     case kBindingCombination: {
         const hidKeyCombo combo = hidCombinationCodes(fixedText(binding.Value));
         if (combo.modifier2 != 0)
-            entry = {kEntryCombination, low(combo.modifier1), low(combo.modifier2), low(combo.keyCode)};
+            entry = {kEntryCombination, hidLowByte(combo.modifier1), hidLowByte(combo.modifier2), hidLowByte(combo.keyCode)};
         else
-            entry = {kEntryCombination, low(combo.modifier1), low(combo.keyCode), 0};
+            entry = {kEntryCombination, hidLowByte(combo.modifier1), hidLowByte(combo.keyCode), 0};
         break;
     }
     case kBindingMultimedia:
-        entry = {kEntryMultimedia, low(hidMediaCode(value)), 0, 0};
+        entry = {kEntryMultimedia, hidLowByte(hidMediaCode(value)), 0, 0};
         break;
     case kBindingMouse:
-        entry = {kEntryMouse, low(hidMouseIsWheel(value)), low(hidMouseCode(value)), 0};
+        entry = {kEntryMouse, hidLowByte(hidMouseIsWheel(value)), hidLowByte(hidMouseCode(value)), 0};
         break;
     default:
         break;
@@ -75,8 +73,8 @@ hidEncodeResult onboardKeyTableReport(int layer, int packet, const QList<onboard
 {
     if (entries.size() > kOnboardKeysPerPacket)
         return hidEncodeResult::TooManyBytes;
-    report = hidReportFrame(HidCmd::OnboardKeyTable, low(layer), low(packet),
-                            low(entries.size() * 4));
+    report = hidReportFrame(HidCmd::OnboardKeyTable, hidLowByte(layer), hidLowByte(packet),
+                            hidLowByte(entries.size() * 4));
     for (int i = 0; i < entries.size(); ++i)
         hidReportPut(report, kHidPayloadOffset + i * 4, entries.at(i).data(), 4);
     return hidEncodeResult::Ok;
@@ -100,9 +98,9 @@ hidEncodeResult onboardMacroBlock(int mode, int repeatCount, const QList<hidMacr
         return hidEncodeResult::TooManyEvents;
     const QByteArray eventBytes = hidMacroEventBytes(events);
     block = QByteArray(kOnboardMacroBlockSize, '\0');
-    block[1] = static_cast<char>(low(mode - 1));
-    block[3] = static_cast<char>(low(eventBytes.size()));
-    block[5] = static_cast<char>(low(repeatCount));
+    block[1] = static_cast<char>(hidLowByte(mode - 1));
+    block[3] = static_cast<char>(hidLowByte(eventBytes.size()));
+    block[5] = static_cast<char>(hidLowByte(repeatCount));
     block.replace(kOnboardMacroHeaderSize, eventBytes.size(), eventBytes);
     return hidEncodeResult::Ok;
 }

@@ -129,6 +129,15 @@ void tst_HidReports::reportFrameRefusesWritesPastTheEnd()
     QCOMPARE(r[63], static_cast<unsigned char>(9));
     QCOMPARE(hidReportByte(r.data(), 10, 10), static_cast<unsigned char>(0));
     QCOMPARE(hidReportByte(r.data(), 100, 64), static_cast<unsigned char>(0));
+
+    // Values go in as their low bytes, all or nothing.
+    hidReportData v{};
+    QVERIFY(hidReportPutValues(v, 61, {0x101, -1, 7}));
+    QCOMPARE(v[61], static_cast<unsigned char>(1));
+    QCOMPARE(v[62], static_cast<unsigned char>(0xFF));
+    QCOMPARE(v[63], static_cast<unsigned char>(7));
+    QVERIFY(!hidReportPutValues(v, 62, {9, 9, 9}));
+    QCOMPARE(v[62], static_cast<unsigned char>(0xFF));
 }
 
 void tst_HidReports::protocolReports_data()
