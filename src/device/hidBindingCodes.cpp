@@ -1,9 +1,9 @@
 #include "hidBindingCodes.h"
 
 #include "FixedText.h"
+#include "TextNumber.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <algorithm>
 #include <cstring>
@@ -48,9 +48,9 @@ int hidMouseIsWheel(int value) { return (value == 3 || value == 4) ? 1 : 0; }
 hidKeyCombo hidCombinationCodes(const QString &value)
 {
     hidKeyCombo combo;
-    const QStringList parts = value.split(QLatin1Char(','));
-    const int mask = parts.value(0).trimmed().toInt() & 0xFF;
-    combo.keyCode = parts.value(1).trimmed().toInt();
+    const QList<QByteArray> parts = value.toLatin1().split(',');
+    const int mask = textToInt(parts.value(0).constData()) & 0xFF;
+    combo.keyCode = textToInt(parts.value(1).constData());
     bool first = true;
     for (int bit = 0; bit < 8; ++bit) {
         if (!(mask & (1 << bit)))
@@ -67,9 +67,8 @@ hidKeyCombo hidCombinationCodes(const QString &value)
 
 int hidBindingNumber(const char *text, int capacity)
 {
-    return QString::fromLatin1(text, static_cast<int>(strnlen(text, static_cast<size_t>(capacity))))
-        .trimmed()
-        .toInt();
+    // Copied first: a field may be full, without a terminator.
+    return textToInt(QByteArray(text, static_cast<int>(strnlen(text, static_cast<size_t>(capacity)))).constData());
 }
 
 bool hidMacroEventFromItem(const macroItemInfo &item, hidMacroEvent &event)
@@ -78,9 +77,9 @@ bool hidMacroEventFromItem(const macroItemInfo &item, hidMacroEvent &event)
     const QString code = fixedText(item.keyCode);
     event = hidMacroEvent();
     event.press = fixedText(item.operateExplain) == QLatin1String("down");
-    event.delayMs = std::clamp(fixedText(item.delay).trimmed().toInt(), 0, kMaxDelayMs);
+    event.delayMs = std::clamp(hidBindingNumber(item.delay, sizeof item.delay), 0, kMaxDelayMs);
     if (type.contains(QLatin1String("key"))) {
-        event.code = code.toInt();
+        event.code = hidBindingNumber(item.keyCode, sizeof item.keyCode);
         return true;
     }
     if (type.contains(QLatin1String("mouse"))) {

@@ -56,5 +56,6 @@ bool hidMacroEventFromItem(const macroItemInfo &item, hidMacroEvent &event);
 QList<hidMacroEvent> hidMacroEventsFromItems(const QList<macroItemInfo> &items);
 QByteArray hidMacroEventBytes(const QList<hidMacroEvent> &events);
 
-// The integer value of a decimal text field of a binding record (0 when empty).
+// The integer value of a decimal text field of a stored binding or macro
+// event, by the store's text-to-integer rule, never read past the field.
 int hidBindingNumber(const char *text, int capacity);

@@ -11,6 +11,7 @@
 
 #include <QtTest>
 
+#include <climits>
 #include <cstring>
 
 Q_DECLARE_METATYPE(hidReportData)
@@ -101,6 +102,8 @@ private slots:
     void mouseColorFrameAndSwitches();
     void framePacketCounts();
     void bindingCodes();
+    void storedNumbers_data();
+    void storedNumbers();
     void onboardKeyEntries_data();
     void onboardKeyEntries();
     void onboardKeyTable();
@@ -474,6 +477,39 @@ void tst_HidReports::bindingCodes()
     QCOMPARE(combo.keyCode, 4);
     combo = hidCombinationCodes(QStringLiteral("garbage"));
     QCOMPARE(combo.modifier1 + combo.modifier2 + combo.keyCode, 0);
+}
+
+void tst_HidReports::storedNumbers_data()
+{
+    // The store's text-to-integer rule, as the device link reads the same fields.
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("number");
+    QTest::newRow("empty") << QByteArray("") << 0;
+    QTest::newRow("not a number") << QByteArray("abc") << 0;
+    QTest::newRow("plain") << QByteArray("41") << 41;
+    QTest::newRow("negative") << QByteArray("-20") << -20;
+    QTest::newRow("blanks around") << QByteArray(" 7 ") << 7;
+    QTest::newRow("leading number") << QByteArray("12px") << 12;
+    QTest::newRow("clamped") << QByteArray("99999999999") << INT_MAX;
+}
+
+void tst_HidReports::storedNumbers()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, number);
+    const customKeyInfo key = binding(30, 0, text.constData());
+    QCOMPARE(hidBindingNumber(key.Value, sizeof key.Value), number);
+    QCOMPARE(hidCombinationCodes(QString::fromLatin1("2," + text)).keyCode, number);
+
+    // A field filled to its end without a terminator is not read past.
+    struct
+    {
+        char field[4];
+        char next[4];
+    } fields;
+    std::memset(&fields, '9', sizeof fields);
+    fields.next[3] = '\0';
+    QCOMPARE(hidBindingNumber(fields.field, sizeof fields.field), 9999);
 }
 
 void tst_HidReports::onboardKeyEntries_data()
