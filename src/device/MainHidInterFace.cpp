@@ -5,7 +5,6 @@
 #include "HidConnection.h"
 #include "hidIdentification.h"
 #include "hidProtocolReports.h"
-#include "lightingReports.h"
 
 #include <QDeadlineTimer>
 #include <QDebug>
@@ -28,7 +27,6 @@ constexpr int kInterruptibleReadWaitMs = 100;
 constexpr int kPollingReadWaitMs = 1;
 // Pause after a failed read (device gone) so the loop does not spin.
 constexpr int kReadErrorPauseMs = 20;
-constexpr std::size_t kLightQueueLimit = 30;
 // Identification.
 constexpr int kIdentifyOpenAttempts = 4;
 constexpr int kIdentifyAnswerWaitMs = 250;
@@ -52,7 +50,8 @@ void registerTransportTypes()
 } // namespace
 
 MainHidInterFace::MainHidInterFace(int deviceIndex, const QString &name, QObject *parent)
-    : QThread(parent), m_deviceIndex(deviceIndex), m_strHidName(name)
+    : QThread(parent), m_deviceIndex(deviceIndex), m_strHidName(name),
+      m_framePackets(colorFramePacketCount(kHidTypeKeyboard, name))
 {
     registerTransportTypes();
     m_shakeHandsTimer = new QTimer(this);
@@ -164,17 +163,16 @@ int MainHidInterFace::writeLightData(const unsigned char *packet, int length)
     bool frameComplete = false;
     {
         std::lock_guard<std::mutex> lock(m_lightMutex);
-        if (m_lightQueue.empty())
+        if (m_lightFrameSize == 0)
             m_collecting.store(canStartColorFrame(packet, length));
         if (!m_lightStreaming.load() || !m_collecting.load())
             return 0;
-        const std::size_t framePackets =
-            static_cast<std::size_t>(colorFramePacketCount(m_frameMode.load(), m_strHidName));
-        if (m_lightQueue.size() + 1 >= framePackets) {
+        const std::size_t framePackets = static_cast<std::size_t>(m_framePackets.load());
+        if (m_lightFrameSize + 1 >= std::min(framePackets, m_lightFrame.size())) {
             m_collecting.store(false);
             frameComplete = true;
         }
-        m_lightQueue.push_back(hidReportFromBytes(packet, length));
+        m_lightFrame[m_lightFrameSize++] = hidReportFromBytes(packet, length);
     }
     if (frameComplete)
         wakeThread();
@@ -195,10 +193,22 @@ void MainHidInterFace::requestClearLightFrames() { m_clearFramesRequest.store(tr
 void MainHidInterFace::clearLightFrameQueue()
 {
     std::lock_guard<std::mutex> lock(m_lightMutex);
-    m_lightQueue.clear();
+    clearLightFrame();
 }
 
-void MainHidInterFace::setFrameMode(int deviceType) { m_frameMode.store(deviceType); }
+// Under m_lightMutex.
+void MainHidInterFace::clearLightFrame()
+{
+    m_lightFrameSize = 0;
+    m_lightFrameNext = 0;
+}
+
+void MainHidInterFace::setFrameMode(int deviceType)
+{
+    m_frameMode.store(deviceType);
+    m_framePackets.store(colorFramePacketCount(deviceType, m_strHidName));
+}
+
 int MainHidInterFace::frameMode() const { return m_frameMode.load(); }
 void MainHidInterFace::setPcMode(bool pcMode) { m_pcMode.store(pcMode); }
 bool MainHidInterFace::isPcMode() const { return m_pcMode.load(); }
@@ -247,7 +257,7 @@ void MainHidInterFace::clearQueues()
         m_commandQueue.clear();
     }
     std::lock_guard<std::mutex> lock(m_lightMutex);
-    m_lightQueue.clear();
+    clearLightFrame();
     m_collecting.store(false);
 }
 
@@ -259,7 +269,7 @@ bool MainHidInterFace::hasPendingWrite()
             return true;
     }
     std::lock_guard<std::mutex> lock(m_lightMutex);
-    return !m_lightQueue.empty() && m_lightStreaming.load() && !m_collecting.load();
+    return m_lightFrameSize != 0 && m_lightStreaming.load() && !m_collecting.load();
 }
 
 void MainHidInterFace::run()
@@ -315,15 +325,13 @@ bool MainHidInterFace::writePass(HidConnection &connection)
     }
     {
         std::lock_guard<std::mutex> lock(m_lightMutex);
-        if (m_lightQueue.empty() || !m_lightStreaming.load() || m_collecting.load())
+        if (m_lightFrameSize == 0 || !m_lightStreaming.load() || m_collecting.load())
             return false;
-        report = m_lightQueue.front();
-        m_lightQueue.pop_front();
+        report = m_lightFrame[m_lightFrameNext++];
         // Taken together with the packet, so no new frame slips in between.
-        if (m_lightQueue.size() > kLightQueueLimit)
-            m_lightQueue.clear();
-        if (m_clearFramesRequest.exchange(false))
-            m_lightQueue.clear();
+        const bool clearRequested = m_clearFramesRequest.exchange(false);
+        if (clearRequested || m_lightFrameNext == m_lightFrameSize)
+            clearLightFrame();
     }
     const int result = connection.write(report.data(), kHidReportSize);
     if (result < 0)

@@ -3,6 +3,7 @@
 #include "hidReportData.h"
 #include "hidStructInfo.h"
 #include "hidVersionInfo.h"
+#include "lightingReports.h"
 #include "xmlRecords.h"
 
 #include <QByteArray>
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <QThread>
 
+#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <deque>
@@ -122,6 +124,7 @@ protected:
 private:
     bool writePass(HidConnection &connection);
     bool hasPendingWrite();
+    void clearLightFrame();
     void handleInput(const hidReportData &report, int length);
     void wakeThread();
     void clearQueues();
@@ -136,6 +139,8 @@ private:
     std::atomic<bool> m_collecting{false};
     std::atomic<bool> m_clearFramesRequest{false};
     std::atomic<int> m_frameMode{0};
+    // Packets of one frame in the current frame mode, looked up once per mode.
+    std::atomic<int> m_framePackets{0};
     std::atomic<bool> m_pcMode{true};
     std::atomic<bool> m_serialReceived{false};
     std::atomic<int> m_ShakeHandsRunNum{0};
@@ -146,8 +151,13 @@ private:
 
     std::mutex m_commandMutex;
     std::deque<hidReportData> m_commandQueue;
+    // The light-frame queue: filled only while empty and only up to one
+    // frame's last packet, then written out, so it never holds more than a
+    // frame. Under m_lightMutex.
     std::mutex m_lightMutex;
-    std::deque<hidReportData> m_lightQueue;
+    std::array<hidReportData, kColorFramePacketsMax> m_lightFrame;
+    std::size_t m_lightFrameSize = 0; // packets collected; 0 when empty
+    std::size_t m_lightFrameNext = 0; // next packet to write
 
     mutable std::mutex m_connectionMutex;
     std::shared_ptr<HidConnection> m_connection;

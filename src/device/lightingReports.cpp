@@ -14,7 +14,7 @@ constexpr int kEffectModeTypeByte = 16;
 constexpr int kEffectColorFirstByte = 9;
 constexpr int kSideEffectWithOwnColours = 3;
 constexpr int kKeyboardFramePackets = 10;
-constexpr int kLongStripFramePackets = 11;
+constexpr int kLongStripFramePackets = kColorFramePacketsMax;
 constexpr int kMouseFramePackets = 2;
 
 bool keyEffectKeepsColours(int effect)

@@ -24,6 +24,8 @@ constexpr int kKeyGridCells = kKeyGridRows * kKeyGridColumns; // 132
 constexpr int kLedsPerColorPacket = 18;
 constexpr int kColorBytesPerPacket = kLedsPerColorPacket * 3; // 54
 constexpr int kMouseLedCount = 18;
+// The most packets one colour frame has (a long side strip's keyboard).
+constexpr int kColorFramePacketsMax = 11;
 constexpr int kColorFrameZoneKeys = 0;
 constexpr int kColorFrameZoneSide = 1;
 
