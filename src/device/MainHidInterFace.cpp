@@ -102,6 +102,10 @@ int MainHidInterFace::hidClose()
     if (!m_open.exchange(false))
         return 0;
     wakeThread();
+    {
+        std::lock_guard<std::mutex> lock(m_pauseMutex);
+        m_pauseEnd.notify_all();
+    }
     // The device is closed only once the loop has left any read or write.
     if (QThread::currentThread() != this) {
         wait();
@@ -135,7 +139,6 @@ bool MainHidInterFace::waitForCommandsWritten(int timeoutMs)
         }
         if (!m_open.load() || !isRunning() || deadline.hasExpired())
             return false;
-        wakeThread();
         QThread::usleep(200);
     }
 }
@@ -241,13 +244,9 @@ void MainHidInterFace::onShakeHandsRuning()
 
 void MainHidInterFace::wakeThread()
 {
-    {
-        std::lock_guard<std::mutex> lock(m_connectionMutex);
-        if (m_connection)
-            m_connection->interruptRead();
-    }
-    std::lock_guard<std::mutex> lock(m_idleMutex);
-    m_idleWake.notify_all();
+    std::lock_guard<std::mutex> lock(m_connectionMutex);
+    if (m_connection)
+        m_connection->interruptRead();
 }
 
 void MainHidInterFace::clearQueues()
@@ -259,17 +258,6 @@ void MainHidInterFace::clearQueues()
     std::lock_guard<std::mutex> lock(m_lightMutex);
     clearLightFrame();
     m_collecting.store(false);
-}
-
-bool MainHidInterFace::hasPendingWrite()
-{
-    {
-        std::lock_guard<std::mutex> lock(m_commandMutex);
-        if (!m_commandQueue.empty())
-            return true;
-    }
-    std::lock_guard<std::mutex> lock(m_lightMutex);
-    return m_lightFrameSize != 0 && m_lightStreaming.load() && !m_collecting.load();
 }
 
 void MainHidInterFace::run()
@@ -290,22 +278,24 @@ void MainHidInterFace::run()
         connection->canInterruptRead() ? kInterruptibleReadWaitMs : kPollingReadWaitMs;
     hidReportData input;
     while (m_open.load()) {
-        writePass(*connection);
+        const bool moreToWrite = writePass(*connection);
         if (!m_open.load())
             break;
         input.fill(0);
-        const int n = connection->read(input.data(), kHidReportSize, hasPendingWrite() ? 0 : idleWaitMs);
+        const int n = connection->read(input.data(), kHidReportSize, moreToWrite ? 0 : idleWaitMs);
         if (n > 0) {
             handleInput(input, n);
         } else if (n < 0) {
-            std::unique_lock<std::mutex> lock(m_idleMutex);
-            m_idleWake.wait_for(lock, std::chrono::milliseconds(kReadErrorPauseMs),
+            std::unique_lock<std::mutex> lock(m_pauseMutex);
+            m_pauseEnd.wait_for(lock, std::chrono::milliseconds(kReadErrorPauseMs),
                                 [this] { return !m_open.load(); });
         }
     }
     std::lock_guard<std::mutex> ended(m_loopMutex);
 }
 
+// Writes the next queued report, commands first. Returns whether another may
+// be waiting; a report queued later cuts the idle read short instead.
 bool MainHidInterFace::writePass(HidConnection &connection)
 {
     hidReportData report;
@@ -323,6 +313,7 @@ bool MainHidInterFace::writePass(HidConnection &connection)
         connection.write(report.data(), kHidReportSize);
         return true;
     }
+    bool moreInFrame = false;
     {
         std::lock_guard<std::mutex> lock(m_lightMutex);
         if (m_lightFrameSize == 0 || !m_lightStreaming.load() || m_collecting.load())
@@ -332,13 +323,14 @@ bool MainHidInterFace::writePass(HidConnection &connection)
         const bool clearRequested = m_clearFramesRequest.exchange(false);
         if (clearRequested || m_lightFrameNext == m_lightFrameSize)
             clearLightFrame();
+        moreInFrame = m_lightFrameSize != 0;
     }
     const int result = connection.write(report.data(), kHidReportSize);
     if (result < 0)
         emit sigHidWriteErrorInfo(QStringLiteral("hid_write lightData ERROR:[%1] %2")
                                       .arg(result)
                                       .arg(connection.errorText()));
-    return true;
+    return moreInFrame;
 }
 
 void MainHidInterFace::handleInput(const hidReportData &report, int length)

@@ -123,7 +123,6 @@ protected:
 
 private:
     bool writePass(HidConnection &connection);
-    bool hasPendingWrite();
     void clearLightFrame();
     void handleInput(const hidReportData &report, int length);
     void wakeThread();
@@ -161,8 +160,9 @@ private:
 
     mutable std::mutex m_connectionMutex;
     std::shared_ptr<HidConnection> m_connection;
-    std::mutex m_idleMutex;
-    std::condition_variable m_idleWake;
+    // The pause after a failed read; a close ends it.
+    std::mutex m_pauseMutex;
+    std::condition_variable m_pauseEnd;
     // Taken by the loop as it ends and by hidClose after joining it, so that
     // everything the loop did is ordered before the device is closed.
     std::mutex m_loopMutex;
