@@ -7,6 +7,7 @@
 #include "hidProtocolReports.h"
 
 #include <QDeadlineTimer>
+#include <QHash>
 #include <QDebug>
 #include <QLoggingCategory>
 #include <QMetaObject>
@@ -383,7 +384,7 @@ void MainHidInterFace::setSupportHidList(const QList<hidSupportInfo> &list)
 QString MainHidInterFace::getHidDeviceInfo(const QString &path)
 {
     std::lock_guard<std::mutex> lock(m_scanMutex);
-    return identifyPath(path);
+    return identifyPath(path, path);
 }
 
 void MainHidInterFace::getHidList(int type)
@@ -391,10 +392,28 @@ void MainHidInterFace::getHidList(int type)
     m_scanning.store(true);
     {
         std::lock_guard<std::mutex> scanLock(m_scanMutex);
-        QList<hidSupportInfo> supported;
+        QList<hidSupportInfo> supportList;
+        QStringList supportedNames;
         {
             std::lock_guard<std::mutex> lock(m_configMutex);
-            supported = m_supportListSet ? m_supportHidList : DDataManager::instance()->getSupportHidList();
+            supportList = m_supportListSet ? m_supportHidList : DDataManager::instance()->getSupportHidList();
+            supportedNames = m_hidNameList;
+        }
+        // The list's hexadecimal ids, read once per scan.
+        struct SupportedIds
+        {
+            int vid;
+            int pid;
+            const hidSupportInfo *item;
+        };
+        QList<SupportedIds> supported;
+        for (const hidSupportInfo &item : supportList) {
+            bool vidOk = false;
+            bool pidOk = false;
+            const int vid = (QStringLiteral("0x") + fixedText(item.Vid)).toInt(&vidOk, 16);
+            const int pid = (QStringLiteral("0x") + fixedText(item.Pid)).toInt(&pidOk, 16);
+            if (vidOk && pidOk)
+                supported.append({vid, pid, &item});
         }
         if (type == ScanStart) {
             m_hidInfoMap.clear();
@@ -403,16 +422,17 @@ void MainHidInterFace::getHidList(int type)
         }
 
         QStringList currentPaths;
+        // Node of each listed path in this enumeration: identification opens
+        // it directly instead of looking the path up again.
+        QHash<QString, QString> nodePaths;
         for (const HidDeviceEntry &entry : HidBackend::current()->enumerate()) {
-            for (const hidSupportInfo &item : supported) {
-                bool vidOk = false;
-                bool pidOk = false;
-                const int vid = (QStringLiteral("0x") + fixedText(item.Vid)).toInt(&vidOk, 16);
-                const int pid = (QStringLiteral("0x") + fixedText(item.Pid)).toInt(&pidOk, 16);
-                if (!vidOk || !pidOk || entry.vendorId != vid || entry.productId != pid
-                    || entry.interfaceNumber != kSupportedInterfaceNumber)
+            if (entry.interfaceNumber != kSupportedInterfaceNumber)
+                continue;
+            for (const SupportedIds &ids : supported) {
+                if (entry.vendorId != ids.vid || entry.productId != ids.pid)
                     continue;
-                qCDebug(lcHidTransport) << "---------- Supported HID vid:" << Qt::hex << vid << "pid:" << pid
+                const hidSupportInfo &item = *ids.item;
+                qCDebug(lcHidTransport) << "---------- Supported HID vid:" << Qt::hex << ids.vid << "pid:" << ids.pid
                                         << Qt::dec << "nucName:" << fixedText(item.nucName);
                 const QByteArray pathBytes = entry.path.toUtf8();
                 if (pathBytes.size() >= static_cast<int>(sizeof(hidStructInfo::hidPath))) {
@@ -423,6 +443,7 @@ void MainHidInterFace::getHidList(int type)
                 if (currentPaths.contains(entry.path))
                     break;
                 currentPaths.append(entry.path);
+                nodePaths.insert(entry.path, entry.nodePath);
                 if (type == ScanStart || !m_previousPaths.contains(entry.path)) {
                     hidStructInfo info;
                     std::memset(&info, 0, sizeof info);
@@ -441,12 +462,12 @@ void MainHidInterFace::getHidList(int type)
 
         if (type == ScanStart) {
             for (const QString &path : currentPaths)
-                completeOrDrop(path);
+                completeOrDrop(path, nodePaths.value(path), supportedNames);
         } else {
             // Every path that came or went since the last scan, not only the first.
             for (const QString &path : currentPaths) {
                 if (!m_previousPaths.contains(path))
-                    completeOrDrop(path);
+                    completeOrDrop(path, nodePaths.value(path), supportedNames);
             }
             for (const QString &path : m_previousPaths) {
                 if (!currentPaths.contains(path)) {
@@ -465,15 +486,11 @@ void MainHidInterFace::getHidList(int type)
                                "-------------------";
 }
 
-void MainHidInterFace::completeOrDrop(const QString &path)
+void MainHidInterFace::completeOrDrop(const QString &path, const QString &openPath,
+                                      const QStringList &supportedNames)
 {
     ++m_identifyCounter;
-    const QString name = identifyPath(path);
-    QStringList supportedNames;
-    {
-        std::lock_guard<std::mutex> lock(m_configMutex);
-        supportedNames = m_hidNameList;
-    }
+    const QString name = identifyPath(path, openPath);
     auto it = m_hidInfoMap.find(path);
     if (it == m_hidInfoMap.end())
         return;
@@ -496,12 +513,13 @@ void MainHidInterFace::publishScanResult()
     m_firmwareInfoMap = firmwareInfo;
 }
 
-QString MainHidInterFace::identifyPath(const QString &path)
+// Identifies the interface at path, opened by openPath (the path itself or its node).
+QString MainHidInterFace::identifyPath(const QString &path, const QString &openPath)
 {
     std::shared_ptr<HidBackend> backend = HidBackend::current();
     std::unique_ptr<HidConnection> connection;
     for (int attempt = 0; attempt < kIdentifyOpenAttempts && !connection; ++attempt)
-        connection = backend->open(path);
+        connection = backend->open(openPath);
     if (!connection) {
         qCDebug(lcHidTransport) << "\nUnable to open Hid\n";
         DDataManager::instance()->writeLog(QStringLiteral("Get hid device info start: [Open_path - Unable to open Hid]"));

@@ -127,8 +127,8 @@ private:
     void handleInput(const hidReportData &report, int length);
     void wakeThread();
     void clearQueues();
-    QString identifyPath(const QString &path);
-    void completeOrDrop(const QString &path);
+    QString identifyPath(const QString &path, const QString &openPath);
+    void completeOrDrop(const QString &path, const QString &openPath, const QStringList &supportedNames);
     void publishScanResult();
 
     const int m_deviceIndex;
