@@ -52,6 +52,13 @@ hidReportData command(unsigned char cmd, unsigned char marker)
     return report;
 }
 
+// Offers packets to the light-frame queue, in order.
+void offerPackets(MainHidInterFace &transport, const QList<hidReportData> &packets)
+{
+    for (const hidReportData &packet : packets)
+        transport.writeLightData(packet.data(), kHidReportSize);
+}
+
 // Output reports other than the periodic handshake.
 QList<hidReportData> withoutHandshakes(const QList<hidReportData> &reports)
 {
@@ -148,6 +155,8 @@ private:
     std::unique_ptr<MainHidInterFace> openTransport(const QString &name,
                                                     const std::shared_ptr<SimulatedDevice> &device,
                                                     bool startThread = true);
+    // The keyboard's transport, open with light streaming on, its thread not started.
+    std::unique_ptr<MainHidInterFace> streamingKeyboardTransport();
 
     std::shared_ptr<SimulatedHidBackend> m_backend;
     std::shared_ptr<SimulatedDevice> m_keyboard;
@@ -176,6 +185,14 @@ std::unique_ptr<MainHidInterFace> tst_HidTransport::openTransport(const QString 
         return nullptr;
     if (startThread)
         transport->start();
+    return transport;
+}
+
+std::unique_ptr<MainHidInterFace> tst_HidTransport::streamingKeyboardTransport()
+{
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard, false);
+    if (transport)
+        transport->setLightStreaming(true);
     return transport;
 }
 
@@ -251,9 +268,8 @@ void tst_HidTransport::writeHidDataCopiesOnlyWhatWasGiven()
 
 void tst_HidTransport::commandsGoBeforeLightPackets()
 {
-    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard, false);
+    auto transport = streamingKeyboardTransport();
     QVERIFY(transport);
-    transport->setLightStreaming(true);
     const QList<hidReportData> frame = keyboardFrame(2);
     for (const hidReportData &packet : frame)
         QCOMPARE(transport->writeLightData(packet.data(), kHidReportSize), 0);
@@ -317,8 +333,7 @@ void tst_HidTransport::frameCollection()
     QCOMPARE(lightPackets(), frame);
 
     // Once the queue is empty, the next frame is collected again.
-    for (const hidReportData &packet : frame)
-        transport->writeLightData(packet.data(), kHidReportSize);
+    offerPackets(*transport, frame);
     QVERIFY(device->waitForOutputCount(HidCmd::ColorFrame, 2 * framePackets, kWaitMs));
     QCOMPARE(lightPackets().mid(framePackets), frame);
 }
@@ -328,14 +343,11 @@ void tst_HidTransport::frameTailOnEmptyQueueIsNotCollected()
     // The queue empties while the engine is halfway through offering a frame:
     // the rest of that frame must not start a frame of its own, or the device
     // would get the tail of one frame glued to the head of the next.
-    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard, false);
+    auto transport = streamingKeyboardTransport();
     QVERIFY(transport);
-    transport->setLightStreaming(true);
     const QList<hidReportData> frame = keyboardFrame(2);
-    for (const hidReportData &packet : frame.mid(3))
-        transport->writeLightData(packet.data(), kHidReportSize);
-    for (const hidReportData &packet : frame)
-        transport->writeLightData(packet.data(), kHidReportSize);
+    offerPackets(*transport, frame.mid(3));
+    offerPackets(*transport, frame);
 
     transport->start();
     QVERIFY(m_keyboard->waitForOutputCount(HidCmd::ColorFrame, 10, kWaitMs));
@@ -361,12 +373,10 @@ void tst_HidTransport::streamingOffDropsPacketsButCommandsFlow()
 
 void tst_HidTransport::clearRequestEmptiesQueueAfterNextPacket()
 {
-    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard, false);
+    auto transport = streamingKeyboardTransport();
     QVERIFY(transport);
-    transport->setLightStreaming(true);
     const QList<hidReportData> frame = keyboardFrame(2);
-    for (const hidReportData &packet : frame)
-        transport->writeLightData(packet.data(), kHidReportSize);
+    offerPackets(*transport, frame);
     transport->requestClearLightFrames();
     transport->start();
 
@@ -375,24 +385,20 @@ void tst_HidTransport::clearRequestEmptiesQueueAfterNextPacket()
     QCOMPARE(m_keyboard->outputReports(HidCmd::ColorFrame), QList<hidReportData>{frame.first()});
 
     // The request is used up: the next frame goes out whole.
-    for (const hidReportData &packet : frame)
-        transport->writeLightData(packet.data(), kHidReportSize);
+    offerPackets(*transport, frame);
     QVERIFY(m_keyboard->waitForOutputCount(HidCmd::ColorFrame, 11, kWaitMs));
     QCOMPARE(m_keyboard->outputReports(HidCmd::ColorFrame).mid(1), frame);
 }
 
 void tst_HidTransport::clearLightFrameQueueDropsWaitingFrame()
 {
-    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard, false);
+    auto transport = streamingKeyboardTransport();
     QVERIFY(transport);
-    transport->setLightStreaming(true);
     const QList<hidReportData> frame = keyboardFrame(2);
-    for (const hidReportData &packet : frame)
-        transport->writeLightData(packet.data(), kHidReportSize);
+    offerPackets(*transport, frame);
     transport->clearLightFrameQueue();
     // Collection starts afresh with the next packet offered.
-    for (const hidReportData &packet : frame)
-        transport->writeLightData(packet.data(), kHidReportSize);
+    offerPackets(*transport, frame);
     transport->start();
     QVERIFY(m_keyboard->waitForOutputCount(HidCmd::ColorFrame, 10, kWaitMs));
     QTest::qWait(50);
@@ -463,8 +469,7 @@ void tst_HidTransport::closeWhileStreamingWritesNothingAfterwards()
     std::thread lights([&] {
         const QList<hidReportData> frame = keyboardFrame(2);
         while (!stop.load()) {
-            for (const hidReportData &packet : frame)
-                transport->writeLightData(packet.data(), kHidReportSize);
+            offerPackets(*transport, frame);
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     });
@@ -512,8 +517,7 @@ void tst_HidTransport::unpluggedDeviceReportsLightWriteErrors()
     TransportSignals emitted(transport.get());
     transport->setLightStreaming(true);
     m_keyboard->unplug();
-    for (const hidReportData &packet : keyboardFrame(2))
-        transport->writeLightData(packet.data(), kHidReportSize);
+    offerPackets(*transport, keyboardFrame(2));
     QTRY_VERIFY_WITH_TIMEOUT(emitted.errors().size() >= 1, kWaitMs);
     QCOMPARE(transport->hidClose(), 0);
     QVERIFY(emitted.errors().front().startsWith(QStringLiteral("hid_write lightData ERROR:[-1] ")));
