@@ -69,6 +69,7 @@ private slots:
 
     void startScanListsSupportedInterfaces();
     void startScanPublishesVersionsAndFirmwareMap();
+    void pathTooLongForTheRecordIsSkipped();
     void identificationAnswers_data();
     void identificationAnswers();
     void staleDateAnswersAreRetriedWithinABound();
@@ -169,6 +170,21 @@ void tst_HidScan::startScanPublishesVersionsAndFirmwareMap()
     QVERIFY(scan->getFirmwareInfoMap().contains(QStringLiteral("3-M25201KBQS,Quissaro")));
     QCOMPARE(scan->getFirmwareInfoMap().size(), 2);
     Q_UNUSED(mouse)
+}
+
+void tst_HidScan::pathTooLongForTheRecordIsSkipped()
+{
+    // Cut to fit the record, the path would name no device: the interface is
+    // left out rather than listed unopenable, and the others are still listed.
+    SimulatedDeviceConfig deep = SimulatedDeviceConfig::keyboard(QStringLiteral("Rosquine"));
+    deep.busPath = QStringLiteral("/sys/devices/") + QString(250, QLatin1Char('h'));
+    auto unreachable = m_backend->addDevice(deep);
+    auto keyboard = m_backend->addDevice(SimulatedDeviceConfig::keyboard(QStringLiteral("Quissaro")));
+
+    auto scan = scanner();
+    scan->getHidList(MainHidInterFace::ScanStart);
+    QCOMPARE(paths(scan->getHidInfoList()), QStringList{keyboard->path()});
+    QCOMPARE(unreachable->openCount(), 0);
 }
 
 void tst_HidScan::identificationAnswers_data()

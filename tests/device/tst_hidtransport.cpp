@@ -144,6 +144,7 @@ private slots:
     void inputReportsArriveInOrder();
     void closeWhileStreamingWritesNothingAfterwards();
     void destroyingAnOpenTransportClosesTheDevice();
+    void reopeningAnOpenTransportClosesItFirst();
     void unpluggedDeviceReportsLightWriteErrors();
     void nonInterruptibleBackendStillDelivers();
     void hidrawConnectionWaitsAndWakes();
@@ -507,6 +508,21 @@ void tst_HidTransport::destroyingAnOpenTransportClosesTheDevice()
     for (int i = 0; i < 100; ++i)
         transport->writeHidData(report.data(), kHidReportSize);
     transport.reset();
+    QCOMPARE(m_keyboard->openConnectionCount(), 0);
+}
+
+void tst_HidTransport::reopeningAnOpenTransportClosesItFirst()
+{
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard);
+    QVERIFY(transport);
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::SerialRead, 1, kWaitMs));
+    // The first connection and the thread that uses it end before the new open.
+    QCOMPARE(transport->hidOpenPath(0, 0, m_keyboard->path()), 0);
+    QVERIFY(transport->isFinished());
+    QCOMPARE(m_keyboard->openConnectionCount(), 1);
+    transport->start();
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::SerialRead, 2, kWaitMs));
+    transport->hidClose();
     QCOMPARE(m_keyboard->openConnectionCount(), 0);
 }
 

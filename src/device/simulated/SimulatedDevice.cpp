@@ -35,7 +35,8 @@ QString SimulatedDevice::modelName() const
 
 QString SimulatedDevice::path(int interfaceNumber) const
 {
-    return QStringLiteral("/sys/devices/simulated/usb1/1-%1/1-%1:1.%2").arg(m_port).arg(interfaceNumber);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return QStringLiteral("%1/1-%2/1-%2:1.%3").arg(m_config.busPath).arg(m_port).arg(interfaceNumber);
 }
 
 QString SimulatedDevice::nodePath(int interfaceNumber) const

@@ -35,6 +35,8 @@ struct SimulatedDeviceConfig
     int productId = 0;
     QString manufacturer;
     QString product;
+    // The USB bus the device's port hangs off (the start of its stable path).
+    QString busPath = QStringLiteral("/sys/devices/simulated/usb1");
     // The six fields of the identification answer (model fifth, version sixth).
     QStringList identificationFields;
     // Second identification answer: firmware build date and time.
