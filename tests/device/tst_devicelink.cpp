@@ -38,6 +38,7 @@ class tst_DeviceLink : public QObject
 private slots:
     void serialNumber_data();
     void serialNumber();
+    void upgradeSerialIsWrittenBack_data();
     void upgradeSerialIsWrittenBack();
     void keyboardListsMakeReady();
     void mouseListsMakeReady();
@@ -58,6 +59,7 @@ private slots:
     void keyMouseFunctions();
     void shortcuts();
     void releaseUndoesItsPress();
+    void heldBackMultimediaFollowsItsPress();
     void twoKeysOnOneMouseButton();
 
     void keyBlocking_data();
@@ -73,6 +75,7 @@ private slots:
     void mouseButtonBindings();
     void mouseReleaseWithWheelIsNotHeldBack();
     void mouseFunctionAddsToHeldButtons();
+    void heldBackButtonFollowsItsPress();
     void mouseSniper();
 };
 
@@ -116,17 +119,33 @@ void tst_DeviceLink::serialNumber()
     QVERIFY(!serial.contains(QLatin1Char('/')) && !serial.contains(QLatin1Char('.')));
 }
 
+void tst_DeviceLink::upgradeSerialIsWrittenBack_data()
+{
+    QTest::addColumn<QString>("upgradeSerial");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("kept") << QStringLiteral("fedcba9876543210fedcba9876543210") << true;
+    // 32 characters, but no folder name: a new serial instead.
+    QTest::newRow("parent folders") << QStringLiteral("../../../../../../../../../../..") << false;
+}
+
 void tst_DeviceLink::upgradeSerialIsWrittenBack()
 {
+    QFETCH(QString, upgradeSerial);
+    QFETCH(bool, kept);
     SimulatedDeviceConfig config = testKeyboard();
     config.serialMode = SimSerialMode::Missing;
     LinkFixture f(config);
-    const QString kept = QStringLiteral("fedcba9876543210fedcba9876543210");
-    QVERIFY(f.open(kept));
+    QVERIFY(f.open(upgradeSerial));
     const Reports written = f.device->outputReports(HidCmd::SerialWrite);
     QCOMPARE(written.size(), 1);
-    QCOMPARE(serialOf(written.first()), kept.toLatin1());
-    QCOMPARE(f.link->getSerialNumber(), kept);
+    if (kept) {
+        QCOMPARE(serialOf(written.first()), upgradeSerial.toLatin1());
+        QCOMPARE(f.link->getSerialNumber(), upgradeSerial);
+    } else {
+        const QString serial = f.link->getSerialNumber();
+        QVERIFY2(isHexSerial(serial), qPrintable(serial));
+        QCOMPARE(serialOf(written.first()), serial.toLatin1());
+    }
 }
 
 void tst_DeviceLink::keyboardListsMakeReady()
@@ -449,6 +468,24 @@ void tst_DeviceLink::releaseUndoesItsPress()
     QCOMPARE(f.outputs().last(), keyReport(0, {6}));
 }
 
+void tst_DeviceLink::heldBackMultimediaFollowsItsPress()
+{
+    LinkFixture f(testKeyboard());
+    f.bind(128, "0", "4"); // volume up (media bit 0) types A
+    QVERIFY(f.openClean());
+    f.device->sendMultimedia(0x01, 0, 0);
+    QVERIFY(f.waitOutputs(2));
+    QCOMPARE(f.outputs(), (Reports{keyReport(0, {kUsageA}), multimediaReport(0, 0, 0)}));
+    // The binding goes while the key is held: its release still gives the
+    // bit back, so the key passes through from then on.
+    f.xml.deleteKeyInfo(f.profilePath, "1", "128");
+    f.device->sendMultimedia(0, 0, 0);
+    QVERIFY(f.waitOutputs(4));
+    f.device->sendMultimedia(0x01, 0, 0);
+    QVERIFY(f.waitOutputs(5));
+    QCOMPARE(f.outputs().last(), multimediaReport(0x01, 0, 0));
+}
+
 void tst_DeviceLink::twoKeysOnOneMouseButton()
 {
     LinkFixture f(testKeyboard());
@@ -724,6 +761,23 @@ void tst_DeviceLink::mouseFunctionAddsToHeldButtons()
     f.device->sendMouseState(0x01, 0);
     QVERIFY(f.waitOutputs(4));
     QCOMPARE(int(f.outputs().last()[6]), 0x01);
+}
+
+void tst_DeviceLink::heldBackButtonFollowsItsPress()
+{
+    LinkFixture f(testMouse());
+    f.bind(8, "5", "0"); // the back button is disabled
+    QVERIFY(f.openClean());
+    f.device->sendMouseState(0x08, 0);
+    QVERIFY(f.waitOutputs(1));
+    QCOMPARE(int(f.outputs().last()[6]), 0);
+    // The binding goes while the button is held: its release still gives
+    // the button back, so it is relayed from then on.
+    f.xml.deleteKeyInfo(f.profilePath, "1", "8");
+    f.device->sendMouseState(0, 0);
+    f.device->sendMouseState(0x08, 0);
+    QVERIFY(f.waitOutputs(3));
+    QCOMPARE(int(f.outputs().last()[6]), 0x08);
 }
 
 void tst_DeviceLink::mouseSniper()
