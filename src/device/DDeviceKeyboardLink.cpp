@@ -156,7 +156,6 @@ DDeviceKeyboardLink::DDeviceKeyboardLink(int deviceNumber, QObject *parent)
 DDeviceKeyboardLink::~DDeviceKeyboardLink()
 {
     blockSignals(true);
-    m_tearingDown = true;
     // Teardown cuts every delay short and releases what the playback pressed.
     m_abortPlayback = true;
     m_toggleRunning = false;
@@ -289,21 +288,19 @@ void DDeviceKeyboardLink::onHidDataArrived(QByteArray report, int length, int de
 {
     Q_UNUSED(length)
     Q_UNUSED(deviceIndex)
-    if (m_tearingDown)
-        return;
     const hidReportData data = hidReportFromBytes(reinterpret_cast<const unsigned char *>(report.constData()),
                                                   report.size());
     if (m_hidInfo.hidType == kHidTypeMouse)
-        handleMouseReport(data.data());
+        handleMouseReport(data);
     else
-        handleKeyboardReport(data.data());
+        handleKeyboardReport(data);
 }
 
 void DDeviceKeyboardLink::onHidSNDataArrived(MainHidInterFace *transport, QByteArray report, QString name)
 {
     Q_UNUSED(transport)
     Q_UNUSED(name)
-    if (m_tearingDown || !m_cmdSend || !m_hidInterface)
+    if (!m_cmdSend) // not opened yet: nothing to write to
         return;
     const QByteArray answered = serialAnswerText(
         hidReportFromBytes(reinterpret_cast<const unsigned char *>(report.constData()), report.size()));
@@ -326,7 +323,7 @@ void DDeviceKeyboardLink::onHidSNDataArrived(MainHidInterFace *transport, QByteA
 
 // --- Input reports ------------------------------------------------------
 
-void DDeviceKeyboardLink::handleKeyboardReport(const unsigned char *report)
+void DDeviceKeyboardLink::handleKeyboardReport(const hidReportData &report)
 {
     const unsigned char command = report[kHidCommandByte];
     if (m_onboardMode == 1) {
@@ -342,8 +339,8 @@ void DDeviceKeyboardLink::handleKeyboardReport(const unsigned char *report)
     }
     switch (command) {
     case HidCmd::ShakeHands:
-        if (report[kHidLengthByte] != 0)
-            m_keyBlocking = report[kHidPayloadOffset] == 1;
+        if (const int blocking = shakeHandsKeyBlocking(report); blocking >= 0)
+            m_keyBlocking = blocking == 1;
         break;
     case HidCmd::KeyState:
         handleKeyState(report);
@@ -354,7 +351,7 @@ void DDeviceKeyboardLink::handleKeyboardReport(const unsigned char *report)
         break;
     case HidCmd::FullKey:
         if (m_cmdSend)
-            m_cmdSend->writeFullKeyData(report);
+            m_cmdSend->writeFullKeyData(report.data());
         break;
     case HidCmd::Multimedia:
         handleMultimedia(report);
@@ -373,7 +370,7 @@ void DDeviceKeyboardLink::handleKeyboardReport(const unsigned char *report)
     }
 }
 
-void DDeviceKeyboardLink::handleMouseReport(const unsigned char *report)
+void DDeviceKeyboardLink::handleMouseReport(const hidReportData &report)
 {
     switch (report[kHidCommandByte]) {
     case HidCmd::MouseInput:
@@ -390,9 +387,9 @@ void DDeviceKeyboardLink::handleMouseReport(const unsigned char *report)
     }
 }
 
-void DDeviceKeyboardLink::handleKeyState(const unsigned char *report)
+void DDeviceKeyboardLink::handleKeyState(const hidReportData &report)
 {
-    const unsigned char *now = report + kHidPayloadOffset;
+    const unsigned char *now = report.data() + kHidPayloadOffset;
     const QVector<inputReportDiff::Change> changes = inputReportDiff::keyState(m_receivedKeyState, now);
     std::memcpy(m_receivedKeyState, now, sizeof m_receivedKeyState);
     for (const inputReportDiff::Change &c : changes)
@@ -402,7 +399,7 @@ void DDeviceKeyboardLink::handleKeyState(const unsigned char *report)
     sendKeyState();
 }
 
-void DDeviceKeyboardLink::handleMultimedia(const unsigned char *report)
+void DDeviceKeyboardLink::handleMultimedia(const hidReportData &report)
 {
     for (int group = 0; group < 3; ++group) {
         const unsigned char now = report[kMultimediaFirstByte + group];
@@ -439,9 +436,9 @@ void DDeviceKeyboardLink::executeMultimediaBit(int group, int bit, bool pressed)
     sendKeyState();
 }
 
-void DDeviceKeyboardLink::handleMouseButtons(const unsigned char *report)
+void DDeviceKeyboardLink::handleMouseButtons(const hidReportData &report)
 {
-    hidReportData relay = hidReportFromBytes(report, kHidReportSize);
+    hidReportData relay = report;
     const unsigned char buttons = relay[kMouseButtonByte];
     // Every change of the buttons is carried out at once, also when the same
     // report moves the wheel.
@@ -467,9 +464,8 @@ void DDeviceKeyboardLink::handleMouseButtons(const unsigned char *report)
         m_hidInterface->writeHidData(relay.data(), kHidReportSize);
 }
 
-void DDeviceKeyboardLink::handleLightList(const unsigned char *report)
+void DDeviceKeyboardLink::handleLightList(const hidReportData &answer)
 {
-    const hidReportData answer = hidReportFromBytes(report, kHidReportSize);
     const QString name = QString::fromUtf8(m_hidInfo.hidName);
     switch (answer[kHidCommandByte]) {
     case HidCmd::KeyLightList:
@@ -490,7 +486,6 @@ void DDeviceKeyboardLink::handleLightList(const unsigned char *report)
                                      << m_sideLightList.lightTypeList.size() << "  SpeedMax:"
                                      << m_sideLightList.speedMax << "  BrightnessMax:" << m_sideLightList.brightnessMax;
         m_initFinished = true;
-        m_listsReceived = true;
         break;
     case HidCmd::MouseLightList:
         m_aroundLightList = lightTypeListInfo();
@@ -501,7 +496,6 @@ void DDeviceKeyboardLink::handleLightList(const unsigned char *report)
         qDebug() << "----------------------------------- 02 scrollLightTypeList.size:" << m_scrollLightList.lightTypeList.size();
         qDebug() << "----------------------------------- 03 logoLightTypeList.size:" << m_logoLightList.lightTypeList.size();
         m_initFinished = true;
-        m_listsReceived = true;
         break;
     default:
         break;
@@ -549,7 +543,7 @@ DDeviceKeyboardLink::boundAction DDeviceKeyboardLink::actionFor(QHash<qint64, bo
 
 void DDeviceKeyboardLink::triggerKeyLighting(int keyCode, bool pressed)
 {
-    if (!m_lightDealMain || !m_listsReceived || !reactsToKeys(m_keyLightType))
+    if (!m_lightDealMain || !m_initFinished || !reactsToKeys(m_keyLightType))
         return;
     if (m_keyLightType == kEffectSpeedRespond) {
         m_lightDealMain->triggerKeyEffect(0, 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hidReportData.h"
 #include "hidStructInfo.h"
 #include "keyGridCell.h"
 #include "lightTypeListInfo.h"
@@ -128,12 +129,12 @@ private:
         int repeatNum = 0;
     };
 
-    void handleKeyboardReport(const unsigned char *report);
-    void handleMouseReport(const unsigned char *report);
-    void handleKeyState(const unsigned char *report);
-    void handleMultimedia(const unsigned char *report);
-    void handleMouseButtons(const unsigned char *report);
-    void handleLightList(const unsigned char *report);
+    void handleKeyboardReport(const hidReportData &report);
+    void handleMouseReport(const hidReportData &report);
+    void handleKeyState(const hidReportData &report);
+    void handleMultimedia(const hidReportData &report);
+    void handleMouseButtons(const hidReportData &report);
+    void handleLightList(const hidReportData &answer);
 
     void setKeyCells(const QMap<int, QPoint> &cells);
     void executeMultimediaBit(int group, int bit, bool pressed);
@@ -175,10 +176,8 @@ private:
     QString m_serialNumber;
     QString m_upgradeSerialNumber;
     bool m_keyBlocking = false;
-    bool m_initFinished = false;
-    bool m_listsReceived = false;
+    bool m_initFinished = false; // the last light list arrived; reactive lighting runs from then on
     int m_onboardMode = 0;
-    bool m_tearingDown = false;
     desktopActions *m_desktop = nullptr;
 
     unsigned char m_receivedKeyState[8] = {};
