@@ -15,6 +15,7 @@
 
 #include <QDebug>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
@@ -776,21 +777,25 @@ void DDeviceKeyboardLink::executeHotKey(const QByteArray &value, bool pressed)
 
 void DDeviceKeyboardLink::applyKeyBlocking(outgoingKeyState::Bytes &report)
 {
-    performanceSettingInfo perf;
-    fixedTextCopy(perf.feature1, "0");
-    fixedTextCopy(perf.feature2, "0");
-    fixedTextCopy(perf.feature3, "0");
-    fixedTextCopy(perf.feature4, "0");
+    const unsigned char modifiers = report[0];
+    const bool windowsAlone =
+        (modifiers == kModLeftWin || modifiers == kModRightWin) && report[outgoingKeyState::FirstSlot] == 0;
+    const auto holds = [&report](int usage) {
+        return std::find(report.begin() + outgoingKeyState::FirstSlot, report.end(), usage) != report.end();
+    };
+    // Only a lone Windows key and Tab or F4 with Alt or Shift can be
+    // blocked: any other state needs no reading of the options.
+    if (!windowsAlone && !((modifiers & (kModAlts | kModShifts)) && (holds(kUsageTab) || holds(kUsageF4))))
+        return;
+    performanceSettingInfo perf{}; // missing options count as off
     if (m_xml && !m_profilePath.isEmpty())
         m_xml->getPerformanceSetting(m_profilePath, QByteArray::number(m_profileIndex.load()), perf);
     const auto on = [](const char *feature) { return qstrcmp(feature, "1") == 0; };
 
-    const unsigned char modifiers = report[0];
-    if (modifiers == kModLeftWin || modifiers == kModRightWin) {
-        // A lone Windows key is held back from this report only, so that
-        // Windows with a key pressed after it still goes out whole.
-        const bool noKey = report[outgoingKeyState::FirstSlot] == 0;
-        if (on(perf.feature4) && noKey)
+    if (windowsAlone) {
+        // Held back from this report only, so that Windows with a key
+        // pressed after it still goes out whole.
+        if (on(perf.feature4))
             report[0] = 0;
         return;
     }
