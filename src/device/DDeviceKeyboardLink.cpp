@@ -3,6 +3,7 @@
 #include "DDeviceHidCmdSend.h"
 #include "MainHidInterFace.h"
 #include "desktopActions.h"
+#include "hidBindingCodes.h"
 #include "hidLightList.h"
 #include "hidProtocolReports.h"
 #include "hidReportData.h"
@@ -21,15 +22,16 @@
 
 namespace {
 
-// Binding kinds (operateType).
+// Binding kinds (operateType): those a device can hold, and those carried
+// out on the PC only.
 enum OperateType {
-    NoBinding = -1,
-    AnotherKey = 0,
-    Macro = 1,
-    KeyCombination = 2,
-    Multimedia = 3,
-    MouseFunction = 4,
-    Disabled = 5,
+    NoBinding = kBindingNone,
+    AnotherKey = kBindingKey,
+    Macro = kBindingMacro,
+    KeyCombination = kBindingCombination,
+    Multimedia = kBindingMultimedia,
+    MouseFunction = kBindingMouse,
+    Disabled = kBindingDisabled,
     TypeText = 6,
     SwitchProfile = 7,
     LaunchProgram = 8,
@@ -102,33 +104,27 @@ int toInt(const char *field)
     return textToInt(field);
 }
 
-// Keyboard-key mouse functions (sent as 0x13 to the keyboard) and mouse-button
-// mouse functions (relayed in 0x40) code the two side buttons in reverse.
+constexpr int kMouseFunctionWheelUp = 3;
+constexpr int kMouseFunctionWheelDown = 4;
+constexpr int kMouseFunctionForward = 5;
+constexpr int kMouseFunctionBack = 6;
+constexpr int kMouseFunctionSniper = 7;
+
+// The button of a mouse function: a keyboard key's goes out in 0x13 with
+// the keyboard's codes (those of its key table); a mouse button's is relayed
+// in 0x40 with the mouse's own bits, the two side buttons in reverse.
 unsigned char keyMouseFunctionButton(int value)
 {
-    switch (value) {
-    case 0: return 0x01;
-    case 1: return 0x04;
-    case 2: return 0x02;
-    case 5: return 0x08;
-    case 6: return 0x10;
-    default: return 0;
-    }
+    return hidMouseIsWheel(value) ? 0 : static_cast<unsigned char>(hidMouseCode(value));
 }
 unsigned char buttonMouseFunctionButton(int value)
 {
-    switch (value) {
-    case 0: return 0x01;
-    case 1: return 0x04;
-    case 2: return 0x02;
-    case 5: return 0x10;
-    case 6: return 0x08;
-    default: return 0;
-    }
+    if (value == kMouseFunctionForward)
+        return keyMouseFunctionButton(kMouseFunctionBack);
+    if (value == kMouseFunctionBack)
+        return keyMouseFunctionButton(kMouseFunctionForward);
+    return keyMouseFunctionButton(value);
 }
-constexpr int kMouseFunctionWheelUp = 3;
-constexpr int kMouseFunctionWheelDown = 4;
-constexpr int kMouseFunctionSniper = 7;
 
 struct HotKey
 {
@@ -701,22 +697,26 @@ void DDeviceKeyboardLink::executeMultimediaKey(const QByteArray &value, bool pre
     sendMultimedia();
 }
 
+bool DDeviceKeyboardLink::applyMouseFunction(int value, unsigned char button, bool pressed)
+{
+    if (value == kMouseFunctionWheelUp)
+        m_mouseFunction.stepWheel(pressed ? 1 : -1);
+    else if (value == kMouseFunctionWheelDown)
+        m_mouseFunction.stepWheel(pressed ? -1 : 1);
+    else if (button && pressed)
+        m_mouseFunction.pressButton(button);
+    else if (button)
+        m_mouseFunction.releaseButton(button);
+    else
+        return false;
+    return true;
+}
+
 void DDeviceKeyboardLink::executeMouseFunction(const QByteArray &value, bool pressed)
 {
     const int v = toInt(value);
-    if (v == kMouseFunctionWheelUp) {
-        m_mouseFunction.stepWheel(pressed ? 1 : -1);
-    } else if (v == kMouseFunctionWheelDown) {
-        m_mouseFunction.stepWheel(pressed ? -1 : 1);
-    } else if (const unsigned char button = keyMouseFunctionButton(v)) {
-        if (pressed)
-            m_mouseFunction.pressButton(button);
-        else
-            m_mouseFunction.releaseButton(button);
-    } else {
-        return;
-    }
-    sendMouseState();
+    if (applyMouseFunction(v, keyMouseFunctionButton(v), pressed))
+        sendMouseState();
 }
 
 void DDeviceKeyboardLink::executeMouseButtonFunction(const QByteArray &value, bool pressed)
@@ -724,18 +724,10 @@ void DDeviceKeyboardLink::executeMouseButtonFunction(const QByteArray &value, bo
     const int v = toInt(value);
     if (pressed)
         m_mouseFunction.setActive(true);
-    if (v == kMouseFunctionSniper) {
+    if (v == kMouseFunctionSniper)
         emit sigMouseActivatesSniperKey(pressed);
-    } else if (v == kMouseFunctionWheelUp) {
-        m_mouseFunction.stepWheel(pressed ? 1 : -1);
-    } else if (v == kMouseFunctionWheelDown) {
-        m_mouseFunction.stepWheel(pressed ? -1 : 1);
-    } else if (const unsigned char button = buttonMouseFunctionButton(v)) {
-        if (pressed)
-            m_mouseFunction.pressButton(button);
-        else
-            m_mouseFunction.releaseButton(button);
-    }
+    else
+        applyMouseFunction(v, buttonMouseFunctionButton(v), pressed);
     if (!pressed && m_mouseFunction.isIdle())
         m_mouseFunction.setActive(false);
 }

@@ -150,6 +150,8 @@ private:
 
     void executeKeyCombination(const QByteArray &value, bool pressed);
     void executeMultimediaKey(const QByteArray &value, bool pressed);
+    // A wheel step, or a press or release of the button; false for neither.
+    bool applyMouseFunction(int value, unsigned char button, bool pressed);
     void executeMouseFunction(const QByteArray &value, bool pressed);
     void executeMouseButtonFunction(const QByteArray &value, bool pressed);
     void typeText(const QByteArray &value, bool pressed);
