@@ -2,7 +2,6 @@
 
 #include "hidReportData.h"
 #include "hidStructInfo.h"
-#include "keyGridCell.h"
 #include "lightTypeListInfo.h"
 #include "mouseFunctionState.h"
 #include "outgoingKeyState.h"
@@ -59,7 +58,7 @@ public:
 
     void setOnboardMode(int mode);
     // The key buttons' grid cells, by key code: any button type with
-    // getRow() and getColumn() (the keyboard view's, or a keyGridCell).
+    // getRow() and getColumn() (the keyboard view's keyboardButCustom).
     // The cells are taken now; give the map again when the view is rebuilt.
     template <class Button>
     void setKeyButtonMap(const QMap<int, Button *> &buttons)

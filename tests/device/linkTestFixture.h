@@ -10,7 +10,6 @@
 #include "desktopActions.h"
 #include "hidProtocolReports.h"
 #include "hidTestHelpers.h"
-#include "keyGridCell.h"
 #include "keyLightTrigger.h"
 #include "mouseLightTrigger.h"
 #include "xmlInterface.h"
@@ -52,13 +51,12 @@ public:
 };
 
 // Stands in for a key button of the keyboard view.
-struct FakeCell : keyGridCell
+struct FakeCell
 {
-    FakeCell(int r, int c) : row(r), column(c) {}
     int row;
     int column;
-    int getRow() const override { return row; }
-    int getColumn() const override { return column; }
+    int getRow() const { return row; }
+    int getColumn() const { return column; }
 };
 
 inline hidReportData keyReport(unsigned char modifiers, std::initializer_list<int> keys = {})

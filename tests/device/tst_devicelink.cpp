@@ -578,7 +578,7 @@ void tst_DeviceLink::keyReactiveLighting()
     FakeKeyEngine engine;
     FakeCell cellA{1, 2};
     FakeCell cellD{3, 4};
-    f.link->setKeyButtonMap(QMap<int, keyGridCell *>{{kUsageA, &cellA}, {kUsageD, &cellD}});
+    f.link->setKeyButtonMap(QMap<int, FakeCell *>{{kUsageA, &cellA}, {kUsageD, &cellD}});
     f.link->setLightDealMain(&engine);
 
     // Not a reacting effect: nothing.
