@@ -1,10 +1,13 @@
 #include "inputReportDiff.h"
 
+#include "outgoingKeyState.h"
+
 namespace {
 
-constexpr int kModifierUsage = 224;
-constexpr int kFirstSlot = 2;
-constexpr int kSlotEnd = 8;
+// The keyboard's input state has the layout of the outgoing one.
+constexpr int kModifierUsage = outgoingKeyState::ModifierFirst;
+constexpr int kFirstSlot = outgoingKeyState::FirstSlot;
+constexpr int kSlotEnd = outgoingKeyState::SlotEnd;
 
 bool slotsHold(const unsigned char *state, unsigned char usage)
 {
