@@ -314,7 +314,9 @@ void X11InputHook::handleRecordedEvent(const unsigned char *raw)
     if (type == KeyPress || type == KeyRelease) {
         if (!m_keyboardProc)
             return;
-        const X11KeyTranslator::WindowsKey key = m_translator.translate(detail, numLockOn());
+        // Asking the server for Num Lock is a round trip: only for the keypad.
+        const bool numLock = m_translator.followsNumLock(detail) && numLockOn();
+        const X11KeyTranslator::WindowsKey key = m_translator.translate(detail, numLock);
         if (key.vk == 0)
             return;
         const bool down = type == KeyPress;

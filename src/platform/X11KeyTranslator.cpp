@@ -164,24 +164,34 @@ X11KeyTranslator::WindowsKey X11KeyTranslator::fromPosition(int xKeycode)
 
 void X11KeyTranslator::setKeysyms(int xKeycode, unsigned long plain, unsigned long shifted)
 {
-    m_keysyms.insert(xKeycode, Syms{plain, shifted});
+    const auto toWindows = [xKeycode](unsigned long keysym) {
+        const WindowsKey key = fromKeysym(keysym);
+        return key.vk != 0 ? key : fromPosition(xKeycode);
+    };
+    Keys keys;
+    keys.plain = toWindows(plain);
+    // The keypad's second level holds its digits and decimal point.
+    const bool keypad = plain >= XK_KP_Space && plain <= XK_KP_9 && shifted >= XK_KP_Space && shifted <= XK_KP_9;
+    keys.numLock = keypad ? toWindows(shifted) : keys.plain;
+    m_keys.insert(xKeycode, keys);
 }
 
 void X11KeyTranslator::clear()
 {
-    m_keysyms.clear();
+    m_keys.clear();
 }
 
 X11KeyTranslator::WindowsKey X11KeyTranslator::translate(int xKeycode, bool numLockOn) const
 {
-    const Syms syms = m_keysyms.value(xKeycode);
-    unsigned long keysym = syms.plain;
-    // The keypad's second level holds its digits and decimal point.
-    if (numLockOn && syms.shifted >= XK_KP_Space && syms.shifted <= XK_KP_9
-        && syms.plain >= XK_KP_Space && syms.plain <= XK_KP_9)
-        keysym = syms.shifted;
-    WindowsKey key = fromKeysym(keysym);
-    if (key.vk == 0)
-        key = fromPosition(xKeycode);
-    return key;
+    const auto it = m_keys.constFind(xKeycode);
+    if (it == m_keys.cend())
+        return fromPosition(xKeycode);
+    return numLockOn ? it->numLock : it->plain;
+}
+
+bool X11KeyTranslator::followsNumLock(int xKeycode) const
+{
+    const auto it = m_keys.constFind(xKeycode);
+    return it != m_keys.cend()
+           && (it->numLock.vk != it->plain.vk || it->numLock.extended != it->plain.extended);
 }

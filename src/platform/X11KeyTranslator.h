@@ -20,17 +20,21 @@ public:
     static WindowsKey fromPosition(int xKeycode);
 
     // The symbols of one key: unshifted and shifted (the keypad's digits).
+    // The key is translated here, once per keymap, for both Num Lock states.
     void setKeysyms(int xKeycode, unsigned long plain, unsigned long shifted);
     void clear();
 
     // numLockOn picks the keypad's digits over its navigation keys.
     WindowsKey translate(int xKeycode, bool numLockOn) const;
+    // Whether Num Lock changes the key's translation: only then need a caller
+    // ask for the Num Lock state.
+    bool followsNumLock(int xKeycode) const;
 
 private:
-    struct Syms
+    struct Keys
     {
-        unsigned long plain = 0;
-        unsigned long shifted = 0;
+        WindowsKey plain;
+        WindowsKey numLock;
     };
-    QHash<int, Syms> m_keysyms;
+    QHash<int, Keys> m_keys;
 };

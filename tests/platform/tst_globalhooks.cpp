@@ -367,6 +367,12 @@ void tst_GlobalHooks::keypadFollowsNumLock()
     QCOMPARE(t.translate(79, true).vk, 0x67);
     QCOMPARE(t.translate(104, true).vk, 13);
     QVERIFY(t.translate(104, true).extended);
+    // Only a key that Num Lock changes needs its state asked for.
+    t.setKeysyms(38, XK_a, XK_A);
+    QVERIFY(t.followsNumLock(79));
+    QVERIFY(!t.followsNumLock(104)); // keypad Enter either way
+    QVERIFY(!t.followsNumLock(38));
+    QVERIFY(!t.followsNumLock(200));
 }
 
 void tst_GlobalHooks::unknownSymbolFallsBackToPosition()
