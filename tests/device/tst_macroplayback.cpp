@@ -7,6 +7,9 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 using Reports = QList<hidReportData>;
 
 namespace {
@@ -65,6 +68,7 @@ private slots:
     void heldPressStopsToggle();
     void toggleWaitsForCountedPlayback();
     void missingOrEmptyMacroPlaysNothing();
+    void emptyMacroEndsItsLoop();
     void shortDelaysTakeTheFloor();
     void teardownCutsDelaysAndReleases();
 
@@ -239,6 +243,27 @@ void tst_MacroPlayback::missingOrEmptyMacroPlaysNothing()
         QVERIFY(!f.link->isMacroPlaying());
     }
     QCOMPARE(playbackReports(f), Reports{});
+}
+
+void tst_MacroPlayback::emptyMacroEndsItsLoop()
+{
+    LinkFixture f(testKeyboard());
+    bindMacro(f, {}, "3");
+    QVERIFY(f.openClean());
+    f.link->triggerMacro(3, 0, 3, true);
+    QVERIFY(f.link->isMacroPlaying());
+    // While the toggle runs, its loop on an empty macro returns at once
+    // instead of reading the profile over and over until the next press.
+    std::atomic<bool> returned{false};
+    std::thread loop([&] {
+        f.link->playMacro(3, 0, 3);
+        returned = true;
+    });
+    const bool returnedAtOnce = QTest::qWaitFor([&] { return returned.load(); }, kLinkWaitMs);
+    f.link->triggerMacro(3, 0, 3, true); // ends the toggle either way
+    loop.join();
+    QVERIFY(returnedAtOnce);
+    QVERIFY(!f.link->isMacroPlaying());
 }
 
 void tst_MacroPlayback::shortDelaysTakeTheFloor()
