@@ -957,22 +957,20 @@ int DDeviceKeyboardLink::playMacroOnce(int mode, int macroIndex)
         m_xml->getBindMacroItems(m_playProfilePath, m_playProfileIndex, QByteArray::number(macroIndex), items);
 
     for (const macroItemInfo &item : qAsConst(items)) {
-        // At teardown the pass ends at once, and the event whose delay was
-        // cut is not played: playMacro lets go of what was pressed.
-        if (m_abortPlayback)
-            break;
         if (playbackShouldStop(mode)) {
-            // A toggle or held playback ends with nothing pressed.
-            m_keyState.clear();
-            m_playbackKeys.clear();
-            sendKeyState(m_keyState.snapshot());
-            releasePlaybackPresses();
-            break;
+            if (m_abortPlayback) {
+                releasePlaybackPresses();
+            } else {
+                // A toggle or held playback ends with nothing pressed.
+                m_keyState.clear();
+                m_playbackKeys.clear();
+                sendKeyState(m_keyState.snapshot());
+                releasePlaybackPresses();
+            }
+            return items.size();
         }
         const int delay = toInt(item.delay);
         waitPlaybackDelay(delay > kShortDelayLimitMs ? delay : kMinimumDelayMs, mode);
-        if (m_abortPlayback)
-            break;
 
         const bool down = qstrcmp(item.operateExplain, "down") == 0;
         if (std::strstr(item.type, "key")) {

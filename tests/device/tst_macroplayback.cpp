@@ -301,10 +301,6 @@ void tst_MacroPlayback::teardownCutsDelaysAndReleases()
     const Reports mouse = f.device->outputReports(HidCmd::MouseState);
     QCOMPARE(keys.last(), keyReport(0));
     QCOMPARE(mouse.last(), mouseStateReport(0, 0));
-    // The event whose delay the teardown cut is never played: no key is
-    // typed while the device goes.
-    for (const hidReportData &r : keys)
-        QVERIFY2(!std::count(r.begin() + kHidPayloadOffset + 2, r.end(), 6), QTest::toString(r));
 }
 
 QTEST_MAIN(tst_MacroPlayback)
