@@ -3,6 +3,7 @@
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/scripts/setup.sh"
 install_missing_packages
+install_test_sound_server
 configure_and_build
 cd "$BUILD_DIR"
 export QT_QPA_PLATFORM=offscreen

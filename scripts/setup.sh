@@ -12,7 +12,7 @@ PACKAGES=(
     qtmultimedia5-dev libqt5multimedia5-plugins
     libhidapi-dev libcjson-dev libtinyxml2-dev libfftw3-dev
     libudev-dev libx11-dev libxtst-dev libpulse-dev
-    xvfb xauth fonts-dejavu-core tzdata python3
+    xvfb xauth fonts-dejavu-core fonts-font-awesome fonts-wqy-microhei trayer tzdata python3
 )
 
 install_missing_packages() {
@@ -32,6 +32,24 @@ install_missing_packages() {
     fi
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# The music tests start a private sound server. Installed only where the
+# machine has no sound server package, so a desktop's own audio stack is
+# never replaced; the program itself needs only libpulse.
+install_test_sound_server() {
+    local p
+    for p in pulseaudio pipewire-pulse; do
+        if dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            return 0
+        fi
+    done
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends pulseaudio
 }
 
 configure_and_build() {
