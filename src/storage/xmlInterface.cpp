@@ -1,7 +1,6 @@
 #include "xmlInterface.h"
 
 #include "TextNumber.h"
-#include "xmlPrinter.h"
 #include "xmlRecordCodec.h"
 #include "xmlStoreDocument.h"
 
@@ -458,11 +457,11 @@ xmlInterface::xmlInterface(QObject *parent)
 bool xmlInterface::createXmlFile(const QString &path)
 {
     const StoreLock lock;
-    XMLDocument doc;
-    XMLElement *root = doc.NewElement(kRoot);
+    xmlStoreDocument doc(path, xmlStoreDocument::NewFile);
+    XMLElement *root = doc.document().NewElement(kRoot);
     root->SetAttribute(kProfileIndex, 1);
-    doc.InsertEndChild(root);
-    return xmlStoreDocument::writeFile(path, xmlPrinter::print(doc));
+    doc.document().InsertEndChild(root);
+    return doc.save();
 }
 
 int xmlInterface::getProfileIndex(const QString &path)
