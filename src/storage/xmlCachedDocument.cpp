@@ -107,14 +107,19 @@ bool xmlCachedDocument::parse(const QString &path, QByteArray &bytes)
         m_document.Clear();
         return false;
     }
-    tinyxml2::XMLElement *root = m_document.RootElement();
+    // Besides the root, only the declaration, comments and a document type
+    // may stand at the top; the end mark must come right after the root
+    // (and its comments).
     const char *problem = nullptr;
-    for (const tinyxml2::XMLNode *n = m_document.FirstChild(); n != root && !problem; n = n->NextSibling()) {
-        if (!n->ToDeclaration() && !n->ToComment() && !n->ToUnknown())
+    tinyxml2::XMLNode *node = m_document.FirstChild();
+    for (; node && !node->ToElement(); node = node->NextSibling()) {
+        if (!node->ToDeclaration() && !node->ToComment() && !node->ToUnknown())
             problem = "has text before its root element";
     }
-    tinyxml2::XMLNode *end = root ? root->NextSibling() : nullptr;
-    if (!root || std::strcmp(root->Name(), kEndMarkName) == 0)
+    tinyxml2::XMLNode *end = node ? node->NextSibling() : nullptr;
+    while (end && end->ToComment())
+        end = end->NextSibling();
+    if (!node || std::strcmp(node->Value(), kEndMarkName) == 0)
         problem = "has no root element";
     else if (!end || !end->ToElement() || std::strcmp(end->Value(), kEndMarkName) != 0 || end->NextSibling())
         problem = "has content after its root element";

@@ -27,7 +27,11 @@ public:
     // True when the file changed less than kRecentWindowNs before nowNs
     // (or after it: a clock set back).
     bool isRecentAt(int64_t nowNs) const;
+    // The wall clock, in nanoseconds since the epoch, as file times are.
     static int64_t nowNs();
+    using Clock = int64_t (*)();
+    // Replaces the wall clock (tests); null restores the system's.
+    static void setClock(Clock clock);
 
     bool operator==(const xmlFileStamp &other) const;
     bool operator!=(const xmlFileStamp &other) const { return !(*this == other); }

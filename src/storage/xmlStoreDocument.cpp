@@ -8,6 +8,9 @@
 #include <QLoggingCategory>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace {
 Q_LOGGING_CATEGORY(lcXmlStore, "velmora.storage")
 }
@@ -68,8 +71,12 @@ bool xmlStoreDocument::writeFile(const QString &path, const QByteArray &bytes)
         warn(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
-        warn(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    // QSaveFile renames its file into place even when the flush on commit
+    // failed (a full disk), and ignores a failed sync: both are checked here,
+    // so a failed save never replaces the file with a cut one.
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fdatasync(file.handle()) != 0) {
+        warn(QStringLiteral("cannot write %1: %2")
+                 .arg(path, file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno)));
         file.cancelWriting();
         return false;
     }
