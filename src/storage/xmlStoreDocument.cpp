@@ -8,9 +8,6 @@
 #include <QLoggingCategory>
 #include <QSaveFile>
 
-#include <cerrno>
-#include <unistd.h>
-
 namespace {
 Q_LOGGING_CATEGORY(lcXmlStore, "velmora.storage")
 }
@@ -72,11 +69,10 @@ bool xmlStoreDocument::writeFile(const QString &path, const QByteArray &bytes)
         return false;
     }
     // QSaveFile renames its file into place even when the flush on commit
-    // failed (a full disk), and ignores a failed sync: both are checked here,
-    // so a failed save never replaces the file with a cut one.
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fdatasync(file.handle()) != 0) {
-        warn(QStringLiteral("cannot write %1: %2")
-                 .arg(path, file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno)));
+    // fails (a full disk), so the flush is done and checked here: a failed
+    // save never replaces the file with a cut one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        warn(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
         file.cancelWriting();
         return false;
     }

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
@@ -45,8 +46,7 @@ void replaceByRename(const QString &path, const QByteArray &bytes, const timespe
     writeBytes(next, bytes);
     if (time)
         setModificationTime(next, *time);
-    QFile::remove(path);
-    QFile::rename(next, path);
+    std::rename(QFile::encodeName(next).constData(), QFile::encodeName(path).constData());
 }
 
 QByteArray withValue(const QByteArray &bytes, const QByteArray &value)
