@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -40,7 +41,7 @@ private:
 bool readAll(int fd, int64_t sizeHint, QByteArray &bytes)
 {
     bytes.clear();
-    bytes.reserve(int(sizeHint) + kEndMarkLength + 1);
+    bytes.reserve(int(std::min<int64_t>(sizeHint, 1 << 30)) + kEndMarkLength + 1);
     char chunk[65536];
     for (;;) {
         const ssize_t n = ::read(fd, chunk, sizeof chunk);

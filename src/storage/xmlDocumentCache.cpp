@@ -4,8 +4,10 @@
 
 xmlDocumentCache &xmlDocumentCache::instance()
 {
-    static xmlDocumentCache cache;
-    return cache;
+    // Never destroyed: a thread may still use the store while the process
+    // exits.
+    static xmlDocumentCache *cache = new xmlDocumentCache;
+    return *cache;
 }
 
 std::list<xmlDocumentCache::Entry>::iterator xmlDocumentCache::entryOf(const QString &path)

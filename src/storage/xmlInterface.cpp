@@ -71,7 +71,8 @@ const int kMouseDeviceType = 1;
 // Bytes of the (index, name) list texts, terminator included.
 const std::size_t kListTextSize = 64;
 
-// Held by every operation from loading its file to saving it.
+// Held by every operation from loading its file to saving it; it also
+// guards the parsed files kept between operations.
 std::mutex &storeMutex()
 {
     static std::mutex mutex;

@@ -28,8 +28,8 @@ bool isTemporarySuffix(const QStringRef &suffix)
 
 QSet<QString> &xmlSaveLeftovers::tidiedFolders()
 {
-    static QSet<QString> folders;
-    return folders;
+    static QSet<QString> *folders = new QSet<QString>; // outlives every thread, like the cache
+    return *folders;
 }
 
 bool xmlSaveLeftovers::isLeftoverName(const QString &fileName)

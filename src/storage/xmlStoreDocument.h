@@ -37,13 +37,14 @@ public:
     // Prints the document in the store's layout and replaces the file.
     bool save();
 
-    // Replaces the file at path with bytes, atomically; logs a failure.
-    static bool writeFile(const QString &path, const QByteArray &bytes);
     // A developer warning, framed by dashes like every store failure line.
     static void warn(const QString &text);
 
 private:
     Q_DISABLE_COPY(xmlStoreDocument)
+
+    // Replaces the file at path with bytes, atomically; logs a failure.
+    static bool writeFile(const QString &path, const QByteArray &bytes);
 
     QString m_path;
     std::shared_ptr<xmlCachedDocument> m_file;
