@@ -20,7 +20,7 @@ const char kMessageStyle[] = "QLabel#label_TipMessage{ color: rgb(%1); font: 75 
 const char kButtonStyle[] =
     "QPushButton{ border-radius: 8px; border: 1px solid rgb(%1); background-color: rgb(%2); "
     "color: rgb(%4); font: 75 10pt \"%5\";} "
-    "QPushButton:hover{ background-color: rgb(%3, 130); border: 1px solid rgb(%6);} "
+    "QPushButton:hover{ background-color: rgba(%3, 130); border: 1px solid rgb(%6);} "
     "QPushButton:pressed{ color: rgb(%6); background-color: rgb(%3); border: 1px solid rgb(%6);}";
 
 } // namespace

@@ -138,6 +138,7 @@ private slots:
     void saveStoresName_data();
     void saveStoresName();
     void longPathIsKeptWhole();
+    void longNameDoesNotWidenRow();
     void cancelKeepsStoredName();
     void failedRenameKeepsOldName_data();
     void failedRenameKeepsOldName();
@@ -323,6 +324,16 @@ void tst_CustomLightListItem::longPathIsKeptWhole()
     r.rename(QStringLiteral("Aube"));
     QCOMPARE(r.success.count(), 1);
     QCOMPARE(file.names(), (QStringList{QStringLiteral("Morning"), QStringLiteral("Aube")}));
+}
+
+void tst_CustomLightListItem::longNameDoesNotWidenRow()
+{
+    // The list is narrower than the longest name a scheme can have.
+    Row r(nullptr);
+    const int plain = r.row.minimumSizeHint().width();
+    r.row.setItemInfo("1", "1", QString(63, 'W'), "UnUsing", -1);
+    QCOMPARE(r.row.minimumSizeHint().width(), plain);
+    QVERIFY(plain < 200);
 }
 
 void tst_CustomLightListItem::cancelKeepsStoredName()

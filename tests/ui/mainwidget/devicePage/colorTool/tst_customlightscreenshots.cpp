@@ -131,7 +131,7 @@ void tst_CustomLightScreenshots::promptOverWindow()
     auto *content = new QLabel(QStringLiteral("Device page"), window);
     content->setStyleSheet(QStringLiteral("color: rgb(%1); font: 75 28pt; %2")
                                .arg(colours.TextCheckedColor, background(colours.DeviceCenterBgColor)));
-    content->setAlignment(Qt::AlignCenter);
+    content->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     content->setGeometry(40, 40, 820, 520);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
