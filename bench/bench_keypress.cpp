@@ -60,7 +60,7 @@ bool waitFor(const std::function<bool()> &done, int timeoutMs)
 // How a run looks the key up.
 struct Scenario
 {
-    const char *name;
+    const char *name;        // null: a run that is not printed
     const char *profilePath; // "": the link has no profile and passes keys on
     bool touchFile;          // the profile changed since the last press
     hidReportData answer;
@@ -140,12 +140,16 @@ int main(int argc, char **argv)
     QThread::msleep(xmlFileStamp::kRecentWindowNs / 1'000'000 + 100);
 
     const QByteArray path = profiles.toLocal8Bit();
+    // A first run is slower whatever it does (threads and caches waking
+    // up): it is not printed. The cold run comes last, as it leaves the file
+    // just changed.
     const Scenario scenarios[] = {
+        {nullptr, path.constData(), false, keyState(kCombinationModifiers, kKeyD)},
         {"keypress_combination_warm", path.constData(), false, keyState(kCombinationModifiers, kKeyD)},
-        {"keypress_combination_cold", path.constData(), true, keyState(kCombinationModifiers, kKeyD)},
         // The same press without the store: what the transport and the
         // event loops take.
         {"keypress_without_store", "", false, keyState(0, kKeyA)},
+        {"keypress_combination_cold", path.constData(), true, keyState(kCombinationModifiers, kKeyD)},
     };
     int status = 0;
     for (const Scenario &scenario : scenarios) {
@@ -162,6 +166,8 @@ int main(int argc, char **argv)
             status = 1;
             break;
         }
+        if (!scenario.name)
+            continue;
         const Percentiles p = percentiles(latencies);
         std::printf("%s_median: %.3f ms\n", scenario.name, p.median);
         std::printf("%s_p99: %.3f ms\n", scenario.name, p.p99);
