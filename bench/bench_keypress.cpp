@@ -2,9 +2,9 @@
 // input report to the link writing the answering report, for a key bound to
 // a key combination in the last of ten full profiles.
 
-#include "DDeviceKeyboardLink.h"
 #include "HidBackend.h"
 #include "SimulatedHidBackend.h"
+#include "benchLink.h"
 #include "benchStats.h"
 #include "benchStoreFiles.h"
 #include "hidProtocolReports.h"
@@ -18,7 +18,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -42,19 +41,6 @@ hidReportData keyState(unsigned char modifiers, unsigned char key)
 {
     const unsigned char state[8] = {modifiers, 0, key, 0, 0, 0, 0, 0};
     return keyStateReport(state);
-}
-
-bool waitFor(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    return true;
 }
 
 // How a run looks the key up.
@@ -121,21 +107,12 @@ int main(int argc, char **argv)
     auto backend = std::make_shared<SimulatedHidBackend>();
     auto device = backend->addDevice(SimulatedDeviceConfig::keyboard(QStringLiteral("Quissaro")));
     HidBackend::install(backend);
-    auto link = std::make_unique<DDeviceKeyboardLink>(1);
-    link->setProFileInfo(&store, profiles.toLocal8Bit().constData());
-    link->setCurProFileIndex(benchStoreFiles::kProfiles);
-    hidStructInfo info;
-    std::memset(&info, 0, sizeof info);
-    const SimulatedDeviceConfig c = device->config();
-    info.vid = c.vendorId;
-    info.pid = c.productId;
-    fixedTextCopy(info.hidPath, device->path());
-    fixedTextCopy(info.hidName, c.modelName);
-    link->openHidDevice(info);
-    if (!waitFor([&] { return link->isInitFinished(); }, 5000)) {
+    auto link = openLink(*device, store, profiles);
+    if (!link) {
         std::fprintf(stderr, "the simulated keyboard did not get ready\n");
         return 1;
     }
+    link->setCurProFileIndex(benchStoreFiles::kProfiles);
     // Key presses come long after the profile was last saved.
     QThread::msleep(xmlFileStamp::kRecentWindowNs / 1'000'000 + 100);
 
