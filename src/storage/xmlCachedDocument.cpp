@@ -144,15 +144,17 @@ void xmlCachedDocument::stamp(const xmlFileStamp &stamp, const QByteArray &bytes
 
 bool xmlCachedDocument::matchesFile(const QString &path)
 {
-    if (!m_stamp || xmlFileStamp::ofPath(path) != m_stamp)
+    // Opened rather than only stat'ed: a network filesystem checks a file
+    // with its server on open, while a stat may answer from its cache.
+    const Descriptor in(path);
+    if (!m_stamp || in.fd() < 0 || xmlFileStamp::ofDescriptor(in.fd()) != m_stamp)
         return false;
     if (!m_stamp->isRecentAt(xmlFileStamp::nowNs()) && m_recentBytes.isNull())
         return true;
     // Too recent for the stamp alone: the bytes decide, once more after the
     // window has passed, and then the stamp is enough.
-    const Descriptor in(path);
     QByteArray bytes;
-    if (in.fd() < 0 || !readAll(in.fd(), m_stamp->size(), bytes) || bytes != m_recentBytes)
+    if (!readAll(in.fd(), m_stamp->size(), bytes) || bytes != m_recentBytes)
         return false;
     stamp(*m_stamp, bytes);
     return true;

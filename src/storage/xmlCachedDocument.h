@@ -37,7 +37,7 @@ public:
     // the file stayed put, or saved and stamped afterwards.
     bool hasStamp() const { return m_stamp.has_value(); }
     // True when the file at path is still the one the document came from.
-    // One stat, plus a read and compare while the stamp is recent.
+    // One open and stat, plus a read and compare while the stamp is recent.
     bool matchesFile(const QString &path);
     // The document was just saved to path as bytes.
     void noteSaved(const QString &path, const QByteArray &bytes);
