@@ -22,7 +22,8 @@ const char kPageStyle[] =
     "QCheckBox:checked{ color: rgb(%2); } "
     "QCheckBox::indicator{ width: 13px; height: 13px; } "
     "QCheckBox::indicator:unchecked{ border-image: url(:/images/publicIco/checkBoxDef.png); } "
-    "QCheckBox::indicator:checked{ border-image: url(:/images/publicIco/checkBoxSel.png); }";
+    "QCheckBox::indicator:checked{ border-image: url(:/images/publicIco/checkBoxSel.png); } "
+    "QFrame#frame_5, QFrame#frame_6, QFrame#frame_7{ border: none; }";
 const char kFrameStyle[] =
     "QFrame#frame{ border-radius: 8px; background-color: rgb(%1); border: 0px solid rgb(%2); }";
 const char kOptionsFrameStyle[] = "QFrame#frame_4{ border: none; border-right: 1px solid rgb(%1); }";
