@@ -22,8 +22,11 @@ Columns bandColumnsOf(const std::array<int, musicBandLayout::maxBands> &all, int
 FrequencySpectrum spectrumOf(const QVector<FrequencySpectrum::Element> &elements)
 {
     FrequencySpectrum spectrum(elements.size());
-    for (int i = 0; i < elements.size(); ++i)
-        spectrum[i] = elements[i];
+    for (int i = 0; i < elements.size(); ++i) {
+        spectrum[i].frequency = elements[i].frequency;
+        spectrum[i].amplitude = elements[i].amplitude;
+        spectrum[i].clipped = elements[i].clipped;
+    }
     return spectrum;
 }
 

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLocalServer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -84,6 +85,7 @@ private slots:
     void serverLostMidCapture();
     void stopWhileServerSilent();
     void noServer();
+    void silentServerTimesOut();
     void noDefaultSink();
 
 private:
@@ -209,6 +211,23 @@ void tst_soundCapture::noServer()
     // Nothing is held: stop and a second try behave.
     QCOMPARE(capture.stop(), 0);
     QCOMPARE(capture.start(), -1);
+}
+
+// Nothing connects before start; a server that accepts and then says
+// nothing ends the start after the bounded wait.
+void tst_soundCapture::silentServerTimesOut()
+{
+    QTemporaryDir folder;
+    QLocalServer mute;
+    QVERIFY(mute.listen(folder.filePath(QStringLiteral("native"))));
+    qputenv("PULSE_SERVER", ("unix:" + mute.fullServerName()).toLocal8Bit());
+
+    DSoundCardAudioCapture capture;
+    QVERIFY(!mute.waitForNewConnection(50));
+    QCOMPARE(capture.start(), -1);
+    QVERIFY(mute.waitForNewConnection(1000));
+    QVERIFY(!capture.isRunning());
+    QVERIFY2(capture.lastError().contains(QStringLiteral("Timeout")), qPrintable(capture.lastError()));
 }
 
 void tst_soundCapture::noDefaultSink()
