@@ -1,6 +1,9 @@
 #pragma once
 
-// Synthetic 16-bit little-endian stereo PCM for the music tests.
+// Synthetic 16-bit little-endian stereo PCM for the music tests, and its
+// spectrum as the analyser computes it.
+
+#include "SpectrumAnalyserThread.h"
 
 #include <QByteArray>
 #include <QtEndian>
@@ -38,6 +41,18 @@ inline QByteArray tone(int frames, double bin, double amplitude, channels where 
 inline double binFrequency(double bin)
 {
     return bin * sampleRate / fftPoints;
+}
+
+// The spectrum of 16-bit stereo at 44100 Hz, through a worker of its own.
+inline FrequencySpectrum analysed(const QByteArray &pcm, WindowFunction window = HannWindow)
+{
+    SpectrumAnalyserThread worker;
+    worker.setWindowFunction(window);
+    FrequencySpectrum result;
+    QObject::connect(&worker, &SpectrumAnalyserThread::calculationComplete,
+                     [&](const FrequencySpectrum &spectrum) { result = spectrum; });
+    worker.calculateSpectrum(pcm, sampleRate, bytesPerFrame);
+    return result;
 }
 
 } // namespace pcmSignals

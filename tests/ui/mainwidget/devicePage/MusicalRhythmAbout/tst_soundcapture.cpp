@@ -4,8 +4,8 @@
 
 #include "DDataManager.h"
 #include "DSoundCardAudioCapture.h"
-#include "SpectrumAnalyserThread.h"
 #include "musicBandLayout.h"
+#include "pcmSignals.h"
 #include "privatePulseServer.h"
 
 #include <QDir>
@@ -142,11 +142,7 @@ void tst_soundCapture::toneLightsItsBand()
     QCOMPARE(capture.stop(), 0);
     QVERIFY(!capture.isRunning());
 
-    SpectrumAnalyserThread analyser;
-    FrequencySpectrum spectrum;
-    connect(&analyser, &SpectrumAnalyserThread::calculationComplete, this,
-            [&](const FrequencySpectrum &result) { spectrum = result; });
-    analyser.calculateSpectrum(collected.audible.right(analysisBytes), 44100, 4);
+    const FrequencySpectrum spectrum = pcmSignals::analysed(collected.audible.right(analysisBytes));
     musicBandLayout bands;
     bands.init(104, 11, 30.0, 930.0);
     bands.fold(spectrum);

@@ -18,17 +18,6 @@ namespace {
 
 constexpr int toneBin = 32; // 344.53 Hz
 
-FrequencySpectrum analyse(const QByteArray &buffer, WindowFunction window = HannWindow)
-{
-    SpectrumAnalyserThread worker;
-    worker.setWindowFunction(window);
-    FrequencySpectrum result;
-    QObject::connect(&worker, &SpectrumAnalyserThread::calculationComplete,
-                     [&](const FrequencySpectrum &spectrum) { result = spectrum; });
-    worker.calculateSpectrum(buffer, sampleRate, bytesPerFrame);
-    return result;
-}
-
 QAudioFormat captureFormat()
 {
     QAudioFormat format;
@@ -96,7 +85,7 @@ void tst_spectrumAnalyser::toneAmplitudes()
     QFETCH(double, expected);
     QFETCH(bool, clipped);
     QFETCH(int, level);
-    const FrequencySpectrum spectrum = analyse(tone(fftPoints, toneBin, amplitude));
+    const FrequencySpectrum spectrum = analysed(tone(fftPoints, toneBin, amplitude));
     QCOMPARE(spectrum.count(), fftPoints);
     const FrequencySpectrum::Element &peak = spectrum[toneBin];
     QVERIFY2(std::abs(peak.amplitude - expected) < 0.005, qPrintable(QString::number(peak.amplitude)));
@@ -116,7 +105,7 @@ void tst_spectrumAnalyser::silentOrRightChannelIsZero_data()
 void tst_spectrumAnalyser::silentOrRightChannelIsZero()
 {
     QFETCH(QByteArray, buffer);
-    const FrequencySpectrum spectrum = analyse(buffer);
+    const FrequencySpectrum spectrum = analysed(buffer);
     for (int i = 0; i < spectrum.count(); ++i) {
         QVERIFY2(!std::isnan(spectrum[i].amplitude), qPrintable(QString::number(i)));
         QCOMPARE(spectrum[i].amplitude, 0.0);
@@ -126,8 +115,8 @@ void tst_spectrumAnalyser::silentOrRightChannelIsZero()
 
 void tst_spectrumAnalyser::cosineAndSineAgree()
 {
-    const FrequencySpectrum sine = analyse(tone(fftPoints, toneBin, 0.1, leftOnly, false));
-    const FrequencySpectrum cosine = analyse(tone(fftPoints, toneBin, 0.1, leftOnly, true));
+    const FrequencySpectrum sine = analysed(tone(fftPoints, toneBin, 0.1, leftOnly, false));
+    const FrequencySpectrum cosine = analysed(tone(fftPoints, toneBin, 0.1, leftOnly, true));
     for (int i = toneBin - 1; i <= toneBin + 1; ++i)
         QVERIFY2(std::abs(sine[i].amplitude - cosine[i].amplitude) < 0.002, qPrintable(QString::number(i)));
     QVERIFY(sine[toneBin].amplitude > 0.6);
@@ -135,7 +124,7 @@ void tst_spectrumAnalyser::cosineAndSineAgree()
 
 void tst_spectrumAnalyser::frequencies()
 {
-    const FrequencySpectrum spectrum = analyse(tone(fftPoints, toneBin, 0.5));
+    const FrequencySpectrum spectrum = analysed(tone(fftPoints, toneBin, 0.5));
     // Bins 0 and 1 are never filled; 2 to 2048 carry i x 44100 / 4096.
     QCOMPARE(spectrum[0].frequency, 0.0);
     QCOMPARE(spectrum[1].frequency, 0.0);
@@ -151,14 +140,14 @@ void tst_spectrumAnalyser::shortBufferReadsAsSilence()
     const QByteArray half = tone(fftPoints / 2, toneBin, 0.5);
     QByteArray padded = half;
     padded.append(QByteArray(fftPoints * bytesPerFrame - half.size(), '\0'));
-    const FrequencySpectrum shortResult = analyse(half);
-    const FrequencySpectrum paddedResult = analyse(padded);
+    const FrequencySpectrum shortResult = analysed(half);
+    const FrequencySpectrum paddedResult = analysed(padded);
     for (int i = 0; i < fftPoints; ++i)
         QCOMPARE(shortResult[i].amplitude, paddedResult[i].amplitude);
     QVERIFY(shortResult[toneBin].amplitude > 0.5);
 
     // An odd tail byte is not half a sample.
-    const FrequencySpectrum empty = analyse(QByteArray(1, '\x7f'));
+    const FrequencySpectrum empty = analysed(QByteArray(1, '\x7f'));
     for (const FrequencySpectrum::Element &element : empty)
         QCOMPARE(element.amplitude, 0.0);
 }
@@ -178,7 +167,7 @@ void tst_spectrumAnalyser::windowTables()
     for (float x : worker.window())
         QCOMPARE(x, 1.0f);
     // Without a window a bin-centred tone peaks at N/2 x A: 0.15 x ln(204.8).
-    const FrequencySpectrum plain = analyse(tone(fftPoints, toneBin, 0.1), NoWindow);
+    const FrequencySpectrum plain = analysed(tone(fftPoints, toneBin, 0.1), NoWindow);
     QVERIFY(std::abs(plain[toneBin].amplitude - 0.15 * std::log(204.8)) < 0.005);
 }
 

@@ -53,16 +53,6 @@ FrequencySpectrum spectrumAt(double frequency, double amplitude)
     return spectrum;
 }
 
-FrequencySpectrum analyse(const QByteArray &bytes)
-{
-    SpectrumAnalyserThread worker;
-    FrequencySpectrum result;
-    QObject::connect(&worker, &SpectrumAnalyserThread::calculationComplete,
-                     [&](const FrequencySpectrum &spectrum) { result = spectrum; });
-    worker.calculateSpectrum(bytes, pcmSignals::sampleRate, pcmSignals::bytesPerFrame);
-    return result;
-}
-
 bool sameAmplitudes(const FrequencySpectrum &a, const FrequencySpectrum &b)
 {
     if (a.count() != b.count())
@@ -387,9 +377,9 @@ void tst_musicEffect::analysisCadence()
             QCOMPARE(f.engine.pendingAudioBytes(), 0);
     }
     QCOMPARE(analysedAt, QList<int>() << 9 << 28);
-    QVERIFY(sameAmplitudes(spectra.at(0).at(0).value<FrequencySpectrum>(), analyse(stream.left(16384))));
+    QVERIFY(sameAmplitudes(spectra.at(0).at(0).value<FrequencySpectrum>(), pcmSignals::analysed(stream.left(16384))));
     QVERIFY(sameAmplitudes(spectra.at(1).at(0).value<FrequencySpectrum>(),
-                           analyse(stream.mid(10 * packetBytes, 16384))));
+                           pcmSignals::analysed(stream.mid(10 * packetBytes, 16384))));
     QVERIFY(sameAmplitudes(f.engine.lastSpectrum(), spectra.at(1).at(0).value<FrequencySpectrum>()));
     // The first analysis lit band 3 only.
     QCOMPARE(musicBandLayout::levelOf(spectra.at(0).at(0).value<FrequencySpectrum>()[32].amplitude), 5);
