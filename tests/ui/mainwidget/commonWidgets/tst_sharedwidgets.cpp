@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QSpacerItem>
 #include <QtTest>
 
@@ -245,6 +246,18 @@ private slots:
         QCOMPARE(close.count(), 0);
         QCOMPARE(menu->findChild<QLabel *>("label_Setting")->text(), QStringLiteral("Setting"));
         QCOMPARE(menu->findChild<QLabel *>("label_AboutPardex")->text(), QStringLiteral("About Pardex"));
+    }
+
+    // The kit's texts reach the program's translation files.
+    void menuTranslated()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(qEnvironmentVariable("VELMORA_BINARY_DIR") + "/translation/German.qm"));
+        QCoreApplication::installTranslator(&translator);
+        mainMenuToolWidget menu;
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(menu.findChild<QLabel *>("label_Setting")->text(), QStringLiteral("Einstellungen"));
+        QCOMPARE(menu.findChild<QLabel *>("label_AboutPardex")->text(), QStringLiteral("Über Pardex"));
     }
 
     void arrowWindowProperties()
