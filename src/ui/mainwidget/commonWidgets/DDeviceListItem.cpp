@@ -3,6 +3,7 @@
 
 #include "DDataManager.h"
 #include "FixedText.h"
+#include "deviceNames.h"
 #include "hidStructInfo.h"
 
 #include <QDebug>
@@ -13,15 +14,6 @@ namespace {
 const QSize kRowSize(190, 30);
 constexpr int kNamePointSize = 12;
 constexpr int kNameRoom = 150;
-constexpr int kProductFont = 0; // font kinds of the data manager
-constexpr int kNameFont = 1;
-
-QFont labelFont(int kind)
-{
-    QFont font = DDataManager::instance()->getFont(kind);
-    font.setPointSize(kNamePointSize);
-    return font;
-}
 
 } // namespace
 
@@ -60,20 +52,10 @@ void DDeviceListItem::setDeviceInfo(int vid, int pid, QString hidPath, QString m
     else if (hidType == kHidTypeMouse)
         ui->pushButton_DeviceLogo->setStyleSheet(QStringLiteral("QPushButton{border-image:url(:/images/MouseDef.png);}"));
 
-    DDataManager *manager = DDataManager::instance();
-    m_productName = manager->getProductNameMap().value(hidName);
-    // Touched only on a change: a label shown explicitly before its window
-    // misses later style sheets of its parent.
-    if (ui->label_ProductName->isHidden() != m_productName.isEmpty())
-        ui->label_ProductName->setVisible(!m_productName.isEmpty());
-    if (!m_productName.isEmpty()) {
-        ui->label_ProductName->setFont(labelFont(kProductFont));
-        ui->label_ProductName->setText(m_productName);
-    }
-
-    const QString likeName = manager->getLikeNameMap().value(hidName);
-    m_showName = likeName.isEmpty() ? hidName : likeName;
-    ui->label_DeviceName->setFont(labelFont(kNameFont));
+    m_productName = deviceProductName(hidName);
+    showProductName(ui->label_ProductName, m_productName, kNamePointSize);
+    m_showName = deviceDisplayName(hidName);
+    ui->label_DeviceName->setFont(deviceNameFont(kDeviceNameFontKind, kNamePointSize));
     ui->label_DeviceName->setText(elideText(ui->label_DeviceName->font(), m_showName, kNameRoom));
 
     const QString toolTip = m_productName + QLatin1Char(' ') + m_showName;
@@ -94,8 +76,8 @@ void DDeviceListItem::updateThemeStyle()
     ui->frame_Device->setStyleSheet(QStringLiteral("QFrame#frame_Device:hover{background-color: rgb(%1);}"
                                                    "QLabel{color: rgb(%2);}")
                                         .arg(colors.DeviceListItemHoverBgColor, colors.TextDefaultColor));
-    ui->label_ProductName->setFont(labelFont(kProductFont));
-    ui->label_DeviceName->setFont(labelFont(kNameFont));
+    ui->label_ProductName->setFont(deviceNameFont(kProductNameFontKind, kNamePointSize));
+    ui->label_DeviceName->setFont(deviceNameFont(kDeviceNameFontKind, kNamePointSize));
 }
 
 QString DDeviceListItem::getChipName() const

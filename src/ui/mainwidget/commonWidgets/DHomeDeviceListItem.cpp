@@ -2,6 +2,7 @@
 #include "ui_DHomeDeviceListItem.h"
 
 #include "DDataManager.h"
+#include "deviceNames.h"
 #include "hidStructInfo.h"
 
 #include <QCoreApplication>
@@ -10,8 +11,6 @@ namespace {
 
 constexpr int kNamePointSize = 14;
 constexpr int kMousePictureWidth = 80;
-constexpr int kProductFont = 0; // font kinds of the data manager
-constexpr int kNameFont = 1;
 
 // Keyboards whose picture is narrower than the others get a fixed width.
 // None of the shipped models needs one: their pictures are all wide.
@@ -24,13 +23,6 @@ constexpr FixedPictureWidth kFixedPictureWidths[] = {
     {"NarrowPad", 155},
     {"CompactPad", 125},
 };
-
-QFont labelFont(int kind)
-{
-    QFont font = DDataManager::instance()->getFont(kind);
-    font.setPointSize(kNamePointSize);
-    return font;
-}
 
 // A quoted url, so a path with blanks or brackets still parses.
 QString styleSheetUrl(const QString &path)
@@ -98,21 +90,9 @@ void DHomeDeviceListItem::setDeviceInfo(int vid, int pid, QString hidPath, QStri
     if (width >= 0)
         ui->frame_DeviceLogo->setFixedWidth(width);
 
-    DDataManager *manager = DDataManager::instance();
-    ui->label_DeviceName->setFont(labelFont(kNameFont));
-
-    const QString productName = manager->getProductNameMap().value(hidName);
-    // Touched only on a change: a label shown explicitly before its window
-    // misses later style sheets of its parent.
-    if (ui->label_ProductName->isHidden() != productName.isEmpty())
-        ui->label_ProductName->setVisible(!productName.isEmpty());
-    if (!productName.isEmpty()) {
-        ui->label_ProductName->setFont(labelFont(kProductFont));
-        ui->label_ProductName->setText(productName);
-    }
-
-    const QString likeName = manager->getLikeNameMap().value(hidName);
-    ui->label_DeviceName->setText(likeName.isEmpty() ? hidName : likeName);
+    showProductName(ui->label_ProductName, deviceProductName(hidName), kNamePointSize);
+    ui->label_DeviceName->setFont(deviceNameFont(kDeviceNameFontKind, kNamePointSize));
+    ui->label_DeviceName->setText(deviceDisplayName(hidName));
 }
 
 void DHomeDeviceListItem::mousePressEvent(QMouseEvent *)
