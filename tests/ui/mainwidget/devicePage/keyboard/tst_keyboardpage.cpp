@@ -126,6 +126,7 @@ private slots:
     void hideKeyTipsLeavesNoDanglingTip();
     void viewDeletesTipsLeftOnItsList();
     void pictureShows();
+    void missingPictureLeavesFrameEmpty();
     void themeChangeRecoloursKeysAndBand();
 };
 
@@ -700,6 +701,26 @@ void tst_KeyboardPage::pictureShows()
             ++differing;
     }
     QCOMPARE(differing, 0);
+}
+
+// The full-size layout the macro page uses has no picture.
+void tst_KeyboardPage::missingPictureLeavesFrameEmpty()
+{
+    QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath()
+                           + QStringLiteral("/images/hidImages/Keyboard_FullSizeUS.png")));
+    keyboardPage view;
+    QSignalSpy loaded(&view, &keyboardPage::sigKeyboardAlreadyLoad);
+    view.setKeyboardName(QStringLiteral("FullSizeUS"));
+    QCOMPARE(loaded.count(), 1);
+    QCOMPARE(view.getKeyButtonMap().value(4)->getKeyText(), QStringLiteral("\"A\""));
+    keyboardPage bare;
+    bare.parseKeyboardInfo(smallBoard());
+    view.show();
+    bare.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&bare));
+    const QPoint inside(360, 200); // below the small board's keys
+    QCOMPARE(view.grab().toImage().pixelColor(inside), bare.grab().toImage().pixelColor(inside));
 }
 
 void tst_KeyboardPage::themeChangeRecoloursKeysAndBand()
