@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPointer>
 
+using namespace keyboardViewFixture;
 using namespace layoutText;
 
 namespace {
@@ -58,23 +59,6 @@ QList<int> selectedCodes(const keyboardPage &view)
     return codesOf(selected);
 }
 
-QList<ArrowWidget *> shownKeyTips()
-{
-    QList<ArrowWidget *> tips;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *tip = qobject_cast<ArrowWidget *>(w))
-            if (tip->isVisible())
-                tips << tip;
-    return tips;
-}
-
-void sendMouse(QWidget *target, QEvent::Type type, const QPoint &pos, Qt::MouseButton button,
-               Qt::MouseButtons held)
-{
-    QMouseEvent event(type, pos, target->mapToGlobal(pos), button, held, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
 // A press, two moves with the left button held, a release.
 void dragBand(QWidget *band, const QPoint &from, const QPoint &to, bool release = true)
 {
@@ -85,10 +69,13 @@ void dragBand(QWidget *band, const QPoint &from, const QPoint &to, bool release 
         sendMouse(band, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
 }
 
-void hover(QWidget *key, QEvent::Type type)
+// The view shown as the lighting page's Custom effect shows it.
+bool showForBand(keyboardPage &view)
 {
-    QEvent event(type);
-    QApplication::sendEvent(key, &event);
+    view.setKeyClickLocked(true);
+    view.setCustomLightMode(true);
+    view.show();
+    return QTest::qWaitForWindowExposed(&view);
 }
 
 } // namespace
@@ -502,10 +489,7 @@ void tst_KeyboardPage::rubberBand()
     QFETCH(QList<int>, caught);
     keyboardPage view;
     view.parseKeyboardInfo(smallBoard());
-    view.setKeyClickLocked(true);
-    view.setCustomLightMode(true);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(showForBand(view));
     auto *band = view.findChild<dragShowArea *>();
     // Over the whole picture frame.
     QCOMPARE(band->geometry(), band->parentWidget()->contentsRect());
@@ -530,10 +514,7 @@ void tst_KeyboardPage::bandThatCatchesNothingClearsSelection()
 {
     keyboardPage view;
     view.parseKeyboardInfo(smallBoard());
-    view.setKeyClickLocked(true);
-    view.setCustomLightMode(true);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(showForBand(view));
     auto *band = view.findChild<dragShowArea *>();
     keyByCode(view, 5)->click();
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^-+ startX:"));

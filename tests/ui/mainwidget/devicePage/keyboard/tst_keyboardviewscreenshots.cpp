@@ -19,6 +19,8 @@
 // build/keyboard-view-screenshots/ for a person to look at. The assertions
 // are on behaviour; the pictures are for the eye.
 
+using namespace keyboardViewFixture;
+
 namespace {
 
 const char *const kThemeNames[] = {"Black", "Light", "Blue", "Pink", "Other"};
@@ -26,19 +28,6 @@ constexpr int kThemeCount = 5;
 // Room above the view for the hover pop-up.
 constexpr int kTop = 110;
 constexpr int kSide = 20;
-
-void sendMouse(QWidget *target, QEvent::Type type, const QPoint &pos, Qt::MouseButton button,
-               Qt::MouseButtons held)
-{
-    QMouseEvent event(type, pos, target->mapToGlobal(pos), button, held, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-void hover(QWidget *target, QEvent::Type type)
-{
-    QEvent event(type);
-    QApplication::sendEvent(target, &event);
-}
 
 QString outDir()
 {
@@ -104,16 +93,6 @@ struct viewWindow
         return window.screen()->grabWindow(window.winId()).toImage().pixelColor(viewPoint + view->pos());
     }
 };
-
-QList<ArrowWidget *> shownKeyTips()
-{
-    QList<ArrowWidget *> tips;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *tip = qobject_cast<ArrowWidget *>(w))
-            if (tip->isVisible())
-                tips << tip;
-    return tips;
-}
 
 bool close(const QColor &a, const QColor &b)
 {

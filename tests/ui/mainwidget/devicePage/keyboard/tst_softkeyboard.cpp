@@ -3,11 +3,14 @@
 #include "KeyLayoutFile.h"
 #include "ReadOnlyDataFile.h"
 #include "SoftKeyboardButCustom.h"
+#include "keyboardViewFixture.h"
 
 #include <QtTest>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFrame>
+
+using keyboardViewFixture::hover;
 
 namespace {
 
@@ -16,12 +19,6 @@ constexpr int kLeftShift = 225;
 constexpr int kLeftAlt = 226;
 constexpr int kRightCtrl = 228;
 constexpr int kKeyA = 4;
-
-void hover(QWidget *key, QEvent::Type type)
-{
-    QEvent event(type);
-    QApplication::sendEvent(key, &event);
-}
 
 // The looks the theme gives a key of the on-screen keyboard (kind 0).
 QString markedLook(const themeColorInfo &theme)
