@@ -48,12 +48,10 @@ QFont DSoftKeyboardPage::iconFont(const QString &fontFile)
         const int id = QFontDatabase::addApplicationFont(fontFile);
         found = families.insert(fontFile, id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id));
     }
-    QFont font = QApplication::font();
     if (found->isEmpty())
         qWarning().noquote() << QStringLiteral("Icon font %1 could not be registered; keys use the application font")
                                     .arg(fontFile);
-    else
-        font.setFamily(found->first());
+    QFont font(found->isEmpty() ? QApplication::font().family() : found->first());
     font.setPointSize(kIconPointSize);
     return font;
 }
