@@ -4,14 +4,20 @@
 
 #include "ArrowWidget.h"
 #include "DDataManager.h"
+#include "DOnboardPage.h"
 #include "DPerformancePage.h"
 #include "DesktopSettingsLauncher.h"
 #include "onboardExplainDia.h"
 #include "onboardProfileMenuToolWidget.h"
+#include "ReadOnlyDataFile.h"
+#include "SoftKeyboardButCustom.h"
 #include "profileListItem.h"
+#include "xmlInterface.h"
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -91,6 +97,8 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
 
+    void onboardPages_data();
+    void onboardPages();
     void profileRows_data();
     void profileRows();
     void onboardMenus_data();
@@ -110,6 +118,60 @@ void tst_OnboardScreenshots::initTestCase()
 void tst_OnboardScreenshots::cleanupTestCase()
 {
     DDataManager::instance()->loadThemeConfig(0);
+}
+
+void tst_OnboardScreenshots::onboardPages_data() { addThemes(); }
+
+void tst_OnboardScreenshots::onboardPages()
+{
+    QFETCH(int, theme);
+    DDataManager::instance()->loadThemeConfig(theme);
+    const themeColorInfo colours = DDataManager::instance()->getThemeColor();
+
+    const ReadOnlyDataFile list(QStringLiteral("hidList.xml"), false);
+    xmlInterface store;
+    QList<hidModelInfo> models;
+    QVERIFY(store.getHidModelList(list.path(), models));
+    // Bindings as the device page writes them into a layer's keys.
+    const QMap<int, QString> bindings {{41, "Ctrl+Z"}, {58, "Play/Pause"}, {4, "Macro 1"}, {57, "Left Click"},
+                                       {44, "Ctrl+Alt+T"}, {-10, "FN1"}, {22, "Say \"hi\""}};
+    int shots = 0;
+    for (const hidModelInfo &m : models) {
+        const QString model = QString::fromUtf8(m.hidName);
+        if (!QFile::exists(QStringLiteral(":/images/configDir/onboardDeviceConfig/KeyInfo_%1.config").arg(model)))
+            continue;
+        // The device page's on-board area around the picture.
+        QWidget area;
+        area.setObjectName(QStringLiteral("area"));
+        area.setStyleSheet(QStringLiteral("#area{%1}").arg(background(colours.DeviceCenterBgColor)));
+        auto *layout = new QVBoxLayout(&area);
+        layout->setContentsMargins(20, 110, 20, 20);
+        auto *page = new DOnboardPage(&area);
+        layout->addWidget(page);
+        page->setModel(model, m.keyNum);
+        page->resetKeyTexts(1);
+        const QMap<int, SoftKeyboardButCustom *> keys = page->getKeyButtonMap();
+        for (auto it = bindings.begin(); it != bindings.end(); ++it) {
+            if (SoftKeyboardButCustom *key = keys.value(it.key()))
+                key->setKeyText(it.value());
+        }
+        area.move(200, 100);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        // The A key selected, the Play/Pause key under the mouse.
+        if (SoftKeyboardButCustom *a = keys.value(4))
+            a->click();
+        SoftKeyboardButCustom *hovered = keys.value(58) ? keys.value(58) : keys.value(4);
+        QVERIFY(hovered);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(hovered, &enter);
+        ArrowWidget *tip = page->hoverPopup();
+        QVERIFY(tip);
+        QVERIFY(QTest::qWaitForWindowExposed(tip));
+        QVERIFY(save(composite({&area, tip}), QStringLiteral("onboardPage_%1").arg(model)));
+        ++shots;
+    }
+    QVERIFY(shots > 0);
 }
 
 void tst_OnboardScreenshots::profileRows_data() { addThemes(); }
