@@ -159,6 +159,7 @@ private slots:
     void okPerDeviceAndZone();
     void cancelKeepsEditsAndSelection();
     void missingItem();
+    void itemLackingAttributes();
     void zoneOutsideTheDeviceOnlyRecords();
     void loadLeavesItemAsLoaded_data();
     void loadLeavesItemAsLoaded();
@@ -404,6 +405,25 @@ void tst_ColorWheelTool::missingItem()
     QCOMPARE(f.boxes(), (QList<int>{255, 0, 0}));
     QVERIFY(!f.shown("frame_Direction"));
     QCOMPARE(f.fileBytes(), before);
+}
+
+void tst_ColorWheelTool::itemLackingAttributes()
+{
+    panelFixture f(kKeyboard);
+    f.writeItem({0, 4, 1, 1, 9, 9, 9, 9, 9, 9, 7, 0, 0, 0});
+    // An item written by hand or an older program: only its zone, effect and colour.
+    QString text = QString::fromUtf8(f.fileBytes());
+    text.remove(QRegularExpression(QStringLiteral(" led(Brightness|Speed|Bg.|Direction|ModeType|OpenOrClose|Update)=\"[^\"]*\"")));
+    QFile file(f.path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+    file.close();
+    QVERIFY(!text.contains(QLatin1String("ledBrightness")));
+
+    f.panel.setLightZone(0, 4, 0);
+    const Fields want{0, 4, 3, 3, 9, 9, 9, 0, 0, 0, 6, 1, 0, 0};
+    QCOMPARE(fields(f.panel.getColorInfo()), want);
+    QCOMPARE(f.fileItem(0, 4), want);
 }
 
 void tst_ColorWheelTool::zoneOutsideTheDeviceOnlyRecords()
