@@ -176,3 +176,10 @@ QString themeColorInfo::cssColor(const QString &text, int alpha)
     const QString joined = parts.join(QLatin1Char(','));
     return parts.size() > 3 ? QStringLiteral("rgba(%1)").arg(joined) : QStringLiteral("rgb(%1)").arg(joined);
 }
+
+QColor themeColorInfo::opaqueColor(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    return QColor(parts.value(0).trimmed().toInt(), parts.value(1).trimmed().toInt(),
+                  parts.value(2).trimmed().toInt(), 255);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QMetaType>
 #include <QString>
 
@@ -88,6 +89,8 @@ struct themeColorInfo
     // "rgba(r,g,b,a)" when it carries an alpha (Qt's style-sheet parser
     // refuses an alpha inside rgb()). With alpha >= 0, that alpha instead.
     static QString cssColor(const QString &text, int alpha = -1);
+    // The red, green and blue of a colour text, opaque.
+    static QColor opaqueColor(const QString &text);
 };
 
 Q_DECLARE_METATYPE(themeColorInfo)

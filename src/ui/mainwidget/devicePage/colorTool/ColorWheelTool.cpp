@@ -47,20 +47,6 @@ QString swatchStyle(int r, int g, int b, const QString &checkedColor)
         .arg(themeColorInfo::cssColor(checkedColor));
 }
 
-QColor opaqueColor(const QString &themeText)
-{
-    const QStringList parts = themeText.split(QLatin1Char(','));
-    return QColor(parts.value(0).trimmed().toInt(), parts.value(1).trimmed().toInt(),
-                  parts.value(2).trimmed().toInt(), 255);
-}
-
-void applySliderTheme(SliderToolArea *slider, const themeColorInfo &theme)
-{
-    const QColor text = opaqueColor(theme.DeviceColorToolSliderTextColor);
-    slider->setThemeColor(text.red(), text.green(), text.blue(), theme.DeviceColorToolSliderTopColor,
-                          theme.DeviceColorToolSliderBottomColor, theme.TextFont);
-}
-
 } // namespace
 
 ColorWheelTool::ColorWheelTool(QWidget *parent)
@@ -785,7 +771,7 @@ void ColorWheelTool::updateTheme()
     ensurePolished();
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     m_checkedColor = theme.TextCheckedColor;
-    m_svColorArea->setKnobColor(opaqueColor(theme.TextCheckedColor));
+    m_svColorArea->setKnobColor(themeColorInfo::opaqueColor(theme.TextCheckedColor));
     styleColorButton(ui->pushButton_beforeColor, m_working.ledModeR, m_working.ledModeG, m_working.ledModeB);
     styleColorButton(ui->pushButton_afterColor, m_working.ledBgR, m_working.ledBgG, m_working.ledBgB);
 
@@ -804,8 +790,8 @@ void ColorWheelTool::updateTheme()
             .arg(css(theme.DeviceBorderColor), css(theme.DeviceControlDefaultColor),
                  themeColorInfo::cssColor(theme.DeviceControlHoverColor, 130), css(theme.TextDefaultColor),
                  css(theme.TextCheckedColor), theme.TextFont, css(theme.DeviceControlHoverColor)));
-    applySliderTheme(m_brightnessSlider, theme);
-    applySliderTheme(m_speedSlider, theme);
+    m_brightnessSlider->applyTheme(theme);
+    m_speedSlider->applyTheme(theme);
 }
 
 void ColorWheelTool::updateLanguage()

@@ -16,11 +16,6 @@ constexpr int kScaleInset = 21;
 constexpr int kCaptionPointSize = 11;
 const QRect kCaptionRect(0, 0, 80, 25);
 
-int component(const QString &color, int i)
-{
-    return color.split(QLatin1Char(',')).value(i).trimmed().toInt();
-}
-
 } // namespace
 
 SliderToolArea::SliderToolArea(QWidget *parent)
@@ -31,9 +26,13 @@ SliderToolArea::SliderToolArea(QWidget *parent)
     m_slider->setPageStep(1);
     connect(m_slider, &QSlider::valueChanged, this, &SliderToolArea::sigValueChanged);
 
-    const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    const QString &text = theme.DeviceColorToolSliderTextColor;
-    setThemeColor(component(text, 0), component(text, 1), component(text, 2), theme.DeviceColorToolSliderTopColor,
+    applyTheme(DDataManager::instance()->getThemeColor());
+}
+
+void SliderToolArea::applyTheme(const themeColorInfo &theme)
+{
+    const QColor text = themeColorInfo::opaqueColor(theme.DeviceColorToolSliderTextColor);
+    setThemeColor(text.red(), text.green(), text.blue(), theme.DeviceColorToolSliderTopColor,
                   theme.DeviceColorToolSliderBottomColor, theme.TextFont);
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QSlider;
+struct themeColorInfo;
 
 // A horizontal level slider with a painted caption above it and a painted
 // scale of ticks below it (brightness, speed).
@@ -25,6 +26,8 @@ public:
     // Colours as the theme holds them, "r,g,b" or "r,g,b,a".
     void setThemeColor(int red, int green, int blue, const QString &addPageColor,
                        const QString &subPageColor, const QString &fontFamily);
+    // setThemeColor with the slider colours and font of a theme.
+    void applyTheme(const themeColorInfo &theme);
 
     QSlider *slider() const { return m_slider; }
 

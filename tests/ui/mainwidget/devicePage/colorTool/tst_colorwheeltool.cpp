@@ -122,12 +122,6 @@ Fields defaults(int zone, int effect, int direction)
     return {zone, effect, 3, 3, 255, 0, 0, 0, 0, 0, direction, 1, 0, 0};
 }
 
-QColor themeColor(const QString &text)
-{
-    const QStringList p = text.split(',');
-    return QColor(p.value(0).toInt(), p.value(1).toInt(), p.value(2).toInt());
-}
-
 // Every text of the panel's context comes back marked.
 class markingTranslator : public QTranslator
 {
@@ -752,10 +746,10 @@ void tst_ColorWheelTool::themes()
         f.panel.updateTheme();
         QCoreApplication::processEvents();
         f.area()->repaint();
-        QCOMPARE(f.area()->knobColor(), themeColor(colors.TextCheckedColor));
+        QCOMPARE(f.area()->knobColor(), themeColorInfo::opaqueColor(colors.TextCheckedColor));
         // The edited colour's button carries the theme's border; the other none.
         const QImage top = f.child<QPushButton>("pushButton_beforeColor")->grab().toImage();
-        QCOMPARE(QColor(top.pixel(0, 0)), themeColor(colors.TextCheckedColor));
+        QCOMPARE(QColor(top.pixel(0, 0)), themeColorInfo::opaqueColor(colors.TextCheckedColor));
         QCOMPARE(QColor(top.pixel(10, 10)), QColor(item[4], item[5], item[6]));
         const QImage bottom = f.child<QPushButton>("pushButton_afterColor")->grab().toImage();
         QCOMPARE(QColor(bottom.pixel(0, 0)), QColor(0, 0, 0));
@@ -769,7 +763,7 @@ void tst_ColorWheelTool::themes()
     fresh.updateTheme();
     const QImage box = fresh.findChild<QLineEdit *>("lineEdit_R")->grab().toImage();
     QCOMPARE(QColor(box.pixel(10, 10)),
-             themeColor(DDataManager::instance()->getThemeColor().DeviceRightBgColor));
+             themeColorInfo::opaqueColor(DDataManager::instance()->getThemeColor().DeviceRightBgColor));
     DDataManager::instance()->loadThemeConfig(0);
 }
 
