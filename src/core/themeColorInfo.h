@@ -81,6 +81,10 @@ struct themeColorInfo
 
     // The key of entry i in the theme files' ThemeColor group, in file order.
     static const char *keyName(int i);
+    // The colour of an entry's first three numbers, opaque (an alpha
+    // component of the text is ignored).
+    static QColor opaqueColor(const QString &text);
+
     // Entry i in file order; i must be in [0, Count).
     QString &entry(int i);
     const QString &entry(int i) const;
@@ -89,8 +93,6 @@ struct themeColorInfo
     // "rgba(r,g,b,a)" when it carries an alpha (Qt's style-sheet parser
     // refuses an alpha inside rgb()). With alpha >= 0, that alpha instead.
     static QString cssColor(const QString &text, int alpha = -1);
-    // The red, green and blue of a colour text, opaque.
-    static QColor opaqueColor(const QString &text);
 };
 
 Q_DECLARE_METATYPE(themeColorInfo)
