@@ -159,7 +159,8 @@ DDeviceKeyboardLink::~DDeviceKeyboardLink()
     m_held = false;
     m_playing = false;
     stopPlayer();
-    // What the playback released must reach the device before it closes.
+    releaseHeldInput();
+    // What the playback and the release sent must reach the device before it closes.
     if (m_hidInterface)
         m_hidInterface->waitForCommandsWritten(kTeardownFlushMs);
     m_hidInterface.reset();
@@ -1006,6 +1007,25 @@ int DDeviceKeyboardLink::playMacroOnce(int mode, int macroIndex)
         }
     }
     return items.size();
+}
+
+// Keys, multimedia keys and mouse buttons the device was told to hold go up,
+// so that nothing stays pressed once the link is gone.
+void DDeviceKeyboardLink::releaseHeldInput()
+{
+    const outgoingKeyState::Bytes keys = m_keyState.snapshot();
+    if (std::any_of(keys.cbegin(), keys.cend(), [](unsigned char b) { return b != 0; })) {
+        m_keyState.clear();
+        sendKeyState(m_keyState.snapshot());
+    }
+    if (m_sentMultimedia[0] || m_sentMultimedia[1] || m_sentMultimedia[2]) {
+        std::memset(m_sentMultimedia, 0, sizeof m_sentMultimedia);
+        sendMultimedia();
+    }
+    if (!m_mouseFunction.isIdle() && m_cmdSend) {
+        const unsigned char released[2] = {0, 0};
+        m_cmdSend->writeMouseKeyData(released);
+    }
 }
 
 void DDeviceKeyboardLink::releasePlaybackPresses()
