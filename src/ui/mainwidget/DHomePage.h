@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ArrowWidget.h"
 #include "hidStructInfo.h"
 
 #include <QList>
@@ -7,7 +8,6 @@
 #include <QString>
 #include <QWidget>
 
-class ArrowWidget;
 class DHomeDeviceListWidget;
 class QPushButton;
 

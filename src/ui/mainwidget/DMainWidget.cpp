@@ -163,7 +163,7 @@ DMainWidget::DMainWidget(const Hooks &hooks, QWidget *parent)
     m_pageButtons->addButton(ui->pushButton_Macro, PageMacro);
     m_pageButtons->addButton(ui->pushButton_Linkage, PageLinkage);
     ui->pushButton_Home->setChecked(true);
-    connect(m_pageButtons, QOverload<int>::of(&QButtonGroup::buttonClicked), this, &DMainWidget::onCurIndexChanged);
+    connect(m_pageButtons, &QButtonGroup::idClicked, this, &DMainWidget::onCurIndexChanged);
 
     createPages();
     m_devicePage->setMainWidget(this);
@@ -219,10 +219,10 @@ void DMainWidget::createStoreAndMacroFile()
 // empty and says so.
 void DMainWidget::loadDeviceLists()
 {
-    DDataManager *data = DDataManager::instance();
+    DDataManager *manager = DDataManager::instance();
     QList<hidModelInfo> models;
     {
-        const ReadOnlyDataFile file(QString::fromLatin1(kHidModelFile), data->isUserConfig());
+        const ReadOnlyDataFile file(QString::fromLatin1(kHidModelFile), manager->isUserConfig());
         if (!m_xml->getHidModelList(file.path(), models))
             qDebug().noquote() << "---------------------------- device model list unreadable:" << file.path();
     }
@@ -239,19 +239,19 @@ void DMainWidget::loadDeviceLists()
         keyCounts.insert(name, model.keyNum);
         modelMap.insert(name, model);
     }
-    data->setHidNameList(names);
-    data->setLikeNameMap(likeNames);
-    data->setProductNameMap(productNames);
-    data->setKeyNumMap(keyCounts);
-    data->setHidModelMap(modelMap);
+    manager->setHidNameList(names);
+    manager->setLikeNameMap(likeNames);
+    manager->setProductNameMap(productNames);
+    manager->setKeyNumMap(keyCounts);
+    manager->setHidModelMap(modelMap);
 
     QList<hidSupportInfo> supported;
     {
-        const ReadOnlyDataFile file(QString::fromLatin1(kHidSupportFile), data->isUserConfig());
+        const ReadOnlyDataFile file(QString::fromLatin1(kHidSupportFile), manager->isUserConfig());
         if (!m_xml->getHidSupportList(file.path(), supported))
             qDebug().noquote() << "---------------------------- supported device list unreadable:" << file.path();
     }
-    data->setSupportHidList(supported);
+    manager->setSupportHidList(supported);
     qDebug("---------------------------- *** Get supportHid Over *** --------------------------------");
 }
 
