@@ -25,6 +25,18 @@ void applyTop(QRect &r, const QPoint &g, const QPoint &tl, const QPoint &br, con
     r.setTop(br.y() - g.y() > minimum.height() ? g.y() : tl.y());
 }
 
+// The pixel under the cursor becomes the last one: a press that does not
+// move leaves the window as it is.
+void applyRight(QRect &r, const QPoint &g)
+{
+    r.setRight(g.x());
+}
+
+void applyBottom(QRect &r, const QPoint &g)
+{
+    r.setBottom(g.y());
+}
+
 } // namespace
 
 QSize minimumSizeFor(const QSize &availableArea)
@@ -101,28 +113,28 @@ QRect resizedRect(int zone, const QPoint &g, const QPoint &tl, const QPoint &br,
         applyTop(r, g, tl, br, minimum);
         break;
     case Bottom:
-        r.setHeight(g.y() - tl.y());
+        applyBottom(r, g);
         break;
     case Left:
         applyLeft(r, g, tl, br, minimum);
         break;
     case Right:
-        r.setWidth(g.x() - tl.x());
+        applyRight(r, g);
         break;
     case TopLeft:
         applyLeft(r, g, tl, br, minimum);
         applyTop(r, g, tl, br, minimum);
         break;
     case BottomLeft:
-        r.setHeight(g.y() - tl.y());
+        applyBottom(r, g);
         applyLeft(r, g, tl, br, minimum);
         break;
     case BottomRight:
-        r.setWidth(g.x() - tl.x());
-        r.setHeight(g.y() - tl.y());
+        applyRight(r, g);
+        applyBottom(r, g);
         break;
     case TopRight:
-        r.setWidth(g.x() - tl.x());
+        applyRight(r, g);
         applyTop(r, g, tl, br, minimum);
         break;
     default:

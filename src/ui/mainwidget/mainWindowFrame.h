@@ -28,7 +28,7 @@ Qt::Edges edgesForZone(int zone);
 
 // The window's rectangle after dragging the zone's edges to g: the left and
 // top edges stop where the remaining width or height would no longer exceed
-// the minimum; the right and bottom edges follow g (the window's minimum
+// the minimum; the right and bottom edges end at g (the window's minimum
 // size bounds them when the rectangle is applied).
 QRect resizedRect(int zone, const QPoint &g, const QPoint &tl, const QPoint &br, const QSize &minimum);
 
