@@ -30,7 +30,13 @@ public:
         lightChanged = false;
     }
     void showFirstDevice() override { ++shownFirst; }
+    void insertOrRemoveHidDevice(bool inserted, const QString &hidPath) override
+    {
+        insertCalls.append(inserted);
+        DDevicePage::insertOrRemoveHidDevice(inserted, hidPath);
+    }
 
+    QList<bool> insertCalls;
     bool lightChanged = false;
     int answer = 2;
     int asked = 0;
