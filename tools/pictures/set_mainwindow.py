@@ -197,17 +197,19 @@ def code_square(seed):
 
 
 def no_connect():
+    # Mid greys: the picture sits on dark and light themes alike.
     c = Canvas(160, 160)
+    plug = (135, 135, 135, 255)
     c.ring(80, 80, 70, 5, GREY)
     # A plug and a socket pulled apart.
-    c.rect(28, 70, 34, 20, LIGHT, radius=4)
-    c.rect(62, 73, 8, 4, LIGHT)
-    c.rect(62, 83, 8, 4, LIGHT)
-    c.line([(14, 80), (28, 80)], 6, LIGHT)
-    c.rect(96, 68, 34, 24, LIGHT, radius=4)
-    c.rect(100, 73, 5, 4, DARK)
-    c.rect(100, 83, 5, 4, DARK)
-    c.line([(130, 80), (146, 80)], 6, LIGHT)
+    c.rect(28, 70, 34, 20, plug, radius=4)
+    c.rect(62, 73, 8, 4, plug)
+    c.rect(62, 83, 8, 4, plug)
+    c.line([(14, 80), (28, 80)], 6, plug)
+    c.rect(96, 68, 34, 24, plug, radius=4)
+    c.rect(100, 73, 5, 4, (255, 255, 255, 255))
+    c.rect(100, 83, 5, 4, (255, 255, 255, 255))
+    c.line([(130, 80), (146, 80)], 6, plug)
     c.line([(78, 58), (84, 70)], 3, RED)
     c.line([(78, 102), (84, 90)], 3, RED)
     return c

@@ -119,6 +119,8 @@ DMainWidget::DMainWidget(const Hooks &hooks, QWidget *parent)
     , m_hooks(withDefaults(hooks))
 {
     ui->setupUi(this);
+    // The form's frames are styled panels; only the theme draws their lines.
+    setStyleSheet(QStringLiteral("QFrame{border:none;}"));
     resize(kInitialWidth, kInitialHeight);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
     if (QScreen *screen = QGuiApplication::primaryScreen())
@@ -379,6 +381,9 @@ void DMainWidget::onCurIndexChanged(int id)
         m_devicePage->clearLightChanged();
     }
     m_currentPageId = id;
+    // A switch asked for by id alone marks its button too.
+    if (QAbstractButton *button = m_pageButtons->button(id))
+        button->setChecked(true);
     m_macroPage->setCurrentPageStatus(false);
     stopMacroRecording();
     switch (id) {
