@@ -91,7 +91,10 @@ constexpr int kAroundDpiIndicator = 7;
 constexpr int kZoneDpiIndicator = 3;
 
 constexpr int kMinimumDelayMs = 10;
-constexpr int kTeardownFlushMs = 30;
+// Long enough for a busy machine to schedule the transport thread: the
+// releases queued at teardown must not be dropped by the close. A healthy
+// transport empties its queue in well under a millisecond.
+constexpr int kTeardownFlushMs = 250;
 constexpr int kShortDelayLimitMs = 5;
 
 // Stored texts read by the store's own rule.
