@@ -1,6 +1,8 @@
 // The built program under Xvfb with two simulated devices, looked at as a
 // person would: tiles on the screen follow plug and unplug through the
 // control FIFO, and SIGTERM stops it cleanly.
+#include "programHome.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -9,7 +11,6 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -82,31 +83,15 @@ class tst_MainWindowProcess : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<ProgramHome> m_home;
 
-    QString appData() const { return m_home->filePath(".local/share/velmora"); }
+    QString appData() const { return m_home->appData(); }
     QString fifoPath() const { return m_home->filePath("control"); }
-
-    QByteArray log() const
-    {
-        QDir dir(appData() + "/LogCollect");
-        QByteArray all;
-        for (const QString &name : dir.entryList(QDir::Files)) {
-            QFile f(dir.filePath(name));
-            if (f.open(QIODevice::ReadOnly))
-                all += f.readAll();
-        }
-        return all;
-    }
+    QByteArray log() const { return m_home->log(); }
 
     void start(QProcess &process, const QStringList &args = {})
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", m_home->path());
-        env.insert("XDG_DATA_HOME", m_home->filePath(".local/share"));
-        env.insert("XDG_CONFIG_HOME", m_home->filePath(".config"));
-        env.insert("XDG_CACHE_HOME", m_home->filePath(".cache"));
-        env.insert("XDG_RUNTIME_DIR", m_home->filePath("runtime"));
+        QProcessEnvironment env = m_home->environment();
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.insert("VELMORA_SIMULATED_DEVICES", "Quissaro,Bovelli");
         env.insert("VELMORA_SIMULATED_CONTROL", fifoPath());
@@ -126,13 +111,13 @@ private:
     bool control(const QByteArray &line)
     {
         int fd = -1;
-        QTest::qWaitFor(
+        const bool opened = QTest::qWaitFor(
             [&] {
                 fd = ::open(QFile::encodeName(fifoPath()).constData(), O_WRONLY | O_NONBLOCK);
                 return fd >= 0;
             },
             kChangeTimeoutMs);
-        if (fd < 0)
+        if (!opened)
             return false;
         const QByteArray text = line + '\n';
         const bool ok = ::write(fd, text.constData(), text.size()) == text.size();
@@ -149,10 +134,8 @@ private slots:
 
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
+        m_home = std::make_unique<ProgramHome>();
         QVERIFY(m_home->isValid());
-        QVERIFY(QDir().mkpath(m_home->filePath("runtime")));
-        QFile::setPermissions(m_home->filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void tilesFollowThePlugsAndSigtermStops()

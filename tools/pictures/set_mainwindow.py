@@ -9,22 +9,12 @@ import math
 import struct
 
 from canvas import Canvas
+from set_customlight import EDGE, LIGHT, RED, edged_lines as edged
 
-EDGE = (40, 40, 40, 170)
-LIGHT = (225, 225, 225, 255)
-RED = (255, 49, 53, 255)
 DARK = (30, 30, 30, 255)
 TILE = (45, 45, 45, 255)
 WHITE = (255, 255, 255, 255)
 GREY = (150, 150, 150, 255)
-
-
-def edged(c, lines, width, colour, edge):
-    if edge:
-        for points in lines:
-            c.line(points, width + 1.6, EDGE)
-    for points in lines:
-        c.line(points, width, colour)
 
 
 # -- title-bar buttons (16 x 16, shown at 18 x 18) -----------------------------
