@@ -3,6 +3,7 @@
 
 #include "DCustomEventWidget.h"
 #include "DDataManager.h"
+#include "keyFunctionStyle.h"
 
 #include <QVBoxLayout>
 
@@ -71,13 +72,12 @@ void DCustomEventListPage::changAppTheme()
     ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-radius:8px;background-color:rgb(%1);"
                                             "border:0px solid rgb(%2);}")
                                  .arg(theme.DeviceBottomBgColor, theme.DeviceBorderColor));
-    ui->page_NoHave->setStyleSheet(QStringLiteral("QWidget#page_NoHave{background-color:rgba(0,0,0,1);"
-                                                  "border-radius:8px;}"));
-    ui->scrollArea->setStyleSheet(QStringLiteral("QScrollArea#scrollArea{background-color:rgba(0,0,0,1);}"));
-    ui->scrollAreaWidgetContents->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents{background-color:rgba(0,0,0,1);}"));
-    ui->label_Tip->setStyleSheet(QStringLiteral("QLabel{color:rgb(%1);font: 75 10pt \"%2\";}")
-                                     .arg(theme.TextCheckedColor, theme.TextFont));
+    const QString clear = keyFunctionStyle::clearBackground();
+    ui->page_NoHave->setStyleSheet(QStringLiteral("QWidget#page_NoHave{%1border-radius:8px;}").arg(clear));
+    ui->scrollArea->setStyleSheet(QStringLiteral("QScrollArea#scrollArea{%1}").arg(clear));
+    ui->scrollAreaWidgetContents->setStyleSheet(QStringLiteral("QWidget#scrollAreaWidgetContents{%1}").arg(clear));
+    ui->label_Tip->setStyleSheet(
+        QStringLiteral("QLabel{color:rgb(%1);%2}").arg(theme.TextCheckedColor, keyFunctionStyle::fontRule(theme)));
     ui->widget_4->setStyleSheet(
         QStringLiteral("QScrollBar:vertical{width:3px;background:transparent;margin:3px 0px 3px 0px;}"
                        "QScrollBar::handle:vertical{background:rgba(0,0,0,51);min-height:20px;border-radius:1px;}"

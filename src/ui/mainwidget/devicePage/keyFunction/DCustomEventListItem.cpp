@@ -23,6 +23,9 @@ DCustomEventListItem::DCustomEventListItem(QWidget *parent) : QWidget(parent), u
     // Captions and bound texts are shown as typed, never as markup.
     ui->label_Key->setTextFormat(Qt::PlainText);
     ui->label_CustomEvent->setTextFormat(Qt::PlainText);
+    // The row's width decides, not the text's: long texts are cut below.
+    ui->label_CustomEvent->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    ui->label_CustomEvent->installEventFilter(this);
 
     // Rows copy their colours when built; the list rebuilds them on a theme change.
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
@@ -59,7 +62,31 @@ void DCustomEventListItem::setCustomEvent(customKeyInfo info, QMap<int, QString>
     ui->label_Key->setText(shown);
     ui->label_Key->setToolTip(m_captionCut ? m_keyCaption : QString());
 
-    ui->label_CustomEvent->setText(keyFunctionCatalogue::functionText(m_info, m_keyNames, m_profileName));
+    m_functionText = keyFunctionCatalogue::functionText(m_info, m_keyNames, m_profileName);
+    showFunctionText();
+}
+
+void DCustomEventListItem::showFunctionText()
+{
+    // Texts and program paths rarely fit a row: cut with an ellipsis, whole
+    // in the tool tip.
+    const int width = ui->label_CustomEvent->contentsRect().width();
+    QString shown = m_functionText;
+    if (width > 0) {
+        ui->label_CustomEvent->ensurePolished();
+        shown = DDataManager::instance()->getElidedText(ui->label_CustomEvent->font(),
+                                                        QString(m_functionText).replace(QLatin1Char('\n'), QLatin1Char(' ')),
+                                                        width);
+    }
+    ui->label_CustomEvent->setText(shown);
+    ui->label_CustomEvent->setToolTip(shown != m_functionText ? m_functionText : QString());
+}
+
+bool DCustomEventListItem::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->label_CustomEvent && event->type() == QEvent::Resize)
+        showFunctionText();
+    return QWidget::eventFilter(watched, event);
 }
 
 void DCustomEventListItem::mousePressEvent(QMouseEvent *event)

@@ -28,14 +28,19 @@ public:
     int keyCode() const { return m_keyCode; }
     QString keyCaption() const { return m_keyCaption; }
     bool isCaptionCut() const { return m_captionCut; }
+    // The whole function text; the label shortens what does not fit.
+    QString functionText() const { return m_functionText; }
 
 signals:
     void sigCustomEventItemMouseClicked(int keyCode, QString keyCaption);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void showFunctionText();
+
     Ui::DCustomEventListItem *ui;
     customKeyInfo m_info;
     QMap<int, QString> m_keyNames;
@@ -43,4 +48,5 @@ private:
     int m_keyCode = -1;
     QString m_keyCaption;
     QString m_profileName;
+    QString m_functionText;
 };

@@ -267,6 +267,6 @@ void DMacroCmdPage::changAppTheme()
     setStyleSheet(keyFunctionStyle::labelStyle(theme) + keyFunctionStyle::radioStyle(theme)
                   + keyFunctionStyle::fieldStyle(theme, QStringLiteral("QLineEdit"), theme.MacroLeftBgColor)
                   + keyFunctionStyle::comboStyle(theme, QStringLiteral("comboBox_Macro"))
-                  + QStringLiteral("QFrame#frame_3{background-color:rgba(0,0,0,1);}"));
+                  + QStringLiteral("QFrame#frame_3{%1}").arg(keyFunctionStyle::clearBackground()));
     ui->frame->setStyleSheet(keyFunctionStyle::buttonStyle(theme));
 }

@@ -7,9 +7,15 @@ QString keyFunctionStyle::rgbOnly(const QString &colour)
     return colour.split(QLatin1Char(',')).mid(0, 3).join(QLatin1Char(','));
 }
 
+QString keyFunctionStyle::clearBackground()
+{
+    // A style-sheet alpha of 1 would read as opaque: the fraction is explicit.
+    return QStringLiteral("background-color:rgba(0,0,0,0.004);");
+}
+
 QString keyFunctionStyle::fontRule(const themeColorInfo &theme, int pointSize)
 {
-    return QStringLiteral("font: 75 %1pt \"%2\";").arg(pointSize).arg(theme.TextFont);
+    return QStringLiteral("font: bold %1pt \"%2\";").arg(pointSize).arg(theme.TextFont);
 }
 
 QString keyFunctionStyle::buttonStyle(const themeColorInfo &theme, int radius)

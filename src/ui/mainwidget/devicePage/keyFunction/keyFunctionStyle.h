@@ -22,8 +22,10 @@ public:
     static QString comboStyle(const themeColorInfo &theme, const QString &objectName);
     // A label with a text and 1 px border in TextCheckedColor (the key caption).
     static QString keyCaptionStyle(const themeColorInfo &theme, const QString &objectName);
-    // "font: 75 <size>pt "<family>";"
+    // "font: bold <size>pt "<family>";" (a number there would be a CSS weight)
     static QString fontRule(const themeColorInfo &theme, int pointSize = 10);
     // "r,g,b" of a colour text that may carry an alpha component.
     static QString rgbOnly(const QString &colour);
+    // Black at the least alpha: in effect transparent, yet painted.
+    static QString clearBackground();
 };

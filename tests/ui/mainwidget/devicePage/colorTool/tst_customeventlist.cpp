@@ -29,6 +29,11 @@ QString functionLabel(const DCustomEventListItem *row)
     return row->findChild<QLabel *>(QStringLiteral("label_CustomEvent"))->text();
 }
 
+QString functionTextOf(const DCustomEventListItem *row)
+{
+    return row->functionText();
+}
+
 QLabel *keyLabel(const DCustomEventListItem *row)
 {
     return row->findChild<QLabel *>(QStringLiteral("label_Key"));
@@ -60,6 +65,7 @@ private slots:
     void emptyProfileAndMissingFile();
     void rowPressSelectsItsKey();
     void captionCutAt54Pixels();
+    void longFunctionTextCutInTheRow();
     void rowWithoutFunctionTextShowsNothing();
     void listPageShowsTipForEmptyProfile();
     void listPageReloadFromARowsClick();
@@ -87,7 +93,7 @@ void tst_CustomEventList::rowsInFileOrder()
         QCOMPARE(row->maximumSize(), QSize(206, 32));
         QCOMPARE(row->parentWidget(), &panel);
         captions.append(row->keyCaption());
-        texts.append(functionLabel(row));
+        texts.append(functionTextOf(row));
     }
     QCOMPARE(captions, (QStringList{"1", "A", "C"}));
     QCOMPARE(texts, (QStringList{"hi", "L_CTRL+L_SHIFT+B", "Macro:Play multiple times"}));
@@ -106,7 +112,7 @@ void tst_CustomEventList::profileSwitchRowsNameTheirTargets()
     panel.loadCustomEventList(&f.xml, QFile::encodeName(f.profilePath).constData(), 1, testKeyNames());
     QStringList texts;
     for (DCustomEventListItem *row : rowsOf(panel))
-        texts.append(functionLabel(row));
+        texts.append(functionTextOf(row));
     QCOMPARE(texts, (QStringList{"Profile:Game", "Profile:Work", "Profile:", "B"}));
 }
 
@@ -124,7 +130,7 @@ void tst_CustomEventList::unusualKeyCodes()
     QStringList texts;
     QList<int> codes;
     for (DCustomEventListItem *row : rowsOf(panel)) {
-        texts.append(functionLabel(row));
+        texts.append(functionTextOf(row));
         codes.append(row->keyCode());
     }
     // Both items of key 4 show its first binding; "05" finds key 5's item.
@@ -193,6 +199,25 @@ void tst_CustomEventList::captionCutAt54Pixels()
     fixedTextCopy(record.keyChar, "\xd6");
     row.setCustomEvent(record, testKeyNames());
     QCOMPARE(row.keyCaption(), QString(QChar(0xD6)));
+}
+
+void tst_CustomEventList::longFunctionTextCutInTheRow()
+{
+    DCustomEventListItem row;
+    customKeyInfo record = Kfc::emptyRecord();
+    fixedTextCopy(record.keyCode, "4");
+    fixedTextCopy(record.keyChar, "A");
+    fixedTextCopy(record.operateType, "6");
+    const QString text = QStringLiteral("Kind regards,\nAnna and the whole team");
+    fixedTextCopy(record.Value, text);
+    row.setCustomEvent(record, testKeyNames());
+    row.setFixedSize(206, 32);
+    row.show();
+    QCOMPARE(row.functionText(), text);
+    const QLabel *label = row.findChild<QLabel *>(QStringLiteral("label_CustomEvent"));
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+    QCOMPARE(label->toolTip(), text);
 }
 
 void tst_CustomEventList::rowWithoutFunctionTextShowsNothing()

@@ -106,7 +106,8 @@ public:
     {
         const QString file = path.isEmpty() ? profilePath : path;
         xml.deleteKeyInfo(file, profile, QByteArray::number(key));
-        QVERIFY(xml.addKeyInfo(file, profile, QByteArray::number(key), "A", QByteArray::number(b.operateType),
+        const QByteArray caption = testKeyNames().value(key, QStringLiteral("K%1").arg(key)).toUtf8();
+        QVERIFY(xml.addKeyInfo(file, profile, QByteArray::number(key), caption, QByteArray::number(b.operateType),
                                QByteArray::number(b.repeatNum), QByteArray::number(b.mode), b.value));
     }
 
