@@ -68,17 +68,18 @@ public:
         profilePath = dir.filePath(QStringLiteral("pardexProFile.xml"));
         macroPath = dir.filePath(QStringLiteral("pardexMacro.xml"));
         layerPath = dir.filePath(QStringLiteral("OnboardDefaultProFile.xml"));
-        QVERIFY(xml.createXmlFile(profilePath));
-        QVERIFY(xml.addProfile(profilePath, "1", "Work", "", "", 0));
-        QVERIFY(xml.addProfile(profilePath, "2", "Game", "", "", 0));
-        QVERIFY(xml.addProfile(profilePath, "3", "Game", "", "", 0));
-        QVERIFY(xml.createXmlFile(layerPath));
-        QVERIFY(xml.addProfile(layerPath, "1", "Layer 1", "", "", 0));
-        QVERIFY(xml.addProfile(layerPath, "3", "Layer 3", "", "", 0));
-        QVERIFY(xml.createXmlFile(macroPath));
-        addMacro("2", "Copy", {"a"});
-        addMacro("3", "Burst", {"b", "c"});
-        addMacro("5", "Burst", {"d"});
+        // The files are built once per test program and copied: each store
+        // write is a synced save.
+        const KeyFunctionFixture &model = templateFiles();
+        for (const auto &file : {qMakePair(model.profilePath, profilePath), qMakePair(model.macroPath, macroPath),
+                                 qMakePair(model.layerPath, layerPath)})
+            QVERIFY(QFile::copy(file.first, file.second));
+    }
+
+    static const KeyFunctionFixture &templateFiles()
+    {
+        static const KeyFunctionFixture model(BuildFiles{});
+        return model;
     }
 
     void addMacro(const QByteArray &index, const QByteArray &name, const QList<QByteArray> &marks)
@@ -164,6 +165,30 @@ public:
         return path;
     }
 
+private:
+    struct BuildFiles
+    {
+    };
+
+    explicit KeyFunctionFixture(BuildFiles)
+    {
+        profilePath = dir.filePath(QStringLiteral("pardexProFile.xml"));
+        macroPath = dir.filePath(QStringLiteral("pardexMacro.xml"));
+        layerPath = dir.filePath(QStringLiteral("OnboardDefaultProFile.xml"));
+        QVERIFY(xml.createXmlFile(profilePath));
+        QVERIFY(xml.addProfile(profilePath, "1", "Work", "", "", 0));
+        QVERIFY(xml.addProfile(profilePath, "2", "Game", "", "", 0));
+        QVERIFY(xml.addProfile(profilePath, "3", "Game", "", "", 0));
+        QVERIFY(xml.createXmlFile(layerPath));
+        QVERIFY(xml.addProfile(layerPath, "1", "Layer 1", "", "", 0));
+        QVERIFY(xml.addProfile(layerPath, "3", "Layer 3", "", "", 0));
+        QVERIFY(xml.createXmlFile(macroPath));
+        addMacro("2", "Copy", {"a"});
+        addMacro("3", "Burst", {"b", "c"});
+        addMacro("5", "Burst", {"d"});
+    }
+
+public:
     QTemporaryDir dir;
     xmlInterface xml;
     QString profilePath;

@@ -5,6 +5,7 @@
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionTestFixture.h"
 
+#include <QTranslator>
 #include <QtTest>
 
 class tst_KeyFunctionCatalogue : public QObject
@@ -19,6 +20,7 @@ private slots:
     void modifiersByUsageAndBit();
     void keyCaptionDecoding_data();
     void keyCaptionDecoding();
+    void textsTranslatedInTheRowsContext();
 };
 
 namespace {
@@ -167,6 +169,37 @@ void tst_KeyFunctionCatalogue::keyCaptionDecoding()
     QCOMPARE(keyFunctionCatalogue::decodeKeyChar(stored.constData(), stored.size()), caption);
     if (caption.toUtf8() == stored || stored == "Esc")
         QCOMPARE(keyFunctionCatalogue::encodeKeyChar(caption), stored);
+}
+
+namespace {
+
+// Answers only texts of the rows' own context.
+class RowTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "DCustomEventListItem") != 0)
+            return QString();
+        return QStringLiteral("<%1>").arg(QString::fromUtf8(source));
+    }
+};
+
+} // namespace
+
+void tst_KeyFunctionCatalogue::textsTranslatedInTheRowsContext()
+{
+    RowTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const QMap<int, QString> names = testKeyNames();
+    QCOMPARE(keyFunctionCatalogue::functionText(recordOf("3", "2"), names, QString()), QStringLiteral("<Mute>"));
+    QCOMPARE(keyFunctionCatalogue::functionText(recordOf("1", "3", "2"), names, QString()),
+             QStringLiteral("<Macro:><Play multiple times>"));
+    QCOMPARE(keyFunctionCatalogue::functionText(recordOf("7", "2"), names, QStringLiteral("Game")),
+             QStringLiteral("<Profile:>Game"));
+    // Key and modifier names are not translated.
+    QCOMPARE(keyFunctionCatalogue::functionText(recordOf("2", "1,4"), names, QString()), QStringLiteral("L_CTRL+A"));
+    QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_GUILESS_MAIN(tst_KeyFunctionCatalogue)
