@@ -1,5 +1,6 @@
 #include "themeColorInfo.h"
 
+#include <QStringList>
 #include <QtGlobal>
 
 namespace {
@@ -161,4 +162,10 @@ const QString &themeColorInfo::entry(int i) const
 {
     Q_ASSERT(i >= 0 && i < Count);
     return this->*kMembers[i];
+}
+
+QColor themeColorInfo::opaqueColor(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    return QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt(), 255);
 }

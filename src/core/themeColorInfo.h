@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QMetaType>
 #include <QString>
 
@@ -80,6 +81,10 @@ struct themeColorInfo
 
     // The key of entry i in the theme files' ThemeColor group, in file order.
     static const char *keyName(int i);
+    // The colour of an entry's first three numbers, opaque (an alpha
+    // component of the text is ignored).
+    static QColor opaqueColor(const QString &text);
+
     // Entry i in file order; i must be in [0, Count).
     QString &entry(int i);
     const QString &entry(int i) const;

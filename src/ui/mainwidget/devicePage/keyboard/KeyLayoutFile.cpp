@@ -102,19 +102,30 @@ void KeyLayoutFile::clear()
     m_header = Header();
     for (auto &row : m_cells)
         row.fill(KeyCell());
+    m_rowCellCounts.fill(0);
     m_sideLights.clear();
     m_extraKeys.clear();
 }
 
-bool KeyLayoutFile::load(const QString &path)
+bool KeyLayoutFile::readFile(const QString &path, QByteArray &text)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        clear();
         qDebug() << "------------------------ loadKeyboardInfo => fp == NULL -------------------------";
         return false;
     }
-    return parse(file.readAll()); // parse starts from an empty layout
+    text = file.readAll();
+    return true;
+}
+
+bool KeyLayoutFile::load(const QString &path)
+{
+    QByteArray text;
+    if (!readFile(path, text)) {
+        clear();
+        return false;
+    }
+    return parse(text); // parse starts from an empty layout
 }
 
 bool KeyLayoutFile::loadModel(const QString &model)
@@ -152,6 +163,7 @@ bool KeyLayoutFile::parse(const QByteArray &text)
         int column = 0;
         for (const cJSON *item = array->child; item && column < ColumnCount; item = item->next)
             m_cells[row][column++] = readKeyCell(item);
+        m_rowCellCounts[row] = column;
     }
 
     if (hasSideLights()) {
@@ -189,6 +201,11 @@ int KeyLayoutFile::keyCount() const
         for (const KeyCell &c : row)
             count += c.isEmpty() ? 0 : 1;
     return count;
+}
+
+int KeyLayoutFile::rowCellCount(int row) const
+{
+    return row >= 0 && row < RowCount ? m_rowCellCounts[row] : 0;
 }
 
 QPoint KeyLayoutFile::enterNotch() const
