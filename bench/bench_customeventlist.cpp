@@ -19,14 +19,6 @@ namespace {
 
 constexpr int kRounds = 20;
 
-QMap<int, QString> keyNames()
-{
-    QMap<int, QString> names;
-    for (int usage = 4; usage < 4 + kBindings; ++usage)
-        names.insert(usage, QStringLiteral("Key%1").arg(usage));
-    return names;
-}
-
 } // namespace
 
 int main(int argc, char **argv)

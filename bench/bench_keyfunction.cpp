@@ -22,14 +22,6 @@ constexpr int kRounds = 30;
 constexpr int kMacros = 50;
 constexpr int kEventsPerMacro = 40;
 
-QMap<int, QString> keyNames()
-{
-    QMap<int, QString> names;
-    for (int usage = 4; usage < 4 + kBindings; ++usage)
-        names.insert(usage, QStringLiteral("Key%1").arg(usage));
-    return names;
-}
-
 } // namespace
 
 int main(int argc, char **argv)

@@ -7,6 +7,7 @@
 #include "xmlInterface.h"
 
 #include <QElapsedTimer>
+#include <QMap>
 #include <QString>
 
 #include <algorithm>
@@ -19,6 +20,15 @@ namespace keyBindingBench {
 
 constexpr int kProfiles = 10;
 constexpr int kBindings = 104;
+
+// Captions of the bound keys.
+inline QMap<int, QString> keyNames()
+{
+    QMap<int, QString> names;
+    for (int usage = 4; usage < 4 + kBindings; ++usage)
+        names.insert(usage, QStringLiteral("Key%1").arg(usage));
+    return names;
+}
 
 inline void buildProfileFile(xmlInterface &store, const QString &path)
 {

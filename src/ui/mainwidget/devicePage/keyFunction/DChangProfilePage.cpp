@@ -14,11 +14,7 @@ DChangProfilePage::DChangProfilePage(QWidget *parent) : QWidget(parent), ui(new 
 {
     ui->setupUi(this);
     setFixedSize(222, 523);
-    connect(&m_state, &keyFunctionPageState::sigShoudUpdateKeyboard, this, &DChangProfilePage::sigShoudUpdateKeyboard);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveSuccessful, this,
-            &DChangProfilePage::sigCustomKeyInfoSaveSuccessful);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveFailed, this,
-            &DChangProfilePage::sigCustomKeyInfoSaveFailed);
+    m_state.forwardSignalsTo(this);
     // Item heights of the list come from the style sheet.
     ui->comboBox_Profile->setItemDelegate(new QStyledItemDelegate(ui->comboBox_Profile));
     changAppTheme();

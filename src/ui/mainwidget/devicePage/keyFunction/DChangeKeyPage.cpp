@@ -18,11 +18,7 @@ DChangeKeyPage::DChangeKeyPage(QWidget *parent)
 {
     ui->setupUi(this);
     setFixedSize(208, 551);
-    connect(&m_state, &keyFunctionPageState::sigShoudUpdateKeyboard, this, &DChangeKeyPage::sigShoudUpdateKeyboard);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveSuccessful, this,
-            &DChangeKeyPage::sigCustomKeyInfoSaveSuccessful);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveFailed, this,
-            &DChangeKeyPage::sigCustomKeyInfoSaveFailed);
+    m_state.forwardSignalsTo(this);
     ui->lineEdit_changForKey->installEventFilter(this);
     changAppTheme();
 }

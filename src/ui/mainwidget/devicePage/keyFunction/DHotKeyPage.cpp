@@ -14,11 +14,7 @@ DHotKeyPage::DHotKeyPage(QWidget *parent) : QWidget(parent), ui(new Ui::DHotKeyP
 {
     ui->setupUi(this);
     setFixedSize(223, 523);
-    connect(&m_state, &keyFunctionPageState::sigShoudUpdateKeyboard, this, &DHotKeyPage::sigShoudUpdateKeyboard);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveSuccessful, this,
-            &DHotKeyPage::sigCustomKeyInfoSaveSuccessful);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveFailed, this,
-            &DHotKeyPage::sigCustomKeyInfoSaveFailed);
+    m_state.forwardSignalsTo(this);
     m_choices.add(ui->radioButton_ShowDesktop, 2);
     m_choices.add(ui->radioButton_CloseWindow, 0);
     m_choices.add(ui->radioButton_LockingComputer, 4);

@@ -19,12 +19,7 @@ DKeyCombinationPage::DKeyCombinationPage(QWidget *parent)
 {
     ui->setupUi(this);
     setFixedSize(251, 550);
-    connect(&m_state, &keyFunctionPageState::sigShoudUpdateKeyboard, this,
-            &DKeyCombinationPage::sigShoudUpdateKeyboard);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveSuccessful, this,
-            &DKeyCombinationPage::sigCustomKeyInfoSaveSuccessful);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveFailed, this,
-            &DKeyCombinationPage::sigCustomKeyInfoSaveFailed);
+    m_state.forwardSignalsTo(this);
     ui->lineEdit_keyCombination->installEventFilter(this);
     changAppTheme();
 }

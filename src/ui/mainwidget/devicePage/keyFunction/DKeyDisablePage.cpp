@@ -9,11 +9,7 @@ DKeyDisablePage::DKeyDisablePage(QWidget *parent) : QWidget(parent), ui(new Ui::
 {
     ui->setupUi(this);
     setFixedSize(257, 553);
-    connect(&m_state, &keyFunctionPageState::sigShoudUpdateKeyboard, this, &DKeyDisablePage::sigShoudUpdateKeyboard);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveSuccessful, this,
-            &DKeyDisablePage::sigCustomKeyInfoSaveSuccessful);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveFailed, this,
-            &DKeyDisablePage::sigCustomKeyInfoSaveFailed);
+    m_state.forwardSignalsTo(this);
     changAppTheme();
 }
 

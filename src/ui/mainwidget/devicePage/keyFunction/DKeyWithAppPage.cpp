@@ -14,11 +14,7 @@ DKeyWithAppPage::DKeyWithAppPage(QWidget *parent) : QWidget(parent), ui(new Ui::
 {
     ui->setupUi(this);
     setFixedSize(223, 523);
-    connect(&m_state, &keyFunctionPageState::sigShoudUpdateKeyboard, this, &DKeyWithAppPage::sigShoudUpdateKeyboard);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveSuccessful, this,
-            &DKeyWithAppPage::sigCustomKeyInfoSaveSuccessful);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveFailed, this,
-            &DKeyWithAppPage::sigCustomKeyInfoSaveFailed);
+    m_state.forwardSignalsTo(this);
     m_fileDialog = [](QWidget *dialogParent, const QString &caption, const QString &folder, const QString &filter) {
         return QFileDialog::getOpenFileName(dialogParent, caption, folder, filter);
     };

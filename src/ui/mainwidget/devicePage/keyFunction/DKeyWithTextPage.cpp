@@ -12,11 +12,7 @@ DKeyWithTextPage::DKeyWithTextPage(QWidget *parent) : QWidget(parent), ui(new Ui
 {
     ui->setupUi(this);
     setFixedSize(216, 554);
-    connect(&m_state, &keyFunctionPageState::sigShoudUpdateKeyboard, this, &DKeyWithTextPage::sigShoudUpdateKeyboard);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveSuccessful, this,
-            &DKeyWithTextPage::sigCustomKeyInfoSaveSuccessful);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveFailed, this,
-            &DKeyWithTextPage::sigCustomKeyInfoSaveFailed);
+    m_state.forwardSignalsTo(this);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     ui->textEdit_keyText->installEventFilter(this);

@@ -30,11 +30,7 @@ DMacroCmdPage::DMacroCmdPage(QWidget *parent) : QWidget(parent), ui(new Ui::DMac
 {
     ui->setupUi(this);
     setFixedSize(259, 551);
-    connect(&m_state, &keyFunctionPageState::sigShoudUpdateKeyboard, this, &DMacroCmdPage::sigShoudUpdateKeyboard);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveSuccessful, this,
-            &DMacroCmdPage::sigCustomKeyInfoSaveSuccessful);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveFailed, this,
-            &DMacroCmdPage::sigCustomKeyInfoSaveFailed);
+    m_state.forwardSignalsTo(this);
     ui->lineEdit_playMany->setValidator(
         new QIntValidator(keyFunctionCatalogue::kMinRepeat, keyFunctionCatalogue::kMaxRepeat, ui->lineEdit_playMany));
     ui->comboBox_Macro->setItemDelegate(new QStyledItemDelegate(ui->comboBox_Macro));

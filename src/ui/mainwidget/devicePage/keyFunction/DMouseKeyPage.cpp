@@ -14,11 +14,7 @@ DMouseKeyPage::DMouseKeyPage(QWidget *parent) : QWidget(parent), ui(new Ui::DMou
 {
     ui->setupUi(this);
     setFixedSize(267, 552);
-    connect(&m_state, &keyFunctionPageState::sigShoudUpdateKeyboard, this, &DMouseKeyPage::sigShoudUpdateKeyboard);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveSuccessful, this,
-            &DMouseKeyPage::sigCustomKeyInfoSaveSuccessful);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveFailed, this,
-            &DMouseKeyPage::sigCustomKeyInfoSaveFailed);
+    m_state.forwardSignalsTo(this);
     m_choices.add(ui->radioButton_mouseLeft, 0);
     m_choices.add(ui->radioButton_mouseCenter, 1);
     m_choices.add(ui->radioButton_mouseRight, 2);

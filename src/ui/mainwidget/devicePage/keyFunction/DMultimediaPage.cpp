@@ -14,11 +14,7 @@ DMultimediaPage::DMultimediaPage(QWidget *parent) : QWidget(parent), ui(new Ui::
 {
     ui->setupUi(this);
     setFixedSize(261, 551);
-    connect(&m_state, &keyFunctionPageState::sigShoudUpdateKeyboard, this, &DMultimediaPage::sigShoudUpdateKeyboard);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveSuccessful, this,
-            &DMultimediaPage::sigCustomKeyInfoSaveSuccessful);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveFailed, this,
-            &DMultimediaPage::sigCustomKeyInfoSaveFailed);
+    m_state.forwardSignalsTo(this);
     m_choices.add(ui->radioButton_playOrPause, 3);
     m_choices.add(ui->radioButton_videoStop, 6);
     m_choices.add(ui->radioButton_next, 4);

@@ -13,11 +13,7 @@ DResetDefaultPage::DResetDefaultPage(QWidget *parent) : QWidget(parent), ui(new 
 {
     ui->setupUi(this);
     setFixedSize(263, 551);
-    connect(&m_state, &keyFunctionPageState::sigShoudUpdateKeyboard, this, &DResetDefaultPage::sigShoudUpdateKeyboard);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveSuccessful, this,
-            &DResetDefaultPage::sigCustomKeyInfoSaveSuccessful);
-    connect(&m_state, &keyFunctionPageState::sigCustomKeyInfoSaveFailed, this,
-            &DResetDefaultPage::sigCustomKeyInfoSaveFailed);
+    m_state.forwardSignalsTo(this);
     changAppTheme();
 }
 

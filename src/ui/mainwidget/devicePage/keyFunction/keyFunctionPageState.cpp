@@ -10,6 +10,13 @@
 
 keyFunctionPageState::keyFunctionPageState(QObject *parent) : QObject(parent) {}
 
+void keyFunctionPageState::forwardSignalsTo(QObject *page)
+{
+    connect(this, SIGNAL(sigShoudUpdateKeyboard(int)), page, SIGNAL(sigShoudUpdateKeyboard(int)));
+    connect(this, SIGNAL(sigCustomKeyInfoSaveSuccessful()), page, SIGNAL(sigCustomKeyInfoSaveSuccessful()));
+    connect(this, SIGNAL(sigCustomKeyInfoSaveFailed(QString)), page, SIGNAL(sigCustomKeyInfoSaveFailed(QString)));
+}
+
 void keyFunctionPageState::setHidInterfaceAndXml(MainHidInterFace *hidInterface, xmlInterface *xml)
 {
     m_hidInterface = hidInterface;

@@ -21,6 +21,9 @@ class keyFunctionPageState : public QObject
 public:
     explicit keyFunctionPageState(QObject *parent = nullptr);
 
+    // Re-emits the three save signals as the page's signals of the same names.
+    void forwardSignalsTo(QObject *page);
+
     void setHidInterfaceAndXml(MainHidInterFace *hidInterface, xmlInterface *xml);
     void setCurrentKey(const QPair<int, QString> &key);
     // The paths arrive as local 8-bit texts; they are kept whole.
