@@ -69,21 +69,22 @@ void DCustomEventListPage::retranslate()
 void DCustomEventListPage::changAppTheme()
 {
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-radius:8px;background-color:rgb(%1);"
-                                            "border:0px solid rgb(%2);}")
-                                 .arg(theme.DeviceBottomBgColor, theme.DeviceBorderColor));
+    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-radius:8px;background-color:%1;border:0px solid %2;}")
+                                 .arg(keyFunctionStyle::color(theme.DeviceBottomBgColor),
+                                      keyFunctionStyle::color(theme.DeviceBorderColor)));
     const QString clear = keyFunctionStyle::clearBackground();
     ui->page_NoHave->setStyleSheet(QStringLiteral("QWidget#page_NoHave{%1border-radius:8px;}").arg(clear));
     ui->scrollArea->setStyleSheet(QStringLiteral("QScrollArea#scrollArea{%1}").arg(clear));
     ui->scrollAreaWidgetContents->setStyleSheet(QStringLiteral("QWidget#scrollAreaWidgetContents{%1}").arg(clear));
     ui->label_Tip->setStyleSheet(
-        QStringLiteral("QLabel{color:rgb(%1);%2}").arg(theme.TextCheckedColor, keyFunctionStyle::fontRule(theme)));
+        QStringLiteral("QLabel{color:%1;%2}").arg(keyFunctionStyle::color(theme.TextCheckedColor),
+                                                  keyFunctionStyle::fontRule(theme)));
     ui->widget_4->setStyleSheet(
         QStringLiteral("QScrollBar:vertical{width:3px;background:transparent;margin:3px 0px 3px 0px;}"
                        "QScrollBar::handle:vertical{background:rgba(0,0,0,51);min-height:20px;border-radius:1px;}"
                        "QScrollBar::handle:vertical:hover{background:rgba(0,0,0,77);}"
                        "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}"
-                       "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:rgb(%1);"
+                       "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:%1;"
                        "border-radius:3px;}")
-            .arg(theme.HomeScrollBarBgColor));
+            .arg(keyFunctionStyle::color(theme.HomeScrollBarBgColor)));
 }

@@ -30,12 +30,13 @@ DCustomEventListItem::DCustomEventListItem(QWidget *parent) : QWidget(parent), u
     // Rows copy their colours when built; the list rebuilds them on a theme change.
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const QString font = keyFunctionStyle::fontRule(theme);
-    setStyleSheet(QStringLiteral("QFrame#frame_Left{border:1px solid rgb(%1);}"
-                                 "QLabel#label_Key{color:rgb(%1);border:none;%3}"
-                                 "QLabel#label_CustomEvent{color:rgb(%2);border:none;%3}"
-                                 "QFrame#frame_Right{border:1px solid rgb(%2);border-left:none;}"
-                                 "QFrame#frame_Right:hover{border:1px solid rgb(%1);border-left:none;}")
-                      .arg(theme.TextCheckedColor, theme.TextDefaultColor, font));
+    setStyleSheet(QStringLiteral("QFrame#frame_Left{border:1px solid %1;}"
+                                 "QLabel#label_Key{color:%1;border:none;%3}"
+                                 "QLabel#label_CustomEvent{color:%2;border:none;%3}"
+                                 "QFrame#frame_Right{border:1px solid %2;border-left:none;}"
+                                 "QFrame#frame_Right:hover{border:1px solid %1;border-left:none;}")
+                      .arg(keyFunctionStyle::color(theme.TextCheckedColor),
+                           keyFunctionStyle::color(theme.TextDefaultColor), font));
 }
 
 DCustomEventListItem::~DCustomEventListItem()

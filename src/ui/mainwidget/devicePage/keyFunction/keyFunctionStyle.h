@@ -6,7 +6,8 @@
 
 // The style sheets the key-function pages share, filled from the theme colour
 // set: the OK/Cancel buttons, labels, radios, entry fields and drop-down lists.
-// Colours are the theme's "r,g,b" texts; texts are bold in the theme's font.
+// Colours are the theme's texts (with their alpha, when they carry one);
+// texts are bold in the theme's font.
 class keyFunctionStyle
 {
 public:
@@ -24,8 +25,8 @@ public:
     static QString keyCaptionStyle(const themeColorInfo &theme, const QString &objectName);
     // "font: bold <size>pt "<family>";" (a number there would be a CSS weight)
     static QString fontRule(const themeColorInfo &theme, int pointSize = 10);
-    // "r,g,b" of a colour text that may carry an alpha component.
-    static QString rgbOnly(const QString &colour);
+    // A theme colour text as a style-sheet colour.
+    static QString color(const QString &themeColour);
     // Black at the least alpha: in effect transparent, yet painted.
     static QString clearBackground();
 };

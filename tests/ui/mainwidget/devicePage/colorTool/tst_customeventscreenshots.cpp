@@ -84,8 +84,8 @@ void tst_CustomEventScreenshots::everyKindOfBinding()
     // The list page as the device page shows it, and the whole panel.
     QWidget host;
     host.setObjectName(QStringLiteral("host"));
-    host.setStyleSheet(QStringLiteral("QWidget#host{background-color:rgb(%1);}")
-                           .arg(DDataManager::instance()->getThemeColor().DeviceCenterBgColor));
+    host.setStyleSheet(QStringLiteral("QWidget#host{background-color:%1;}")
+                           .arg(themeColorInfo::cssColor(DDataManager::instance()->getThemeColor().DeviceCenterBgColor)));
     auto *layout = new QVBoxLayout(&host);
     auto *list = new DCustomEventListPage(&host);
     layout->addWidget(list);

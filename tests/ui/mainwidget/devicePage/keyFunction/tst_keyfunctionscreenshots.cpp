@@ -41,7 +41,7 @@ public:
     {
         const themeColorInfo theme = DDataManager::instance()->getThemeColor();
         setObjectName(QStringLiteral("host"));
-        setStyleSheet(QStringLiteral("QWidget#host{background-color:rgb(%1);}").arg(theme.DeviceRightBgColor));
+        setStyleSheet(QStringLiteral("QWidget#host{background-color:%1;}").arg(themeColorInfo::cssColor(theme.DeviceRightBgColor)));
         auto *layout = new QVBoxLayout(this);
         layout->setContentsMargins(12, 12, 12, 12);
         content->setParent(this);
