@@ -1,0 +1,123 @@
+// The device page in a real X window, written to build/devicepage-screenshots/
+// for a person to look at: the page without a device, each side panel with
+// the tool pages below the device area, and the explanation pop-up. The form's
+// own look: the theme comes with the device.
+#include "ArrowWidget.h"
+#include "DDevicePage.h"
+#include "ui_DDevicePage.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QtTest>
+
+namespace {
+
+QString outputDir()
+{
+    const QString dir = qEnvironmentVariable("VELMORA_BINARY_DIR", QDir::currentPath())
+        + QStringLiteral("/devicepage-screenshots");
+    QDir().mkpath(dir);
+    return dir;
+}
+
+bool save(const QPixmap &shot, const QString &name)
+{
+    return !shot.isNull() && shot.save(outputDir() + QStringLiteral("/%1.png").arg(name));
+}
+
+} // namespace
+
+class tst_DevicePageScreenshots : public QObject
+{
+    Q_OBJECT
+
+private:
+    DDevicePage *m_page = nullptr;
+
+    Ui_DDevicePage *ui() const { return m_page->form(); }
+
+    // The device area as it stands while a device is shown.
+    void showDeviceArea()
+    {
+        ui()->stackedWidget_KeyboardArea->setCurrentWidget(ui()->page_KeyboardShow);
+    }
+
+private slots:
+    void init()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X display");
+        m_page = new DDevicePage;
+        m_page->resize(1200, 790);
+        m_page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_page));
+    }
+    void cleanup()
+    {
+        delete m_page;
+        m_page = nullptr;
+    }
+
+    void noDevice()
+    {
+        QCOMPARE(ui()->stackedWidget_KeyboardArea->currentWidget(), ui()->page_TipShow);
+        QVERIFY(save(m_page->grab(), QStringLiteral("no_device")));
+    }
+
+    void panels_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("tool");
+        QTest::newRow("keys") << "page_CustomKey" << "" << "page_CustomList";
+        QTest::newRow("lighting_keys") << "page_CustomLed" << "page_KeyboardLed" << "page_LightOffOrOpen";
+        QTest::newRow("lighting_side") << "page_CustomLed" << "page_SideLed" << "page_LightOffOrOpen";
+        QTest::newRow("lighting_scroll_logo") << "page_CustomLed" << "page_MouseScrollAndLogo"
+                                              << "page_LightOffOrOpen";
+        QTest::newRow("profiles") << "page_ProfileOperate" << "" << "page_Performance";
+        QTest::newRow("soft_keyboard") << "page_CustomKey" << "" << "page_SoftKeyboard";
+    }
+    void panels()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QString, list);
+        QFETCH(QString, tool);
+        showDeviceArea();
+        ui()->frame_Custom->show();
+        ui()->stackedWidget_CustomAll->setCurrentWidget(m_page->findChild<QWidget *>(panel));
+        if (!list.isEmpty())
+            ui()->stackedWidget->setCurrentWidget(m_page->findChild<QWidget *>(list));
+        ui()->stackedWidget_Tool->setCurrentWidget(m_page->findChild<QWidget *>(tool));
+        ui()->lightOperateFrame->setVisible(panel == QLatin1String("page_CustomLed"));
+        ui()->frame_6->setMaximumHeight(tool == QLatin1String("page_LightOffOrOpen") ? 100 : 200);
+        ui()->frame_7->setVisible(tool != QLatin1String("page_LightOffOrOpen"));
+        QTest::qWait(50);
+        QVERIFY(save(m_page->grab(), QStringLiteral("panel_%1").arg(QTest::currentDataTag())));
+    }
+
+    void explainPopup()
+    {
+        showDeviceArea();
+        QToolButton *button = ui()->toolButton_Explain;
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(button, &enter);
+        ArrowWidget *popup = m_page->explainPopup();
+        QVERIFY(popup);
+        QVERIFY(QTest::qWaitForWindowExposed(popup));
+        QTest::qWait(50);
+
+        // The page and the pop-up as they lie on the screen.
+        QRect area = m_page->frameGeometry() | popup->frameGeometry();
+        area.adjust(-10, -10, 10, 10);
+        QPixmap shot(area.size());
+        shot.fill(QColor(90, 90, 96));
+        QPainter painter(&shot);
+        painter.drawPixmap(m_page->mapToGlobal(QPoint(0, 0)) - area.topLeft(), m_page->grab());
+        painter.drawPixmap(popup->pos() - area.topLeft(), popup->grab());
+        painter.end();
+        QVERIFY(save(shot, QStringLiteral("explain_popup")));
+    }
+};
+
+QTEST_MAIN(tst_DevicePageScreenshots)
+#include "tst_devicepagescreenshots.moc"
