@@ -1,11 +1,13 @@
 #pragma once
 
 // Helpers shared by the device page's tests: the name-based connections an
-// object sends out, read from Qt's own object dump.
+// object sends out, read from Qt's own object dump, and a marking
+// translator.
 
 #include <QObject>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTranslator>
 #include <QtGlobal>
 
 namespace devicePageTest {
@@ -57,6 +59,19 @@ inline QStringList connectionsOf(QObject *sender)
     }
     return result;
 }
+
+// Marks every text of the page's context, as another language would.
+class MarkingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "DDevicePage") != 0)
+            return QString();
+        return QStringLiteral("<<%1>>").arg(QString::fromUtf8(sourceText));
+    }
+};
 
 // The connections of a sender that reach one receiver class.
 inline QStringList connectionsTo(QObject *sender, const QString &receiverClass)

@@ -56,19 +56,6 @@ QStringList childNames(QStackedWidget *stack)
     return names;
 }
 
-// Marks every text of the page's context, as another language would.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        if (qstrcmp(context, "DDevicePage") != 0)
-            return QString();
-        return QStringLiteral("<<%1>>").arg(QString::fromUtf8(sourceText));
-    }
-};
-
 const QStringList kByNameButtons = {
     "pushButton_MoreOperate",        "pushButton_Test",
     "pushButton_CloseKeyCustom",     "pushButton_CloseLedCustom",
@@ -330,7 +317,7 @@ private slots:
         QVERIFY(o);
         QCOMPARE(o->property(qPrintable(property)).toString(), text);
 
-        MarkingTranslator marking;
+        devicePageTest::MarkingTranslator marking;
         QCoreApplication::installTranslator(&marking);
         form.retranslateUi(&bare);
         QCoreApplication::removeTranslator(&marking);

@@ -86,18 +86,6 @@ void hover(QWidget *w, QEvent::Type type)
     QCoreApplication::sendEvent(w, &event);
 }
 
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        if (qstrcmp(context, "DDevicePage") != 0)
-            return QString();
-        return QStringLiteral("<<%1>>").arg(QString::fromUtf8(sourceText));
-    }
-};
-
 } // namespace
 
 class tst_DevicePageShell : public QObject
@@ -588,7 +576,7 @@ private slots:
         for (CustomButton *b : page.findChildren<CustomButton *>())
             QVERIFY(!b->isSelected());
 
-        MarkingTranslator marking;
+        devicePageTest::MarkingTranslator marking;
         QCoreApplication::installTranslator(&marking);
         page.initSelectionLists();
         QCoreApplication::removeTranslator(&marking);
