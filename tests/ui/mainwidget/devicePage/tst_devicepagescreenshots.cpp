@@ -1,7 +1,8 @@
 // The device page in a real X window, written to build/devicepage-screenshots/
 // for a person to look at: the page without a device, each side panel with
 // the tool pages below the device area, and the explanation pop-up. The form's
-// own look: the theme comes with the device.
+// own look: the theme comes with the device. Also the pop-up under a real
+// pointer, which it must not take from its button.
 #include "ArrowWidget.h"
 #include "DDevicePage.h"
 #include "ui_DDevicePage.h"
@@ -11,6 +12,18 @@
 #include <QtTest>
 
 namespace {
+
+// Counts the times a widget is hidden.
+class HideCounter : public QObject
+{
+public:
+    int hides = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        hides += event->type() == QEvent::Hide ? 1 : 0;
+        return false;
+    }
+};
 
 QString outputDir()
 {
@@ -116,6 +129,26 @@ private slots:
         painter.drawPixmap(popup->pos() - area.topLeft(), popup->grab());
         painter.end();
         QVERIFY(save(shot, QStringLiteral("explain_popup")));
+    }
+
+    // The pop-up reaches over the lower part of its button; with the pointer
+    // there it stays up instead of hiding and coming back.
+    void explainPopupKeepsTheHover()
+    {
+        showDeviceArea();
+        QToolButton *button = ui()->toolButton_Explain;
+        QCursor::setPos(button->mapToGlobal(QPoint(button->width() / 2, button->height() - 2)));
+        QTRY_VERIFY(m_page->explainPopup() && m_page->explainPopup()->isVisible());
+        ArrowWidget *popup = m_page->explainPopup();
+        QVERIFY(popup->geometry().contains(QCursor::pos()));
+        HideCounter counter;
+        popup->installEventFilter(&counter);
+        QTest::qWait(300);
+        QCOMPARE(counter.hides, 0);
+        QVERIFY(popup->isVisible());
+
+        QCursor::setPos(m_page->mapToGlobal(QPoint(300, 300)));
+        QTRY_VERIFY(!popup->isVisible());
     }
 };
 
