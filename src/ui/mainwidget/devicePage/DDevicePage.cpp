@@ -7,8 +7,20 @@
 #include "CustomButton.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
+#include "DChangProfilePage.h"
+#include "DChangeKeyPage.h"
+#include "DCustomEventListPage.h"
 #include "DDeviceListItem.h"
+#include "DHotKeyPage.h"
+#include "DKeyCombinationPage.h"
+#include "DKeyDisablePage.h"
+#include "DKeyWithAppPage.h"
+#include "DKeyWithTextPage.h"
+#include "DMacroCmdPage.h"
+#include "DMouseKeyPage.h"
+#include "DMultimediaPage.h"
 #include "DPerformancePage.h"
+#include "DResetDefaultPage.h"
 #include "DSoftKeyboardPage.h"
 #include "DTipInfoDia.h"
 #include "MainHidInterFace.h"
@@ -27,6 +39,7 @@
 #include <QStandardPaths>
 
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -155,14 +168,56 @@ QButtonGroup *DDevicePage::makeGroup(const QList<QPair<QAbstractButton *, int>> 
     return group;
 }
 
-// The eleven key-function pages join their host pages as they come.
-void DDevicePage::buildKeyFunctionPages() {}
+// Each page is made a child of its host page, connected, then laid out in
+// it; the connections of every page are made in the same order.
+template <class Page>
+Page *DDevicePage::addKeyFunctionPage(QWidget *host)
+{
+    auto *page = new Page(host);
+    if (std::is_same<Page, DResetDefaultPage>::value)
+        connect(page, SIGNAL(sigShoudUpdateKeyboard(int)), this, SLOT(onKeyboardAlreadyLoad(int)));
+    else
+        connect(page, SIGNAL(sigShoudUpdateKeyboard(int)), this, SLOT(onShoudUpdateKeyboard(int)));
+    connect(page, SIGNAL(sigCustomKeyInfoSaveSuccessful()), this, SLOT(onCustomKeyInfoSaveSuccessful()));
+    if (std::is_same<Page, DKeyCombinationPage>::value)
+        connect(page, SIGNAL(sigSoftKeyboardClickedKeyReset()), this, SLOT(onSoftKeyboardClickedKeyReset()));
+    if (std::is_same<Page, DChangeKeyPage>::value || std::is_same<Page, DKeyCombinationPage>::value)
+        connect(page, SIGNAL(sigChangKeyOrCombinationKeyFocusIn(bool)), this,
+                SLOT(onChangKeyOrCombinationKeyFocusIn(bool)));
+    connect(page, SIGNAL(sigClickedCancel()), this, SLOT(onClickedCancel()));
+    if (std::is_same<Page, DKeyCombinationPage>::value)
+        connect(page, SIGNAL(sigResetSoftKeyStatusToDefault(int)), this, SLOT(onResetSoftKeyStatusToDefault(int)));
+    // A binding the store could not keep is told, not passed over.
+    connect(page, SIGNAL(sigCustomKeyInfoSaveFailed(QString)), this, SLOT(onCustomKeyInfoSaveFailed(QString)));
+    host->layout()->addWidget(page);
+    return page;
+}
+
+void DDevicePage::buildKeyFunctionPages()
+{
+    m_macroCmdPage = addKeyFunctionPage<DMacroCmdPage>(ui->page_Macro);
+    m_resetDefaultPage = addKeyFunctionPage<DResetDefaultPage>(ui->page_Default);
+    m_changeKeyPage = addKeyFunctionPage<DChangeKeyPage>(ui->page_RemapKey);
+    m_mouseKeyPage = addKeyFunctionPage<DMouseKeyPage>(ui->page_Mouse);
+    m_keyWithTextPage = addKeyFunctionPage<DKeyWithTextPage>(ui->page_Text);
+    m_keyDisablePage = addKeyFunctionPage<DKeyDisablePage>(ui->page_Disable);
+    m_multimediaPage = addKeyFunctionPage<DMultimediaPage>(ui->page_Multimedia);
+    m_keyCombinationPage = addKeyFunctionPage<DKeyCombinationPage>(ui->page_CombinationKey);
+    m_hotKeyPage = addKeyFunctionPage<DHotKeyPage>(ui->page_Shortcuts);
+    m_changProfilePage = addKeyFunctionPage<DChangProfilePage>(ui->page_SwitchProfile);
+    m_keyWithAppPage = addKeyFunctionPage<DKeyWithAppPage>(ui->page_OpenApp);
+}
 
 void DDevicePage::buildToolPages()
 {
     m_performancePage = new DPerformancePage(ui->page_Performance);
     connect(m_performancePage, SIGNAL(sigResetoreCurrentProfile()), this, SLOT(onResetoreCurrentProfile()));
     ui->page_Performance->layout()->addWidget(m_performancePage);
+
+    m_customEventListPage = new DCustomEventListPage(ui->page_CustomList);
+    connect(m_customEventListPage, SIGNAL(sigCustomEventItemMouseClicked(int, QString)), this,
+            SLOT(onKeyboardClicked(int, QString)));
+    ui->page_CustomList->layout()->addWidget(m_customEventListPage);
 
     m_softKeyboardPage = new DSoftKeyboardPage(ui->page_SoftKeyboard);
     ui->page_SoftKeyboard->layout()->addWidget(m_softKeyboardPage);
@@ -840,6 +895,10 @@ void DDevicePage::onCurIndexChangedOperate(int id)
         break;
     case ToolCustomList:
         ui->stackedWidget_Tool->setCurrentWidget(ui->page_CustomList);
+        if (profileLoaded()) {
+            m_customEventListPage->loadCustomEventList(m_xmlInterface, m_proFilePath.toLocal8Bit().constData(),
+                                                       m_profileIndex, m_softKeyNameMap);
+        }
         break;
     case ToolSoftKeyboard:
         m_softKeyboardPage->setSelectEnabled(m_curCustomPageIndex == kPageRemapKey        ? 0
@@ -958,6 +1017,11 @@ void DDevicePage::onMouseInfoAlreadyLoad() {}
 void DDevicePage::onShoudUpdateKeyboard(int) {}
 void DDevicePage::onKeyboardAlreadyLoad(int) {}
 void DDevicePage::onCustomKeyInfoSaveSuccessful() {}
+
+void DDevicePage::onCustomKeyInfoSaveFailed(QString reason)
+{
+    m_notice->showNotice(reason, getNoticePoint());
+}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
 void DDevicePage::onCurIndexChanged_LedSelect(int) {}
 void DDevicePage::onCurIndexChanged_Led(int) {}

@@ -17,11 +17,23 @@ class ArrowWidget;
 class CbNotice;
 class ColorWheelTool;
 class CustomButton;
+class DChangProfilePage;
+class DChangeKeyPage;
+class DCustomEventListPage;
 class DCustomLightListItem;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
+class DHotKeyPage;
+class DKeyCombinationPage;
+class DKeyDisablePage;
+class DKeyWithAppPage;
+class DKeyWithTextPage;
+class DMacroCmdPage;
+class DMouseKeyPage;
+class DMultimediaPage;
 class DOnboardPage;
 class DPerformancePage;
+class DResetDefaultPage;
 class DSoftKeyboardPage;
 class DTipInfoDia;
 class MainHidInterFace;
@@ -166,6 +178,8 @@ public slots:
     void onShoudUpdateKeyboard(int keyCode);
     void onKeyboardAlreadyLoad(int keyCode);
     void onCustomKeyInfoSaveSuccessful();
+    // A key-function page could not store its binding: the reason.
+    void onCustomKeyInfoSaveFailed(QString reason);
     void onMacroListHaveChangedSendToDevice(QString macroIndex, QString macroName);
 
     // Lighting.
@@ -257,6 +271,8 @@ protected:
 private:
     // Every connection of the page goes by signal and slot name.
     QButtonGroup *makeGroup(const QList<QPair<QAbstractButton *, int>> &buttons, const char *slot);
+    template <class Page>
+    Page *addKeyFunctionPage(QWidget *host);
     void buildKeyFunctionPages();
     void buildToolPages();
     void buildButtonGroups();
@@ -330,7 +346,19 @@ private:
     int m_deviceIndexCounter = 0;
     bool m_devicePageInited = false;
     bool m_deviceShownOnce = false;
+    DMacroCmdPage *m_macroCmdPage = nullptr;
+    DResetDefaultPage *m_resetDefaultPage = nullptr;
+    DChangeKeyPage *m_changeKeyPage = nullptr;
+    DMouseKeyPage *m_mouseKeyPage = nullptr;
+    DKeyWithTextPage *m_keyWithTextPage = nullptr;
+    DKeyDisablePage *m_keyDisablePage = nullptr;
+    DMultimediaPage *m_multimediaPage = nullptr;
+    DKeyCombinationPage *m_keyCombinationPage = nullptr;
+    DHotKeyPage *m_hotKeyPage = nullptr;
+    DChangProfilePage *m_changProfilePage = nullptr;
+    DKeyWithAppPage *m_keyWithAppPage = nullptr;
     DPerformancePage *m_performancePage = nullptr;
+    DCustomEventListPage *m_customEventListPage = nullptr;
     DSoftKeyboardPage *m_softKeyboardPage = nullptr;
     ColorWheelTool *m_colorWheelTool = nullptr;
     lightDealMain *m_lightDealMain = nullptr;

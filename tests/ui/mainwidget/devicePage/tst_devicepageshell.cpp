@@ -6,9 +6,21 @@
 #include "CbNotice.h"
 #include "ColorWheelTool.h"
 #include "CustomButton.h"
+#include "DChangProfilePage.h"
+#include "DChangeKeyPage.h"
+#include "DCustomEventListPage.h"
 #include "DDeviceListItem.h"
 #include "DDevicePage.h"
+#include "DHotKeyPage.h"
+#include "DKeyCombinationPage.h"
+#include "DKeyDisablePage.h"
+#include "DKeyWithAppPage.h"
+#include "DKeyWithTextPage.h"
+#include "DMacroCmdPage.h"
+#include "DMouseKeyPage.h"
+#include "DMultimediaPage.h"
 #include "DPerformancePage.h"
+#include "DResetDefaultPage.h"
 #include "DSoftKeyboardPage.h"
 #include "DTipInfoDia.h"
 #include "devicePageGeometry.h"
@@ -166,7 +178,19 @@ private slots:
             QWidget *host;
         };
         const QList<Hosted> hosted{
+            {page.findChild<DResetDefaultPage *>(), ui->page_Default},
+            {page.findChild<DMacroCmdPage *>(), ui->page_Macro},
+            {page.findChild<DChangeKeyPage *>(), ui->page_RemapKey},
+            {page.findChild<DMouseKeyPage *>(), ui->page_Mouse},
+            {page.findChild<DKeyWithTextPage *>(), ui->page_Text},
+            {page.findChild<DKeyDisablePage *>(), ui->page_Disable},
+            {page.findChild<DMultimediaPage *>(), ui->page_Multimedia},
+            {page.findChild<DKeyCombinationPage *>(), ui->page_CombinationKey},
+            {page.findChild<DHotKeyPage *>(), ui->page_Shortcuts},
+            {page.findChild<DChangProfilePage *>(), ui->page_SwitchProfile},
+            {page.findChild<DKeyWithAppPage *>(), ui->page_OpenApp},
             {page.findChild<DPerformancePage *>(), ui->page_Performance},
+            {page.findChild<DCustomEventListPage *>(), ui->page_CustomList},
             {page.findChild<DSoftKeyboardPage *>(), ui->page_SoftKeyboard},
             {page.findChild<ColorWheelTool *>(), ui->page},
         };
@@ -200,6 +224,26 @@ private slots:
             "sigSelectightTypeMouseScroll(int) -> DDevicePage::onSelectMouseScrollLightType(int)",
             "sigSelectightTypeMouseLogo(int) -> DDevicePage::onSelectMouseLogoLightType(int)",
             "sigSendSetMouseColorData(int) -> DDevicePage::onSendSetMouseColorData(int)"};
+        const QStringList keyPage{
+            "sigShoudUpdateKeyboard(int) -> DDevicePage::onShoudUpdateKeyboard(int)",
+            "sigCustomKeyInfoSaveSuccessful() -> DDevicePage::onCustomKeyInfoSaveSuccessful()",
+            "sigClickedCancel() -> DDevicePage::onClickedCancel()",
+            "sigCustomKeyInfoSaveFailed(QString) -> DDevicePage::onCustomKeyInfoSaveFailed(QString)"};
+        const QStringList capture{
+            "sigChangKeyOrCombinationKeyFocusIn(bool) -> DDevicePage::onChangKeyOrCombinationKeyFocusIn(bool)"};
+        for (const char *plain : {"DMacroCmdPage", "DMouseKeyPage", "DKeyWithTextPage", "DKeyDisablePage",
+                                  "DMultimediaPage", "DHotKeyPage", "DChangProfilePage", "DKeyWithAppPage"})
+            QTest::newRow(plain) << plain << keyPage;
+        // The reset page's update goes to the reload of the key's label.
+        QTest::newRow("DResetDefaultPage") << "DResetDefaultPage" << QStringList{
+            "sigShoudUpdateKeyboard(int) -> DDevicePage::onKeyboardAlreadyLoad(int)", keyPage.at(1), keyPage.at(2),
+            keyPage.at(3)};
+        QTest::newRow("DChangeKeyPage") << "DChangeKeyPage" << keyPage + capture;
+        QTest::newRow("DKeyCombinationPage") << "DKeyCombinationPage" << keyPage + capture + QStringList{
+            "sigSoftKeyboardClickedKeyReset() -> DDevicePage::onSoftKeyboardClickedKeyReset()",
+            "sigResetSoftKeyStatusToDefault(int) -> DDevicePage::onResetSoftKeyStatusToDefault(int)"};
+        QTest::newRow("customised keys") << "DCustomEventListPage" << QStringList{
+            "sigCustomEventItemMouseClicked(int,QString) -> DDevicePage::onKeyboardClicked(int,QString)"};
         QTest::newRow("performance page") << "DPerformancePage" << QStringList{
             "sigResetoreCurrentProfile() -> DDevicePage::onResetoreCurrentProfile()"};
         QTest::newRow("on-screen keyboard") << "DSoftKeyboardPage" << QStringList{
@@ -234,6 +278,16 @@ private slots:
         actual.sort();
         connections.sort();
         QCOMPARE(actual, connections);
+    }
+
+    // A binding a key-function page could not store is told in a toast.
+    void keyFunctionSaveFailureToasts()
+    {
+        DDevicePage page;
+        page.resize(1200, 790);
+        emit page.findChild<DKeyWithTextPage *>()->sigCustomKeyInfoSaveFailed(QStringLiteral("No profile is open."));
+        QCOMPARE(page.notice()->text(), QStringLiteral("No profile is open."));
+        QVERIFY(page.notice()->isVisibleTo(&page));
     }
 
     // Nothing per device exists yet; the engine belongs to no parent.
@@ -528,7 +582,7 @@ private slots:
                               args[6], args[7], args[8], args[9]),
                      m.methodSignature().constData());
         }
-        QCOMPARE(slotCount, 99);
+        QCOMPARE(slotCount, 100);
 
         QVERIFY(page.loadHidDeviceList({}));
         page.insertOrRemoveHidDevice(true, QStringLiteral("hidPath"));
