@@ -83,6 +83,8 @@ private slots:
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("tool");
         QTest::newRow("keys") << "page_CustomKey" << "" << "page_CustomList";
+        QTest::newRow("keys_macro") << "page_CustomKey" << "page_Macro" << "page_CustomList";
+        QTest::newRow("keys_mouse") << "page_CustomKey" << "page_Mouse" << "page_CustomList";
         QTest::newRow("lighting_keys") << "page_CustomLed" << "page_KeyboardLed" << "page_LightOffOrOpen";
         QTest::newRow("lighting_side") << "page_CustomLed" << "page_SideLed" << "page_LightOffOrOpen";
         QTest::newRow("lighting_scroll_logo") << "page_CustomLed" << "page_MouseScrollAndLogo"
@@ -98,8 +100,12 @@ private slots:
         showDeviceArea();
         ui()->frame_Custom->show();
         ui()->stackedWidget_CustomAll->setCurrentWidget(m_page->findChild<QWidget *>(panel));
-        if (!list.isEmpty())
+        // The lighting panel's effect list, or the key panel's function page.
+        if (list.startsWith(QLatin1String("page_Keyboard")) || list.startsWith(QLatin1String("page_Side"))
+            || list.startsWith(QLatin1String("page_MouseScroll")))
             ui()->stackedWidget->setCurrentWidget(m_page->findChild<QWidget *>(list));
+        else if (!list.isEmpty())
+            ui()->stackedWidget_Customize->setCurrentWidget(m_page->findChild<QWidget *>(list));
         ui()->stackedWidget_Tool->setCurrentWidget(m_page->findChild<QWidget *>(tool));
         ui()->lightOperateFrame->setVisible(panel == QLatin1String("page_CustomLed"));
         ui()->frame_6->setMaximumHeight(tool == QLatin1String("page_LightOffOrOpen") ? 100 : 200);
