@@ -26,8 +26,7 @@ constexpr int sideBlankingAlpha = 180;
 
 lightDealMain::lightDealMain(QObject *parent, lightTickClock *clock)
     : QObject(parent)
-    , m_ownClock(clock ? nullptr : new steadyTickClock)
-    , m_clock(clock ? *clock : *m_ownClock)
+    , m_clock(clock ? *clock : steadyTickClock::shared())
 {
     m_keyTickThread = std::make_unique<updateLightMainThread>(m_clock);
     m_sideTickThread = std::make_unique<updateLightMainThreadSide>(m_clock);

@@ -48,8 +48,8 @@ public:
     static constexpr int defaultSideStripLeds = 33;
     static constexpr int syncRepeatMs = 3000;
 
-    // clock: the time source of the tick threads; none means real time.
-    // The engine does not own a clock it is given.
+    // clock: the time source of the tick threads; none means real time,
+    // shared with the other engines. The engine does not own its clock.
     explicit lightDealMain(QObject *parent = nullptr, lightTickClock *clock = nullptr);
     ~lightDealMain() override;
 
@@ -137,7 +137,6 @@ private:
     std::array<QColor, keyCells> currentKeyButtonColors() const;
     keyboardButCustom *keyButton(int index) const { return m_keyButtons[index].data(); }
 
-    std::unique_ptr<lightTickClock> m_ownClock;
     lightTickClock &m_clock;
 
     std::array<QPointer<keyboardButCustom>, keyCells> m_keyButtons;
