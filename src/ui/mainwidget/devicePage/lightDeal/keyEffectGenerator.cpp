@@ -92,6 +92,8 @@ const effectRoutines *routinesOf(int id)
 bool keyEffectGenerator::runSetUp(int id)
 {
     m_effectId = id;
+    if (m_triggered.runSetUp(id))
+        return true;
     const effectRoutines *effect = routinesOf(id);
     if (!effect || !effect->setUp)
         return false;
@@ -101,6 +103,8 @@ bool keyEffectGenerator::runSetUp(int id)
 
 bool keyEffectGenerator::stepKeyEffect()
 {
+    if (m_triggered.step(m_effectId))
+        return true;
     const effectRoutines *effect = routinesOf(m_effectId);
     if (!effect)
         return false;
@@ -162,24 +166,6 @@ int keyEffectGenerator::fadeAlpha(const keyEffectRecord &record) const
     return (record.step >= 1 && record.step <= 9) ? 180 : capLevel(record.level);
 }
 
-void keyEffectGenerator::paletteFade(keyEffectRecord &record)
-{
-    if (record.step == 0) {
-        record.state = 0;
-        return;
-    }
-    record.step -= 1;
-    if (record.step == 0) {
-        record.state = 2;
-        return;
-    }
-    if (record.step & 1)
-        setRecordColor(record, ColorTables::trailColors.at(record.step));
-    record.state += 1;
-    if (record.state >= 3)
-        record.state = 1;
-}
-
 QColor keyEffectGenerator::keyRecordColor(int row, int column) const
 {
     const keyEffectRecord &record = m_keyRecords[row * columns + column];
@@ -234,9 +220,12 @@ void keyEffectGenerator::initCustomEffect(const std::array<QColor, cells> &keyCo
     showStoredKeyColors(effectCustom);
 }
 
-void keyEffectGenerator::setCustomKeyColor(int row, int column, const QColor &colour)
+bool keyEffectGenerator::setCustomKeyColor(int row, int column, const QColor &colour)
 {
+    if (row < 0 || row >= rows || column < 0 || column >= columns)
+        return false;
     setRecord(record(row, column), colour, 255, 0, 0);
+    return true;
 }
 
 void keyEffectGenerator::stepCustomEffect()
@@ -530,7 +519,7 @@ void keyEffectGenerator::stepSnackEffect()
                     head = record;
                     setRecord(head, ColorTables::trailColors.at(trailHead), 0, 1, trailHead);
                 }
-                paletteFade(record);
+                paletteFade(record, ColorTables::trailColors);
             }
             m_keyRecords[i] = record;
             outputCell(i, keyRecordColor(i / columns, i % columns), fadeAlpha(record));
@@ -628,7 +617,7 @@ void keyEffectGenerator::stepStriationEffect()
         keyEffectRecord &record = m_keyRecords[i];
         if (fullColor) {
             if (stepChannel(record.level, 40, uint8_t(record.state)) != channelNoClamp)
-                paletteFade(record);
+                paletteFade(record, ColorTables::trailColors);
             outputCell(i, keyRecordColor(i / columns, i % columns), fadeAlpha(record));
         } else {
             if (stepChannel(record.level, 7, uint8_t(record.state)) != channelNoClamp)

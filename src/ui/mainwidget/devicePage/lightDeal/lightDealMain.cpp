@@ -83,6 +83,7 @@ void lightDealMain::setKeyCount(int keyCount)
 void lightDealMain::setChipName(const QString &chipName)
 {
     m_isM252Chip = chipName.contains(QLatin1String("M252"), Qt::CaseInsensitive);
+    m_keyEffects.setM252Chip(m_isM252Chip);
 }
 
 void lightDealMain::setSideLightEnabled(bool enabled)
@@ -234,7 +235,7 @@ void lightDealMain::triggerKeyEffect(int row, int column)
         return;
     m_triggerRow = row;
     m_triggerColumn = column;
-    // The key-reactive effects take the cell from here.
+    m_keyEffects.triggerKeyEffect(row, column);
 }
 
 // ---- effect selection -------------------------------------------------------
@@ -336,8 +337,6 @@ void lightDealMain::onDviceUpdateAllKeyColor()
 {
     if (!m_keyEffectRunning)
         return;
-    // Effects without a step here (key-reactive, music) are stepped by
-    // their own code once it is in place.
     m_keyEffects.stepKeyEffect();
 }
 

@@ -650,7 +650,7 @@ void tst_keyEffects::otherIdsHaveNoStepHere()
 {
     effectFixture f;
     f.start(keyEffectGenerator::effectStatic, QColor(1, 2, 3), black);
-    for (int id : {6, 7, 8, 11, 12, 13, 14, 16, 20, 100, -1}) {
+    for (int id : {13, 20, 100, -1}) {
         QVERIFY(!f.effects.runSetUp(id));
         QCOMPARE(f.effects.effectId(), id);
         QVERIFY(!f.effects.stepKeyEffect());

@@ -242,7 +242,7 @@ void tst_lightDealMain::setKeyLightConfigBlanksTheKeys_data()
     const QColor old(1, 2, 3, 44);
     QTest::newRow("static shows its set-up") << 0 << QColor(30, 60, 90, 0) << QColor(30, 60, 90, 255);
     QTest::newRow("no set-up keeps the blank") << 13 << QColor(0, 0, 0, 250) << QColor(0, 0, 0, 250);
-    QTest::newRow("key-reactive, later") << 6 << QColor(0, 0, 0, 250) << QColor(0, 0, 0, 250);
+    QTest::newRow("reactive shows its background") << 6 << QColor(0, 0, 0, 0) << QColor(0, 0, 0, 255);
     QTest::newRow("custom keeps the keys") << 10 << old << QColor();
 }
 
