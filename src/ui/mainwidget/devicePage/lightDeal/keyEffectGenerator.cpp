@@ -245,9 +245,7 @@ void keyEffectGenerator::initBreathEffect()
     m_breath.holdCount = 0;
     m_breath.hold = false;
     auto setColor = [this](int i, const QColor &colour) {
-        m_breath.colors[i][0] = uint8_t(colour.red());
-        m_breath.colors[i][1] = uint8_t(colour.green());
-        m_breath.colors[i][2] = uint8_t(colour.blue());
+        m_breath.setColor(i, colour.red(), colour.green(), colour.blue());
     };
     if (m_zone.fullColor()) {
         m_breath.count = breathState::maxColors;
@@ -266,13 +264,8 @@ void keyEffectGenerator::initBreathEffect()
 void keyEffectGenerator::stepBreathEffect()
 {
     if (m_breath.hold) {
-        m_breath.holdCount += 1;
-        if (m_breath.holdCount > 6) {
-            m_breath.holdCount = 0;
-            m_breath.hold = false;
-            m_breath.index += 1;
-            if (m_breath.index >= m_breath.count || m_breath.index >= breathState::maxColors)
-                m_breath.index = 0;
+        if (m_breath.countHold()) {
+            m_breath.nextColor();
             const uint8_t *next = m_breath.colors[m_breath.index];
             setAllRecords(QColor(next[0], next[1], next[2]), 0, 1, 0);
         }
@@ -308,17 +301,6 @@ void keyEffectGenerator::initNeonEffect()
     showStoredKeyColors(effectNeon);
 }
 
-void keyEffectGenerator::countBreathHold()
-{
-    if (!m_breath.hold)
-        return;
-    m_breath.holdCount += 1;
-    if (m_breath.holdCount > 6) {
-        m_breath.holdCount = 0;
-        m_breath.hold = false;
-    }
-}
-
 void keyEffectGenerator::stepNeonEffect()
 {
     if (m_zone.fullColor()) {
@@ -342,7 +324,7 @@ void keyEffectGenerator::stepNeonEffect()
             outputCell(i, colour, levelAlpha(record.level));
         }
         // The pause counts cell visits, skipped ones included.
-        countBreathHold();
+        m_breath.countHold();
     }
 }
 

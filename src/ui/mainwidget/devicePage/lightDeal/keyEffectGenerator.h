@@ -124,7 +124,6 @@ private:
     int levelAlpha(int level) const;
     int fadeAlpha(const keyEffectRecord &record) const;
     void stepLevelWave();
-    void countBreathHold();
     int snackLastIndex() const;
     int advanceSnackHead();
 

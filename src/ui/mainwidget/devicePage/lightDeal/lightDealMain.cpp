@@ -43,7 +43,6 @@ lightDealMain::lightDealMain(QObject *parent, lightTickClock *clock)
     connect(m_sendThread.get(), SIGNAL(sigDviceUpdateAllKeyColorSendKeyboardHid()), this,
             SLOT(onDviceUpdateAllKeyColorSendKeyboardHid()));
 
-    m_sideColors.fill(QColor(0, 0, 0, 0));
     m_syncTimer = new QTimer(this);
     connect(m_syncTimer, SIGNAL(timeout()), this, SLOT(onSendLightSynchronize0x17Cmd()));
 }
@@ -65,6 +64,7 @@ void lightDealMain::setDeviceName(const QString &name)
     m_deviceName = name;
     // Looked up once here rather than on every send tick.
     m_frameSideLeds = std::min(sideStripLedCount(name), maxSideLeds);
+    m_sideEffects.setModelName(name);
 }
 
 void lightDealMain::setKeyButtons(keyboardButCustom *const grid[keyRows][keyColumns])
@@ -99,6 +99,10 @@ void lightDealMain::setSideLightWidgets(const QList<sideLightButtonCustom *> &bu
             break;
         m_sideButtons.append(button);
     }
+    QVector<int> validStatus;
+    for (const QPointer<sideLightButtonCustom> &button : m_sideButtons)
+        validStatus.append(button ? button->getValidStatus() : 0);
+    m_sideEffects.setLeds(validStatus);
 }
 
 void lightDealMain::setScreenUpdateEnabled(bool enabled)
@@ -179,7 +183,7 @@ void lightDealMain::setSideLightConfig(colorInfoData info)
     for (int n = 0; n < m_sideButtons.size(); ++n) {
         if (sideLightButtonCustom *button = m_sideButtons[n].data())
             button->setLightColor(blank);
-        m_sideColors[n] = blank;
+        m_sideEffects.setColor(n, blank);
     }
     selectSideEffect();
 }
@@ -254,8 +258,9 @@ void lightDealMain::selectKeyEffect()
 
 void lightDealMain::selectSideEffect()
 {
-    m_sideEffectId = m_sideZone.raw().ledType;
-    // The side-light effects set their records up here.
+    const int id = m_sideZone.raw().ledType;
+    if (m_sideEffects.runSetUp(id))
+        showStoredSideColors(id);
 }
 
 void lightDealMain::showStoredKeyColors(int id)
@@ -275,13 +280,13 @@ void lightDealMain::showStoredKeyColors(int id)
 
 void lightDealMain::showStoredSideColors(int id)
 {
-    m_sideEffectId = id;
+    m_sideEffects.setEffectId(id);
     for (int n = 0; n < m_sideButtons.size(); ++n) {
-        const keyEffectRecord &record = m_sideRecords[n];
+        const keyEffectRecord &record = m_sideEffects.record(n);
         const QColor shown(record.red, record.green, record.blue, 0);
         if (sideLightButtonCustom *button = m_sideButtons[n].data())
             button->setLightColor(shown);
-        m_sideColors[n] = shown;
+        m_sideEffects.setColor(n, shown);
     }
 }
 
@@ -344,7 +349,7 @@ void lightDealMain::onDviceUpdateAllSideLightColor()
 {
     if (!m_sideEffectRunning || !m_sideLightEnabled)
         return;
-    // The side-light effects step here, by m_sideEffectId.
+    m_sideEffects.step();
 }
 
 void lightDealMain::onDviceUpdateAllKeyColorUI()
@@ -369,7 +374,7 @@ void lightDealMain::onDviceUpdateAllSideLightColorUI()
         return;
     for (int n = 0; n < m_sideButtons.size(); ++n) {
         if (sideLightButtonCustom *button = m_sideButtons[n].data())
-            button->setLightColor(m_sideColors[n]);
+            button->setLightColor(m_sideEffects.colors()[n]);
     }
 }
 
@@ -403,7 +408,7 @@ void lightDealMain::sendKeyboardColorFrame()
     writeColorPackets(kColorFrameZoneKeys, m_keyEffects.frame().data(), keyCells);
     // Side lights: part of every frame, with or without a strip on the
     // keyboard, so the device always gets whole frames.
-    writeColorPackets(kColorFrameZoneSide, m_sideColors.data(), m_frameSideLeds);
+    writeColorPackets(kColorFrameZoneSide, m_sideEffects.colors().data(), m_frameSideLeds);
 
     m_frameSending = false;
 }

@@ -15,6 +15,7 @@
 #include "keyLightTrigger.h"
 #include "keyboardButCustom.h"
 #include "lightZoneSettings.h"
+#include "sideEffectGenerator.h"
 #include "sideLightButtonCustom.h"
 #include "xmlRecords.h"
 
@@ -86,9 +87,10 @@ public:
     int cellCount() const { return m_keyEffects.cellCount(); }
     bool isM252Chip() const { return m_isM252Chip; }
     int keyEffectId() const { return m_keyEffects.effectId(); }
-    int sideEffectId() const { return m_sideEffectId; }
+    int sideEffectId() const { return m_sideEffects.effectId(); }
     const std::array<QColor, keyCells> &keyColors() const { return m_keyEffects.frame(); }
-    const std::array<QColor, maxSideLeds> &sideColors() const { return m_sideColors; }
+    const std::array<QColor, maxSideLeds> &sideColors() const { return m_sideEffects.colors(); }
+    const sideEffectGenerator &sideEffects() const { return m_sideEffects; }
     const keyEffectGenerator &keyEffects() const { return m_keyEffects; }
     const lightZoneSettings &keyZone() const { return m_keyZone; }
     const lightZoneSettings &sideZone() const { return m_sideZone; }
@@ -144,8 +146,6 @@ private:
     int m_frameSideLeds = defaultSideStripLeds; // of m_deviceName's strip
     int m_triggerRow = -10;
     int m_triggerColumn = -10;
-    int m_sideEffectId = -1;
-    std::array<QColor, maxSideLeds> m_sideColors;
 
     QTimer *m_syncTimer = nullptr;
     bool m_lightSynchronize = false;
@@ -158,13 +158,13 @@ private:
     lightZoneSettings m_sideZone {lightZoneSettings::speedTableRule::shortTableAtMax4};
     breathState m_breath;
     keyEffectGenerator m_keyEffects {m_keyZone, m_breath};
+    sideEffectGenerator m_sideEffects {m_sideZone, m_breath};
 
     std::unique_ptr<updateLightMainThread> m_keyTickThread;
     std::unique_ptr<updateLightMainThreadSide> m_sideTickThread;
     std::unique_ptr<updateLightMainThreadUI> m_screenThread;
     std::unique_ptr<sendLightUpdataThread> m_sendThread;
 
-    std::array<keyEffectRecord, maxSideLeds> m_sideRecords {};
     QList<QPointer<sideLightButtonCustom>> m_sideButtons;
 
     bool m_isM252Chip = false;

@@ -388,8 +388,9 @@ void tst_lightDealMain::sideZoneSetUpAndRefresh()
     engineFixture f(70);
     f.engine.setSideLightWidgets(f.view.side);
     f.engine.setSpeedAndBrightnessMax(4, 4, 4, 4);
-    f.engine.setSideLightConfig(lightConfig(2, QColor(9, 9, 9), 0, false, 1));
-    QCOMPARE(f.engine.sideEffectId(), 2);
+    // A side type without a set-up keeps the blanking.
+    f.engine.setSideLightConfig(lightConfig(7, QColor(9, 9, 9), 0, false, 1));
+    QCOMPARE(f.engine.sideEffectId(), 7);
     QCOMPARE(f.engine.sideTickInterval(), 25);
     QCOMPARE(f.view.side[0]->getLightColor(), QColor(0, 0, 0, 180));
     QCOMPARE(f.view.side[59]->getLightColor(), QColor(0, 0, 0, 180));
