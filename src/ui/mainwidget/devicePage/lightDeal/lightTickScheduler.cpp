@@ -2,6 +2,10 @@
 
 #include "lightTickThread.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+
 #include <algorithm>
 
 #include <pthread.h>
@@ -13,13 +17,42 @@ lightTickClock::duration milliseconds(int ms)
     return std::chrono::milliseconds(ms);
 }
 
+QEvent::Type deliveryEventType()
+{
+    static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}
+
+// Receives the scheduler's posted event in the tickers' thread.
+class tickRelay : public QObject
+{
+public:
+    explicit tickRelay(lightTickScheduler &scheduler)
+        : m_scheduler(scheduler)
+    {
+    }
+
+    bool event(QEvent *event) override
+    {
+        if (event->type() != deliveryEventType())
+            return QObject::event(event);
+        m_scheduler.deliverTicks();
+        return true;
+    }
+
+private:
+    lightTickScheduler &m_scheduler;
+};
+
 } // namespace
 
 lightTickScheduler::lightTickScheduler(lightTickClock &clock)
     : m_clock(clock)
     , m_policy(clock.policy())
+    , m_relay(std::make_unique<tickRelay>(*this))
 {
     m_due.reserve(64);
+    m_handedOver.reserve(64);
     m_thread = std::thread([this] { run(); });
 }
 
@@ -32,6 +65,8 @@ lightTickScheduler::~lightTickScheduler()
     }
     m_clock.interrupt();
     m_thread.join();
+    // Its pending event goes with it.
+    m_relay.reset();
 }
 
 lightTickScheduler::entry *lightTickScheduler::find(const lightTickThread *ticker)
@@ -50,9 +85,12 @@ void lightTickScheduler::replan()
 
 void lightTickScheduler::add(lightTickThread *ticker)
 {
+    // Decided here, on the ticker's own thread: the scheduler's thread
+    // never reads the ticker's thread.
+    const bool relayed = ticker->thread() == m_relay->thread();
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!find(ticker))
-        m_entries.push_back(entry {ticker});
+        m_entries.push_back(entry {ticker, relayed});
 }
 
 void lightTickScheduler::remove(lightTickThread *ticker)
@@ -61,6 +99,10 @@ void lightTickScheduler::remove(lightTickThread *ticker)
     m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(),
                                    [ticker](const entry &e) { return e.ticker == ticker; }),
                     m_entries.end());
+    for (handedOver &tick : m_handedOver) {
+        if (tick.ticker == ticker)
+            tick.ticker = nullptr;
+    }
 }
 
 void lightTickScheduler::activate(lightTickThread *ticker)
@@ -112,6 +154,8 @@ lightTickScheduler::duration lightTickScheduler::firstDeadline(const lightTickTh
 void lightTickScheduler::emitDue(duration now)
 {
     m_due.clear();
+    // Not handed over: a ticker whose receivers are still busy with the
+    // ticks of earlier wakes gets no more than one wake's worth.
     for (entry &e : m_entries) {
         if (!e.active)
             continue;
@@ -121,7 +165,8 @@ void lightTickScheduler::emitDue(duration now)
         const int most = sampling ? 1 : maxTicksPerWake;
         int count = 0;
         while (e.deadline <= now && count < most) {
-            m_due.push_back(emission {e.deadline, sampling, e.ticker});
+            if (e.undelivered < maxTicksPerWake)
+                m_due.push_back(emission {e.deadline, sampling, &e});
             // The interval as it is now: a new speed applies from the next tick.
             const duration interval = milliseconds(e.ticker->interval());
             e.deadline = (sampling && m_policy.alignSampling) ? nextSamplingDeadline(interval, e.deadline)
@@ -139,8 +184,50 @@ void lightTickScheduler::emitDue(duration now)
     std::stable_sort(m_due.begin(), m_due.end(), [](const emission &a, const emission &b) {
         return a.at != b.at ? a.at < b.at : (!a.sampling && b.sampling);
     });
-    for (const emission &due : m_due)
-        due.ticker->emitTick();
+    bool handed = false;
+    for (const emission &due : m_due) {
+        if (due.source->relayed) {
+            m_handedOver.push_back(handedOver {due.source->ticker, due.at});
+            due.source->undelivered += 1;
+            handed = true;
+        } else {
+            due.source->ticker->m_tickTime = due.at;
+            due.source->ticker->emitTick();
+        }
+    }
+    if (handed && !m_deliveryPosted) {
+        m_deliveryPosted = true;
+        QCoreApplication::postEvent(m_relay.get(), new QEvent(deliveryEventType()));
+    }
+}
+
+void lightTickScheduler::deliverTicks()
+{
+    for (;;) {
+        lightTickThread *ticker = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            while (!ticker && m_nextDelivery < m_handedOver.size()) {
+                const handedOver tick = m_handedOver[m_nextDelivery++];
+                entry *e = tick.ticker ? find(tick.ticker) : nullptr;
+                if (!e)
+                    continue; // removed since
+                e->undelivered -= 1;
+                if (!e->active)
+                    continue; // stopped since
+                ticker = tick.ticker;
+                ticker->m_tickTime = tick.at;
+            }
+            if (!ticker) {
+                m_handedOver.clear();
+                m_nextDelivery = 0;
+                m_deliveryPosted = false;
+                return;
+            }
+        }
+        // Outside the lock: a receiver may start or stop tickers.
+        ticker->emitTick();
+    }
 }
 
 lightTickScheduler::duration lightTickScheduler::nextWake() const

@@ -2,15 +2,16 @@
 
 // The one thread that paces every lighting ticker of a clock. Instead of a
 // sleeping thread per ticker it sleeps until the next tick that is due,
-// emits every tick due by then, in time order, and sleeps again, so tickers
-// that fall due together cost one wake. The clock's policy may let effect
-// ticks wait for the next screen or send tick (see lightTickPolicy).
+// hands out every tick due by then, in time order, and sleeps again, so
+// tickers that fall due together cost one wake. The clock's policy may let
+// effect ticks wait for the next screen or send tick (see lightTickPolicy).
 //
-// Tickers are started, stopped and destroyed on other threads; a stopped or
-// removed ticker is never emitted again once the call returns. Ticks are
-// emitted on the scheduler's thread, under its lock: receivers connect
-// queued (the engines live on the GUI thread) and must not start or stop
-// tickers from a direct connection.
+// The ticks of a wake reach the thread the tickers live in (the GUI thread)
+// as one posted event, which emits them there: one cross-thread hand-over
+// per wake instead of one per tick and connection. A ticker stopped or
+// destroyed before its tick is emitted does not emit it. Tickers of another
+// thread than the scheduler's creator are emitted from the scheduler's
+// thread (their connections then queue as usual).
 
 #include "lightTickClock.h"
 
@@ -20,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+class QObject;
 class lightTickThread;
 
 class lightTickScheduler
@@ -47,22 +49,34 @@ public:
     // Wakes of the scheduler's thread at a tick time.
     long long wakeCount() const { return m_wakes.load(); }
 
+    // Emits, on the calling thread, the ticks handed over so far; the
+    // posted event does this in the tickers' thread.
+    void deliverTicks();
+
 private:
     struct entry
     {
         lightTickThread *ticker;
+        bool relayed = false; // lives in the thread that receives the hand-over
         bool active = false;
         duration deadline {0};
+        int undelivered = 0; // ticks handed over, not yet emitted
+    };
+    struct handedOver
+    {
+        lightTickThread *ticker;
+        duration at;
     };
     struct emission
     {
         duration at;
         bool sampling;
-        lightTickThread *ticker;
+        entry *source;
     };
 
     void run();
     void emitDue(duration now);
+    void handOver(duration now);
     duration nextWake() const;
     duration firstDeadline(const lightTickThread &ticker, duration now) const;
     duration nextSamplingDeadline(duration interval, duration after) const;
@@ -75,6 +89,11 @@ private:
     mutable std::mutex m_mutex;
     std::vector<entry> m_entries;
     std::vector<emission> m_due; // reused at every wake
+    std::vector<handedOver> m_handedOver;
+    std::size_t m_nextDelivery = 0;
+    bool m_deliveryPosted = false;
+    // Lives in the thread that made the scheduler; its event delivers.
+    std::unique_ptr<QObject> m_relay;
     std::atomic<int> m_keepSleeping {1};
     std::atomic<long long> m_wakes {0};
     bool m_quit = false;

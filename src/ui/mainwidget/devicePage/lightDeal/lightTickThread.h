@@ -5,14 +5,14 @@
 // The sleeping is done for every ticker of a clock by one scheduler thread
 // (lightTickScheduler), so tickers that fall due together cost one wake;
 // each ticker keeps its own run flag, interval, start and stop. A stop takes
-// effect at once; a tick emitted just before it may still reach the
-// receiver, whose running flag is then clear.
+// effect at once: no tick is emitted after it.
+
+#include "lightTickClock.h"
 
 #include <QObject>
 
 #include <atomic>
 
-class lightTickClock;
 class lightTickScheduler;
 
 class lightTickThread : public QObject
@@ -39,6 +39,8 @@ public:
     bool isRunning() const { return runFlag(); }
     int interval() const { return m_interval.load(); }
     bool isSampling() const { return m_kind == tickKind::sampling; }
+    // The clock time the tick being emitted fell due at (while emitting).
+    lightTickClock::duration tickTime() const { return m_tickTime; }
 
     // Starts ticking one interval from now; a running ticker keeps its
     // schedule. A start straight after a stop always ticks again.
@@ -60,4 +62,5 @@ private:
     const tickKind m_kind;
     std::atomic<int> m_running {0};
     std::atomic<int> m_interval;
+    lightTickClock::duration m_tickTime {0}; // set under the scheduler's lock
 };

@@ -78,15 +78,23 @@ bool manualTickClock::settledLocked() const
 
 bool manualTickClock::advance(int ms)
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
     const auto timeout = std::chrono::milliseconds(settleTimeoutMs);
-    if (!m_changed.wait_for(lock, timeout, [this] { return settledLocked(); }))
-        return false;
-    for (int i = 0; i < ms; ++i) {
-        ++m_now;
-        m_changed.notify_all();
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
         if (!m_changed.wait_for(lock, timeout, [this] { return settledLocked(); }))
             return false;
+    }
+    for (int i = 0; i < ms; ++i) {
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            ++m_now;
+            m_changed.notify_all();
+            if (!m_changed.wait_for(lock, timeout, [this] { return settledLocked(); }))
+                return false;
+        }
+        // The ticks of this millisecond reach their receivers now, as the
+        // scheduler's posted event would give them in the program.
+        scheduler().deliverTicks();
     }
     return true;
 }

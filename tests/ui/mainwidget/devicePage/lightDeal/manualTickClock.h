@@ -25,7 +25,9 @@ public:
     void interrupt() override;
     lightTickPolicy policy() const override { return m_policy; }
 
-    // Moves time on by ms; false if a woken thread did not come back in time.
+    // Moves time on by ms, handing each millisecond's ticks to their
+    // receivers before the next; false if a woken thread did not come back
+    // in time.
     bool advance(int ms);
     // Waits until count threads sleep on this clock with no change unseen.
     bool waitForSleepers(int count);

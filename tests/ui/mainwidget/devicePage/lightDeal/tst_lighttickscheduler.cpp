@@ -6,6 +6,7 @@
 #include "lightTickScheduler.h"
 #include "manualTickClock.h"
 #include "sendLightUpdataThread.h"
+#include "steadyTickClock.h"
 #include "updateLightMainThread.h"
 #include "updateLightMainThreadUI.h"
 
@@ -75,6 +76,8 @@ private slots:
     void effectTicksRideOnSamplingWakes();
     void effectTicksAloneWaitAtMostTheDeferLimit();
     void stopEndsTicksAtOnce();
+    void aReceiverMayStopATickerStillToEmit();
+    void ticksReachAnEventLoopThroughOnePostedEvent();
     void newSpeedAppliesFromTheNextTick();
 };
 
@@ -202,6 +205,59 @@ void tst_lightTickScheduler::stopEndsTicksAtOnce()
     QCOMPARE(clock.scheduler().activeCount(), 1);
     QVERIFY(clock.advance(60));
     screen.stopTicking();
+}
+
+void tst_lightTickScheduler::aReceiverMayStopATickerStillToEmit()
+{
+    manualTickClock clock(coalescing);
+    tickLog log(clock);
+    updateLightMainThread key(clock);
+    updateLightMainThreadUI screen(clock);
+    key.setInterval(10);
+    log.watch(&screen, &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, "screen");
+    // The first key tick of the wake stops the screen, whose tick of the
+    // same wake is then never emitted.
+    QObject::connect(&key, &updateLightMainThread::sigDviceUpdateAllKeyColor, &screen,
+                     [&screen] { screen.stopTicking(); }, Qt::DirectConnection);
+    key.startTicking();
+    screen.startTicking();
+    QVERIFY(clock.advance(60));
+    QVERIFY(log.times("screen").isEmpty());
+    QVERIFY(!screen.isRunning());
+    key.stopTicking();
+}
+
+void tst_lightTickScheduler::ticksReachAnEventLoopThroughOnePostedEvent()
+{
+    // The program's clock: the ticks of a wake come to this thread's
+    // event loop together.
+    steadyTickClock clock;
+    updateLightMainThread key(clock);
+    updateLightMainThreadUI screen(clock);
+    key.setInterval(8);
+    QList<QPair<QString, qint64>> seen;
+    QObject::connect(&key, &updateLightMainThread::sigDviceUpdateAllKeyColor, &key,
+                     [&] { seen.append({"key", key.tickTime().count()}); });
+    QObject::connect(&screen, &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, &screen,
+                     [&] { seen.append({"screen", screen.tickTime().count()}); });
+    key.startTicking();
+    screen.startTicking();
+    QTRY_VERIFY_WITH_TIMEOUT(std::count_if(seen.begin(), seen.end(), [](const auto &s) { return s.first == "screen"; }) >= 3,
+                             10000);
+    key.stopTicking();
+    screen.stopTicking();
+    // Every screen tick is on the 30 ms grid, and the key ticks due before
+    // it came first.
+    for (int i = 0; i < seen.size(); ++i) {
+        if (seen[i].first != "screen")
+            continue;
+        QCOMPARE(seen[i].second % 30000000, 0LL);
+        for (int j = i + 1; j < seen.size(); ++j) {
+            if (seen[j].first == "key")
+                QVERIFY(seen[j].second > seen[i].second);
+        }
+    }
+    QVERIFY(clock.scheduler().wakeCount() < 200);
 }
 
 void tst_lightTickScheduler::newSpeedAppliesFromTheNextTick()
