@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QColor>
+
 #include <cstdint>
+
+class lightZoneSettings;
+struct keyEffectRecord;
 
 // The colour cycle and dark pause of a Breath effect. The keyboard engine
 // keeps one, shared by its key and side zones; the mouse engine one per zone.
@@ -14,30 +19,21 @@ struct breathState
     uint8_t holdCount = 0;  // ticks or visits spent in the pause
     bool hold = false;      // in the dark pause
 
-    void setColor(int i, int red, int green, int blue)
-    {
-        colors[i][0] = uint8_t(red);
-        colors[i][1] = uint8_t(green);
-        colors[i][2] = uint8_t(blue);
-    }
+    // A new cycle for a zone: the seven Breath colours in full colour, else
+    // the user colour and the background (the user colour again when the
+    // background is black); from the first colour, no pause.
+    void start(const lightZoneSettings &zone);
+    void setColor(int i, const QColor &colour);
+    QColor color(int i) const { return QColor(colors[i][0], colors[i][1], colors[i][2]); }
+    QColor currentColor() const { return color(index); }
+
+    // One record's breath: its level moves by 2 in its state's direction;
+    // the top turns it down, and the bottom turns it up and starts the
+    // pause. Neon's one-colour step moves by 1 the same way.
+    void stepRecord(keyEffectRecord &record, uint8_t step = 2);
     // Counts one step of the pause, which lasts seven counts; true when
     // this count ended it.
-    bool countHold()
-    {
-        if (!hold)
-            return false;
-        holdCount += 1;
-        if (holdCount <= 6)
-            return false;
-        holdCount = 0;
-        hold = false;
-        return true;
-    }
+    bool countHold();
     // On to the next colour of the cycle.
-    void nextColor()
-    {
-        index += 1;
-        if (index >= count || index >= maxColors)
-            index = 0;
-    }
+    void nextColor();
 };

@@ -107,3 +107,11 @@ void paletteFade(keyEffectRecord &record, const ColorTable &palette)
     if (record.state >= 3)
         record.state = 1;
 }
+
+void stepWaveLevel(keyEffectRecord &record)
+{
+    if (record.state == 2 && record.level < 10)
+        record.state = 1;
+    if (stepChannel(record.level, 4, uint8_t(record.state)) != channelNoClamp)
+        record.state = record.state == 1 ? 2 : 1;
+}

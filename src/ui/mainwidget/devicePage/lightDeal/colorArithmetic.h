@@ -57,3 +57,7 @@ void blendColor(const keyEffectRecord &record, const QColor &background, QColor 
 // between rising and falling until the step reaches 0 (a last fall) and the
 // next hit leaves it idle.
 void paletteFade(keyEffectRecord &record, const ColorTable &palette);
+
+// The level of the one-colour waves: it bounces between 0 and 255 by 4,
+// and a fall below 10 turns up before it steps.
+void stepWaveLevel(keyEffectRecord &record);

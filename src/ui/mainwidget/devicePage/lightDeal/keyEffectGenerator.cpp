@@ -241,23 +241,8 @@ void keyEffectGenerator::stepCustomEffect()
 
 void keyEffectGenerator::initBreathEffect()
 {
-    m_breath.index = 0;
-    m_breath.holdCount = 0;
-    m_breath.hold = false;
-    auto setColor = [this](int i, const QColor &colour) {
-        m_breath.setColor(i, colour.red(), colour.green(), colour.blue());
-    };
-    if (m_zone.fullColor()) {
-        m_breath.count = breathState::maxColors;
-        for (int i = 0; i < breathState::maxColors; ++i)
-            setColor(i, ColorTables::breathColors.at(i));
-    } else {
-        m_breath.count = 2;
-        setColor(0, m_zone.userColor());
-        setColor(1, m_zone.backgroundBlack() ? m_zone.userColor() : m_zone.background());
-    }
-    const uint8_t *first = m_breath.colors[0];
-    setAllRecords(QColor(first[0], first[1], first[2]), 255, 2, 0);
+    m_breath.start(m_zone);
+    setAllRecords(m_breath.currentColor(), 255, 2, 0);
     showStoredKeyColors(effectBreath);
 }
 
@@ -266,22 +251,14 @@ void keyEffectGenerator::stepBreathEffect()
     if (m_breath.hold) {
         if (m_breath.countHold()) {
             m_breath.nextColor();
-            const uint8_t *next = m_breath.colors[m_breath.index];
-            setAllRecords(QColor(next[0], next[1], next[2]), 0, 1, 0);
+            setAllRecords(m_breath.currentColor(), 0, 1, 0);
         }
         return; // the frame rests during the pause
     }
     const bool blackBackground = m_zone.backgroundBlack();
     for (int i = 0; i < cells && !m_breath.hold; ++i) {
         keyEffectRecord &record = m_keyRecords[i];
-        if (stepChannel(record.level, 2, uint8_t(record.state)) != channelNoClamp) {
-            if (record.state == 1) {
-                record.state = 2;
-            } else if (record.state == 2) {
-                record.state = 1;
-                m_breath.hold = true;
-            }
-        }
+        m_breath.stepRecord(record);
         const int r = record.red * record.level / 256;
         const int g = record.green * record.level / 256;
         const int b = record.blue * record.level / 256;
@@ -311,14 +288,7 @@ void keyEffectGenerator::stepNeonEffect()
     for (int i = 0; i < cells; ++i) {
         keyEffectRecord &record = m_keyRecords[i];
         if (!m_breath.hold) {
-            if (stepChannel(record.level, 1, uint8_t(record.state)) != channelNoClamp) {
-                if (record.state == 1) {
-                    record.state = 2;
-                } else if (record.state == 2) {
-                    record.state = 1;
-                    m_breath.hold = true;
-                }
-            }
+            m_breath.stepRecord(record, 1);
             QColor colour(0, 0, 0);
             blendColor(record, background, colour);
             outputCell(i, colour, levelAlpha(record.level));
@@ -390,10 +360,7 @@ void keyEffectGenerator::stepLevelWave()
     const QColor &background = m_zone.background();
     for (int i = 0; i < cells; ++i) {
         keyEffectRecord &record = m_keyRecords[i];
-        if (record.state == 2 && record.level < 10)
-            record.state = 1;
-        if (stepChannel(record.level, 4, uint8_t(record.state)) != channelNoClamp)
-            record.state = record.state == 1 ? 2 : 1;
+        stepWaveLevel(record);
         outputCell(i, blendedColor(user, record.level, background), levelAlpha(record.level));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ColorTables.h"
 #include "colorArithmetic.h"
+#include "effectRoutines.h"
 #include "keyEffectGenerator.h"
 
 #include <QDebug>
@@ -47,78 +48,44 @@ keyTriggerEffects::keyTriggerEffects(keyEffectGenerator &grid)
 {
 }
 
+namespace {
+
+using routines = effectRoutines<keyTriggerEffects>;
+
+constexpr routines kEffects[] = {
+    {generator::effectReactive, &keyTriggerEffects::initReactiveEffect, &keyTriggerEffects::stepReactiveEffect},
+    {generator::effectAurora, &keyTriggerEffects::initAuroraEffect, &keyTriggerEffects::stepAuroraEffect},
+    {generator::effectRipple, &keyTriggerEffects::initPlainRippleEffect, &keyTriggerEffects::stepRippleEffect},
+    {generator::effectCross, &keyTriggerEffects::initCrossEffect, &keyTriggerEffects::stepCrossEffect},
+    {generator::effectSpeedRespond, &keyTriggerEffects::initSpeedRespondEffect,
+     &keyTriggerEffects::stepSpeedRespondEffect},
+    {generator::effectAutoRipple, &keyTriggerEffects::initAutoRippleEffect, &keyTriggerEffects::stepAutoRippleEffect},
+    {generator::effectFireworks, &keyTriggerEffects::initFireworksEffect, &keyTriggerEffects::stepFireworksEffect},
+};
+
+} // namespace
+
 bool keyTriggerEffects::handles(int id)
 {
-    switch (id) {
-    case generator::effectReactive:
-    case generator::effectAurora:
-    case generator::effectRipple:
-    case generator::effectCross:
-    case generator::effectSpeedRespond:
-    case generator::effectAutoRipple:
-    case generator::effectFireworks:
-        return true;
-    default:
-        return false;
-    }
+    return routines::find(kEffects, id) != nullptr;
 }
 
 bool keyTriggerEffects::runSetUp(int id)
 {
-    switch (id) {
-    case generator::effectReactive:
-        initReactiveEffect();
-        return true;
-    case generator::effectAurora:
-        initAuroraEffect();
-        return true;
-    case generator::effectRipple:
-        initRippleEffect(generator::effectRipple);
-        return true;
-    case generator::effectCross:
-        initCrossEffect();
-        return true;
-    case generator::effectSpeedRespond:
-        initSpeedRespondEffect();
-        return true;
-    case generator::effectAutoRipple:
-        initAutoRippleEffect();
-        return true;
-    case generator::effectFireworks:
-        initFireworksEffect();
-        return true;
-    default:
+    const routines *effect = routines::find(kEffects, id);
+    if (!effect)
         return false;
-    }
+    (this->*effect->setUp)();
+    return true;
 }
 
 bool keyTriggerEffects::step(int id)
 {
-    switch (id) {
-    case generator::effectReactive:
-        stepReactiveEffect();
-        return true;
-    case generator::effectAurora:
-        stepAuroraEffect();
-        return true;
-    case generator::effectRipple:
-        stepRippleEffect();
-        return true;
-    case generator::effectCross:
-        stepCrossEffect();
-        return true;
-    case generator::effectSpeedRespond:
-        stepSpeedRespondEffect();
-        return true;
-    case generator::effectAutoRipple:
-        stepAutoRippleEffect();
-        return true;
-    case generator::effectFireworks:
-        stepFireworksEffect();
-        return true;
-    default:
+    const routines *effect = routines::find(kEffects, id);
+    if (!effect)
         return false;
-    }
+    (this->*effect->step)();
+    return true;
 }
 
 void keyTriggerEffects::setRandom(effectRandom *random)
@@ -296,17 +263,24 @@ void keyTriggerEffects::stepReactiveEffect()
 
 // ---- Aurora (7) --------------------------------------------------------------
 
-void keyTriggerEffects::initAuroraEffect()
+// The set-up of the rings paced against m_paceLimit: every record dark
+// (black in full colour, else oneColourBase), no centres.
+void keyTriggerEffects::initPacedRings(int id, const QColor &oneColourBase)
 {
     if (fullColor()) {
         m_grid.setAllRecords(QColor(0, 0, 0), 0, 0, 0);
         m_grid.m_paceLimit = 255;
     } else {
-        m_grid.setAllRecords(m_grid.m_zone.background(), 0, 0, 0);
+        m_grid.setAllRecords(oneColourBase, 0, 0, 0);
         m_grid.m_paceLimit = 40;
     }
     m_centres.reset();
-    m_grid.showStoredKeyColors(generator::effectAurora);
+    m_grid.showStoredKeyColors(id);
+}
+
+void keyTriggerEffects::initAuroraEffect()
+{
+    initPacedRings(generator::effectAurora, m_grid.m_zone.background());
 }
 
 void keyTriggerEffects::stepAuroraEffect()
@@ -376,6 +350,11 @@ void keyTriggerEffects::initRippleEffect(int shownId)
     m_grid.setAllRecords(base, 0, 0, 0);
     m_centres.reset();
     m_grid.showStoredKeyColors(shownId);
+}
+
+void keyTriggerEffects::initPlainRippleEffect()
+{
+    initRippleEffect(generator::effectRipple);
 }
 
 void keyTriggerEffects::stepRippleEffect()
@@ -629,15 +608,7 @@ void keyTriggerEffects::pickAutoRippleCentre()
 
 void keyTriggerEffects::initFireworksEffect()
 {
-    if (fullColor()) {
-        m_grid.setAllRecords(QColor(0, 0, 0), 0, 0, 0);
-        m_grid.m_paceLimit = 255;
-    } else {
-        m_grid.setAllRecords(m_grid.m_zone.userColor(), 0, 0, 0);
-        m_grid.m_paceLimit = 40;
-    }
-    m_centres.reset();
-    m_grid.showStoredKeyColors(generator::effectFireworks);
+    initPacedRings(generator::effectFireworks, m_grid.m_zone.userColor());
 }
 
 void keyTriggerEffects::stepFireworksEffect()

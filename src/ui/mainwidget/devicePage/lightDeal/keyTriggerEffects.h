@@ -10,6 +10,8 @@
 #include "effectRandom.h"
 #include "rippleCentreQueue.h"
 
+#include <QColor>
+
 #include <array>
 #include <cstdint>
 
@@ -43,6 +45,7 @@ public:
     void initAuroraEffect();
     // shownId: the effect that stays running (8 Ripple, 14 Auto Ripple).
     void initRippleEffect(int shownId);
+    void initPlainRippleEffect();
     void initCrossEffect();
     void initSpeedRespondEffect();
     void initAutoRippleEffect();
@@ -73,6 +76,7 @@ private:
     void outputLevelCell(int index, const keyEffectRecord &record);
     void outputFadeCell(int index, const keyEffectRecord &record);
     void lightTrailHead(keyEffectRecord &record);
+    void initPacedRings(int id, const QColor &oneColourBase);
     void addCentre(int row, int column);
     // One advance of every live centre: paint, then grow, shrink or end.
     void advanceCentres(painter paint, bool fromTop);

@@ -2,6 +2,7 @@
 
 #include "ColorTables.h"
 #include "colorArithmetic.h"
+#include "effectRoutines.h"
 
 #include <algorithm>
 
@@ -130,71 +131,42 @@ QColor mouseEffectGenerator::dpiColor() const
 
 // ---- dispatch ----------------------------------------------------------------
 
+namespace {
+
+using mouse = mouseEffectGenerator;
+using routines = effectRoutines<mouse>;
+
+constexpr routines kAroundEffects[] = {
+    {mouse::aroundStatic, &mouse::initAroundStatic, &mouse::stepAroundStatic},
+    {mouse::aroundBreath, &mouse::initAroundBreath, &mouse::stepAroundBreath},
+    {mouse::aroundWave, &mouse::initAroundWave, &mouse::stepAroundWave},
+    {mouse::aroundNeon, &mouse::initAroundNeon, &mouse::stepAroundNeon},
+    {mouse::aroundSnack, &mouse::initAroundSnack, &mouse::stepAroundSnack},
+    {mouse::aroundReactive, nullptr, &mouse::stepAroundReactive},
+    {mouse::aroundTwinkle, &mouse::initAroundTwinkle, &mouse::stepAroundTwinkle},
+    {mouse::aroundDpi, &mouse::initAroundDpi, &mouse::stepAroundDpi},
+    {mouse::aroundSpeedRespond, &mouse::initAroundSpeedRespond, &mouse::stepAroundSpeedRespond},
+};
+
+} // namespace
+
 bool mouseEffectGenerator::runAroundSetUp(int id)
 {
     m_aroundEffectId = id;
-    switch (id) {
-    case aroundStatic:
-        initAroundStatic();
-        return true;
-    case aroundBreath:
-        initAroundBreath();
-        return true;
-    case aroundWave:
-        initAroundWave();
-        return true;
-    case aroundNeon:
-        initAroundNeon();
-        return true;
-    case aroundSnack:
-        initAroundSnack();
-        return true;
-    case aroundTwinkle:
-        initAroundTwinkle();
-        return true;
-    case aroundDpi:
-        initAroundDpi();
-        return true;
-    case aroundSpeedRespond:
-        initAroundSpeedRespond();
-        return true;
-    default:
+    const routines *effect = routines::find(kAroundEffects, id);
+    if (!effect || !effect->setUp)
         return false;
-    }
+    (this->*effect->setUp)();
+    return true;
 }
 
 bool mouseEffectGenerator::stepAround()
 {
-    switch (m_aroundEffectId) {
-    case aroundStatic:
-        stepAroundStatic();
-        return true;
-    case aroundBreath:
-        stepAroundBreath();
-        return true;
-    case aroundWave:
-        stepAroundWave();
-        return true;
-    case aroundNeon:
-        stepAroundNeon();
-        return true;
-    case aroundSnack:
-        stepAroundSnack();
-        return true;
-    case aroundReactive:
-        return true; // an empty step
-    case aroundTwinkle:
-        stepAroundTwinkle();
-        return true;
-    case aroundDpi:
-        stepAroundDpi();
-        return true;
-    case aroundSpeedRespond:
-        stepAroundSpeedRespond();
-        return true;
-    default:
+    const routines *effect = routines::find(kAroundEffects, m_aroundEffectId);
+    if (!effect)
         return false;
-    }
+    (this->*effect->step)();
+    return true;
 }
 
 bool mouseEffectGenerator::runScrollSetUp(int id)
@@ -244,24 +216,8 @@ bool mouseEffectGenerator::evenDirection() const
 
 void mouseEffectGenerator::initBreath(breathState &breath, const lightZoneSettings &settings, int first, int count)
 {
-    breath.index = 0;
-    breath.holdCount = 0;
-    breath.hold = false;
-    if (settings.fullColor()) {
-        breath.count = breathState::maxColors;
-        for (int i = 0; i < breathState::maxColors; ++i) {
-            const QColor colour = ColorTables::breathColors.at(i);
-            breath.setColor(i, colour.red(), colour.green(), colour.blue());
-        }
-    } else {
-        const QColor &user = settings.userColor();
-        const QColor &second = settings.backgroundBlack() ? user : settings.background();
-        breath.count = 2;
-        breath.setColor(0, user.red(), user.green(), user.blue());
-        breath.setColor(1, second.red(), second.green(), second.blue());
-    }
-    const uint8_t *first3 = breath.colors[0];
-    setRecords(first, count, QColor(first3[0], first3[1], first3[2]), 255, 2);
+    breath.start(settings);
+    setRecords(first, count, breath.currentColor(), 255, 2);
 }
 
 template <typename Output>
@@ -272,20 +228,13 @@ void mouseEffectGenerator::stepBreath(breathState &breath, const lightZoneSettin
         // The dark pause; nothing is shown until the next colour rises.
         if (breath.countHold()) {
             breath.nextColor();
-            const uint8_t *next = breath.colors[breath.index];
-            setRecords(first, count, QColor(next[0], next[1], next[2]), 0, 1);
+            setRecords(first, count, breath.currentColor(), 0, 1);
         }
         return;
     }
     for (int i = first; i < first + count && !breath.hold; ++i) {
         keyEffectRecord &record = m_records[i];
-        const uint8_t hit = stepChannel(record.level, 2, uint8_t(record.state));
-        if (hit == channelCapped && record.state == 1) {
-            record.state = 2;
-        } else if (hit == channelFloored && record.state == 2) {
-            record.state = 1;
-            breath.hold = true;
-        }
+        breath.stepRecord(record);
         const QColor colour = scaled(record);
         const int alpha = settings.backgroundBlack() && isBlack(colour) ? 0 : record.level;
         output(i, colour, alpha);
@@ -296,13 +245,7 @@ bool mouseEffectGenerator::stepNeonRecord(keyEffectRecord &record, breathState &
 {
     if (breath.hold)
         return false;
-    const uint8_t hit = stepChannel(record.level, 1, uint8_t(record.state));
-    if (hit == channelCapped) {
-        record.state = 2;
-    } else if (hit == channelFloored) {
-        record.state = 1;
-        breath.hold = true;
-    }
+    breath.stepRecord(record, 1);
     return true;
 }
 
@@ -385,10 +328,7 @@ void mouseEffectGenerator::stepAroundWave()
     const QColor &background = m_around.background();
     for (int n = 0; n < dotCount(); ++n) {
         keyEffectRecord &record = m_records[n];
-        if (record.state == 2 && record.level < 10)
-            record.state = 1;
-        if (stepChannel(record.level, 4, uint8_t(record.state)) != channelNoClamp)
-            record.state = record.state >= 2 ? 1 : record.state + 1;
+        stepWaveLevel(record);
         outputLed(n, blended(user, record.level, background), levelAlpha(m_around, record.level));
     }
 }

@@ -94,17 +94,7 @@ public:
     int snackHead() const { return m_snackHead; }
     int twinklePosition() const { return m_twinklePos; }
 
-private:
-    // A zone of one LED: Scroll or Logo.
-    struct singleZone
-    {
-        const lightZoneSettings &settings;
-        int record;
-        breathState breath {};
-        QColor colour {};
-        int effectId = -1;
-    };
-
+    // The Around set-ups and steps, run through the two calls above.
     void initAroundStatic();
     void initAroundBreath();
     void initAroundWave();
@@ -118,9 +108,21 @@ private:
     void stepAroundWave();
     void stepAroundNeon();
     void stepAroundSnack();
+    void stepAroundReactive() {} // Reactive shows nothing of its own
     void stepAroundTwinkle();
     void stepAroundDpi();
     void stepAroundSpeedRespond();
+
+private:
+    // A zone of one LED: Scroll or Logo.
+    struct singleZone
+    {
+        const lightZoneSettings &settings;
+        int record;
+        breathState breath {};
+        QColor colour {};
+        int effectId = -1;
+    };
 
     bool runZoneSetUp(singleZone &zone, int id);
     bool stepZone(singleZone &zone);

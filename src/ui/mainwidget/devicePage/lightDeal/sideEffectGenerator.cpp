@@ -2,6 +2,7 @@
 
 #include "ColorTables.h"
 #include "colorArithmetic.h"
+#include "effectRoutines.h"
 
 #include <algorithm>
 
@@ -98,51 +99,38 @@ void sideEffectGenerator::setModelName(const QString &modelName)
     m_waveRow = waveRowFor(modelName);
 }
 
+namespace {
+
+using side = sideEffectGenerator;
+using routines = effectRoutines<side>;
+
+constexpr routines kEffects[] = {
+    {side::effectStatic, &side::initSideStatic, &side::stepSideStatic},
+    {side::effectBreath, &side::initSideBreath, &side::stepSideBreath},
+    {side::effectWave, &side::initSideWave, &side::stepSideWave},
+    {side::effectCollision, &side::initSideCollision, &side::stepSideCollision},
+    {side::effectNeon, &side::initSideNeon, &side::stepSideNeon},
+};
+
+} // namespace
+
 bool sideEffectGenerator::runSetUp(int id)
 {
     m_effectId = id;
-    switch (id) {
-    case effectStatic:
-        initSideStatic();
-        return true;
-    case effectBreath:
-        initSideBreath();
-        return true;
-    case effectWave:
-        initSideWave();
-        return true;
-    case effectCollision:
-        initSideCollision();
-        return true;
-    case effectNeon:
-        initSideNeon();
-        return true;
-    default:
+    const routines *effect = routines::find(kEffects, id);
+    if (!effect)
         return false;
-    }
+    (this->*effect->setUp)();
+    return true;
 }
 
 bool sideEffectGenerator::step()
 {
-    switch (m_effectId) {
-    case effectStatic:
-        stepSideStatic();
-        return true;
-    case effectBreath:
-        stepSideBreath();
-        return true;
-    case effectWave:
-        stepSideWave();
-        return true;
-    case effectCollision:
-        stepSideCollision();
-        return true;
-    case effectNeon:
-        stepSideNeon();
-        return true;
-    default:
+    const routines *effect = routines::find(kEffects, m_effectId);
+    if (!effect)
         return false;
-    }
+    (this->*effect->step)();
+    return true;
 }
 
 // ---- shared pieces ---------------------------------------------------------
@@ -195,24 +183,8 @@ void sideEffectGenerator::stepSideStatic()
 
 void sideEffectGenerator::initSideBreath()
 {
-    m_breath.index = 0;
-    m_breath.holdCount = 0;
-    m_breath.hold = false;
-    if (m_zone.fullColor()) {
-        m_breath.count = breathState::maxColors;
-        for (int i = 0; i < breathState::maxColors; ++i) {
-            const QColor colour = ColorTables::breathColors.at(i);
-            m_breath.setColor(i, colour.red(), colour.green(), colour.blue());
-        }
-    } else {
-        const QColor &user = m_zone.userColor();
-        const QColor &second = m_zone.backgroundBlack() ? user : m_zone.background();
-        m_breath.count = 2;
-        m_breath.setColor(0, user.red(), user.green(), user.blue());
-        m_breath.setColor(1, second.red(), second.green(), second.blue());
-    }
-    const uint8_t *first = m_breath.colors[0];
-    setAllRecords(QColor(first[0], first[1], first[2]), 255, 2);
+    m_breath.start(m_zone);
+    setAllRecords(m_breath.currentColor(), 255, 2);
 }
 
 void sideEffectGenerator::stepSideBreath()
@@ -221,22 +193,14 @@ void sideEffectGenerator::stepSideBreath()
         // Dark for seven ticks, then the next colour rises.
         if (m_breath.countHold()) {
             m_breath.nextColor();
-            const uint8_t *next = m_breath.colors[m_breath.index];
-            setAllRecords(QColor(next[0], next[1], next[2]), 0, 1);
+            setAllRecords(m_breath.currentColor(), 0, 1);
         }
         return;
     }
     const bool blackBackground = m_zone.backgroundBlack();
     for (int n = 0; n < ledCount() && !m_breath.hold; ++n) {
         keyEffectRecord &record = m_records[n];
-        if (stepChannel(record.level, 2, uint8_t(record.state)) != channelNoClamp) {
-            if (record.state == 1) {
-                record.state = 2;
-            } else if (record.state == 2) {
-                record.state = 1;
-                m_breath.hold = true;
-            }
-        }
+        m_breath.stepRecord(record);
         const QColor colour(record.red * record.level / 256, record.green * record.level / 256,
                             record.blue * record.level / 256);
         output(n, colour, blackBackground && isBlack(colour) ? 0 : capLevel(record.level));
@@ -298,10 +262,7 @@ void sideEffectGenerator::stepSideWave()
     const QColor &background = m_zone.background();
     for (int n = 0; n < ledCount(); ++n) {
         keyEffectRecord &record = m_records[n];
-        if (record.state == 2 && record.level < 10)
-            record.state = 1;
-        if (stepChannel(record.level, 4, uint8_t(record.state)) != channelNoClamp)
-            record.state = record.state == 1 ? 2 : 1;
+        stepWaveLevel(record);
         output(n, blendedColor(user, record.level, background), levelAlpha(record.level));
     }
 }
@@ -430,14 +391,7 @@ void sideEffectGenerator::stepSideNeon()
     for (int n = 0; n < ledCount(); ++n) {
         keyEffectRecord &record = m_records[n];
         if (!m_breath.hold) {
-            if (stepChannel(record.level, 1, uint8_t(record.state)) != channelNoClamp) {
-                if (record.state == 1) {
-                    record.state = 2;
-                } else if (record.state == 2) {
-                    record.state = 1;
-                    m_breath.hold = true;
-                }
-            }
+            m_breath.stepRecord(record, 1);
             QColor colour(0, 0, 0);
             blendColor(record, background, colour);
             output(n, colour, blackBackground ? capLevel(record.level) : 180);

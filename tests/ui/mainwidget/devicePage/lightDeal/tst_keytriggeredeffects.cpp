@@ -6,6 +6,8 @@
 #include "keyEffectGenerator.h"
 #include "rippleCentreQueue.h"
 
+#include "zoneConfig.h"
+
 #include <QtTest>
 
 #include <set>
@@ -31,18 +33,7 @@ struct effectFixture
 
     void start(int type, const QColor &user, const QColor &background, int direction = 0, bool fullColor = false)
     {
-        colorInfoData info {};
-        info.ledType = type;
-        info.ledBrightness = 4;
-        info.ledModeR = user.red();
-        info.ledModeG = user.green();
-        info.ledModeB = user.blue();
-        info.ledBgR = background.red();
-        info.ledBgG = background.green();
-        info.ledBgB = background.blue();
-        info.ledDirection = direction;
-        info.ledModeType = fullColor ? 1 : 0;
-        zone.apply(info);
+        zone.apply(zoneConfig(type, user, background, direction, fullColor));
         QVERIFY(effects.runSetUp(type));
     }
 

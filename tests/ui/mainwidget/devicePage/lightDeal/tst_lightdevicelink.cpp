@@ -11,6 +11,8 @@
 #include "mouseLightButtonCustom.h"
 #include "mouseLightDealMain.h"
 
+#include "zoneConfig.h"
+
 #include <QtTest>
 
 Q_DECLARE_METATYPE(QColor)
@@ -20,16 +22,36 @@ namespace {
 constexpr int kUsageA = 4;
 constexpr int kDpiButton = 0x20;
 
-colorInfoData zoneConfig(int type, const QColor &user)
+// The mouse engine with its dots on a clock of its own, fed by a device link
+// on the simulated mouse.
+struct mouseOnLink
 {
-    colorInfoData info {};
-    info.ledType = type;
-    info.ledBrightness = 4;
-    info.ledModeR = user.red();
-    info.ledModeG = user.green();
-    info.ledModeB = user.blue();
-    return info;
-}
+    LinkFixture link {testMouse()};
+    manualTickClock clock;
+    QWidget page;
+    QList<mouseLightButtonCustom *> dots;
+    mouseLightDealMain engine {nullptr, &clock};
+
+    mouseOnLink()
+    {
+        for (int n = 0; n < 18; ++n)
+            dots.append(new mouseLightButtonCustom(&page));
+        engine.setLedWidgets(dots);
+        engine.setSpeedAndBrightnessMax(4, 4, 4, 4, 4, 4);
+    }
+    ~mouseOnLink() { engine.stopAllThreads(); }
+
+    // The link reacts to the Around effect it is told of.
+    bool open(int aroundEffect)
+    {
+        if (!link.openClean())
+            return false;
+        link.link->setMouseLightDealMain(&engine);
+        link.link->setAroundLightType(aroundEffect);
+        return true;
+    }
+};
+
 
 } // namespace
 
@@ -83,22 +105,15 @@ void tst_lightDeviceLink::keyPressLightsReactive()
 
 void tst_lightDeviceLink::mouseButtonsGrowSpeedRespond()
 {
-    LinkFixture f(testMouse());
-    QVERIFY(f.openClean());
-    manualTickClock clock;
-    QWidget page;
-    QList<mouseLightButtonCustom *> dots;
-    for (int n = 0; n < 18; ++n)
-        dots.append(new mouseLightButtonCustom(&page));
-    mouseLightDealMain engine(nullptr, &clock);
-    engine.setLedWidgets(dots);
-    engine.setSpeedAndBrightnessMax(4, 4, 4, 4, 4, 4);
+    mouseOnLink m;
+    QVERIFY(m.open(mouseEffectGenerator::aroundSpeedRespond));
+    mouseLightDealMain &engine = m.engine;
+    const QList<mouseLightButtonCustom *> &dots = m.dots;
     engine.setAroundLightConfig(zoneConfig(mouseEffectGenerator::aroundSpeedRespond, QColor(0, 0, 255)));
     // LEDs 5 and 7 show the Around zone.
     engine.setScrollLinked(true);
     engine.setLogoLinked(true);
-    f.link->setMouseLightDealMain(&engine);
-    f.link->setAroundLightType(mouseEffectGenerator::aroundSpeedRespond);
+    LinkFixture &f = m.link;
 
     // Press and release: two button events, the second while the first
     // LED is still bright.
@@ -110,25 +125,16 @@ void tst_lightDeviceLink::mouseButtonsGrowSpeedRespond()
     QCOMPARE(dots[7]->getColor(), QColor(0, 0, blendChannel(255, 255, 0), 255));
     QCOMPARE(dots[6]->getColor(), QColor(0, 0, blendChannel(255, 225, 0), 255));
     QCOMPARE(dots[5]->getColor(), QColor(0, 0, 0, 0));
-    engine.stopAllThreads();
 }
 
 void tst_lightDeviceLink::dpiButtonMovesTheDpiColour()
 {
-    LinkFixture f(testMouse());
-    QVERIFY(f.openClean());
-    manualTickClock clock;
-    QWidget page;
-    QList<mouseLightButtonCustom *> dots;
-    for (int n = 0; n < 18; ++n)
-        dots.append(new mouseLightButtonCustom(&page));
-    mouseLightDealMain engine(nullptr, &clock);
-    engine.setLedWidgets(dots);
-    engine.setSpeedAndBrightnessMax(4, 4, 4, 4, 4, 4);
+    mouseOnLink m;
+    QVERIFY(m.open(mouseEffectGenerator::aroundDpi));
+    mouseLightDealMain &engine = m.engine;
+    LinkFixture &f = m.link;
     engine.setDpiColors({QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)}, 1);
     engine.setAroundLightConfig(zoneConfig(mouseEffectGenerator::aroundDpi, QColor()));
-    f.link->setMouseLightDealMain(&engine);
-    f.link->setAroundLightType(mouseEffectGenerator::aroundDpi);
 
     engine.onDviceUpdateMouseAroundColor();
     QCOMPARE(engine.effects().ledColors()[2], QColor(255, 0, 0, 250));
@@ -139,8 +145,7 @@ void tst_lightDeviceLink::dpiButtonMovesTheDpiColour()
     QCOMPARE(engine.effects().dpiLevel(), 1); // the release moves nothing
     engine.onDviceUpdateMouseAroundColor();
     engine.onDviceUpdateMouseAllColorUIAround();
-    QCOMPARE(dots[2]->getColor(), QColor(0, 255, 0, 250));
-    engine.stopAllThreads();
+    QCOMPARE(m.dots[2]->getColor(), QColor(0, 255, 0, 250));
 }
 
 QTEST_MAIN(tst_lightDeviceLink)

@@ -5,6 +5,8 @@
 #include "colorArithmetic.h"
 #include "mouseEffectGenerator.h"
 
+#include "zoneConfig.h"
+
 #include <QtTest>
 
 Q_DECLARE_METATYPE(QColor)
@@ -14,22 +16,6 @@ namespace {
 using generator = mouseEffectGenerator;
 const QColor black(0, 0, 0);
 
-colorInfoData zoneConfig(int type, const QColor &user, const QColor &background, int direction = 0,
-                         bool fullColor = false, int brightness = 4)
-{
-    colorInfoData info {};
-    info.ledType = type;
-    info.ledBrightness = brightness;
-    info.ledModeR = user.red();
-    info.ledModeG = user.green();
-    info.ledModeB = user.blue();
-    info.ledBgR = background.red();
-    info.ledBgG = background.green();
-    info.ledBgB = background.blue();
-    info.ledDirection = direction;
-    info.ledModeType = fullColor ? 1 : 0;
-    return info;
-}
 
 // The mouse layout: 18 dots, the first eight the real LEDs.
 QVector<int> mouseLayout()
@@ -430,8 +416,8 @@ void tst_mouseEffects::scrollAndLogoOnTheirOwnBrightness()
     f.scroll.setMaxima(4, 2);
     f.logo.setMaxima(4, 4);
     const QColor user(200, 100, 0);
-    f.scroll.apply(zoneConfig(type, user, black, 0, false, 0));
-    f.logo.apply(zoneConfig(type, user, black, 0, false, 2));
+    f.scroll.apply(zoneConfig(type, user, black, 0, false, 2, 0));
+    f.logo.apply(zoneConfig(type, user, black, 0, false, 2, 2));
     QVERIFY(f.effects.runScrollSetUp(type));
     QVERIFY(f.effects.runLogoSetUp(type));
     QVERIFY(f.effects.stepScroll());

@@ -18,6 +18,8 @@
 
 #include <QSignalSpy>
 #include <QTimer>
+#include "zoneConfig.h"
+
 #include <QtTest>
 
 #include <memory>
@@ -31,23 +33,6 @@ const QColor black(0, 0, 0);
 
 using generator = mouseEffectGenerator;
 
-colorInfoData zoneConfig(int type, const QColor &user, const QColor &background = QColor(0, 0, 0),
-                         int direction = 0, bool fullColor = false, int speed = 2, int brightness = 4)
-{
-    colorInfoData info {};
-    info.ledType = type;
-    info.ledBrightness = brightness;
-    info.ledSpeed = speed;
-    info.ledModeR = user.red();
-    info.ledModeG = user.green();
-    info.ledModeB = user.blue();
-    info.ledBgR = background.red();
-    info.ledBgG = background.green();
-    info.ledBgB = background.blue();
-    info.ledDirection = direction;
-    info.ledModeType = fullColor ? 1 : 0;
-    return info;
-}
 
 // The mouse picture's dots: the first eight the real LEDs.
 struct mouseView

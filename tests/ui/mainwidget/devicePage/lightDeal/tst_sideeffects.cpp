@@ -10,6 +10,8 @@
 #include "sideEffectGenerator.h"
 #include "sideLightButtonCustom.h"
 
+#include "zoneConfig.h"
+
 #include <QtTest>
 
 #include <set>
@@ -20,22 +22,6 @@ namespace {
 
 const QColor black(0, 0, 0);
 
-colorInfoData zoneConfig(int type, const QColor &user, const QColor &background, int direction = 0,
-                         bool fullColor = false)
-{
-    colorInfoData info {};
-    info.ledType = type;
-    info.ledBrightness = 4;
-    info.ledModeR = user.red();
-    info.ledModeG = user.green();
-    info.ledModeB = user.blue();
-    info.ledBgR = background.red();
-    info.ledBgG = background.green();
-    info.ledBgB = background.blue();
-    info.ledDirection = direction;
-    info.ledModeType = fullColor ? 1 : 0;
-    return info;
-}
 
 // A side strip and its generator, at full brightness; the key zone shares
 // the Breath state as in the engine.
