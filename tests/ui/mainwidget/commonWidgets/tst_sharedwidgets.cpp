@@ -1,12 +1,15 @@
 #include "ArrowWidget.h"
 #include "DDataManager.h"
 #include "FlowLayout.h"
+#include "mainMenuToolWidget.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
+#include <QSignalSpy>
+#include <QTranslator>
 #include <QSpacerItem>
 #include <QtTest>
 
@@ -150,6 +153,111 @@ private slots:
         auto *layout = new FlowLayout(&container);
         const int styleMargin = container.style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, &container);
         QCOMPARE(layout->contentsMargins().left(), styleMargin);
+    }
+
+    // Without spacings of its own, a layout nested in another takes the
+    // outer layout's spacing.
+    void flowSpacingFromParentLayout()
+    {
+        QWidget container;
+        auto *outer = new QHBoxLayout(&container);
+        outer->setSpacing(7);
+        auto *flow = new FlowLayout(0, -1, -1);
+        outer->addLayout(flow);
+        QCOMPARE(flow->parent(), outer);
+        QCOMPARE(flow->horizontalSpacing(), 7);
+        QCOMPARE(flow->verticalSpacing(), 7);
+
+        int deleted = 0;
+        flow->addItem(new CountedItem(30, 10, &deleted));
+        flow->addItem(new CountedItem(30, 10, &deleted));
+        flow->addItem(new CountedItem(30, 10, &deleted));
+        flow->setGeometry(QRect(0, 0, 70, 100));
+        QCOMPARE(flow->itemAt(1)->geometry().topLeft(), QPoint(37, 0));
+        QCOMPARE(flow->itemAt(2)->geometry().topLeft(), QPoint(0, 17));
+
+        FlowLayout orphan(0, -1, -1);
+        QCOMPARE(orphan.horizontalSpacing(), -1);
+    }
+
+    void flowInsertPositions_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QList<int>>("order"); // widths of the items after the insert
+        QTest::newRow("front") << 0 << QList<int>{5, 10, 20};
+        QTest::newRow("between") << 1 << QList<int>{10, 5, 20};
+        QTest::newRow("index = count appends") << 2 << QList<int>{10, 20, 5};
+        QTest::newRow("past the end appends") << 9 << QList<int>{10, 20, 5};
+        QTest::newRow("negative goes first") << -3 << QList<int>{5, 10, 20};
+    }
+
+    void flowInsertPositions()
+    {
+        QFETCH(int, index);
+        QFETCH(QList<int>, order);
+        int deleted = 0;
+        FlowLayout layout(0, 0, 0);
+        layout.addItem(new CountedItem(10, 10, &deleted));
+        layout.addItem(new CountedItem(20, 10, &deleted));
+        layout.insertItem(index, new CountedItem(5, 10, &deleted));
+        QList<int> widths;
+        for (int i = 0; i < layout.count(); ++i)
+            widths << layout.itemAt(i)->sizeHint().width();
+        QCOMPARE(widths, order);
+    }
+
+    // insertWidget only wraps the widget: its parent stays what it was.
+    void flowInsertWidgetKeepsParent()
+    {
+        QWidget container;
+        QWidget elsewhere;
+        auto *layout = new FlowLayout(&container, 0, 0, 0);
+        auto *foreign = new QLabel("foreign", &elsewhere);
+        QLabel loose("loose");
+        layout->insertWidget(0, foreign);
+        layout->insertWidget(layout->count(), &loose);
+        QCOMPARE(layout->count(), 2);
+        QCOMPARE(layout->itemAt(0)->widget(), foreign);
+        QCOMPARE(layout->itemAt(1)->widget(), &loose);
+        QCOMPARE(foreign->parentWidget(), &elsewhere);
+        QVERIFY(!loose.parentWidget());
+        delete layout->takeAt(1); // its item would outlive the label on the stack
+    }
+
+    // Only a release over one of the two entries asks to close the menu.
+    void menuClosesOnRelease()
+    {
+        QWidget window;
+        auto *menu = new mainMenuToolWidget(&window);
+        window.show();
+        QCOMPARE(menu->size(), QSize(212, 124));
+        QSignalSpy close(menu, &mainMenuToolWidget::sigCloseMenuWidow);
+        for (const char *name : {"label_Setting", "label_AboutPardex"}) {
+            auto *label = menu->findChild<QLabel *>(QLatin1String(name));
+            QVERIFY(label);
+            QTest::mousePress(label, Qt::LeftButton);
+            QCOMPARE(close.count(), 0);
+            QTest::mouseRelease(label, Qt::LeftButton);
+            QCOMPARE(close.count(), 1);
+            close.clear();
+            QVERIFY(label->font().bold());
+        }
+        QTest::mouseClick(menu, Qt::LeftButton, {}, QPoint(1, 1));
+        QCOMPARE(close.count(), 0);
+        QCOMPARE(menu->findChild<QLabel *>("label_Setting")->text(), QStringLiteral("Setting"));
+        QCOMPARE(menu->findChild<QLabel *>("label_AboutPardex")->text(), QStringLiteral("About Pardex"));
+    }
+
+    // The kit's texts reach the program's translation files.
+    void menuTranslated()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(qEnvironmentVariable("VELMORA_BINARY_DIR") + "/translation/German.qm"));
+        QCoreApplication::installTranslator(&translator);
+        mainMenuToolWidget menu;
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(menu.findChild<QLabel *>("label_Setting")->text(), QStringLiteral("Einstellungen"));
+        QCOMPARE(menu.findChild<QLabel *>("label_AboutPardex")->text(), QStringLiteral("Über Pardex"));
     }
 
     void arrowWindowProperties()

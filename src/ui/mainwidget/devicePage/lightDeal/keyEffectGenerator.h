@@ -105,6 +105,8 @@ public:
     // The frame as the steps leave it, row-major.
     const std::array<QColor, cells> &frame() const { return m_keyColors; }
     void fillFrame(const QColor &colour);
+    // One cell of the frame, for effects computed outside the generator.
+    void setFrameColor(int index, const QColor &colour) { m_keyColors[index] = colour; }
 
     const keyEffectRecord &record(int row, int column) const { return m_keyRecords[row * columns + column]; }
     keyEffectRecord &record(int row, int column) { return m_keyRecords[row * columns + column]; }

@@ -1,5 +1,9 @@
 #include "lightDealMain.h"
 
+#include "DSoundCardAudioCapture.h"
+#include "SpectrumAnalyser.h"
+#include "WindowFunction.h"
+#include "checkedConnect.h"
 #include "MainHidInterFace.h"
 #include "keyboardButCustom.h"
 #include "lightingReports.h"
@@ -21,6 +25,10 @@ constexpr int ledTypeBandSwitch = 20;   // no effect of its own: switches the mu
 constexpr int ledTypeBandTickMs = 10;
 constexpr int blankingAlpha = 250;
 constexpr int sideBlankingAlpha = 180;
+// One analysis takes 4096 stereo frames of 16 bits.
+constexpr int musicAnalysisBytes = 16384;
+// Of the packets that find a full buffer, every this many starts an analysis.
+constexpr int musicAnalysisEvery = 10;
 
 } // namespace
 
@@ -45,10 +53,29 @@ lightDealMain::lightDealMain(QObject *parent, lightTickClock *clock)
 
     m_syncTimer = new QTimer(this);
     connect(m_syncTimer, SIGNAL(timeout()), this, SLOT(onSendLightSynchronize0x17Cmd()));
+
+    // What the capture delivers; the server converts to it whatever the
+    // sink plays.
+    m_audioFormat.setSampleRate(44100);
+    m_audioFormat.setChannelCount(2);
+    m_audioFormat.setSampleSize(16);
+    m_audioFormat.setCodec(QStringLiteral("audio/pcm"));
+    m_audioFormat.setByteOrder(QAudioFormat::LittleEndian);
+    m_audioFormat.setSampleType(QAudioFormat::SignedInt);
+    m_audioBuffer.reserve(2 * musicAnalysisBytes);
+    m_capture = std::make_unique<DSoundCardAudioCapture>();
+    connect(m_capture.get(), &DSoundCardAudioCapture::sigSendCaptureAudioData, this,
+            &lightDealMain::onSendCaptureAudioData);
+    qRegisterMetaType<FrequencySpectrum>("FrequencySpectrum");
+    qRegisterMetaType<WindowFunction>("WindowFunction");
+    m_spectrumAnalyser = new SpectrumAnalyser(this);
+    checkedConnect(m_spectrumAnalyser, SIGNAL(spectrumChanged(FrequencySpectrum)), this,
+                   SLOT(onSpectrumChanged(FrequencySpectrum)));
 }
 
 lightDealMain::~lightDealMain()
 {
+    m_capture->stop();
     // Stop every loop first so that none waits out another's sleep; the
     // threads' own destructors then wait for their loops to end.
     m_keyTickThread->stopTicking();
@@ -248,6 +275,10 @@ void lightDealMain::selectKeyEffect()
 {
     const int id = m_keyZone.raw().ledType;
     m_keyEffects.setEffectId(id);
+    if (id == keyEffectGenerator::effectMusic) {
+        initMusicEffect();
+        return;
+    }
     if (id == keyEffectGenerator::effectCustom) {
         m_keyEffects.initCustomEffect(currentKeyButtonColors());
         return;
@@ -342,6 +373,10 @@ void lightDealMain::onDviceUpdateAllKeyColor()
 {
     if (!m_keyEffectRunning)
         return;
+    if (m_keyEffects.effectId() == keyEffectGenerator::effectMusic) {
+        stepMusicEffect();
+        return;
+    }
     m_keyEffects.stepKeyEffect();
 }
 
@@ -469,4 +504,65 @@ void lightDealMain::setLightSynchronize(bool on)
         m_lightSynchronize = false;
         onSendLightSynchronize0x17Cmd();
     }
+}
+
+// ---- music (effect 100) --------------------------------------------------------
+
+void lightDealMain::initMusicalRhythm(int keyCount, int bandCount, double lowFrequency, double highFrequency)
+{
+    m_keyEffects.setKeyCount(keyCount);
+    m_musicBands.init(keyCount, bandCount, lowFrequency, highFrequency);
+}
+
+void lightDealMain::setMusicMode(bool on)
+{
+    m_musicMode = on;
+    if (on) {
+        if (m_capture->isRunning())
+            return;
+        clearLed_WaveFullColor_TabSaveUpdateAll();
+        m_spectrumAnalyser->cancelCalculation();
+        // A failure is in the daily log; the effect then shows the background.
+        m_capture->start();
+    } else {
+        if (!m_capture->isRunning())
+            return;
+        m_capture->stop();
+        m_spectrumAnalyser->cancelCalculation();
+        clearLed_WaveFullColor_TabSaveUpdateAll();
+    }
+}
+
+void lightDealMain::onSendCaptureAudioData(const QByteArray &data)
+{
+    m_audioBuffer.append(data);
+    if (m_audioBuffer.size() <= musicAnalysisBytes)
+        return;
+    if (m_musicPacketCount == 0) {
+        m_spectrumAnalyser->calculate(m_audioBuffer.left(musicAnalysisBytes), m_audioFormat);
+        m_audioBuffer.resize(0); // keeps the reserved room
+    }
+    m_musicPacketCount += 1;
+    if (m_musicPacketCount == musicAnalysisEvery)
+        m_musicPacketCount = 0;
+}
+
+void lightDealMain::onSpectrumChanged(const FrequencySpectrum &spectrum)
+{
+    if (!m_musicMode)
+        return;
+    m_spectrum = spectrum;
+    m_musicBands.fold(spectrum);
+    m_musicEffect.applyBandLevels(m_musicBands, m_bandLightingOn);
+}
+
+void lightDealMain::initMusicEffect()
+{
+    m_musicEffect.initMusicEffect(m_musicBands);
+    showStoredKeyColors(keyEffectGenerator::effectMusic);
+}
+
+void lightDealMain::stepMusicEffect()
+{
+    m_musicEffect.stepMusicEffect();
 }

@@ -7,6 +7,7 @@
 // while light synchronisation is on, the 30 ms stream of whole frames to the
 // keyboard. Every operation and slot runs on the GUI thread.
 
+#include "FrequencySpectrum.h"
 #include "KeyLayoutFile.h"
 #include "MainHidInterFace.h"
 #include "breathState.h"
@@ -15,10 +16,14 @@
 #include "keyLightTrigger.h"
 #include "keyboardButCustom.h"
 #include "lightZoneSettings.h"
+#include "musicBandLayout.h"
+#include "musicRhythmEffect.h"
 #include "sideEffectGenerator.h"
 #include "sideLightButtonCustom.h"
 #include "xmlRecords.h"
 
+#include <QAudioFormat>
+#include <QByteArray>
 #include <QColor>
 #include <QList>
 #include <QObject>
@@ -29,7 +34,9 @@
 #include <cstdint>
 #include <memory>
 
+class DSoundCardAudioCapture;
 class QTimer;
+class SpectrumAnalyser;
 class lightTickClock;
 class sendLightUpdataThread;
 class updateLightMainThread;
@@ -111,6 +118,20 @@ public:
     // The side strip's LED count in a frame for a keyboard model.
     static int sideStripLedCount(const QString &modelName);
 
+    // ---- music (effect 100) ----
+    // The band layout of the selected keyboard (the device page passes the
+    // key count, 11 bands, 30 Hz and 930 Hz).
+    void initMusicalRhythm(int keyCount, int bandCount, double lowFrequency, double highFrequency);
+    // The capture runs exactly while this is on; a capture that fails to
+    // start is tried again at the next switch on.
+    void setMusicMode(bool on);
+    bool isMusicMode() const { return m_musicMode; }
+    DSoundCardAudioCapture *musicCapture() const { return m_capture.get(); }
+    SpectrumAnalyser *spectrumAnalyser() const { return m_spectrumAnalyser; }
+    const musicBandLayout &musicBands() const { return m_musicBands; }
+    const FrequencySpectrum &lastSpectrum() const { return m_spectrum; }
+    int pendingAudioBytes() const { return m_audioBuffer.size(); }
+
 public slots:
     void onDviceUpdateAllKeyColor();
     void onDviceUpdateAllSideLightColor();
@@ -118,8 +139,13 @@ public slots:
     void onDviceUpdateAllSideLightColorUI();
     void onDviceUpdateAllKeyColorSendKeyboardHid();
     void onSendLightSynchronize0x17Cmd();
+    // One captured packet, the engine's own copy.
+    void onSendCaptureAudioData(const QByteArray &data);
+    void onSpectrumChanged(const FrequencySpectrum &spectrum);
 
 private:
+    void initMusicEffect();
+    void stepMusicEffect();
     void selectKeyEffect();
     void selectSideEffect();
     void showStoredKeyColors(int id);
@@ -172,5 +198,16 @@ private:
     bool m_packetSending = false;
     QPointer<MainHidInterFace> m_hidInterface;
 
+    // Music: packets gather here until one analysis' worth has come.
+    QByteArray m_audioBuffer;
+    QAudioFormat m_audioFormat;
+    std::unique_ptr<DSoundCardAudioCapture> m_capture;
+    SpectrumAnalyser *m_spectrumAnalyser = nullptr;
+    musicBandLayout m_musicBands;
+    FrequencySpectrum m_spectrum;
+    musicRhythmEffect m_musicEffect {m_keyEffects, m_keyZone};
     bool m_bandLightingOn = true;
+    bool m_musicMode = false;
+    // Counts packets that find a full buffer; never reset.
+    int m_musicPacketCount = 0;
 };

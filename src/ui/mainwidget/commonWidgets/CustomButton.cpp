@@ -1,0 +1,109 @@
+#include "CustomButton.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+
+constexpr int kPictureX = 15;
+constexpr int kPictureY = 11;
+constexpr int kSelectedPictureSide = 16;
+constexpr int kNormalPictureSide = 15; // the normal picture is drawn one pixel smaller
+const QRect kCaptionRect(48, 10, 130, 50);
+constexpr int kCaptionPointSize = 9;
+const QString kSelectedMark = QStringLiteral("Sel");
+
+void drawPicture(QPainter &painter, const QString &path, int side)
+{
+    const QPixmap picture(path);
+    if (!picture.isNull())
+        painter.drawPixmap(QRect(kPictureX, kPictureY, side, side), picture);
+}
+
+} // namespace
+
+CustomButton::CustomButton(QWidget *parent)
+    : QToolButton(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QString CustomButton::selectedPicturePath(const QString &picturePath)
+{
+    // The file name's dot, not one of a folder's.
+    const int nameStart = picturePath.lastIndexOf(QLatin1Char('/')) + 1;
+    const int dot = picturePath.indexOf(QLatin1Char('.'), nameStart);
+    if (dot - nameStart < kSelectedMark.size())
+        return picturePath;
+    QString path = picturePath;
+    return path.replace(dot - kSelectedMark.size(), kSelectedMark.size(), kSelectedMark);
+}
+
+void CustomButton::setImageAndText(const QString &picturePath, const QString &caption)
+{
+    m_picturePath = picturePath;
+    m_caption = caption;
+    update();
+}
+
+void CustomButton::setSelected(bool selected)
+{
+    m_selected = selected;
+    m_hovered = false;
+    update();
+}
+
+void CustomButton::setThemeColors(const QColor &selectedBackground, const QColor &hoverBackground,
+                                  const QColor &normalBackground, const QColor &normalText,
+                                  const QColor &selectedText, const QString &fontFamily)
+{
+    m_selectedBackground = selectedBackground;
+    m_hoverBackground = hoverBackground;
+    m_normalBackground = normalBackground;
+    m_normalText = normalText;
+    m_selectedText = selectedText;
+    m_fontFamily = fontFamily;
+    update();
+}
+
+void CustomButton::enterEvent(QEvent *event)
+{
+    if (!m_selected) {
+        m_hovered = true;
+        update();
+    }
+    QWidget::enterEvent(event);
+}
+
+void CustomButton::leaveEvent(QEvent *event)
+{
+    if (!m_selected) {
+        m_hovered = false;
+        update();
+    }
+    QWidget::leaveEvent(event);
+}
+
+void CustomButton::paintEvent(QPaintEvent *)
+{
+    const QRect r = contentsRect();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    if (m_selected) {
+        painter.fillRect(r, m_selectedBackground);
+        drawPicture(painter, selectedPicturePath(m_picturePath), kSelectedPictureSide);
+    } else {
+        painter.fillRect(r, m_hovered ? m_hoverBackground : m_normalBackground);
+        drawPicture(painter, m_picturePath, kNormalPictureSide);
+    }
+
+    QPen pen = painter.pen();
+    pen.setColor(m_selected ? m_selectedText : m_normalText);
+    pen.setWidth(1);
+    painter.setPen(pen);
+    QFont captionFont(m_fontFamily, kCaptionPointSize);
+    captionFont.setBold(true);
+    painter.setFont(captionFont);
+    painter.drawText(kCaptionRect, Qt::AlignLeft | Qt::AlignTop, m_caption);
+}
