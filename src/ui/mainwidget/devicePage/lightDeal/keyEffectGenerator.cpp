@@ -1,6 +1,7 @@
 #include "keyEffectGenerator.h"
 
 #include "colorArithmetic.h"
+#include "effectRoutines.h"
 #include "keyEffectTables.h"
 #include "ColorTables.h"
 
@@ -56,17 +57,11 @@ void keyEffectGenerator::setKeyCount(int keyCount)
 namespace {
 
 using generator = keyEffectGenerator;
+using routines = effectRoutines<generator>;
 
 // The effects this generator runs: the set-up (none for Custom, whose set-up
 // needs the key colours) and the per-tick step of each.
-struct effectRoutines
-{
-    int id;
-    void (generator::*setUp)();
-    void (generator::*step)();
-};
-
-constexpr effectRoutines kEffects[] = {
+constexpr routines kEffects[] = {
     {generator::effectStatic, &generator::initStaticEffect, &generator::stepStaticEffect},
     {generator::effectBreath, &generator::initBreathEffect, &generator::stepBreathEffect},
     {generator::effectWave, &generator::initWaveEffect, &generator::stepWaveEffect},
@@ -78,15 +73,6 @@ constexpr effectRoutines kEffects[] = {
     {generator::effectStriation, &generator::initStriationEffect, &generator::stepStriationEffect},
 };
 
-const effectRoutines *routinesOf(int id)
-{
-    for (const effectRoutines &effect : kEffects) {
-        if (effect.id == id)
-            return &effect;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 bool keyEffectGenerator::runSetUp(int id)
@@ -94,7 +80,7 @@ bool keyEffectGenerator::runSetUp(int id)
     m_effectId = id;
     if (m_triggered.runSetUp(id))
         return true;
-    const effectRoutines *effect = routinesOf(id);
+    const routines *effect = routines::find(kEffects, id);
     if (!effect || !effect->setUp)
         return false;
     (this->*effect->setUp)();
@@ -105,7 +91,7 @@ bool keyEffectGenerator::stepKeyEffect()
 {
     if (m_triggered.step(m_effectId))
         return true;
-    const effectRoutines *effect = routinesOf(m_effectId);
+    const routines *effect = routines::find(kEffects, m_effectId);
     if (!effect)
         return false;
     (this->*effect->step)();
