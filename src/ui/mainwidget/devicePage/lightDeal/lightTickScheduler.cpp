@@ -154,8 +154,6 @@ lightTickScheduler::duration lightTickScheduler::firstDeadline(const lightTickTh
 void lightTickScheduler::emitDue(duration now)
 {
     m_due.clear();
-    // Not handed over: a ticker whose receivers are still busy with the
-    // ticks of earlier wakes gets no more than one wake's worth.
     for (entry &e : m_entries) {
         if (!e.active)
             continue;
@@ -165,6 +163,8 @@ void lightTickScheduler::emitDue(duration now)
         const int most = sampling ? 1 : maxTicksPerWake;
         int count = 0;
         while (e.deadline <= now && count < most) {
+            // A thread still busy with earlier wakes' ticks is not given
+            // more than one wake's worth.
             if (e.undelivered < maxTicksPerWake)
                 m_due.push_back(emission {e.deadline, sampling, &e});
             // The interval as it is now: a new speed applies from the next tick.

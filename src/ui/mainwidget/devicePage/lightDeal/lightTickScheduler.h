@@ -76,7 +76,6 @@ private:
 
     void run();
     void emitDue(duration now);
-    void handOver(duration now);
     duration nextWake() const;
     duration firstDeadline(const lightTickThread &ticker, duration now) const;
     duration nextSamplingDeadline(duration interval, duration after) const;
