@@ -561,7 +561,11 @@ void DDevicePage::reconcileDeviceList()
         m_hidPathList.removeAll(path);
         const int type = m_hidPathItemMap.contains(path) ? m_hidPathItemMap.value(path)->getHidType() : -1;
         const bool wasSelected = path == selectedPath;
+        const bool renewed = m_newHidPathList.contains(path);
+        const hidStructInfo record = m_hidPathInfoMap.value(path);
         removeDevice(path);
+        if (renewed)
+            m_hidPathInfoMap.insert(path, record);
         // Another device's engine stops when no device of its type is left.
         if (!wasSelected && !deviceSelection::hasType(attachedDevices(), type)
             && !changes.added.contains(path)) {
