@@ -949,6 +949,23 @@ bool DDevicePage::isDeviceLoaded() const
     return m_currentDeviceLink && m_currentHidInterface && !m_proFilePath.isEmpty();
 }
 
+QWidget *DDevicePage::formWidget(const char *objectName) const
+{
+    const QList<QWidget *> subPages = {m_macroCmdPage,       m_resetDefaultPage, m_changeKeyPage,   m_mouseKeyPage,
+                                       m_keyWithTextPage,    m_keyDisablePage,   m_multimediaPage,  m_keyCombinationPage,
+                                       m_hotKeyPage,         m_changProfilePage, m_keyWithAppPage,  m_performancePage,
+                                       m_customEventListPage, m_softKeyboardPage, m_colorWheelTool, m_keyboardPage,
+                                       m_onboardPage,        m_tipInfoDia};
+    for (QWidget *widget : findChildren<QWidget *>(QLatin1String(objectName))) {
+        bool inSubPage = false;
+        for (QWidget *page : subPages)
+            inSubPage = inSubPage || (page && (page == widget || page->isAncestorOf(widget)));
+        if (!inSubPage)
+            return widget;
+    }
+    return nullptr;
+}
+
 QString DDevicePage::currentDevicePath() const
 {
     return m_currentDeviceItem ? m_currentDeviceItem->getHidPath() : QString();
@@ -1016,10 +1033,10 @@ void DDevicePage::changeAppTheme()
     }
     const QList<devicePageTheme::styleSheetRow> sheets = devicePageTheme::styleSheets(theme);
     const auto apply = [this, &fonts](const devicePageTheme::styleSheetRow &row) {
-        if (QWidget *widget = findChild<QWidget *>(QLatin1String(row.objectName)))
+        if (QWidget *widget = formWidget(row.objectName))
             widget->setStyleSheet(row.sheet);
         for (const devicePageTheme::fontUse &use : row.fonts) {
-            QWidget *widget = findChild<QWidget *>(QLatin1String(use.objectName));
+            QWidget *widget = formWidget(use.objectName);
             if (!widget)
                 continue;
             QFont font = fonts[use.kind == 1 ? 1 : 0];

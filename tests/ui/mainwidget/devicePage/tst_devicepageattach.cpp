@@ -11,6 +11,8 @@
 #include "SimulatedHidBackend.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
+#include "devicePageTestSupport.h"
+#include "devicePageTheme.h"
 #include "ui_DDevicePage.h"
 #include "xmlInterface.h"
 
@@ -566,6 +568,73 @@ private slots:
         auto page = newPage();
         take(*page, list({kQuissaro}));
         QVERIFY(page->form()->checkBox_LightSynchronize->isChecked());
+    }
+
+    // A language change: the form and list texts change; the device labels
+    // and the profile name come back with a device, the form's texts
+    // without one.
+    void languageRefresh_data()
+    {
+        QTest::addColumn<bool>("withDevice");
+        QTest::newRow("no device") << false;
+        QTest::newRow("keyboard") << true;
+    }
+    void languageRefresh()
+    {
+        QFETCH(bool, withDevice);
+        auto page = newPage();
+        if (withDevice)
+            take(*page, list({kQuissaro}));
+        devicePageTest::MarkingTranslator marking;
+        QCoreApplication::installTranslator(&marking);
+        page->retranslateAllUI();
+        QCoreApplication::removeTranslator(&marking);
+        const Ui_DDevicePage *form = page->form();
+        QCOMPARE(form->pushButton_Import->toolTip(), QStringLiteral("<<Import>>"));
+        QCOMPARE(form->pushButton_Add->toolTip(), QStringLiteral("<<Add>>"));
+        if (!withDevice) {
+            QCOMPARE(form->label_ProductName->text(), QStringLiteral("<<Product>>"));
+            QCOMPARE(form->label_DeviceName->text(), QStringLiteral("<<Keyboard Name>>"));
+            return;
+        }
+        const DDeviceListItem *row = page->findChild<DDeviceListItem *>();
+        QCOMPARE(form->label_ProductName->text(), row->getProductName());
+        QCOMPARE(form->label_DeviceName->text(), row->getDeviceName());
+        QCOMPARE(form->label_currentProfileName->text(), QStringLiteral("Profile1"));
+    }
+
+    // Every theme: each styled widget carries its sheet and fonts, the toast
+    // its colours, with or without a device.
+    void themeRefresh_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<bool>("withDevice");
+        for (int theme = 0; theme < 5; ++theme) {
+            QTest::addRow("theme %d, no device", theme) << theme << false;
+            QTest::addRow("theme %d, keyboard", theme) << theme << true;
+        }
+    }
+    void themeRefresh()
+    {
+        QFETCH(int, theme);
+        QFETCH(bool, withDevice);
+        DDataManager::instance()->loadThemeConfig(theme);
+        auto page = newPage();
+        if (withDevice)
+            take(*page, list({kQuissaro}));
+        page->changeAppTheme();
+        const themeColorInfo colors = DDataManager::instance()->getThemeColor();
+        for (const devicePageTheme::styleSheetRow &row : devicePageTheme::styleSheets(colors)) {
+            QWidget *widget = page->formWidget(row.objectName);
+            QVERIFY2(widget, row.objectName);
+            QCOMPARE(widget->styleSheet(), row.sheet);
+            for (const devicePageTheme::fontUse &use : row.fonts)
+                QVERIFY2(page->formWidget(use.objectName)->font().pointSize() == use.pointSize,
+                         use.objectName);
+        }
+        QCOMPARE(page->notice()->font().pixelSize(), 14);
+        QCOMPARE(page->notice()->font().family(), devicePageTheme::notice(colors).fontFamily);
+        QCOMPARE(page->currentKeyboardPage() != nullptr, withDevice);
     }
 };
 
