@@ -91,7 +91,10 @@ constexpr int kAroundDpiIndicator = 7;
 constexpr int kZoneDpiIndicator = 3;
 
 constexpr int kMinimumDelayMs = 10;
-constexpr int kTeardownFlushMs = 30;
+// Long enough for a busy machine to schedule the transport thread: the
+// releases queued at teardown must not be dropped by the close. A healthy
+// transport empties its queue in well under a millisecond.
+constexpr int kTeardownFlushMs = 250;
 constexpr int kShortDelayLimitMs = 5;
 
 // Stored texts read by the store's own rule.
@@ -148,6 +151,8 @@ qint64 heldKeyId(int command, int group, int code)
 DDeviceKeyboardLink::DDeviceKeyboardLink(int deviceNumber, QObject *parent)
     : QObject(parent), m_deviceNumber(deviceNumber), m_player(std::make_unique<playMacroThread>(this))
 {
+    connect(m_player.get(), &playMacroThread::sigPlaybackEnded, this, &DDeviceKeyboardLink::onPlaybackEnded,
+            Qt::QueuedConnection);
 }
 
 DDeviceKeyboardLink::~DDeviceKeyboardLink()
@@ -158,8 +163,12 @@ DDeviceKeyboardLink::~DDeviceKeyboardLink()
     m_toggleRunning = false;
     m_held = false;
     m_playing = false;
+    m_awaitingPlaybackEnd = false;
+    m_afterPlaybackEnd = nullptr;
+    m_pendingInput.clear();
     stopPlayer();
-    // What the playback released must reach the device before it closes.
+    releaseHeldInput();
+    // What the playback and the release sent must reach the device before it closes.
     if (m_hidInterface)
         m_hidInterface->waitForCommandsWritten(kTeardownFlushMs);
     m_hidInterface.reset();
@@ -283,6 +292,10 @@ void DDeviceKeyboardLink::onHidWriteErrorInfo(QString text)
 
 void DDeviceKeyboardLink::onHidDataArrived(QByteArray report, int length, int deviceIndex)
 {
+    if (m_awaitingPlaybackEnd) {
+        m_pendingInput.append([this, report, length, deviceIndex] { onHidDataArrived(report, length, deviceIndex); });
+        return;
+    }
     Q_UNUSED(length)
     Q_UNUSED(deviceIndex)
     const hidReportData data = hidReportFromBytes(reinterpret_cast<const unsigned char *>(report.constData()),
@@ -842,6 +855,10 @@ void DDeviceKeyboardLink::sendMouseState()
 
 void DDeviceKeyboardLink::triggerMacro(int mode, int count, int macroIndex, bool pressed)
 {
+    if (m_awaitingPlaybackEnd) {
+        m_pendingInput.append([=] { triggerMacro(mode, count, macroIndex, pressed); });
+        return;
+    }
     const bool running = m_playing;
     if ((mode == 1 || mode == 2) && running && !m_toggleRunning && !m_held)
         return;
@@ -850,8 +867,7 @@ void DDeviceKeyboardLink::triggerMacro(int mode, int count, int macroIndex, bool
         if (m_held || m_toggleRunning) {
             m_held = false;
             m_toggleRunning = false;
-            stopPlayer();
-            m_playing = false;
+            stopPlayerThen([this] { m_playing = false; });
             return;
         }
         m_playing = true;
@@ -861,28 +877,36 @@ void DDeviceKeyboardLink::triggerMacro(int mode, int count, int macroIndex, bool
             // A second press of a toggle key ends it.
             m_toggleRunning = false;
             m_playing = false;
-            stopPlayer();
+            stopPlayerThen([] {});
             return;
         }
+        const auto startToggle = [this, mode, count, macroIndex] {
+            m_playing = true;
+            m_toggleRunning = true;
+            startPlayer(mode, count, macroIndex);
+        };
         if (m_held) {
             m_held = false;
-            stopPlayer();
+            stopPlayerThen(startToggle);
+            return;
         }
-        m_playing = true;
-        m_toggleRunning = true;
-        startPlayer(mode, count, macroIndex);
+        startToggle();
     } else if (pressed && mode == 4) {
+        const auto startHeld = [this, mode, count, macroIndex] {
+            m_playing = true;
+            m_held = true;
+            startPlayer(mode, count, macroIndex);
+        };
         if (m_toggleRunning || running) {
             m_toggleRunning = false;
-            stopPlayer();
+            stopPlayerThen(startHeld);
+            return;
         }
-        m_playing = true;
-        m_held = true;
-        startPlayer(mode, count, macroIndex);
+        startHeld();
     } else if (!pressed && mode == 4) {
         m_held = false;
         m_playing = false;
-        stopPlayer();
+        stopPlayerThen([] {});
     }
 }
 
@@ -893,6 +917,8 @@ void DDeviceKeyboardLink::startPlayer(int mode, int count, int macroIndex)
     m_playProfilePath = m_profilePath;
     m_playProfileIndex = QByteArray::number(m_profileIndex.load());
     m_player->setPlayParams(mode, count, macroIndex);
+    m_playerMode = mode;
+    m_playerRun = m_player->currentRun();
     m_player->start(QThread::InheritPriority);
 }
 
@@ -901,6 +927,35 @@ void DDeviceKeyboardLink::stopPlayer()
     wakePlayer();
     if (m_player)
         m_player->waitForEnd();
+}
+
+void DDeviceKeyboardLink::stopPlayerThen(std::function<void()> then)
+{
+    wakePlayer();
+    const bool counted = m_playerMode == 1 || m_playerMode == 2;
+    if (counted && m_player->isRunning()) {
+        // A counted playback is not cut short, and waiting for it here would
+        // freeze the window for its remaining delays.
+        m_awaitingPlaybackEnd = true;
+        m_afterPlaybackEnd = std::move(then);
+        return;
+    }
+    m_player->waitForEnd();
+    then();
+}
+
+void DDeviceKeyboardLink::onPlaybackEnded(int run)
+{
+    if (!m_awaitingPlaybackEnd || run != m_playerRun)
+        return;
+    m_player->waitForEnd(); // the thread is past its playback
+    m_awaitingPlaybackEnd = false;
+    const std::function<void()> then = std::move(m_afterPlaybackEnd);
+    m_afterPlaybackEnd = nullptr;
+    if (then)
+        then();
+    while (!m_awaitingPlaybackEnd && !m_pendingInput.isEmpty())
+        m_pendingInput.takeFirst()();
 }
 
 void DDeviceKeyboardLink::wakePlayer()
@@ -1006,6 +1061,25 @@ int DDeviceKeyboardLink::playMacroOnce(int mode, int macroIndex)
         }
     }
     return items.size();
+}
+
+// Keys, multimedia keys and mouse buttons the device was told to hold go up,
+// so that nothing stays pressed once the link is gone.
+void DDeviceKeyboardLink::releaseHeldInput()
+{
+    const outgoingKeyState::Bytes keys = m_keyState.snapshot();
+    if (std::any_of(keys.cbegin(), keys.cend(), [](unsigned char b) { return b != 0; })) {
+        m_keyState.clear();
+        sendKeyState(m_keyState.snapshot());
+    }
+    if (m_sentMultimedia[0] || m_sentMultimedia[1] || m_sentMultimedia[2]) {
+        std::memset(m_sentMultimedia, 0, sizeof m_sentMultimedia);
+        sendMultimedia();
+    }
+    if (!m_mouseFunction.isIdle() && m_cmdSend) {
+        const unsigned char released[2] = {0, 0};
+        m_cmdSend->writeMouseKeyData(released);
+    }
 }
 
 void DDeviceKeyboardLink::releasePlaybackPresses()
