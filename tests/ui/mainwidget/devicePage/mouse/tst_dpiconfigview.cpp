@@ -100,6 +100,7 @@ private slots:
     void loadShowsLevelsInFileOrder();
     void loadWithoutActiveLevelRequestsNothing();
     void themeAndLanguageReloadAndReport();
+    void listShowsThePanelThrough();
     void selectingRowRoundsDpiToTheSlider();
     void sliderMovesChangeOnlyMemory_data();
     void sliderMovesChangeOnlyMemory();
@@ -184,6 +185,24 @@ void tst_DpiConfigView::themeAndLanguageReloadAndReport()
     QVERIFY(!f.view.rows().contains(before.first())); // rebuilt, with the new theme
     QCOMPARE(f.view.findChild<QLabel *>(QStringLiteral("label_XYminNUM"))->text(), QStringLiteral("200"));
     QCOMPARE(f.view.findChild<QLabel *>(QStringLiteral("label_XYmaxNUM"))->text(), QStringLiteral("5000"));
+}
+
+void tst_DpiConfigView::listShowsThePanelThrough()
+{
+    // The list and the rows not being edited are nearly transparent
+    // ("0,0,0,1"), not black.
+    ViewFixture f(QList<dpiConfigInfo> {MouseProfileFile::level(1, 400), MouseProfileFile::level(2, 800)});
+    f.load();
+    QCoreApplication::processEvents(); // rows added to a shown list show deferred
+    const QImage shot = f.view.grab().toImage();
+    const themeColorInfo theme = DDataManager::instance()->getThemeColor();
+    auto *list = f.view.findChild<QWidget *>(QStringLiteral("scrollAreaWidgetContents_2"));
+    const auto at = [&f](QWidget *widget, int x, int y) { return widget->mapTo(&f.view, QPoint(x, y)); };
+    const QColor panel = themeColorInfo::opaqueColor(theme.DeviceBottomBgColor);
+    QCOMPARE(shot.pixelColor(at(list, list->width() / 2, list->height() - 5)), panel);
+    QCOMPARE(shot.pixelColor(at(f.row(2), f.row(2)->width() - 3, 10)), panel);
+    QCOMPARE(shot.pixelColor(at(f.row(1), f.row(1)->width() - 3, 10)),
+             themeColorInfo::opaqueColor(theme.DeviceMouseDpiConfigItemSelectedColor));
 }
 
 void tst_DpiConfigView::selectingRowRoundsDpiToTheSlider()
