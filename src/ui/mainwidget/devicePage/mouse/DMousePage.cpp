@@ -130,11 +130,6 @@ int DMousePage::buttonForCode(int code) const
     return -1;
 }
 
-QString DMousePage::defaultName(int number) const
-{
-    return m_defaultNames[number];
-}
-
 void DMousePage::setKeyNameMap(const QMap<int, QString> &names)
 {
     m_keyNames = names;

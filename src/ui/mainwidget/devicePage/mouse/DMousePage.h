@@ -74,7 +74,6 @@ protected:
 private:
     void placeButtons();
     int buttonForCode(int code) const;
-    QString defaultName(int number) const;
 
     std::unique_ptr<Ui::DMousePage> ui;
     QMap<int, QString> m_keyNames;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -70,6 +71,7 @@ private slots:
     void longLabelIsElided();
     void codesFindTheirButtons();
     void retranslateButtonsPutsNamesBack();
+    void languageChangeTranslatesNamesAndLabels();
     void selectionAnnouncesAndHighlights();
     void paintsLines();
 
@@ -252,6 +254,25 @@ void tst_MousePage::retranslateButtonsPutsNamesBack()
         QCOMPARE(page.button(n)->text(), names[n]);
         QCOMPARE(page.button(n)->toolTip(), n == 0 ? QString() : names[n]);
     }
+}
+
+void tst_MousePage::languageChangeTranslatesNamesAndLabels()
+{
+    // The program's own French translation, beside it as the program has it.
+    QTranslator french;
+    QVERIFY(french.load(QCoreApplication::applicationDirPath() + QStringLiteral("/translation/French.qm")));
+    QCoreApplication::installTranslator(&french);
+    DMousePage page(QStringLiteral("Bovelli"));
+    page.setKeyNameMap(m_keyNames);
+    page.retranslateButtons();
+    page.setMouseKeyInfo(2, binding("5", "-1"));
+    page.setMouseKeyInfo(32, binding("2", "5,4"));
+    QCoreApplication::removeTranslator(&french);
+
+    QCOMPARE(page.button(0)->text(), QStringLiteral("Clic gauche"));
+    QCOMPARE(page.button(7)->toolTip(), QStringLiteral("Pr\u00e9c\u00e9dent (D)"));
+    QCOMPARE(page.button(4)->text(), QStringLiteral("D\u00e9sactiver"));
+    QCOMPARE(page.button(1)->toolTip(), QStringLiteral("L_CTRL+L_ALT+A")); // modifier names stay
 }
 
 void tst_MousePage::selectionAnnouncesAndHighlights()
