@@ -389,9 +389,10 @@ void DDevicePage::stopDeviceLighting()
     m_lightDealMain->stopAllThreads();
     m_lightDealMain->setMusicMode(false);
     m_mouseLightDealMain->stopAllThreads();
-    if (m_currentHidInfo.hidType == kHidTypeMouse)
+    // Only a streaming device is told to stop streaming.
+    if (m_currentHidInfo.hidType == kHidTypeMouse && m_mouseLightDealMain->isLightSynchronize())
         m_mouseLightDealMain->setLightSynchronize(false);
-    else if (m_currentHidInfo.hidType == kHidTypeKeyboard)
+    else if (m_currentHidInfo.hidType == kHidTypeKeyboard && m_lightDealMain->isLightSynchronize())
         m_lightDealMain->setLightSynchronize(false);
 }
 
@@ -463,6 +464,10 @@ void DDevicePage::setHidUpgradeInfo(bool pending, const QString &hidPath, const 
 
 void DDevicePage::closeAllDevices()
 {
+    // The engines let go first: the devices get no lighting reports while
+    // they close, only what their links send at teardown.
+    releaseTransport(m_keyboardEngineHid);
+    releaseTransport(m_mouseEngineHid);
     const QStringList paths = m_hidPathItemMap.keys() + m_hidPathLinkMap.keys();
     for (const QString &path : paths)
         removeDevice(path);
