@@ -1011,6 +1011,11 @@ QWidget *DDevicePage::formWidget(const char *objectName) const
     return nullptr;
 }
 
+DMouseLightPage *DDevicePage::currentMouseLightPage() const
+{
+    return m_mouseLightPage;
+}
+
 QString DDevicePage::currentDevicePath() const
 {
     return m_currentDeviceItem ? m_currentDeviceItem->getHidPath() : QString();
@@ -1933,8 +1938,12 @@ void DDevicePage::onCurIndexChangedMainPage(int id)
         m_colorWheelTool->setLightZone(0, m_mouseAroundLightType, m_ledOpenOrClose);
         m_mouseLightDealMain->setAroundLightConfig(m_colorWheelTool->getColorInfo());
     }
+    if (m_mouseLightPage)
+        m_mouseLightPage->loadLinkStatus();
     m_mainPageIndex = 1;
     ui->frame_Custom->setVisible(m_ledOpenOrClose == 0);
+    if (m_mouseLightPage)
+        m_mouseLightPage->setLightDisabled(m_ledOpenOrClose);
 }
 
 void DDevicePage::onCurIndexChangedOperate(int id)

@@ -151,6 +151,7 @@ public:
     QString currentDevicePath() const;
     // The page form's own widget of that name, not a sub-page's namesake.
     QWidget *formWidget(const char *objectName) const;
+    DMouseLightPage *currentMouseLightPage() const;
 
     // --- Read by tests and by the parts that grow on the page -----------
     int mainPageIndex() const { return m_mainPageIndex; }
