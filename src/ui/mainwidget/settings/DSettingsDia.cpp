@@ -275,19 +275,20 @@ void DSettingsDia::on_checkBox_AutoStart_clicked()
 
 void DSettingsDia::on_checkBox_Minimize_clicked()
 {
-    const bool checked = ui->checkBox_Minimize->isChecked();
-    const bool ok = writeSetting(SettingsKeys::MinimizeToTray, checked);
-    if (!ok)
-        ui->checkBox_Minimize->setChecked(!checked);
-    showConfigNotice(ok);
+    storeCheckBox(ui->checkBox_Minimize, SettingsKeys::MinimizeToTray);
 }
 
 void DSettingsDia::on_checkBox_Close_clicked()
 {
-    const bool checked = ui->checkBox_Close->isChecked();
-    const bool ok = writeSetting(SettingsKeys::CloseToTray, checked);
+    storeCheckBox(ui->checkBox_Close, SettingsKeys::CloseToTray);
+}
+
+void DSettingsDia::storeCheckBox(QCheckBox *box, const char *key)
+{
+    const bool checked = box->isChecked();
+    const bool ok = writeSetting(key, checked);
     if (!ok)
-        ui->checkBox_Close->setChecked(!checked);
+        box->setChecked(!checked);
     showConfigNotice(ok);
 }
 

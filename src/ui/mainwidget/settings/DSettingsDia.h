@@ -12,6 +12,7 @@
 class CbNotice;
 class DDataManager;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QSettings;
 class desktopActions;
@@ -51,14 +52,6 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    // The language list's display texts in list order with their values.
-    struct LanguageEntry
-    {
-        int index;
-        const char *name;
-    };
-    static const QList<LanguageEntry> &languageEntries();
-
 signals:
     void sigSettingsWindowClose();
     void sigUpdataAllUI();
@@ -83,6 +76,14 @@ public slots:
     void on_pushButton_UpgradeCheck_clicked();
 
 private:
+    // The language list's display texts in list order with their values.
+    struct LanguageEntry
+    {
+        int index;
+        const char *name;
+    };
+    static const QList<LanguageEntry> &languageEntries();
+
     void fillLanguageList();
     void fillThemeList();
     void selectTheme(int themeIndex);
@@ -98,6 +99,8 @@ private:
     // Writes one key and checks that it reached the file; on a failure the
     // key is put back as it was.
     bool writeSetting(const char *key, const QVariant &value);
+    // A check box's state to its key, with the toast; the box goes back on a failure.
+    void storeCheckBox(QCheckBox *box, const char *key);
     void reopenSettings();
     void showConfigNotice(bool success);
     void openLink(const QString &link);
