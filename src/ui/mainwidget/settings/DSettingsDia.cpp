@@ -63,13 +63,13 @@ QString fill(const QString &sheet, const QStringList &values)
     return out;
 }
 
-} // namespace
-
-static DSettingsDia::LanguageInstaller &languageInstaller()
+DSettingsDia::LanguageInstaller &languageInstaller()
 {
     static DSettingsDia::LanguageInstaller installer;
     return installer;
 }
+
+} // namespace
 
 const QList<DSettingsDia::LanguageEntry> &DSettingsDia::languageEntries()
 {
