@@ -34,7 +34,7 @@ public:
     int fadeDuration() const { return m_fadeTime; }
     // The pixel width of the current text in the current font.
     int textWidth() const;
-    // The message last shown.
+    // The message shown last.
     QString text() const { return m_text; }
 
     // Where a message goes when its owner gives no centre.
