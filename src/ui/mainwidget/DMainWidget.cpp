@@ -8,6 +8,7 @@
 #include "DHomePage.h"
 #include "DLinkagePage.h"
 #include "DMacroPage.h"
+#include "DSettingsDia.h"
 #include "DeviceNotifier.h"
 #include "MainHidInterFace.h"
 #include "ReadOnlyDataFile.h"
@@ -467,7 +468,35 @@ void DMainWidget::on_pushButton_Setting_clicked()
     openSettingsDialog();
 }
 
-void DMainWidget::openSettingsDialog() {}
+void DMainWidget::openSettingsDialog()
+{
+    // A fresh cover each time; the last one has done its work.
+    delete m_settingsOverlay;
+    auto *overlay = new QWidget(this, Qt::FramelessWindowHint);
+    overlay->resize(size());
+    overlay->setObjectName(QStringLiteral("widget"));
+    overlay->setStyleSheet(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100);}"));
+    overlay->show();
+    m_settingsOverlay = overlay;
+
+    auto *dialog = new DSettingsDia(this);
+    m_settingsDialog = dialog;
+    dialog->setFirmwareInfoMap(m_scanner->getFirmwareInfoMap());
+    connect(dialog, &DSettingsDia::sigSettingsWindowClose, this, &DMainWidget::onSettingsWindowClose);
+    connect(dialog, &DSettingsDia::sigUpdataAllUI, this, &DMainWidget::omUpdataAllUI);
+    connect(dialog, &DSettingsDia::sigUpdateApp, this, &DMainWidget::onUpdateApp);
+    connect(dialog, &DSettingsDia::sigChangAppTheme, this, &DMainWidget::onChangAppTheme);
+    connect(dialog, &DSettingsDia::sigFirmwareUpgradeCheck, this, &DMainWidget::onFirmwareUpgradeCheck);
+
+    dialog->move(pos().x() + (width() - dialog->width()) / 2, pos().y() + (height() - dialog->height()) / 2);
+    dialog->setWindowModality(Qt::WindowModal);
+    const QPointer<DMainWidget> self(this);
+    dialog->exec();
+    // Escape or the window manager close it without its Close button: the
+    // window must not stay dimmed.
+    if (self)
+        onSettingsWindowClose();
+}
 
 void DMainWidget::onSettingsWindowClose()
 {

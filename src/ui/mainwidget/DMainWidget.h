@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DSettingsDia.h"
+
 #include <QPoint>
 #include <QPointer>
 #include <QString>
@@ -72,6 +74,8 @@ public:
     DMacroPage *macroPage() const { return m_macroPage; }
     DLinkagePage *linkagePage() const { return m_linkagePage; }
     MainHidInterFace *scanner() const { return m_scanner.get(); }
+    // The settings dialog while it is open (its upgrade check answers it).
+    DSettingsDia *settingsDialog() const { return m_settingsDialog; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     QMenu *trayMenu() const { return m_trayMenu.get(); }
     int edgeZone() const { return m_edgeZone; }
@@ -138,8 +142,7 @@ private:
     void registerDeviceNotify();
     void createPages();
     void createScanner();
-    // Settings dialog: filled by the settings dialog, which also brings its
-    // dimming overlay.
+    // Dims the window and runs a new settings dialog over it.
     void openSettingsDialog();
 
     void stopMacroRecording();
@@ -170,6 +173,7 @@ private:
     DLinkagePage *m_linkagePage = nullptr;
     int m_currentPageId = PageHome;
     QPointer<QWidget> m_settingsOverlay;
+    QPointer<DSettingsDia> m_settingsDialog;
 
     // Tray.
     std::unique_ptr<QMenu> m_trayMenu;
