@@ -55,7 +55,6 @@ public:
     QList<UpdateFirmwareInfoItem *> rows() const { return m_rows; }
     UpdateFirmwareInfoItem *currentRow() const { return m_currentRow; }
     CbNotice *notice() const { return m_notice; }
-    Ui::DUpdateFirmwareDia *form() const { return ui; }
     void updateTheme();
 
 signals:

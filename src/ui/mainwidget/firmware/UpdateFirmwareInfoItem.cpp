@@ -70,7 +70,7 @@ void UpdateFirmwareInfoItem::updateTheme()
     ui->pushButton_Update->setStyleSheet(
         QStringLiteral("QPushButton{border-radius: 8px; border: 1px solid rgb(%1); background-color: rgb(%2);"
                        " color: rgb(%3); font: bold 10pt \"%4\";}"
-                       "QPushButton:hover{background-color: rgb(%5, 130); border: 1px solid rgb(%6);}"
+                       "QPushButton:hover{background-color: rgba(%5, 130); border: 1px solid rgb(%6);}"
                        "QPushButton:pressed{color: rgb(%6); background-color: rgb(%5); border: 1px solid rgb(%6);}"
                        "QPushButton:disabled{color: rgb(%1);}")
             .arg(c.DeviceBorderColor, c.DeviceControlDefaultColor, c.TextDefaultColor, c.TextFont,

@@ -40,7 +40,6 @@ public:
     hidFirmwareInfo getInfo() const { return m_info; }
     bool isBusy() const { return m_busy; }
     bool hasLink() const { return m_hasLink; }
-    Ui::UpdateFirmwareInfoItem *form() const { return ui; }
 
 signals:
     void sigStartUpgradeing();
