@@ -81,16 +81,31 @@ QString IntelHexResult::reason() const
     return line > 0 ? QStringLiteral("line %1: %2").arg(line).arg(text) : text;
 }
 
-int hexCharValue(char c)
+namespace {
+
+// Digit values by character, -1 for the rest: the reader looks up every
+// character of an image (the check reads one after every scan).
+struct HexDigitTable
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
+    signed char value[256];
+    constexpr HexDigitTable() : value()
+    {
+        for (int c = 0; c < 256; ++c)
+            value[c] = -1;
+        for (int c = '0'; c <= '9'; ++c)
+            value[c] = static_cast<signed char>(c - '0');
+        for (int c = 'A'; c <= 'F'; ++c)
+            value[c] = static_cast<signed char>(c - 'A' + 10);
+        for (int c = 'a'; c <= 'f'; ++c)
+            value[c] = static_cast<signed char>(c - 'a' + 10);
+    }
+};
+
+constexpr HexDigitTable kHexDigits;
+
+} // namespace
+
+int hexCharValue(char c) { return kHexDigits.value[static_cast<unsigned char>(c)]; }
 
 int readHexByte(const char *twoDigits)
 {

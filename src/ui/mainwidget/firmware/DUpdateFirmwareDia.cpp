@@ -18,6 +18,9 @@ constexpr int kDialogHeight = 460;
 constexpr int kNoticeAlpha = 200;
 constexpr int kNoticePixelSize = 14;
 constexpr int kTipFontSize = 14;
+// The rows area: the dialog less its border and the thin scroll bar.
+constexpr int kBorderWidth = 1;
+constexpr int kScrollBarWidth = 3;
 
 QColor themeColor(const QString &text, int alpha)
 {
@@ -72,9 +75,10 @@ void DUpdateFirmwareDia::updateTheme()
                        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
                        "{background: rgb(%1); border-radius: 3px;}")
             .arg(c.HomeScrollBarBgColor));
-    ui->scrollArea_2->setStyleSheet(QStringLiteral("QScrollArea#scrollArea_2{background-color: rgba(0,0,0,1);}"));
+    // The panel's colour shows through the rows area.
+    ui->scrollArea_2->setStyleSheet(QStringLiteral("QScrollArea#scrollArea_2{background: transparent;}"));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgba(0,0,0,1);}"));
+        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background: transparent;}"));
     for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
         row->updateTheme();
 }
@@ -117,6 +121,7 @@ UpdateFirmwareInfoItem *DUpdateFirmwareDia::addRow(const hidFirmwareInfo &record
         if (row == m_currentRow)
             emit sigIntoFirmwareFailed();
     });
+    row->fitToWidth(kDialogWidth - 2 * kBorderWidth - kScrollBarWidth);
     m_rowsLayout->insertWidget(m_rowsLayout->count() - 1, row);
     m_rows.append(row);
     return row;

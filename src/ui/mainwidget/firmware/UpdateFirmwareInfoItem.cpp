@@ -8,13 +8,23 @@
 
 #include <QDebug>
 
+#include <QLayout>
+
 #include <cstring>
+
+namespace {
+constexpr int kLabelPointSize = 12;
+constexpr int kSmallestLabelPointSize = 8;
+constexpr int kRowHeight = 70;
+} // namespace
 
 UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent)
     : QWidget(parent), ui(new Ui::UpdateFirmwareInfoItem)
 {
     std::memset(&m_info, 0, sizeof m_info);
     ui->setupUi(this);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setFixedHeight(kRowHeight);
     ui->stackedWidget->setCurrentWidget(ui->page_1);
     setUpgradeProgress(0);
     ui->pushButton_Update->setEnabled(false);
@@ -56,13 +66,36 @@ void UpdateFirmwareInfoItem::showUpgradeComplete()
 
 void UpdateFirmwareInfoItem::setBusy(bool busy) { m_busy = busy; }
 
-void UpdateFirmwareInfoItem::updateTheme()
+void UpdateFirmwareInfoItem::applyLabelStyle(int pointSize)
 {
     const themeColorInfo c = DDataManager::instance()->getThemeColor();
     ui->frame_Bg->setStyleSheet(
         QStringLiteral("QFrame#frame_Bg{border: none; border-bottom: 2px solid rgb(%1);}"
-                       "QLabel{color: rgb(%2); font: bold 12pt \"%3\"; background: transparent;}")
-            .arg(c.UpgradeItemBorderColor, c.TextCheckedColor, c.TextFont));
+                       "QLabel{color: rgb(%2); font: bold %4pt \"%3\"; background: transparent;}")
+            .arg(c.UpgradeItemBorderColor, c.TextCheckedColor, c.TextFont)
+            .arg(pointSize));
+    m_labelPointSize = pointSize;
+}
+
+void UpdateFirmwareInfoItem::fitToWidth(int width)
+{
+    m_fitWidth = width;
+    // A font wider than the theme's (its family missing) would push Update
+    // out of the row: the labels step down until the row fits.
+    for (int size = kLabelPointSize; size >= kSmallestLabelPointSize; --size) {
+        applyLabelStyle(size);
+        for (QWidget *child : findChildren<QWidget *>())
+            child->ensurePolished();
+        layout()->invalidate();
+        if (minimumSizeHint().width() <= width)
+            break;
+    }
+}
+
+void UpdateFirmwareInfoItem::updateTheme()
+{
+    const themeColorInfo c = DDataManager::instance()->getThemeColor();
+    applyLabelStyle(kLabelPointSize);
     ui->progressBar->setStyleSheet(
         QStringLiteral("QProgressBar{border: none; border-radius: 6px; background-color: rgb(%1);}"
                        "QProgressBar::chunk{border-radius: 6px; background-color: rgb(%2);}")
@@ -75,6 +108,8 @@ void UpdateFirmwareInfoItem::updateTheme()
                        "QPushButton:disabled{color: rgb(%1);}")
             .arg(c.DeviceBorderColor, c.DeviceControlDefaultColor, c.TextDefaultColor, c.TextFont,
                  c.DeviceControlHoverColor, c.TextCheckedColor));
+    if (m_fitWidth > 0)
+        fitToWidth(m_fitWidth);
 }
 
 MainHidInterFace *UpdateFirmwareInfoItem::getHidInterface() const { return m_transport.data(); }

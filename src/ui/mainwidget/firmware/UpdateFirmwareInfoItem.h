@@ -32,6 +32,9 @@ public:
     void showUpgradeComplete();
     void setBusy(bool busy);
     void updateTheme();
+    // Keeps the row within width (the dialog's rows area).
+    void fitToWidth(int width);
+    int labelPointSize() const { return m_labelPointSize; }
 
     MainHidInterFace *getHidInterface() const;
     QString getHidPath() const;
@@ -51,7 +54,11 @@ public slots:
     void on_pushButton_Update_clicked();
 
 private:
+    void applyLabelStyle(int pointSize);
+
     Ui::UpdateFirmwareInfoItem *ui;
+    int m_labelPointSize = 0;
+    int m_fitWidth = 0;
     QPointer<MainHidInterFace> m_transport;
     bool m_hasLink = false;
     hidFirmwareInfo m_info;

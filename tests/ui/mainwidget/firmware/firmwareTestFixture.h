@@ -127,7 +127,8 @@ public:
                 link->setUpgradeSerialNumber(page.serial);
             }
             link->openHidDevice(info);
-            QTest::qWaitFor([link] { return link->isInitFinished(); }, 5000);
+            if (!QTest::qWaitFor([link] { return link->isInitFinished(); }, 5000))
+                qWarning("link of %s not ready", qPrintable(path));
             links.insert(path, link);
         }
         for (const QString &path : links.keys()) {
