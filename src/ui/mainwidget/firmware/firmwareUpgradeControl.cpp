@@ -47,6 +47,11 @@ firmwareUpgradeControl::~firmwareUpgradeControl() { stop(); }
 
 void firmwareUpgradeControl::setTimeLimits(const firmwareTimeLimits &limits) { m_limits = limits; }
 
+void firmwareUpgradeControl::setDialogRunner(const std::function<void(DUpdateFirmwareDia *)> &runDialog)
+{
+    m_hooks.runDialog = runDialog;
+}
+
 QStringList firmwareUpgradeControl::mouseChipFamilies() const
 {
     return firmwareMouseChipFamilies(m_hooks.supportHidList ? m_hooks.supportHidList()
@@ -283,6 +288,8 @@ void firmwareUpgradeControl::ontheHidIntoFirmwareUpgrade()
     // Attempts given up before: the device was plugged in again.
     const bool resume = !m_attemptsActive;
     m_attemptsActive = true;
+    if (resume)
+        m_retryCount = 0;
     bool open = false;
     if (resume) {
         if (!m_dialog && m_mainWindow) {

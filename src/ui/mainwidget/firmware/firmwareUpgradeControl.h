@@ -74,6 +74,8 @@ public:
 
     void setTimeLimits(const firmwareTimeLimits &limits);
     firmwareTimeLimits timeLimits() const { return m_limits; }
+    // Replaces how the dialog runs (tests show it without a loop of its own).
+    void setDialogRunner(const std::function<void(DUpdateFirmwareDia *)> &runDialog);
 
     // The check: every attached device whose carried image is newer; true
     // when one is offered. From the settings dialog (1) the dialog opens at
