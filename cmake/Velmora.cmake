@@ -111,3 +111,24 @@ function(velmora_place_beside_program target)
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VELMORA_RUNTIME_DIR})
     add_dependencies(${target} velmora_hid_images)
 endfunction()
+
+# velmora_test_hid_images(<test>...)
+# The device tiles read their pictures from images/hidImages beside the
+# executable: the calling folder's tests get a copy there.
+function(velmora_test_hid_images)
+    file(GLOB _pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/images/hidImages/*.png)
+    set(_copied)
+    foreach(_p IN LISTS _pictures)
+        get_filename_component(_n ${_p} NAME)
+        set(_out ${CMAKE_CURRENT_BINARY_DIR}/images/hidImages/${_n})
+        add_custom_command(OUTPUT ${_out}
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${_p} ${_out}
+            DEPENDS ${_p} VERBATIM)
+        list(APPEND _copied ${_out})
+    endforeach()
+    set(_target ${ARGV0}_hid_images)
+    add_custom_target(${_target} DEPENDS ${_copied})
+    foreach(_test IN LISTS ARGN)
+        add_dependencies(${_test} ${_target})
+    endforeach()
+endfunction()

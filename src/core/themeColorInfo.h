@@ -88,6 +88,11 @@ struct themeColorInfo
     // Entry i in file order; i must be in [0, Count).
     QString &entry(int i);
     const QString &entry(int i) const;
+
+    // A colour text of the set as a style-sheet colour: "rgb(r,g,b)", or
+    // "rgba(r,g,b,a)" when it carries an alpha (Qt's style-sheet parser
+    // refuses an alpha inside rgb()). With alpha >= 0, that alpha instead.
+    static QString cssColor(const QString &text, int alpha = -1);
 };
 
 Q_DECLARE_METATYPE(themeColorInfo)

@@ -74,6 +74,10 @@ public:
     void unplug();
     void plug();
     bool isPlugged() const;
+    // Called with true after a plug and false after an unplug that changed
+    // the state, on the caller's thread, outside the device's lock.
+    using PlugObserver = std::function<void(bool plugged)>;
+    void setPlugObserver(PlugObserver observer);
 
     // The interfaces the device enumerates now: 0 and 2, or the bootloader's.
     QList<int> interfaceNumbers() const;
@@ -162,6 +166,7 @@ private:
     int m_failOpen = 0;
     bool m_failWrites = false;
     bool m_plugged = true;
+    PlugObserver m_plugObserver;
     int m_nodeNumber = 0;
     int m_openCount = 0;
     QList<std::shared_ptr<ConnectionState>> m_connections;

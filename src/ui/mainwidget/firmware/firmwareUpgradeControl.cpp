@@ -52,6 +52,8 @@ void firmwareUpgradeControl::setDialogRunner(const std::function<void(DUpdateFir
     m_hooks.runDialog = runDialog;
 }
 
+DUpdateFirmwareDia *firmwareUpgradeControl::dialog() const { return m_dialog.data(); }
+
 QStringList firmwareUpgradeControl::mouseChipFamilies() const
 {
     return firmwareMouseChipFamilies(m_hooks.supportHidList ? m_hooks.supportHidList()

@@ -100,7 +100,7 @@ public:
     int fromSettings() const { return m_fromSettings; }
     int testNum() const { return m_testNum; }
     int retryCount() const { return m_retryCount; }
-    DUpdateFirmwareDia *dialog() const { return m_dialog.data(); }
+    DUpdateFirmwareDia *dialog() const;
     QWidget *overlay() const { return m_overlay.data(); }
     bool isUpgradePending() const { return m_pending != nullptr; }
     const PendingUpgrade *pendingUpgrade() const { return m_pending.get(); }

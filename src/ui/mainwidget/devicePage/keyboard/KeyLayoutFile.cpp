@@ -58,9 +58,22 @@ void readPlacement(const cJSON *object, Placed &placed)
     placed.height = readInt(object, "Height");
 }
 
+bool hasNumber(const cJSON *object, const char *name)
+{
+    return cJSON_IsNumber(cJSON_GetObjectItemCaseSensitive(object, name));
+}
+
+bool isCompleteCell(const cJSON *object)
+{
+    return cJSON_IsObject(object) && hasNumber(object, "PosX") && hasNumber(object, "PosY")
+        && hasNumber(object, "Width") && hasNumber(object, "Height") && hasNumber(object, "Dec")
+        && cJSON_IsString(cJSON_GetObjectItemCaseSensitive(object, "Character"));
+}
+
 KeyLayoutFile::KeyCell readKeyCell(const cJSON *object)
 {
     KeyLayoutFile::KeyCell cell;
+    cell.complete = isCompleteCell(object);
     readPlacement(object, cell);
     cell.dec = readInt(object, "Dec");
     cell.qtDec = readInt(object, "qtDec");

@@ -48,6 +48,10 @@ public:
         QString rawCaption;
         // The caption users see (caption rule with its replacements).
         QString caption;
+        // The cell is an object with PosX, PosY, Width, Height and Dec as
+        // numbers and Character as a text; readers that must not guess a
+        // broken cell's place or code check this.
+        bool complete = false;
 
         bool isEmpty() const { return dec == 0; }
     };

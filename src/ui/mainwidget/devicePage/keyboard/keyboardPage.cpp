@@ -4,6 +4,7 @@
 #include "ArrowWidget.h"
 #include "DDataManager.h"
 #include "ReadOnlyDataFile.h"
+#include "buildUpColorShowArea.h"
 #include "dragShowArea.h"
 #include "keyboardButCustom.h"
 #include "keyboardKeyTool.h"
@@ -50,6 +51,9 @@ keyboardPage::keyboardPage(QWidget *parent)
     ui->horizontalLayout->addWidget(m_dragArea);
     m_dragArea->hide();
     connect(m_dragArea, &dragShowArea::sigDragArea, this, &keyboardPage::onDragArea);
+    m_colorBuildUp = new buildUpColorShowArea(ui->frame);
+    ui->horizontalLayout->addWidget(m_colorBuildUp);
+    m_colorBuildUp->hide();
 
     updateTheme();
 }
@@ -376,4 +380,9 @@ void keyboardPage::paintEvent(QPaintEvent *)
 void keyboardPage::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+}
+
+void keyboardPage::setColorBuildUp(const QList<double> &stops, const QList<QColor> &colors)
+{
+    m_colorBuildUp->setColorBuildUp(stops, colors);
 }

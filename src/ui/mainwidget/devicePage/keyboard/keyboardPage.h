@@ -2,12 +2,14 @@
 
 #include "KeyLayoutFile.h"
 
+#include <QColor>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QWidget>
 
 class ArrowWidget;
+class buildUpColorShowArea;
 class dragShowArea;
 class keyboardButCustom;
 class sideLightButtonCustom;
@@ -51,6 +53,8 @@ public:
     void setSelectedKeysColor(int red, int green, int blue);
     void clearCurrentKey();
     void hideKeyTips();
+    // Hands a gradient's stops to the hidden preview strip.
+    void setColorBuildUp(const QList<double> &stops, const QList<QColor> &colors);
     void updateTheme();
 
     QList<keyboardButCustom *> getSelectedKeys() const { return m_selectedKeys; }
@@ -94,6 +98,7 @@ private:
     // By key code; a later cell with the same code replaces the entry.
     QMap<int, keyboardButCustom *> m_keyMap;
     dragShowArea *m_dragArea = nullptr;
+    buildUpColorShowArea *m_colorBuildUp = nullptr;
     bool m_clicksLocked = false;
     bool m_customLightMode = false;
     QList<keyboardButCustom *> m_touchedKeys;

@@ -2,6 +2,7 @@
 #include "DDataManager.h"
 #include "KeyLayoutFile.h"
 #include "ReadOnlyDataFile.h"
+#include "buildUpColorShowArea.h"
 #include "dragShowArea.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
@@ -106,6 +107,7 @@ private slots:
     void rubberBand();
     void bandThatCatchesNothingClearsSelection();
     void selectedKeysColor();
+    void gradientStripStaysHidden();
     void keyTipOneAtATime();
     void keyTipCaptions_data();
     void keyTipCaptions();
@@ -551,6 +553,23 @@ void tst_KeyboardPage::selectedKeysColor()
     view.setSelectedKeysColor(1, 2, 3);
     QCOMPARE(updated.count(), 1);
     QCOMPARE(keyByCode(view, 4)->getKeyColor(), QColor(10, 20, 30, 180));
+}
+
+// The strip only previews a gradient: it takes the stops but never shows.
+void tst_KeyboardPage::gradientStripStaysHidden()
+{
+    keyboardPage view;
+    view.resize(400, 200);
+    view.show();
+    const auto strips = view.findChildren<buildUpColorShowArea *>();
+    QCOMPARE(strips.size(), 1);
+    QVERIFY(!strips.first()->isVisible());
+    view.setColorBuildUp({0.0, 1.0}, {Qt::red, Qt::blue});
+    QVERIFY(!strips.first()->isVisible());
+    const QImage painted = strips.first()->grab().toImage();
+    QCOMPARE(painted.pixelColor(0, 2).red(), 255);
+    const QColor end = painted.pixelColor(painted.width() - 1, 2);
+    QVERIFY2(end.blue() > end.red(), qPrintable(end.name()));
 }
 
 void tst_KeyboardPage::keyTipOneAtATime()
