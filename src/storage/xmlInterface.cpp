@@ -801,6 +801,56 @@ bool xmlInterface::moveMacroItem(const QString &path, const QByteArray &macro, c
     });
 }
 
+namespace {
+
+XMLElement *newMacroElement(XMLDocument &doc, const QByteArray &index, const QByteArray &name,
+                            const QList<macroItemInfo> &items)
+{
+    XMLElement *macro = doc.NewElement(kMacro);
+    macro->SetAttribute(kIndex, index.constData());
+    macro->SetAttribute(kName, name.constData());
+    appendMacroItems(doc, *macro, items);
+    return macro;
+}
+
+} // namespace
+
+bool xmlInterface::replaceMacroItems(const QString &path, const QByteArray &macro,
+                                     const QList<macroItemInfo> &items)
+{
+    return changeUnder(path, macroAnchor(macro), [&items](xmlStoreDocument &doc, XMLElement &node) {
+        XMLElement *item = node.FirstChildElement(kItem);
+        while (item) {
+            XMLElement *next = item->NextSiblingElement(kItem);
+            node.DeleteChild(item);
+            item = next;
+        }
+        appendMacroItems(doc.document(), node, items);
+        return true;
+    });
+}
+
+bool xmlInterface::addMacroWithItems(const QString &path, const QByteArray &index, const QByteArray &name,
+                                     const QList<macroItemInfo> &items)
+{
+    return changeUnder(path, rootAnchor(), [&](xmlStoreDocument &doc, XMLElement &root) {
+        root.InsertEndChild(newMacroElement(doc.document(), index, name, items));
+        return true;
+    });
+}
+
+bool xmlInterface::createMacroFile(const QString &path, const QByteArray &index, const QByteArray &name,
+                                   const QList<macroItemInfo> &items)
+{
+    const StoreLock lock;
+    XMLDocument doc;
+    XMLElement *root = doc.NewElement(kRoot);
+    root->SetAttribute(kProfileIndex, 1);
+    doc.InsertEndChild(root);
+    root->InsertEndChild(newMacroElement(doc, index, name, items));
+    return xmlStoreDocument::writeFile(path, xmlPrinter::print(doc));
+}
+
 // --- Macros bound in a profile -------------------------------------------
 
 bool xmlInterface::addBindMacro(const QString &path, const QByteArray &profile,

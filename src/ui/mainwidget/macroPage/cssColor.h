@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// A theme colour text, "r,g,b" or "r,g,b,a" with a of 0..255, as a style
+// sheet colour. Style sheets take a fourth value only in rgba(), and read
+// an alpha of 0 or 1 there as a fraction, so the alpha is written as one.
+QString cssColor(const QString &themeText);
