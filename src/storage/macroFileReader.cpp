@@ -131,8 +131,9 @@ macroFileReader::Result macroFileReader::readLastMacro(const QString &path, QLis
     tinyxml2::XMLDocument doc;
     if (doc.Parse(bytes.constData(), static_cast<size_t>(bytes.size())) != tinyxml2::XML_SUCCESS)
         return NotMacroFile;
+    // One root: tinyxml2 takes elements after the first one's end as more roots.
     const XMLElement *root = doc.RootElement();
-    if (!root || !equals(root->Name(), kRoot))
+    if (!root || !equals(root->Name(), kRoot) || root->NextSiblingElement())
         return NotMacroFile;
 
     QList<macroItemInfo> events;
