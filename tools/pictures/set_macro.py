@@ -132,8 +132,8 @@ def key_state(down):
 
 def operate_dots(selected):
     """Three dots: the macro row's menu button."""
-    c = Canvas(30, 35)
-    for x in (9, 15, 21):
+    c = Canvas(35, 35)
+    for x in (11.5, 17.5, 23.5):
         if not selected:
             c.circle(x, 17.5, 2.6, EDGE)
         c.circle(x, 17.5, 1.9, RED if selected else LIGHT)

@@ -1,7 +1,7 @@
 #include "DCatchKeyAndMouseItem.h"
 
 #include "DDataManager.h"
-#include "cssColor.h"
+#include "macroStyle.h"
 #include "macroEventRules.h"
 
 #include "ui_DCatchKeyAndMouseItem.h"
@@ -13,16 +13,29 @@ namespace {
 // Black with alpha 1 of 255: all but transparent.
 const char kNearlyTransparent[] = "0,0,0,1";
 
-const char kFrameStyle[] = "QFrame#frame{border: none; border-bottom: 1px solid %1; background-color: %2;}";
-const char kFrame2Style[] =
-    "QFrame#frame_2{border: none; border-right: 1px solid %1; background-color: %2;}";
-const char kLabelStyle[] = "QLabel{color: %1; font: bold 10pt \"%2\";}";
-const char kButtonPicture[] = "QPushButton{ border-image:url(:/images/macro/%1);}";
+// The row's one style sheet: a table is rebuilt row by row, and every sheet
+// set on a part of a row polishes that part again. The look, the kind and
+// the down/up state are properties, so a change repolishes only the parts
+// it restyles.
+const char kRowStyle[] =
+    "QFrame#frame{border: none; border-bottom: 1px solid %1; background-color: %2;} "
+    "QFrame#frame_2{border: none; border-right: 1px solid %1; background-color: %3;} "
+    "QLabel#label_DelayTime, QLabel#label_CatchEventExplain{color: %4; font: bold 10pt \"%5\";} "
+    "QFrame#frame[look=\"plain\"], QFrame#frame_2[look=\"plain\"]{background-color: %2;} "
+    "QFrame#frame[look=\"hovered\"], QFrame#frame_2[look=\"hovered\"], "
+    "QFrame#frame[look=\"selected\"], QFrame#frame_2[look=\"selected\"]{background-color: %6;} "
+    "QLabel#label_DelayTime[look=\"selected\"], QLabel#label_CatchEventExplain[look=\"selected\"]{color: %7;} "
+    "QLabel#label_2, QLabel#label_MarkNum{color: rgb(0, 170, 0); font: 14pt;} "
+    "QPushButton#pushButton_EventSelect{border-image:url(:/images/macro/keyboardSel.png);} "
+    "QPushButton#pushButton_EventSelect[kind=\"mouse\"]{border-image:url(:/images/macro/mouseSel.png);} "
+    "QPushButton#pushButton_EventSelect[kind=\"other\"]{border-image:url(:/images/macro/timeSel.png);} "
+    "QPushButton#pushButton_EventStatus{border-image:url(:/images/macro/keyUpDef.png);} "
+    "QPushButton#pushButton_EventStatus[state=\"down\"]{border-image:url(:/images/macro/keyDownSel.png);} "
+    "QPushButton#pushButton_Delete{border-image:url(:/images/macro/deleteDef.png);} "
+    "QPushButton#pushButton_Delete:hover, QPushButton#pushButton_Delete:pressed"
+    "{border-image:url(:/images/macro/deleteSel.png);}";
 
-QString picture(const char *name)
-{
-    return QString::fromLatin1(kButtonPicture).arg(QLatin1String(name));
-}
+const char *const kLooks[] = {"", "plain", "hovered", "selected"};
 
 } // namespace
 
@@ -31,20 +44,17 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(const QString &mark, QWidget *paren
     , ui(std::make_unique<Ui::DCatchKeyAndMouseItem>())
     , m_mark(mark)
 {
+    // Styled before the parts exist, so that none of them is styled twice.
+    const themeColorInfo theme = DDataManager::instance()->getThemeColor();
+    setStyleSheet(QString::fromLatin1(kRowStyle)
+                      .arg(cssColor(theme.MacroBorderColor), cssColor(theme.MacroCenterBgColor),
+                           cssColor(QLatin1String(kNearlyTransparent)), cssColor(theme.MacroListItemTextColor),
+                           theme.TextFont, cssColor(theme.MacroListItemSelectedColor), cssColor(theme.TextCheckedColor)));
     ui->setupUi(this);
     ui->pushButton_Delete->hide();
     ui->label_2->hide();
     ui->label_MarkNum->hide();
     ui->label_MarkNum->setText(mark);
-
-    const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    m_borderColor = cssColor(theme.MacroBorderColor);
-    m_selectedColor = cssColor(theme.MacroListItemSelectedColor);
-    m_centerBgColor = cssColor(theme.MacroCenterBgColor);
-    m_textColor = cssColor(theme.MacroListItemTextColor);
-    m_checkedColor = cssColor(theme.TextCheckedColor);
-    m_textFont = theme.TextFont;
-    applyStyle(m_centerBgColor, cssColor(QString::fromLatin1(kNearlyTransparent)), m_textColor);
 }
 
 DCatchKeyAndMouseItem::~DCatchKeyAndMouseItem() = default;
@@ -54,12 +64,12 @@ void DCatchKeyAndMouseItem::setItemInfo(int delay, const QString &type, int keyC
 {
     const bool key = type == QLatin1String(macroEventRules::KeyType);
     const bool mouse = type == QLatin1String(macroEventRules::MouseType);
-    ui->pushButton_EventSelect->setStyleSheet(picture(key ? "keyboardSel.png" : mouse ? "mouseSel.png" : "timeSel.png"));
+    setStyleProperty(ui->pushButton_EventSelect, "kind", key ? "key" : mouse ? "mouse" : "other");
     if (key || mouse) {
         if (operateExplain == QLatin1String(macroEventRules::Down))
-            ui->pushButton_EventStatus->setStyleSheet(picture("keyDownSel.png"));
+            setStyleProperty(ui->pushButton_EventStatus, "state", "down");
         else if (operateExplain == QLatin1String(macroEventRules::Up))
-            ui->pushButton_EventStatus->setStyleSheet(picture("keyUpDef.png"));
+            setStyleProperty(ui->pushButton_EventStatus, "state", "up");
     }
     setDelayTime(delay);
 
@@ -89,14 +99,23 @@ void DCatchKeyAndMouseItem::setDelayTime(int delay)
 
 void DCatchKeyAndMouseItem::setHoverStatus(bool on)
 {
-    const QString background = on ? m_selectedColor : m_centerBgColor;
-    applyStyle(background, background, m_textColor);
+    applyLook(on ? Look::Hovered : Look::Plain);
 }
 
 void DCatchKeyAndMouseItem::setSelectedStatus(bool on)
 {
-    const QString background = on ? m_selectedColor : m_centerBgColor;
-    applyStyle(background, background, on ? m_checkedColor : m_textColor);
+    applyLook(on ? Look::Selected : Look::Plain);
+}
+
+void DCatchKeyAndMouseItem::applyLook(Look look)
+{
+    if (look == m_look)
+        return;
+    m_look = look;
+    const char *value = kLooks[static_cast<int>(look)];
+    for (QWidget *part : {static_cast<QWidget *>(ui->frame), static_cast<QWidget *>(ui->frame_2),
+                          static_cast<QWidget *>(ui->label_DelayTime), static_cast<QWidget *>(ui->label_CatchEventExplain)})
+        setStyleProperty(part, "look", value);
 }
 
 void DCatchKeyAndMouseItem::mousePressEvent(QMouseEvent *event)
@@ -120,14 +139,4 @@ void DCatchKeyAndMouseItem::leaveEvent(QEvent *event)
 void DCatchKeyAndMouseItem::on_pushButton_Delete_clicked()
 {
     emit sigDeleteKeyAndMouseEvent();
-}
-
-void DCatchKeyAndMouseItem::applyStyle(const QString &background, const QString &frame2Background,
-                                       const QString &textColor)
-{
-    ui->frame->setStyleSheet(QString::fromLatin1(kFrameStyle).arg(m_borderColor, background));
-    ui->frame_2->setStyleSheet(QString::fromLatin1(kFrame2Style).arg(m_borderColor, frame2Background));
-    const QString label = QString::fromLatin1(kLabelStyle).arg(textColor, m_textFont);
-    ui->label_DelayTime->setStyleSheet(label);
-    ui->label_CatchEventExplain->setStyleSheet(label);
 }

@@ -52,7 +52,8 @@ private slots:
     void on_pushButton_Delete_clicked();
 
 private:
-    void applyStyle(const QString &background, const QString &frame2Background, const QString &textColor);
+    enum class Look { Built, Plain, Hovered, Selected };
+    void applyLook(Look look);
 
     std::unique_ptr<Ui::DCatchKeyAndMouseItem> ui;
     QString m_mark;
@@ -61,11 +62,5 @@ private:
     QString m_keyCode;
     QString m_codeName;
     QString m_operateExplain;
-
-    QString m_borderColor;
-    QString m_selectedColor;
-    QString m_centerBgColor;
-    QString m_textColor;
-    QString m_checkedColor;
-    QString m_textFont;
+    Look m_look = Look::Built;
 };

@@ -2,12 +2,13 @@
 
 #include "ArrowWidget.h"
 #include "DDataManager.h"
-#include "cssColor.h"
+#include "macroStyle.h"
 #include "macroListRules.h"
 #include "macroMenuToolWidget.h"
 #include "xmlInterface.h"
 
 #include "ui_DMacroListItem.h"
+#include "ui_macroNameEditor.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -15,23 +16,31 @@
 namespace {
 
 constexpr int kDefaultPage = 0;
-constexpr int kRenamePage = 1;
 
 constexpr int kPopupWidth = 200;
 constexpr int kPopupHeight = 150;
 constexpr int kPopupArrowOffset = 93;
 
-const char kNormalStyle[] =
+// The row's one style sheet: the list builds hundreds of rows, and every
+// sheet set on a part of a row polishes that part again. The selection is a
+// property of frame_5, so choosing a row repolishes frame_5 alone.
+const char kRowStyle[] =
     "QFrame#frame_5{ border: none; border-bottom: 1px solid %1;} "
-    "QFrame#frame_5:hover{background-color: %2; }";
-const char kSelectedStyle[] =
-    "QFrame#frame_5{ border: none; border-bottom: 1px solid %1;} "
-    "QFrame#frame_5{background-color: %2; }";
-const char kNameStyle[] = "QLabel#label_MacroName{color: %1; font: bold 10pt \"%2\";}";
-const char kEditorStyle[] =
-    "QLineEdit{color: %1; font: bold 12pt \"%2\"; background-color: %3; border: 1px solid %4;} "
-    "QLineEdit:hover{border: 1px solid %5;} "
-    "QLineEdit:focus{border: 1px solid %5;}";
+    "QFrame#frame_5:hover{background-color: %2; } "
+    "QFrame#frame_5[selected=\"true\"]{background-color: %3; } "
+    "QLabel#label_MacroName{color: %4; font: bold 10pt \"%5\";} "
+    "QLineEdit#lineEdit_MacroName{color: %6; font: bold 12pt \"%5\"; background-color: %7; border: 1px solid %1;} "
+    "QLineEdit#lineEdit_MacroName:hover{border: 1px solid %8;} "
+    "QLineEdit#lineEdit_MacroName:focus{border: 1px solid %8;} "
+    "QPushButton#pushButton_MacroOperate{border-image:url(:/images/publicIco/dianDef.png);} "
+    "QPushButton#pushButton_MacroOperate:hover, QPushButton#pushButton_MacroOperate:pressed"
+    "{border-image:url(:/images/publicIco/dianSel.png);} "
+    "QPushButton#pushButton_Save{border-image:url(:/images/macro/sureDef.png);} "
+    "QPushButton#pushButton_Save:hover, QPushButton#pushButton_Save:pressed"
+    "{border-image:url(:/images/macro/sureSel.png);} "
+    "QPushButton#pushButton_Cancel{border-image:url(:/images/macro/cancelDef.png);} "
+    "QPushButton#pushButton_Cancel:hover, QPushButton#pushButton_Cancel:pressed"
+    "{border-image:url(:/images/macro/cancelSel.png);}";
 
 } // namespace
 
@@ -39,21 +48,16 @@ DMacroListItem::DMacroListItem(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::DMacroListItem>())
 {
+    // Styled before the parts exist, so that none of them is styled twice.
+    const themeColorInfo theme = DDataManager::instance()->getThemeColor();
+    setStyleSheet(QString::fromLatin1(kRowStyle)
+                      .arg(cssColor(theme.MacroBorderColor), cssColor(theme.MacroListItemHoverColor),
+                           cssColor(theme.MacroListItemSelectedColor), cssColor(theme.MacroListItemTextColor),
+                           theme.TextFont, cssColor(theme.TextDefaultColor), cssColor(theme.MacroLeftBgColor),
+                           cssColor(theme.TextCheckedColor)));
     ui->setupUi(this);
     ui->label_BindingStatus->hide();
     ui->stackedWidget->setCurrentIndex(kDefaultPage);
-
-    const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    m_borderColor = cssColor(theme.MacroBorderColor);
-    m_selectedColor = cssColor(theme.MacroListItemSelectedColor);
-    m_hoverColor = cssColor(theme.MacroListItemHoverColor);
-    ui->label_MacroName->setStyleSheet(
-        QString::fromLatin1(kNameStyle).arg(cssColor(theme.MacroListItemTextColor), theme.TextFont));
-    ui->lineEdit_MacroName->setStyleSheet(QString::fromLatin1(kEditorStyle)
-                                              .arg(cssColor(theme.TextDefaultColor), theme.TextFont,
-                                                   cssColor(theme.MacroLeftBgColor), m_borderColor,
-                                                   cssColor(theme.TextCheckedColor)));
-    applyFrameStyle();
 }
 
 DMacroListItem::~DMacroListItem() = default;
@@ -74,14 +78,10 @@ void DMacroListItem::setItemInfo(const QString &index, const QString &name)
 
 void DMacroListItem::setSelectedStatus(bool on)
 {
+    if (on == m_selected)
+        return;
     m_selected = on;
-    applyFrameStyle();
-}
-
-void DMacroListItem::applyFrameStyle()
-{
-    ui->frame_5->setStyleSheet(m_selected ? QString::fromLatin1(kSelectedStyle).arg(m_borderColor, m_selectedColor)
-                                          : QString::fromLatin1(kNormalStyle).arg(m_borderColor, m_hoverColor));
+    setStyleProperty(ui->frame_5, "selected", on ? "true" : "false");
 }
 
 void DMacroListItem::onCloseMenuWidow()
@@ -102,9 +102,10 @@ void DMacroListItem::onMacroDelete()
 
 void DMacroListItem::onMacroModifyNanme()
 {
-    ui->lineEdit_MacroName->setText(m_name);
-    ui->stackedWidget->setCurrentIndex(kRenamePage);
-    ui->lineEdit_MacroName->setFocus();
+    Ui::macroNameEditor *rename = editor();
+    rename->lineEdit_MacroName->setText(m_name);
+    ui->stackedWidget->setCurrentWidget(m_renamePage);
+    rename->lineEdit_MacroName->setFocus();
 }
 
 void DMacroListItem::mousePressEvent(QMouseEvent *event)
@@ -151,7 +152,7 @@ void DMacroListItem::on_pushButton_MacroOperate_clicked()
 
 void DMacroListItem::on_pushButton_Save_clicked()
 {
-    const QString text = ui->lineEdit_MacroName->text();
+    const QString text = editor()->lineEdit_MacroName->text();
     if (text.isEmpty()) {
         emit sigModifyMacroItemNameIsEmpty();
         return;
@@ -165,6 +166,20 @@ void DMacroListItem::on_pushButton_Save_clicked()
     }
     setItemInfo(m_index, QString::fromUtf8(name));
     emit sigModifyMacroItemNameSuccess();
+}
+
+Ui::macroNameEditor *DMacroListItem::editor()
+{
+    if (!m_editor) {
+        m_editor = std::make_unique<Ui::macroNameEditor>();
+        m_renamePage = new QWidget;
+        m_editor->setupUi(m_renamePage);
+        ui->stackedWidget->addWidget(m_renamePage);
+        connect(m_editor->pushButton_Save, &QPushButton::clicked, this, &DMacroListItem::on_pushButton_Save_clicked);
+        connect(m_editor->pushButton_Cancel, &QPushButton::clicked, this,
+                &DMacroListItem::on_pushButton_Cancel_clicked);
+    }
+    return m_editor.get();
 }
 
 void DMacroListItem::on_pushButton_Cancel_clicked()

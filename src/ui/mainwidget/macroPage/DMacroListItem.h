@@ -10,6 +10,7 @@
 
 namespace Ui {
 class DMacroListItem;
+class macroNameEditor;
 }
 
 class macroMenuToolWidget;
@@ -60,13 +61,17 @@ protected:
 
 private slots:
     void on_pushButton_MacroOperate_clicked();
+
+private:
+    // The rename editor is built on its first use: a list of hundreds of
+    // rows builds none. Its buttons are connected when it is built.
+    Ui::macroNameEditor *editor();
     void on_pushButton_Save_clicked();
     void on_pushButton_Cancel_clicked();
 
-private:
-    void applyFrameStyle();
-
     std::unique_ptr<Ui::DMacroListItem> ui;
+    std::unique_ptr<Ui::macroNameEditor> m_editor;
+    QWidget *m_renamePage = nullptr;
     QString m_macroFilePath;
     xmlInterface *m_xml = nullptr;
     QString m_name;
@@ -74,8 +79,4 @@ private:
     bool m_selected = false;
     // One menu and pop-up per row, built on the first use.
     QPointer<ArrowWidget> m_popup;
-
-    QString m_borderColor;
-    QString m_selectedColor;
-    QString m_hoverColor;
 };

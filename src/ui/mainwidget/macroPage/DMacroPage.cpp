@@ -5,7 +5,7 @@
 #include "DDataManager.h"
 #include "DMacroListItem.h"
 #include "FixedText.h"
-#include "cssColor.h"
+#include "macroStyle.h"
 #include "TextNumber.h"
 #include "WindowsHookInterface.h"
 #include "macroEventRules.h"
@@ -234,7 +234,6 @@ DMacroListItem *DMacroPage::rebuildMacroRows()
         connect(row, &DMacroListItem::sigDeleteMacro, this, &DMacroPage::onDeleteMacro);
         row->setMacroFileInfo(path.constData(), m_xml);
         row->setItemInfo(QString::fromUtf8(pair.first), QString::fromUtf8(pair.second));
-        row->setSelectedStatus(false);
         ui->verticalLayout_17->insertWidget(ui->verticalLayout_17->count() - 1, row);
         m_macroRows.append(row);
     }

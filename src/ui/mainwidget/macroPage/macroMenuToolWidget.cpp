@@ -1,7 +1,7 @@
 #include "macroMenuToolWidget.h"
 
 #include "DDataManager.h"
-#include "cssColor.h"
+#include "macroStyle.h"
 
 #include "ui_macroMenuToolWidget.h"
 

@@ -3,7 +3,7 @@
 // and answer with their messages.
 
 #include "DDataManager.h"
-#include "cssColor.h"
+#include "macroLooks.h"
 #include "macroPageFixture.h"
 
 #include <QtTest>
@@ -26,12 +26,12 @@ QList<Event> interleaved()
 QString look(DCatchKeyAndMouseItem *row)
 {
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    const QString frame = row->findChild<QWidget *>(QStringLiteral("frame"))->styleSheet();
-    const QString label = row->findChild<QWidget *>(QStringLiteral("label_DelayTime"))->styleSheet();
-    const bool highlighted = frame.contains(cssColor(theme.MacroListItemSelectedColor));
-    if (!highlighted)
+    QWidget *frame = row->findChild<QWidget *>(QStringLiteral("frame"));
+    const QColor background = paintedAt(row, frame, QPoint(frame->width() - 60, 10));
+    if (!nearColor(background, themeRgb(theme.MacroListItemSelectedColor)))
         return QStringLiteral("plain");
-    return label.contains(cssColor(theme.TextCheckedColor)) ? QStringLiteral("selected") : QStringLiteral("partner");
+    const QColor text = textColor(row->findChild<QWidget *>(QStringLiteral("label_DelayTime")));
+    return text == themeRgb(theme.TextCheckedColor) ? QStringLiteral("selected") : QStringLiteral("partner");
 }
 
 } // namespace

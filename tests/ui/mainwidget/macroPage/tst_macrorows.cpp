@@ -4,7 +4,7 @@
 #include "DCatchKeyAndMouseItem.h"
 #include "DDataManager.h"
 #include "DMacroListItem.h"
-#include "cssColor.h"
+#include "macroLooks.h"
 #include "macroMenuToolWidget.h"
 #include "xmlInterface.h"
 
@@ -18,9 +18,10 @@
 
 namespace {
 
-QString buttonPicture(QWidget *row, const char *name)
+bool showsPicture(QWidget *row, const char *button, const char *picture)
 {
-    return row->findChild<QPushButton *>(QLatin1String(name))->styleSheet();
+    return showsPicture(row, row->findChild<QWidget *>(QLatin1String(button)),
+                        QStringLiteral(":/images/macro/") + QLatin1String(picture));
 }
 
 QString labelText(QWidget *row, const char *name)
@@ -73,10 +74,11 @@ private slots:
 void tst_MacroRows::eventRowBeforeItsEvent()
 {
     DCatchKeyAndMouseItem row(QStringLiteral("0123456789abcdef"));
+    row.show();
     QCOMPARE(labelText(&row, "label_DelayTime"), QStringLiteral("99999 MS"));
     QCOMPARE(labelText(&row, "label_CatchEventExplain"), QStringLiteral("A"));
-    QVERIFY(buttonPicture(&row, "pushButton_EventSelect").contains("keyboardSel.png"));
-    QVERIFY(buttonPicture(&row, "pushButton_EventStatus").contains("keyUpDef.png"));
+    QVERIFY(showsPicture(&row, "pushButton_EventSelect", "keyboardSel.png"));
+    QVERIFY(showsPicture(&row, "pushButton_EventStatus", "keyUpDef.png"));
     QCOMPARE(row.getMark(), QStringLiteral("0123456789abcdef"));
     QVERIFY(row.getDelay().isEmpty());
     QVERIFY(row.findChild<QPushButton *>("pushButton_Delete")->isHidden());
@@ -114,8 +116,14 @@ void tst_MacroRows::eventRowShowsItsEvent()
 
     DCatchKeyAndMouseItem row(QStringLiteral("m"));
     row.setItemInfo(250, type, 513, name, word);
-    QVERIFY(buttonPicture(&row, "pushButton_EventSelect").contains(kind));
-    QVERIFY(buttonPicture(&row, "pushButton_EventStatus").contains(state));
+    row.show();
+    QVERIFY(showsPicture(&row, "pushButton_EventSelect", qPrintable(kind)));
+    QVERIFY(showsPicture(&row, "pushButton_EventStatus", qPrintable(state)));
+    // A row already shown takes a new event's pictures too.
+    row.setItemInfo(250, QStringLiteral("key"), 4, QStringLiteral("A"), QStringLiteral("down"));
+    QVERIFY(showsPicture(&row, "pushButton_EventSelect", "keyboardSel.png"));
+    QVERIFY(showsPicture(&row, "pushButton_EventStatus", "keyDownSel.png"));
+    row.setItemInfo(250, type, 513, name, word);
     QCOMPARE(labelText(&row, "label_DelayTime"), QStringLiteral("250 MS"));
     QCOMPARE(labelText(&row, "label_CatchEventExplain"), description);
     QCOMPARE(row.getCodeName(), name);
@@ -158,24 +166,38 @@ void tst_MacroRows::eventRowStyles()
 {
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     DCatchKeyAndMouseItem row(QStringLiteral("m"));
-    auto frame = [&] { return row.findChild<QWidget *>("frame")->styleSheet(); };
-    auto frame2 = [&] { return row.findChild<QWidget *>("frame_2")->styleSheet(); };
-    auto label = [&] { return row.findChild<QWidget *>("label_CatchEventExplain")->styleSheet(); };
+    row.setItemInfo(5, QStringLiteral("key"), 4, QStringLiteral("A"), QStringLiteral("down"));
+    row.show();
+    QWidget *frame = row.findChild<QWidget *>("frame");
+    QWidget *frame2 = row.findChild<QWidget *>("frame_2");
+    QWidget *label = row.findChild<QWidget *>("label_CatchEventExplain");
+    QWidget *delay = row.findChild<QWidget *>("label_DelayTime");
+    // Empty places of each frame.
+    auto frameColor = [&] { return paintedAt(&row, frame, QPoint(frame->width() - 60, 10)); };
+    auto frame2Color = [&] { return paintedAt(&row, frame2, QPoint(3, 3)); };
+    const QColor plain = themeRgb(theme.MacroCenterBgColor);
+    const QColor highlight = themeRgb(theme.MacroListItemSelectedColor);
+    const QColor text = themeRgb(theme.MacroListItemTextColor);
+    const QColor checked = themeRgb(theme.TextCheckedColor);
 
-    QVERIFY(frame().contains(cssColor(theme.MacroCenterBgColor)));
-    QVERIFY(frame2().contains("rgba(0,0,0,0.004)"));
-    QVERIFY(label().contains(cssColor(theme.MacroListItemTextColor)));
-    QVERIFY(label().contains("bold 10pt"));
+    QVERIFY(nearColor(frameColor(), plain));
+    QVERIFY(nearColor(frame2Color(), plain)); // all but transparent over the row
+    QCOMPARE(textColor(label), text);
+    QCOMPARE(textColor(delay), text);
+    QVERIFY(static_cast<QLabel *>(label)->font().bold());
 
     row.setHoverStatus(true);
-    QVERIFY(frame().contains(cssColor(theme.MacroListItemSelectedColor)));
-    QVERIFY(frame2().contains(cssColor(theme.MacroListItemSelectedColor)));
-    QVERIFY(label().contains(cssColor(theme.MacroListItemTextColor)));
+    QVERIFY(nearColor(frameColor(), highlight));
+    QVERIFY(nearColor(frame2Color(), highlight));
+    QCOMPARE(textColor(label), text);
     row.setSelectedStatus(true);
-    QVERIFY(label().contains(cssColor(theme.TextCheckedColor)));
+    QVERIFY(nearColor(frameColor(), highlight));
+    QCOMPARE(textColor(label), checked);
+    QCOMPARE(textColor(delay), checked);
     row.setSelectedStatus(false);
-    QVERIFY(frame2().contains(cssColor(theme.MacroCenterBgColor)));
-    QVERIFY(label().contains(cssColor(theme.MacroListItemTextColor)));
+    QVERIFY(nearColor(frameColor(), plain));
+    QVERIFY(nearColor(frame2Color(), plain));
+    QCOMPARE(textColor(label), text);
 }
 
 void tst_MacroRows::macroRowDefaults()
@@ -198,15 +220,26 @@ void tst_MacroRows::macroRowDefaults()
 void tst_MacroRows::macroRowStyles()
 {
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    DMacroListItem row;
-    auto frame = [&] { return row.findChild<QWidget *>("frame_5")->styleSheet(); };
-    QVERIFY(frame().contains(QStringLiteral("frame_5:hover{background-color: %1").arg(cssColor(theme.MacroListItemHoverColor))));
-    row.setSelectedStatus(true);
-    QCOMPARE(frame(), QStringLiteral("QFrame#frame_5{ border: none; border-bottom: 1px solid %1;} "
-                                     "QFrame#frame_5{background-color: %2; }")
-                          .arg(cssColor(theme.MacroBorderColor), cssColor(theme.MacroListItemSelectedColor)));
-    row.setSelectedStatus(false);
-    QVERIFY(!frame().contains(cssColor(theme.MacroListItemSelectedColor)));
+    QWidget list;
+    list.resize(320, 100);
+    auto *row = new DMacroListItem(&list);
+    row->setGeometry(0, 0, 320, 45);
+    row->setItemInfo(QStringLiteral("1"), QStringLiteral("Fire"));
+    list.show();
+    QWidget *frame = row->findChild<QWidget *>("frame_5");
+    auto background = [&] { return paintedAt(&list, frame, QPoint(frame->width() / 2, 10)); };
+    const QColor selected = themeRgb(theme.MacroListItemSelectedColor);
+
+    QVERIFY(!nearColor(background(), selected));
+    QCOMPARE(textColor(row->findChild<QWidget *>("label_MacroName")), themeRgb(theme.MacroListItemTextColor));
+    QVERIFY(showsPicture(&list, row->findChild<QWidget *>("pushButton_MacroOperate"), ":/images/publicIco/dianDef.png"));
+    row->setSelectedStatus(true);
+    QVERIFY(nearColor(background(), selected));
+    // The line under every row.
+    QVERIFY(nearColor(paintedAt(&list, frame, QPoint(frame->width() / 2, frame->height() - 1)),
+                      themeRgb(theme.MacroBorderColor), 40));
+    row->setSelectedStatus(false);
+    QVERIFY(!nearColor(background(), selected));
 }
 
 void tst_MacroRows::rename_data()
