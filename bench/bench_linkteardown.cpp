@@ -1,9 +1,9 @@
 // How long destroying a device link takes while its macro playback waits in a
 // long delay, and how long a held playback takes to stop on release.
 
-#include "DDeviceKeyboardLink.h"
 #include "HidBackend.h"
 #include "SimulatedHidBackend.h"
+#include "benchLink.h"
 #include "xmlInterface.h"
 
 #include <QCoreApplication>
@@ -30,36 +30,6 @@ macroItemInfo macroEvent(int delay, const char *type, int code, const char *expl
     fixedTextCopy(item.keyCode, QByteArray::number(code));
     fixedTextCopy(item.operateExplain, explain);
     return item;
-}
-
-bool waitFor(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
-std::unique_ptr<DDeviceKeyboardLink> openLink(SimulatedDevice &device, xmlInterface &xml, const QString &profile)
-{
-    auto link = std::make_unique<DDeviceKeyboardLink>(1);
-    link->setProFileInfo(&xml, profile.toLocal8Bit().constData());
-    hidStructInfo info;
-    std::memset(&info, 0, sizeof info);
-    const SimulatedDeviceConfig c = device.config();
-    info.vid = c.vendorId;
-    info.pid = c.productId;
-    fixedTextCopy(info.hidPath, device.path());
-    fixedTextCopy(info.hidName, c.modelName);
-    link->openHidDevice(info);
-    if (!waitFor([&] { return link->isInitFinished(); }, 5000))
-        return nullptr;
-    return link;
 }
 
 } // namespace

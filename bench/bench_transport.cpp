@@ -10,6 +10,7 @@
 #include "HidrawConnection.h"
 #include "MainHidInterFace.h"
 #include "SimulatedHidBackend.h"
+#include "benchStats.h"
 #include "lightingReports.h"
 
 #include <QCoreApplication>
@@ -67,25 +68,6 @@ void runEventLoop(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-struct Percentiles
-{
-    double median = 0;
-    double p99 = 0;
-    double max = 0;
-};
-
-Percentiles percentiles(std::vector<double> samples)
-{
-    Percentiles p;
-    if (samples.empty())
-        return p;
-    std::sort(samples.begin(), samples.end());
-    p.median = samples[samples.size() / 2];
-    p.p99 = samples[std::min(samples.size() - 1, samples.size() * 99 / 100)];
-    p.max = samples.back();
-    return p;
 }
 
 QList<hidReportData> frame(int number)

@@ -1,39 +1,79 @@
-// Cost of the store's operations on files of a realistic size: every call
-// loads (and a change saves) the whole file.
+// Cost of the store's operations on files of a realistic size, each with a
+// cold cache (the file read and parsed for every call) and warm (the parsed
+// file kept from the call before; a change still prints and saves the whole
+// file), and the memory a kept file takes.
 
+#include "benchStoreFiles.h"
+#include "xmlDocumentCache.h"
+#include "xmlFileStamp.h"
 #include "xmlInterface.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <cstdio>
-#include <cstring>
 #include <functional>
+#include <malloc.h>
 
 namespace {
 
-const int kProfiles = 10;
-const int kBindingsPerProfile = 150;
-const int kMacros = 200;
-const int kEventsPerMacro = 40;
 const int kRounds = 200;
-
-// Milliseconds per call of op, over kRounds calls after one warm-up call.
-double msPerCall(const std::function<void()> &op, int callsPerRound = 1)
-{
-    op();
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < kRounds; ++i)
-        op();
-    return timer.nsecsElapsed() / 1e6 / kRounds / callsPerRound;
-}
 
 void print(const char *name, double value, const char *unit)
 {
     std::printf("%s: %.3f %s\n", name, value, unit);
+}
+
+// Milliseconds per call of op over kRounds rounds of callsPerRound calls,
+// after one warm-up round; a cold round starts with an empty cache.
+double msPerCall(const std::function<void()> &op, bool cold, int callsPerRound)
+{
+    xmlDocumentCache &cache = xmlDocumentCache::instance();
+    op();
+    qint64 ns = 0;
+    QElapsedTimer timer;
+    for (int i = 0; i < kRounds; ++i) {
+        if (cold)
+            cache.clear();
+        timer.start();
+        op();
+        ns += timer.nsecsElapsed();
+    }
+    return ns / 1e6 / kRounds / callsPerRound;
+}
+
+void figure(const char *name, const std::function<void()> &op, int callsPerRound = 1)
+{
+    const QByteArray base(name);
+    print((base + "_cold").constData(), msPerCall(op, true, callsPerRound), "ms");
+    print((base + "_warm").constData(), msPerCall(op, false, callsPerRound), "ms");
+}
+
+// Heap bytes that keeping path's parsed file takes.
+double keptKiB(xmlInterface &store, const QString &path)
+{
+    xmlDocumentCache::instance().clear();
+    const size_t before = mallinfo2().uordblks;
+    store.getProfileIndex(path);
+    return (double(mallinfo2().uordblks) - double(before)) / 1024.0;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAtomically(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
+        file.commit();
 }
 
 } // namespace
@@ -45,70 +85,57 @@ int main(int argc, char **argv)
     if (!dir.isValid())
         return 1;
     xmlInterface store;
-
-    // Ten keyboard profiles of 150 bindings and 17 light items each.
     const QString profiles = dir.filePath("pardexProFile.xml");
-    store.createXmlFile(profiles);
-    for (int p = 1; p <= kProfiles; ++p) {
-        const QByteArray index = QByteArray::number(p);
-        store.addProfile(profiles, index, "Profile" + index, "", "", 0);
-    }
-    // Built through one document per profile would be faster, but the
-    // operations are what the program uses.
-    for (int p = 1; p <= kProfiles; ++p) {
-        const QByteArray index = QByteArray::number(p);
-        for (int k = 0; k < kBindingsPerProfile; ++k) {
-            const QByteArray code = QByteArray::number(k + 4);
-            store.addKeyInfo(profiles, index, code, "Key" + code, "0", "1", "1", code);
-        }
-        for (int effect = 0; effect < 17; ++effect) {
-            colorInfoData c;
-            std::memset(&c, 0, sizeof c);
-            c.ledType = effect;
-            c.ledBrightness = 4;
-            store.addLightInfo(profiles, index, c);
-        }
-    }
-
     const QString macros = dir.filePath("pardexMacro.xml");
-    store.createXmlFile(macros);
-    QList<macroItemInfo> events;
-    for (int e = 0; e < kEventsPerMacro; ++e) {
-        macroItemInfo event;
-        std::memset(&event, 0, sizeof event);
-        fixedTextCopy(event.mark, QByteArray::number(e / 2, 16).toUpper().rightJustified(16, '0'));
-        fixedTextCopy(event.delay, QByteArray::number(10 + e));
-        fixedTextCopy(event.type, "key");
-        fixedTextCopy(event.keyCode, "4");
-        fixedTextCopy(event.codeName, "A");
-        fixedTextCopy(event.operateExplain, e % 2 ? "up" : "down");
-        events.append(event);
-    }
-    for (int m = 1; m <= kMacros; ++m) {
-        const QByteArray index = QByteArray::number(m);
-        store.addMacro(macros, index, "Macro" + index);
-        store.addMacroItems(macros, events, index);
-    }
+    benchStoreFiles::writeProfiles(store, profiles);
+    benchStoreFiles::writeMacros(store, macros);
+    const QList<macroItemInfo> events = benchStoreFiles::macroEvents();
 
     print("profile_file_size", QFileInfo(profiles).size() / 1024.0, "KiB");
     print("macro_file_size", QFileInfo(macros).size() / 1024.0, "KiB");
 
+    // A file just written is checked byte for byte until it has been quiet
+    // for a while; the readers' warm figures are those of a settled file,
+    // as at a key press.
+    QThread::msleep(xmlFileStamp::kRecentWindowNs / 1'000'000 + 100);
+    print("profile_file_in_memory", keptKiB(store, profiles), "KiB");
+    print("macro_file_in_memory", keptKiB(store, macros), "KiB");
+
     // The last profile and a key in the middle of its bindings.
     customKeyInfo key;
-    print("getKeyInfo", msPerCall([&] { store.getKeyInfo(profiles, "10", "80", key); }), "ms");
-    print("addKeyInfo+deleteKeyInfo", msPerCall([&] {
-              store.addKeyInfo(profiles, "10", "999", "X", "0", "1", "1", "999");
-              store.deleteKeyInfo(profiles, "10", "999");
-          }, 2), "ms");
+    figure("getKeyInfo", [&] { store.getKeyInfo(profiles, "10", "80", key); });
     colorInfoData light;
-    print("getLightInfo", msPerCall([&] { store.getLightInfo(profiles, "10", 0, 16, light); }), "ms");
-
+    figure("getLightInfo", [&] { store.getLightInfo(profiles, "10", 0, 16, light); });
     QList<macroItemInfo> read;
-    print("getMacroItems", msPerCall([&] {
-              read.clear();
-              store.getMacroItems(macros, "200", "", read);
-          }), "ms");
-    print("updateMacroItem", msPerCall([&] { store.updateMacroItem(macros, "200", "0000000000000013", true, events[0]); }),
-          "ms");
+    figure("getMacroItems", [&] {
+        read.clear();
+        store.getMacroItems(macros, "200", "", read);
+    });
+
+    // A read right after a save of the file compares its bytes as well.
+    qint64 afterSaveNs = 0;
+    QElapsedTimer timer;
+    for (int i = 0; i < kRounds; ++i) {
+        store.setProfileIndex(profiles, 1 + i % 2);
+        timer.start();
+        store.getKeyInfo(profiles, "10", "80", key);
+        afterSaveNs += timer.nsecsElapsed();
+    }
+    print("getKeyInfo_warm_just_saved", afterSaveNs / 1e6 / kRounds, "ms");
+
+    // What any save of the files takes, the store aside: QSaveFile writing
+    // the same bytes, syncing and renaming them.
+    for (const QString &path : {profiles, macros}) {
+        const QByteArray bytes = readAll(path);
+        const QString copy = path + ".copy";
+        const double ms = msPerCall([&] { writeAtomically(copy, bytes); }, false, 1);
+        print(path == profiles ? "profile_file_save_alone" : "macro_file_save_alone", ms, "ms");
+    }
+    figure("addKeyInfo+deleteKeyInfo", [&] {
+        store.addKeyInfo(profiles, "10", "999", "X", "0", "1", "1", "999");
+        store.deleteKeyInfo(profiles, "10", "999");
+    }, 2);
+    figure("updateMacroItem",
+           [&] { store.updateMacroItem(macros, "200", "0000000000000013", true, events[0]); });
     return 0;
 }

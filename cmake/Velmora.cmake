@@ -34,13 +34,15 @@ function(velmora_add_library target)
 endfunction()
 
 # velmora_add_test(<name> SOURCES <files>... LABELS <labels>... [LIBS <targets>...]
-#                  [XVFB] [RESOURCES] [TIMEOUT <seconds>])
+#                  [XVFB] [RESOURCES] [BESIDE_PROGRAM] [TIMEOUT <seconds>])
 # One Qt Test executable registered with CTest. Each test gets its own HOME
 # and XDG folders under the build tree, so it never touches the user's data.
 # XVFB runs it under xvfb-run (real X11); otherwise the offscreen platform.
 # RESOURCES links the resource tree (":/images/...").
+# BESIDE_PROGRAM builds the test into the program's own folder, so it finds
+# what the program reads beside itself (images/hidImages/) the same way.
 function(velmora_add_test name)
-    cmake_parse_arguments(ARG "XVFB;RESOURCES" "TIMEOUT" "SOURCES;LABELS;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "XVFB;RESOURCES;BESIDE_PROGRAM" "TIMEOUT" "SOURCES;LABELS;LIBS" ${ARGN})
     if(NOT ARG_LABELS)
         message(FATAL_ERROR "velmora_add_test(${name}): LABELS is required")
     endif()
@@ -48,6 +50,9 @@ function(velmora_add_test name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt5::Test)
     if(ARG_RESOURCES)
         target_link_libraries(${name} PRIVATE velmora_resources)
+    endif()
+    if(ARG_BESIDE_PROGRAM)
+        velmora_place_beside_program(${name})
     endif()
     set(_home ${CMAKE_BINARY_DIR}/test-home/${name})
     if(ARG_XVFB)
@@ -86,11 +91,44 @@ function(velmora_add_test name)
     endif()
 endfunction()
 
-# velmora_add_bench(<name> SOURCES <files>... [LIBS <targets>...])
+# velmora_add_bench(<name> SOURCES <files>... [LIBS <targets>...] [BESIDE_PROGRAM])
 # A benchmark executable: built by default, never registered with CTest.
+# BESIDE_PROGRAM as for tests.
 function(velmora_add_bench name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "BESIDE_PROGRAM" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
-    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+    if(ARG_BESIDE_PROGRAM)
+        velmora_place_beside_program(${name})
+    else()
+        set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+    endif()
+endfunction()
+
+# Builds an executable into the program's folder, with the keyboard pictures
+# copied there before it runs.
+function(velmora_place_beside_program target)
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VELMORA_RUNTIME_DIR})
+    add_dependencies(${target} velmora_hid_images)
+endfunction()
+
+# velmora_test_hid_images(<test>...)
+# The device tiles read their pictures from images/hidImages beside the
+# executable: the calling folder's tests get a copy there.
+function(velmora_test_hid_images)
+    file(GLOB _pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/images/hidImages/*.png)
+    set(_copied)
+    foreach(_p IN LISTS _pictures)
+        get_filename_component(_n ${_p} NAME)
+        set(_out ${CMAKE_CURRENT_BINARY_DIR}/images/hidImages/${_n})
+        add_custom_command(OUTPUT ${_out}
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${_p} ${_out}
+            DEPENDS ${_p} VERBATIM)
+        list(APPEND _copied ${_out})
+    endforeach()
+    set(_target ${ARGV0}_hid_images)
+    add_custom_target(${_target} DEPENDS ${_copied})
+    foreach(_test IN LISTS ARGN)
+        add_dependencies(${_test} ${_target})
+    endforeach()
 endfunction()

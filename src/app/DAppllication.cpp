@@ -5,6 +5,7 @@
 #include "DMainWidget.h"
 #include "QtLinguist.h"
 #include "SettingsKeys.h"
+#include "TerminationSignalNotifier.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -36,6 +37,11 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv)
 
     initSettings();
     initLogin();
+}
+
+DAppllication::~DAppllication()
+{
+    delete m_mainWidget;
 }
 
 DAppllication *DAppllication::instance()
@@ -76,6 +82,11 @@ bool DAppllication::isAutoUpStart(bool isAutoStart, const QString &commandLine)
     return isAutoStart && commandLine.contains(QLatin1String(kAutoUp), Qt::CaseSensitive);
 }
 
+bool DAppllication::startsHidden(bool isAutoStart, const QString &commandLine, bool hasSystemTray)
+{
+    return hasSystemTray && isAutoUpStart(isAutoStart, commandLine);
+}
+
 void DAppllication::initSettings()
 {
     setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
@@ -107,9 +118,14 @@ void DAppllication::onLoginFinished(bool bok)
     m_mainWidget->activateWindow();
     m_mainWidget->show();
     setActivationWindow(m_mainWidget, true);
+    // A second start asks for the window: show it even when it was hidden.
+    connect(this, &QtSingleApplication::messageReceived, m_mainWidget, &QWidget::show);
+    // A stop asked by the session or a terminal is the tray's Quit.
+    auto *termination = new TerminationSignalNotifier(this);
+    connect(termination, &TerminationSignalNotifier::terminationRequested, m_mainWidget, &DMainWidget::onQuitApp);
 
     QSettings settings(DDataManager::instance()->getUserSettingsPath(), QSettings::IniFormat);
     const bool autoStart = settings.value(SettingsKeys::AutoStart, false).toBool();
-    if (isAutoUpStart(autoStart, arguments().join(QLatin1Char(' '))))
+    if (startsHidden(autoStart, arguments().join(QLatin1Char(' ')), m_mainWidget->hasSystemTray()))
         m_mainWidget->hide();
 }

@@ -15,6 +15,8 @@ class DAppllication : public QtSingleApplication
 
 public:
     DAppllication(const QString &appId, int &argc, char **argv);
+    // The main window goes first: its stop releases the devices.
+    ~DAppllication() override;
 
     static DAppllication *instance();
 
@@ -31,6 +33,9 @@ public:
     // Whether a start is an autostart that begins hidden: the setting is on
     // and the command line holds "AutoUp" (case-sensitive).
     static bool isAutoUpStart(bool isAutoStart, const QString &commandLine);
+    // An autostart begins hidden only where a tray icon can bring the window
+    // back.
+    static bool startsHidden(bool isAutoStart, const QString &commandLine, bool hasSystemTray);
 
     DMainWidget *mainWidget() const { return m_mainWidget; }
 

@@ -1,6 +1,9 @@
 #include "CrashHandler.h"
 #include "DAppllication.h"
+#include "QtSingleApplication.h"
 #include "SettingsKeys.h"
+#include "SimulatedControlFifo.h"
+#include "SimulatedDeviceNotifier.h"
 #include "SimulatedHidBackend.h"
 #include "SingleInstanceGuard.h"
 #include "getWindowsVersion.h"
@@ -10,10 +13,14 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <memory>
+
 namespace {
 
 constexpr char kInstanceName[] = "Velmora1.0";
 constexpr char kApplicationId[] = "Velmora1.0.0.0";
+constexpr char kShowMessage[] = "show";
+constexpr int kShowMessageTimeoutMs = 1000;
 
 QString userSettingsPath()
 {
@@ -40,15 +47,25 @@ int main(int argc, char **argv)
     SingleInstanceGuard guard(QString::fromLatin1(kInstanceName));
     if (!guard.tryAcquire()) {
         qDebug().noquote() << "--------------- EXE already runing -----------------";
+        // The running copy shows its window, which may be hidden with no tray
+        // icon to bring it back.
+        QCoreApplication messenger(argc, argv);
+        QtSingleApplication::sendMessageTo(QString::fromLatin1(kApplicationId), QString::fromLatin1(kShowMessage),
+                                           kShowMessageTimeoutMs);
         return -1;
     }
 
-    // Without hardware: VELMORA_SIMULATED_DEVICES names simulated devices to use instead.
-    SimulatedHidBackend::installFromEnvironment();
+    // Without hardware: VELMORA_SIMULATED_DEVICES names simulated devices to
+    // use instead; they raise the hot-plug events themselves.
+    const std::shared_ptr<SimulatedHidBackend> simulated = SimulatedHidBackend::installFromEnvironment();
+    if (simulated)
+        SimulatedDeviceNotifier::installFactory(simulated);
 
     if (getWindowsVersion() != 1)
         QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
 
     DAppllication app(QString::fromLatin1(kApplicationId), argc, argv);
+    // VELMORA_SIMULATED_CONTROL: a FIFO through which tests plug and unplug them.
+    const std::unique_ptr<SimulatedControlFifo> control(SimulatedControlFifo::startFromEnvironment(simulated, nullptr));
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "themeColorInfo.h"
 
+#include <QStringList>
 #include <QtGlobal>
 
 namespace {
@@ -161,4 +162,24 @@ const QString &themeColorInfo::entry(int i) const
 {
     Q_ASSERT(i >= 0 && i < Count);
     return this->*kMembers[i];
+}
+
+QString themeColorInfo::cssColor(const QString &text, int alpha)
+{
+    QStringList parts = text.split(QLatin1Char(','));
+    for (QString &p : parts)
+        p = p.trimmed();
+    if (alpha >= 0) {
+        parts = parts.mid(0, 3);
+        parts.append(QString::number(alpha));
+    }
+    const QString joined = parts.join(QLatin1Char(','));
+    return parts.size() > 3 ? QStringLiteral("rgba(%1)").arg(joined) : QStringLiteral("rgb(%1)").arg(joined);
+}
+
+QColor themeColorInfo::opaqueColor(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    return QColor(parts.value(0).trimmed().toInt(), parts.value(1).trimmed().toInt(),
+                  parts.value(2).trimmed().toInt(), 255);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QMetaType>
 #include <QString>
 
@@ -80,9 +81,18 @@ struct themeColorInfo
 
     // The key of entry i in the theme files' ThemeColor group, in file order.
     static const char *keyName(int i);
+    // The colour of an entry's first three numbers, opaque (an alpha
+    // component of the text is ignored).
+    static QColor opaqueColor(const QString &text);
+
     // Entry i in file order; i must be in [0, Count).
     QString &entry(int i);
     const QString &entry(int i) const;
+
+    // A colour text of the set as a style-sheet colour: "rgb(r,g,b)", or
+    // "rgba(r,g,b,a)" when it carries an alpha (Qt's style-sheet parser
+    // refuses an alpha inside rgb()). With alpha >= 0, that alpha instead.
+    static QString cssColor(const QString &text, int alpha = -1);
 };
 
 Q_DECLARE_METATYPE(themeColorInfo)

@@ -91,7 +91,10 @@ constexpr int kAroundDpiIndicator = 7;
 constexpr int kZoneDpiIndicator = 3;
 
 constexpr int kMinimumDelayMs = 10;
-constexpr int kTeardownFlushMs = 30;
+// Long enough for a busy machine to schedule the transport thread: the
+// releases queued at teardown must not be dropped by the close. A healthy
+// transport empties its queue in well under a millisecond.
+constexpr int kTeardownFlushMs = 250;
 constexpr int kShortDelayLimitMs = 5;
 
 // Stored texts read by the store's own rule.
@@ -159,7 +162,8 @@ DDeviceKeyboardLink::~DDeviceKeyboardLink()
     m_held = false;
     m_playing = false;
     stopPlayer();
-    // What the playback released must reach the device before it closes.
+    releaseHeldInput();
+    // What the playback and the release sent must reach the device before it closes.
     if (m_hidInterface)
         m_hidInterface->waitForCommandsWritten(kTeardownFlushMs);
     m_hidInterface.reset();
@@ -1006,6 +1010,25 @@ int DDeviceKeyboardLink::playMacroOnce(int mode, int macroIndex)
         }
     }
     return items.size();
+}
+
+// Keys, multimedia keys and mouse buttons the device was told to hold go up,
+// so that nothing stays pressed once the link is gone.
+void DDeviceKeyboardLink::releaseHeldInput()
+{
+    const outgoingKeyState::Bytes keys = m_keyState.snapshot();
+    if (std::any_of(keys.cbegin(), keys.cend(), [](unsigned char b) { return b != 0; })) {
+        m_keyState.clear();
+        sendKeyState(m_keyState.snapshot());
+    }
+    if (m_sentMultimedia[0] || m_sentMultimedia[1] || m_sentMultimedia[2]) {
+        std::memset(m_sentMultimedia, 0, sizeof m_sentMultimedia);
+        sendMultimedia();
+    }
+    if (!m_mouseFunction.isIdle() && m_cmdSend) {
+        const unsigned char released[2] = {0, 0};
+        m_cmdSend->writeMouseKeyData(released);
+    }
 }
 
 void DDeviceKeyboardLink::releasePlaybackPresses()

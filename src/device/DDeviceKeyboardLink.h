@@ -165,6 +165,7 @@ private:
     bool playbackShouldStop(int mode) const;
     void waitPlaybackDelay(int ms, int mode);
     void releasePlaybackPresses();
+    void releaseHeldInput();
 
     int m_deviceNumber;
     hidStructInfo m_hidInfo{};

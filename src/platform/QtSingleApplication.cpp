@@ -46,10 +46,13 @@ QString QtSingleApplication::serverName(const QString &id)
 
 bool QtSingleApplication::sendMessage(const QString &message, int timeoutMs)
 {
-    if (!m_running)
-        return false;
+    return m_running && sendMessageTo(m_id, message, timeoutMs);
+}
+
+bool QtSingleApplication::sendMessageTo(const QString &id, const QString &message, int timeoutMs)
+{
     QLocalSocket socket;
-    socket.connectToServer(serverName(m_id));
+    socket.connectToServer(serverName(id));
     if (!socket.waitForConnected(timeoutMs))
         return false;
     socket.write(kMessageMark + message.toUtf8());

@@ -24,6 +24,9 @@ public:
     bool isRunning() const { return m_running; }
     // Sends a text to the running process; false when none answers in time.
     bool sendMessage(const QString &message, int timeoutMs = 5000);
+    // The same from a process that is no single application itself (a
+    // second start that stops at the single-instance lock).
+    static bool sendMessageTo(const QString &id, const QString &message, int timeoutMs = 5000);
 
     void setActivationWindow(QWidget *window, bool activateOnMessage = true);
     QWidget *activationWindow() const { return m_activationWindow; }

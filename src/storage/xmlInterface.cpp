@@ -1,7 +1,6 @@
 #include "xmlInterface.h"
 
 #include "TextNumber.h"
-#include "xmlPrinter.h"
 #include "xmlRecordCodec.h"
 #include "xmlStoreDocument.h"
 
@@ -72,7 +71,8 @@ const int kMouseDeviceType = 1;
 // Bytes of the (index, name) list texts, terminator included.
 const std::size_t kListTextSize = 64;
 
-// Held by every operation from loading its file to saving it.
+// Held by every operation from loading its file to saving it; it also
+// guards the parsed files kept between operations.
 std::mutex &storeMutex()
 {
     static std::mutex mutex;
@@ -458,11 +458,11 @@ xmlInterface::xmlInterface(QObject *parent)
 bool xmlInterface::createXmlFile(const QString &path)
 {
     const StoreLock lock;
-    XMLDocument doc;
-    XMLElement *root = doc.NewElement(kRoot);
+    xmlStoreDocument doc(path, xmlStoreDocument::NewFile);
+    XMLElement *root = doc.document().NewElement(kRoot);
     root->SetAttribute(kProfileIndex, 1);
-    doc.InsertEndChild(root);
-    return xmlStoreDocument::writeFile(path, xmlPrinter::print(doc));
+    doc.document().InsertEndChild(root);
+    return doc.save();
 }
 
 int xmlInterface::getProfileIndex(const QString &path)
@@ -843,12 +843,13 @@ bool xmlInterface::createMacroFile(const QString &path, const QByteArray &index,
                                    const QList<macroItemInfo> &items)
 {
     const StoreLock lock;
-    XMLDocument doc;
-    XMLElement *root = doc.NewElement(kRoot);
+    xmlStoreDocument doc(path, xmlStoreDocument::NewFile);
+    XMLDocument &d = doc.document();
+    XMLElement *root = d.NewElement(kRoot);
     root->SetAttribute(kProfileIndex, 1);
-    doc.InsertEndChild(root);
-    root->InsertEndChild(newMacroElement(doc, index, name, items));
-    return xmlStoreDocument::writeFile(path, xmlPrinter::print(doc));
+    d.InsertEndChild(root);
+    root->InsertEndChild(newMacroElement(d, index, name, items));
+    return doc.save();
 }
 
 // --- Macros bound in a profile -------------------------------------------

@@ -10,10 +10,12 @@
 // The program's one XML store: profiles, key bindings, lighting, macros,
 // on-board layers and the device lists.
 //
-// It keeps nothing between calls. Every operation loads its file, reads or
-// changes it and, when it changes it, saves it again atomically, all under one
-// store-wide lock, so the macro playback thread may read while the GUI thread
-// writes. Any thread may call it.
+// Every operation acts on its file as it is on disk at that moment: it reads
+// or changes the file and, when it changes it, saves it again atomically, all
+// under one store-wide lock, so the macro playback thread may read while the
+// GUI thread writes. Any thread may call it. Behind the operations, the
+// parsed documents of the last few files stay in memory while their files
+// are unchanged, so a key press never parses a file; no caller can tell.
 //
 // Conventions:
 // - The first argument is the file path.

@@ -20,14 +20,27 @@ struct Field
 #define TEXT_FIELD(Record, member) Field{#member, offsetof(Record, member), sizeof(Record::member)}
 #define INT_FIELD(Record, member) Field{#member, offsetof(Record, member), 0}
 
+// One walk over the element's attributes. They mostly come in the fields'
+// order, so the search for each starts after the field found last. An
+// element never holds two attributes of one name (the parser refuses them).
 template <typename Record, std::size_t N>
 void readFields(const tinyxml2::XMLElement &element, Record &record, const Field (&fields)[N])
 {
     char *base = reinterpret_cast<char *>(&record);
-    for (const Field &f : fields) {
-        const char *value = element.Attribute(f.name);
-        if (!value)
+    std::size_t next = 0;
+    for (const tinyxml2::XMLAttribute *a = element.FirstAttribute(); a; a = a->Next()) {
+        const char *name = a->Name();
+        std::size_t i = next;
+        std::size_t tried = 0;
+        while (tried < N && std::strcmp(fields[i].name, name) != 0) {
+            i = (i + 1) % N;
+            ++tried;
+        }
+        if (tried == N)
             continue;
+        next = (i + 1) % N;
+        const Field &f = fields[i];
+        const char *value = a->Value();
         if (f.size > 0) {
             fixedTextCopy(base + f.offset, f.size, value, std::strlen(value));
         } else {

@@ -1,53 +1,64 @@
 #include "xmlStoreDocument.h"
 
+#include "xmlCachedDocument.h"
+#include "xmlDocumentCache.h"
 #include "xmlPrinter.h"
+#include "xmlSaveLeftovers.h"
 
-#include <QFile>
 #include <QLoggingCategory>
 #include <QSaveFile>
-
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
 
 namespace {
 Q_LOGGING_CATEGORY(lcXmlStore, "velmora.storage")
 }
 
-xmlStoreDocument::xmlStoreDocument(const QString &path)
+xmlStoreDocument::xmlStoreDocument(const QString &path, Start start)
     : m_path(path)
-    , m_document(true, tinyxml2::PRESERVE_WHITESPACE)
 {
-    // tinyxml2 reads the file straight into its own buffer: one copy less
-    // than going through a QByteArray, which counts on large files.
-    std::FILE *file = std::fopen(QFile::encodeName(path).constData(), "rb");
-    if (!file) {
-        warn(QStringLiteral("cannot open %1: %2").arg(path, qt_error_string(errno)));
+    xmlSaveLeftovers::tidyFolderOnce(path);
+    xmlDocumentCache &cache = xmlDocumentCache::instance();
+    if (start == NewFile) {
+        m_file = xmlCachedDocument::blank();
         return;
     }
-    const tinyxml2::XMLError error = m_document.LoadFile(file);
-    m_loadedSize = std::max(0L, std::ftell(file));
-    std::fclose(file);
-    if (error != tinyxml2::XML_SUCCESS) {
-        warn(QStringLiteral("%1 does not parse (%2, line %3): treated as missing")
-                 .arg(path, QString::fromLatin1(m_document.ErrorName()))
-                 .arg(m_document.ErrorLineNum()));
-        m_document.Clear();
-        return;
+    m_file = cache.find(path);
+    if (!m_file) {
+        m_file = xmlCachedDocument::load(path);
+        cache.keep(path, m_file);
     }
-    m_loaded = true;
+}
+
+xmlStoreDocument::~xmlStoreDocument() = default;
+
+bool xmlStoreDocument::isLoaded() const
+{
+    return m_file->isLoaded();
 }
 
 tinyxml2::XMLElement *xmlStoreDocument::root()
 {
-    return m_loaded ? m_document.RootElement() : nullptr;
+    return m_file->isLoaded() ? m_file->document().RootElement() : nullptr;
+}
+
+tinyxml2::XMLDocument &xmlStoreDocument::document()
+{
+    return m_file->document();
 }
 
 bool xmlStoreDocument::save()
 {
-    if (!m_loaded)
+    if (!m_file->isLoaded())
         return false;
-    return writeFile(m_path, xmlPrinter::print(m_document, static_cast<int>(m_loadedSize)));
+    xmlDocumentCache &cache = xmlDocumentCache::instance();
+    const QByteArray bytes = xmlPrinter::print(m_file->document(), int(m_file->diskSize()));
+    if (!writeFile(m_path, bytes)) {
+        // The document holds a change the file does not.
+        cache.drop(m_path);
+        return false;
+    }
+    m_file->noteSaved(m_path, bytes);
+    cache.keep(m_path, m_file);
+    return true;
 }
 
 bool xmlStoreDocument::writeFile(const QString &path, const QByteArray &bytes)
@@ -57,7 +68,10 @@ bool xmlStoreDocument::writeFile(const QString &path, const QByteArray &bytes)
         warn(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    // QSaveFile renames its file into place even when the flush on commit
+    // fails (a full disk), so the flush is done and checked here: a failed
+    // save never replaces the file with a cut one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         warn(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
         file.cancelWriting();
         return false;

@@ -124,6 +124,9 @@ private slots:
         QFETCH(QString, commandLine);
         QFETCH(bool, hidden);
         QCOMPARE(DAppllication::isAutoUpStart(autoStart, commandLine), hidden);
+        // Only a tray icon could bring a hidden window back.
+        QCOMPARE(DAppllication::startsHidden(autoStart, commandLine, true), hidden);
+        QCOMPARE(DAppllication::startsHidden(autoStart, commandLine, false), false);
     }
 };
 

@@ -1,9 +1,10 @@
 // Starts the built program as a user would, each case in a private home.
+#include "programHome.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -18,32 +19,16 @@ class tst_Startup : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<ProgramHome> m_home;
 
-    QString appData() const { return m_home->filePath(".local/share/velmora"); }
+    QString appData() const { return m_home->appData(); }
     QString settingsPath() const { return appData() + "/UserConfig/PardexConfig.ini"; }
     QString autostartPath() const { return m_home->filePath(".config/autostart/velmora.desktop"); }
-
-    QByteArray log() const
-    {
-        QDir dir(appData() + "/LogCollect");
-        QByteArray all;
-        for (const QString &name : dir.entryList(QDir::Files)) {
-            QFile f(dir.filePath(name));
-            if (f.open(QIODevice::ReadOnly))
-                all += f.readAll();
-        }
-        return all;
-    }
+    QByteArray log() const { return m_home->log(); }
 
     void start(QProcess &process, const QStringList &args = {})
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", m_home->path());
-        env.insert("XDG_DATA_HOME", m_home->filePath(".local/share"));
-        env.insert("XDG_CONFIG_HOME", m_home->filePath(".config"));
-        env.insert("XDG_CACHE_HOME", m_home->filePath(".cache"));
-        env.insert("XDG_RUNTIME_DIR", m_home->filePath("runtime"));
+        QProcessEnvironment env = m_home->environment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("LC_ALL", "fr_FR.UTF-8");
         process.setProcessEnvironment(env);
@@ -86,10 +71,8 @@ private:
 private slots:
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
+        m_home = std::make_unique<ProgramHome>();
         QVERIFY(m_home->isValid());
-        QVERIFY(QDir().mkpath(m_home->filePath("runtime")));
-        QFile::setPermissions(m_home->filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void secondStartExitsMinusOne()

@@ -283,6 +283,31 @@ private slots:
         QCOMPARE(DDataManager::themeColorText(value, bgImage), text);
     }
 
+    // A colour of the set as style sheets and painters take it.
+    void themeColorAsCss_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("alpha");
+        QTest::addColumn<QString>("css");
+        QTest::addColumn<QColor>("opaque");
+        QTest::newRow("rgb") << "255,49,53" << -1 << "rgb(255,49,53)" << QColor(255, 49, 53);
+        QTest::newRow("alpha in the text") << "25,25,25,100" << -1 << "rgba(25,25,25,100)" << QColor(25, 25, 25);
+        QTest::newRow("alpha given") << "34,34,34" << 130 << "rgba(34,34,34,130)" << QColor(34, 34, 34);
+        QTest::newRow("alpha given replaces the text's") << "34,34,34,128" << 130 << "rgba(34,34,34,130)"
+                                                          << QColor(34, 34, 34);
+        QTest::newRow("blanks") << " 1, 2 ,3" << -1 << "rgb(1,2,3)" << QColor(1, 2, 3);
+    }
+
+    void themeColorAsCss()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, alpha);
+        QFETCH(QString, css);
+        QFETCH(QColor, opaque);
+        QCOMPARE(themeColorInfo::cssColor(text, alpha), css);
+        QCOMPARE(themeColorInfo::opaqueColor(text), opaque);
+    }
+
     // Every shipped theme file carries exactly the table, in its format.
     void themeFileMatchesTable_data()
     {

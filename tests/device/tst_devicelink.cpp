@@ -44,6 +44,8 @@ private slots:
     void mouseListsMakeReady();
     void openFailureLeavesLinkNotReady();
     void teardownClosesAndStaysSilent();
+    void teardownReleasesWhatIsHeld_data();
+    void teardownReleasesWhatIsHeld();
 
     void keyStateRelayed();
     void fullKeyReportEchoed();
@@ -212,6 +214,36 @@ void tst_DeviceLink::teardownClosesAndStaysSilent()
     QCOMPARE(f.device->openConnectionCount(), 0);
     QTest::qWait(100);
     QCOMPARE(profiles.count(), 0);
+}
+
+// A key held while the link goes must not stay down on the device.
+void tst_DeviceLink::teardownReleasesWhatIsHeld_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<Reports>("atTeardown");
+    QTest::newRow("plain key") << QByteArray() << QByteArray() << Reports{keyReport(0)};
+    QTest::newRow("another key") << QByteArray("0") << QByteArray("5") << Reports{keyReport(0)};
+    QTest::newRow("combination") << QByteArray("2") << QByteArray("5,7") << Reports{keyReport(0)};
+    QTest::newRow("mouse button") << QByteArray("4") << QByteArray("0") << Reports{mouseStateReport(0, 0)};
+}
+
+void tst_DeviceLink::teardownReleasesWhatIsHeld()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(QByteArray, value);
+    QFETCH(Reports, atTeardown);
+    LinkFixture f(testKeyboard());
+    if (!type.isEmpty())
+        f.bind(kUsageA, type, value);
+    QVERIFY(f.openClean());
+    f.device->sendKeyState(0, {kUsageA});
+    // The key-state relay is the link's last word on the press.
+    QVERIFY(QTest::qWaitFor([&f] { return f.device->outputCount(HidCmd::KeyState) > 0; }, kLinkWaitMs));
+    f.device->clearOutputs();
+    f.link.reset();
+    QCOMPARE(f.outputs(), atTeardown);
+    QCOMPARE(f.device->openConnectionCount(), 0);
 }
 
 // --- Keyboard input ------------------------------------------------------

@@ -3,15 +3,13 @@
 
 #include "macroFileReader.h"
 #include "xmlInterface.h"
+#include "xmlSaveFailure.h"
 #include "xmlTestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <cstring>
 #include <memory>
 
@@ -67,6 +65,7 @@ private slots:
     void replaceMacroItemsWithoutTheMacro();
     void addMacroWithItems();
     void createMacroFileIsTheThreeStepFileInOneWrite();
+    void createMacroFileWholeOrNothing_data();
     void createMacroFileWholeOrNothing();
     void readLastMacro_data();
     void readLastMacro();
@@ -154,28 +153,28 @@ void tst_MacroStore::createMacroFileIsTheThreeStepFileInOneWrite()
     QCOMPARE(readBytes(whole), readBytes(stepwise));
 }
 
+void tst_MacroStore::createMacroFileWholeOrNothing_data()
+{
+    QTest::addColumn<int>("failure");
+    QTest::newRow("read-only folder") << int(SaveFailure::ReadOnlyFolder);
+    QTest::newRow("disk full") << int(SaveFailure::DiskFull);
+}
+
 void tst_MacroStore::createMacroFileWholeOrNothing()
 {
-    // A disk that fills up halfway through the write: the file size limit
-    // makes the write fail whatever the rights.
-    const QString target = m_dir->filePath(QStringLiteral("Fire.xml"));
+    QFETCH(int, failure);
+    const QString folder = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString target = folder + QStringLiteral("/Fire.xml");
     QVERIFY(writeBytes(target, "kept"));
-    // Larger than a file's write buffer, so the write itself meets the limit.
-    QList<macroItemInfo> many;
-    for (int i = 0; i < 400; ++i)
-        many << kPair.at(i % 2);
-    struct rlimit old;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 512;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = m_store.createMacroFile(target, "1", "Fire", many);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    bool written = true;
+    {
+        const FailingSaves failing(SaveFailure(failure), folder);
+        written = m_store.createMacroFile(target, "1", "Fire", kPair);
+    }
     QVERIFY(!written);
     QCOMPARE(readBytes(target), QByteArray("kept"));
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"Fire.xml"});
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"Fire.xml"});
 
     // No folder to write into.
     QVERIFY(!m_store.createMacroFile(m_dir->filePath(QStringLiteral("no/such/Fire.xml")), "1", "Fire", kPair));

@@ -3,6 +3,7 @@
 
 #include "xmlInterface.h"
 #include "xmlPrinter.h"
+#include "xmlSaveFailure.h"
 #include "xmlStoreDocument.h"
 #include "xmlTestFiles.h"
 
@@ -79,6 +80,8 @@ private slots:
     void missingAnchorLeavesFileByteIdentical_data();
     void missingAnchorLeavesFileByteIdentical();
     void failedSaveReported();
+    void failedSaveReturnsFalse_data();
+    void failedSaveReturnsFalse();
 
     void shippedDeviceLists();
     void shippedDefaultLighting_data();
@@ -265,6 +268,12 @@ void tst_XmlFileLayout::unusableFileLeftUntouched_data()
     QTest::newRow("binary zeros") << QByteArray(300, '\0');
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("mismatched tags") << QByteArray("<Parameters profileIndex=\"5\"><config index=\"1\"></macro></Parameters>");
+    // The parser keeps the root of these: a save would drop what follows it.
+    const QByteArray config = "<config index=\"2\" name=\"after\" proFileAppName=\"\" proFileAppIco=\"\" />\r\n";
+    QTest::newRow("an element after the root's end tag") << whole + config;
+    QTest::newRow("a stray end tag, then an element") << whole + "</Parameters>\r\n" + config;
+    QTest::newRow("text after the root's end tag") << whole + "trailing words";
+    QTest::newRow("text before the root") << "leading words" + whole.mid(whole.indexOf("<Parameters"));
 }
 
 void tst_XmlFileLayout::unusableFileLeftUntouched()
@@ -380,6 +389,41 @@ void tst_XmlFileLayout::failedSaveReported()
     QVERIFY(!m_store.exportProfile(source, filePath("export.xml"), "1", false));
     QVERIFY(!QFile::exists(filePath("export.xml")));
     QCOMPARE(readBytes(source), QByteArray(kForeignLayout));
+}
+
+void tst_XmlFileLayout::failedSaveReturnsFalse_data()
+{
+    QTest::addColumn<StoreWriter>("writer");
+
+    macroItemInfo event;
+    std::memset(&event, 0, sizeof event);
+    fixedTextCopy(event.mark, "a");
+    // One writer of each way of changing a file; each finds its target.
+    QTest::newRow("createXmlFile") << StoreWriter([](xmlInterface &x, const QString &p) { return x.createXmlFile(p); });
+    QTest::newRow("setProfileIndex") << StoreWriter([](xmlInterface &x, const QString &p) { return x.setProfileIndex(p, 2); });
+    QTest::newRow("addProfile") << StoreWriter([](xmlInterface &x, const QString &p) { return x.addProfile(p, "2", "P2", "", "", 0); });
+    QTest::newRow("deleteNode") << StoreWriter([](xmlInterface &x, const QString &p) { return x.deleteNode(p, "3"); });
+    QTest::newRow("addKeyInfo") << StoreWriter([](xmlInterface &x, const QString &p) { return x.addKeyInfo(p, "1", "5", "B", "0", "1", "1", "6"); });
+    QTest::newRow("deleteKeyInfo") << StoreWriter([](xmlInterface &x, const QString &p) { return x.deleteKeyInfo(p, "1", "4"); });
+    QTest::newRow("updateMacroItem") << StoreWriter([event](xmlInterface &x, const QString &p) { return x.updateMacroItem(p, "3", "a", true, event); });
+    QTest::newRow("setLightUsingIndex") << StoreWriter([](xmlInterface &x, const QString &p) { return x.setLightUsingIndex(p, "1", 0, 5); });
+    QTest::newRow("setPerformanceSetting") << StoreWriter([](xmlInterface &x, const QString &p) { return x.setPerformanceSetting(p, "1", "1", "1", "1", "1"); });
+    QTest::newRow("importProfile") << StoreWriter([](xmlInterface &x, const QString &p) { return x.importProfile(p, p, "1"); });
+}
+
+void tst_XmlFileLayout::failedSaveReturnsFalse()
+{
+    // The disk is full: the writer says so and the file stays as it was.
+    QFETCH(StoreWriter, writer);
+    silenceStoreWarnings();
+    const QString path = filePath("profiles.xml");
+    QVERIFY(writeBytes(path, kForeignLayout));
+    QCOMPARE(m_store.getProfileIndex(path), 1);
+    {
+        const FailingSaves failing(SaveFailure::DiskFull, m_dir->path());
+        QVERIFY(!writer(m_store, path));
+    }
+    QCOMPARE(readBytes(path), QByteArray(kForeignLayout));
 }
 
 void tst_XmlFileLayout::shippedDeviceLists()

@@ -10,6 +10,7 @@
 #include <tinyxml2.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <thread>
@@ -45,6 +46,7 @@ private slots:
     void init();
     void readerNeverSeesPartialFile();
     void concurrentWritersLoseNothing();
+    void readerFollowsFileReplacedOutside();
 
 private:
     // A profile file with one keyboard profile, index 1.
@@ -140,6 +142,46 @@ void tst_XmlStoreThreads::concurrentWritersLoseNothing()
         QVERIFY(codes.contains(QByteArray::number(code)));
         QVERIFY(codes.contains(QByteArray::number(code + 1000)));
     }
+}
+
+void tst_XmlStoreThreads::readerFollowsFileReplacedOutside()
+{
+    // Another program replaces the file again and again with one of two
+    // whole versions while the playback thread reads through the store: it
+    // gets one of them each time, and the last one once the writer is done.
+    QVERIFY(m_store.addKeyInfo(m_path, "1", "4", "A", "1", "1", "1", "3"));
+    const QByteArray three = readBytes(m_path);
+    const QByteArray eight = QByteArray(three).replace("Value=\"3\"", "Value=\"8\"");
+    const QString next = m_path + ".next";
+
+    std::atomic<bool> writing{true};
+    std::atomic<int> reads{0};
+    std::atomic<int> badReads{0};
+    std::thread outside([&] {
+        for (int i = 1; i <= 200; ++i) {
+            writeBytes(next, i % 2 ? eight : three);
+            std::rename(QFile::encodeName(next).constData(), QFile::encodeName(m_path).constData());
+        }
+        writing = false;
+    });
+    std::thread reader([&] {
+        while (writing) {
+            customKeyInfo key;
+            std::memset(&key, 0, sizeof key);
+            if (!m_store.getKeyInfo(m_path, "1", "4", key)
+                || (std::strcmp(key.Value, "3") != 0 && std::strcmp(key.Value, "8") != 0))
+                ++badReads;
+            ++reads;
+        }
+    });
+    outside.join();
+    reader.join();
+    QVERIFY(reads > 0);
+    QCOMPARE(badReads.load(), 0);
+    customKeyInfo key;
+    std::memset(&key, 0, sizeof key);
+    QVERIFY(m_store.getKeyInfo(m_path, "1", "4", key));
+    QCOMPARE(QByteArray(key.Value), QByteArray("3"));
 }
 
 QTEST_GUILESS_MAIN(tst_XmlStoreThreads)

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -7,7 +8,8 @@
 #include <QtTest>
 
 // The pictures we draw ourselves come from tools/make_pictures.py: running it
-// again must give exactly the committed files, and each must load as a PNG.
+// again must give exactly the committed files, and each must load as the
+// picture its name says (PNG, or ICO for the tray icon).
 class tst_Pictures : public QObject
 {
     Q_OBJECT
@@ -42,7 +44,9 @@ private slots:
             QVERIFY2(committed.open(QIODevice::ReadOnly), qPrintable(relative + QStringLiteral(" is not committed")));
             const QByteArray bytes = fresh.readAll();
             QVERIFY2(bytes == committed.readAll(), qPrintable(relative + QStringLiteral(" is out of date")));
-            QVERIFY2(!QImage::fromData(bytes, "PNG").isNull(), qPrintable(relative + QStringLiteral(" is no PNG")));
+            const QByteArray format = QFileInfo(relative).suffix().toUpper().toLatin1();
+            QVERIFY2(!QImage::fromData(bytes, format.constData()).isNull(),
+                     qPrintable(relative + QStringLiteral(" is no ") + QString::fromLatin1(format)));
             ++compared;
         }
         QVERIFY(compared > 0);

@@ -1,7 +1,7 @@
 """Pictures of the macro page: the list's import and add buttons, the Record
-button's dot, the event table's clear, up, down and delete buttons, the total
-time's clock, the event rows' kind and down/up marks, and the list rows'
-operate button.
+button's dot, the event table's clear, up and down buttons, the total time's
+clock, and the event rows' kind and down/up marks. The rows' delete button
+and the list rows' operate button are drawn with the pages that share them.
 
 Buttons come in pairs: "Def" idle, "Sel" under the mouse. The idle marks sit
 on every theme's colours (near black to near white, blue, pink), so their
@@ -56,11 +56,10 @@ def record_dot(selected):
 
 
 def clear_button(selected):
-    """A waste bin."""
+    """The event list struck through: three lines and a cross."""
     c = Canvas(20, 20)
-    strokes(c, [[(3, 5), (17, 5)], [(8, 5), (8, 3), (12, 3), (12, 5)],
-                [(5, 5), (6, 17), (14, 17), (15, 5)], [(8.5, 8), (8.5, 14)],
-                [(11.5, 8), (11.5, 14)]], 1.5, selected)
+    strokes(c, [[(2.5, 4.5), (12.5, 4.5)], [(2.5, 9), (12.5, 9)], [(2.5, 13.5), (8.5, 13.5)],
+                [(11.5, 12), (17, 17.5)], [(17, 12), (11.5, 17.5)]], 1.6, selected)
     return c
 
 
@@ -82,20 +81,6 @@ def clock(selected):
         c.ring(9, 9, 8.6, 2.6, EDGE)
     c.ring(9, 9, 7.9, 1.5, colour)
     strokes(c, [[(9, 4.5), (9, 9), (12.5, 11)]], 1.5, selected)
-    return c
-
-
-def delete_button(selected):
-    """A cross in a ring, for the event rows."""
-    c = Canvas(18, 18)
-    if selected:
-        c.circle(9, 9, 8.5, RED)
-        c.line([(6, 6), (12, 12)], 1.6, LIGHT)
-        c.line([(12, 6), (6, 12)], 1.6, LIGHT)
-    else:
-        c.ring(9, 9, 8.5, 2.6, EDGE)
-        c.ring(9, 9, 7.7, 1.2, LIGHT)
-        strokes(c, [[(6, 6), (12, 12)], [(12, 6), (6, 12)]], 1.6, False)
     return c
 
 
@@ -130,24 +115,12 @@ def key_state(down):
     return c
 
 
-def operate_dots(selected):
-    """Three dots: the macro row's menu button."""
-    c = Canvas(35, 35)
-    for x in (11.5, 17.5, 23.5):
-        if not selected:
-            c.circle(x, 17.5, 2.6, EDGE)
-        c.circle(x, 17.5, 1.9, RED if selected else LIGHT)
-    return c
-
-
 def pictures():
     result = {
         "macro/keyboardSel.png": keyboard_kind(),
         "macro/mouseSel.png": mouse_kind(),
         "macro/keyDownSel.png": key_state(True),
         "macro/keyUpDef.png": key_state(False),
-        "publicIco/dianDef.png": operate_dots(False),
-        "publicIco/dianSel.png": operate_dots(True),
     }
     for selected, suffix in ((False, "Def"), (True, "Sel")):
         result["macro/download%s.png" % suffix] = import_button(selected)
@@ -157,5 +130,4 @@ def pictures():
         result["macro/moveUp%s.png" % suffix] = arrow_button(selected, True)
         result["macro/moveDown%s.png" % suffix] = arrow_button(selected, False)
         result["macro/time%s.png" % suffix] = clock(selected)
-        result["macro/delete%s.png" % suffix] = delete_button(selected)
     return result

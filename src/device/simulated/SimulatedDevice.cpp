@@ -119,21 +119,41 @@ void SimulatedDevice::setFailWrites(bool fail)
 
 void SimulatedDevice::unplug()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_plugged = false;
-    for (const auto &state : m_connections)
-        state->alive = false;
-    m_connections.clear();
-    m_cond.notify_all();
+    PlugObserver observer;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const bool wasPlugged = m_plugged;
+        m_plugged = false;
+        for (const auto &state : m_connections)
+            state->alive = false;
+        m_connections.clear();
+        m_cond.notify_all();
+        if (wasPlugged)
+            observer = m_plugObserver;
+    }
+    if (observer)
+        observer(false);
 }
 
 void SimulatedDevice::plug()
 {
+    PlugObserver observer;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_plugged)
+            return;
+        m_plugged = true;
+        m_nodeNumber = g_nextNodeNumber.fetch_add(2);
+        observer = m_plugObserver;
+    }
+    if (observer)
+        observer(true);
+}
+
+void SimulatedDevice::setPlugObserver(PlugObserver observer)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_plugged)
-        return;
-    m_plugged = true;
-    m_nodeNumber = g_nextNodeNumber.fetch_add(2);
+    m_plugObserver = std::move(observer);
 }
 
 bool SimulatedDevice::isPlugged() const

@@ -63,6 +63,10 @@ public:
     void unplug();
     void plug();
     bool isPlugged() const;
+    // Called with true after a plug and false after an unplug that changed
+    // the state, on the caller's thread, outside the device's lock.
+    using PlugObserver = std::function<void(bool plugged)>;
+    void setPlugObserver(PlugObserver observer);
 
     // Inspection.
     QList<SimulatedOutput> outputs() const;
@@ -124,6 +128,7 @@ private:
     int m_failOpen = 0;
     bool m_failWrites = false;
     bool m_plugged = true;
+    PlugObserver m_plugObserver;
     int m_nodeNumber = 0;
     int m_openCount = 0;
     QList<std::shared_ptr<ConnectionState>> m_connections;

@@ -5,17 +5,65 @@
 #include <QStringList>
 #include <QtGlobal>
 
+SimulatedHidBackend::~SimulatedHidBackend()
+{
+    // Devices may outlive the backend in a test's hands.
+    for (const auto &device : devices())
+        device->setPlugObserver(nullptr);
+}
+
 std::shared_ptr<SimulatedDevice> SimulatedHidBackend::addDevice(const SimulatedDeviceConfig &config)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    auto device = std::make_shared<SimulatedDevice>(config, m_nextPort++);
-    m_devices.append(device);
+    std::shared_ptr<SimulatedDevice> device;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        device = std::make_shared<SimulatedDevice>(config, m_nextPort++);
+        m_devices.append(device);
+    }
+    std::weak_ptr<SimulatedDevice> weak = device;
+    device->setPlugObserver([this, weak](bool plugged) {
+        if (auto d = weak.lock())
+            notifyPlug(d, plugged);
+    });
+    notifyPlug(device, true);
     return device;
+}
+
+QList<std::shared_ptr<SimulatedDevice>> SimulatedHidBackend::devicesOfModel(const QString &model) const
+{
+    QList<std::shared_ptr<SimulatedDevice>> found;
+    for (const auto &device : devices()) {
+        if (device->modelName() == model)
+            found.append(device);
+    }
+    return found;
+}
+
+int SimulatedHidBackend::addPlugListener(PlugListener listener)
+{
+    std::lock_guard<std::recursive_mutex> lock(m_listenerMutex);
+    const int id = m_nextListenerId++;
+    m_listeners.insert(id, std::move(listener));
+    return id;
+}
+
+void SimulatedHidBackend::removePlugListener(int id)
+{
+    std::lock_guard<std::recursive_mutex> lock(m_listenerMutex);
+    m_listeners.remove(id);
+}
+
+void SimulatedHidBackend::notifyPlug(const std::shared_ptr<SimulatedDevice> &device, bool plugged)
+{
+    std::lock_guard<std::recursive_mutex> lock(m_listenerMutex);
+    for (const PlugListener &listener : qAsConst(m_listeners))
+        listener(device, plugged);
 }
 
 void SimulatedHidBackend::removeDevice(const std::shared_ptr<SimulatedDevice> &device)
 {
     device->unplug();
+    device->setPlugObserver(nullptr);
     std::lock_guard<std::mutex> lock(m_mutex);
     m_devices.removeAll(device);
 }

@@ -4,8 +4,10 @@
 #include "SimulatedDevice.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -20,10 +22,21 @@ public:
     static constexpr const char *kEnvironmentVariable = "VELMORA_SIMULATED_DEVICES";
 
     SimulatedHidBackend() = default;
+    ~SimulatedHidBackend() override;
 
+    // An added device counts as plugged in; removing one unplugs it.
     std::shared_ptr<SimulatedDevice> addDevice(const SimulatedDeviceConfig &config);
     void removeDevice(const std::shared_ptr<SimulatedDevice> &device);
     QList<std::shared_ptr<SimulatedDevice>> devices() const;
+    // Every device of a model, plugged or not.
+    QList<std::shared_ptr<SimulatedDevice>> devicesOfModel(const QString &model) const;
+
+    // Hot-plug: every listener hears each plug and unplug of every device
+    // (and each added device), on the thread that caused it. A listener that
+    // is removed is never called after removePlugListener returns.
+    using PlugListener = std::function<void(const std::shared_ptr<SimulatedDevice> &device, bool plugged)>;
+    int addPlugListener(PlugListener listener);
+    void removePlugListener(int id);
 
     // false makes reads behave like hidapi's, which cannot be interrupted.
     void setReadInterruptible(bool interruptible);
@@ -40,9 +53,15 @@ public:
     static std::shared_ptr<SimulatedHidBackend> installFromEnvironment();
 
 private:
+    void notifyPlug(const std::shared_ptr<SimulatedDevice> &device, bool plugged);
+
     mutable std::mutex m_mutex;
     QList<std::shared_ptr<SimulatedDevice>> m_devices;
     int m_nextPort = 1;
     bool m_interruptible = true;
     QString m_error;
+    // Held while listeners run, so a removal waits for a call in progress.
+    std::recursive_mutex m_listenerMutex;
+    QMap<int, PlugListener> m_listeners;
+    int m_nextListenerId = 1;
 };

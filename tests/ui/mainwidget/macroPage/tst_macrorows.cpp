@@ -232,7 +232,6 @@ void tst_MacroRows::macroRowStyles()
 
     QVERIFY(!nearColor(background(), selected));
     QCOMPARE(textColor(row->findChild<QWidget *>("label_MacroName")), themeRgb(theme.MacroListItemTextColor));
-    QVERIFY(showsPicture(&list, row->findChild<QWidget *>("pushButton_MacroOperate"), ":/images/publicIco/dianDef.png"));
     row->setSelectedStatus(true);
     QVERIFY(nearColor(background(), selected));
     // The line under every row.

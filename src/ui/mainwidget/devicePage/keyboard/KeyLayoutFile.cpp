@@ -58,9 +58,22 @@ void readPlacement(const cJSON *object, Placed &placed)
     placed.height = readInt(object, "Height");
 }
 
+bool hasNumber(const cJSON *object, const char *name)
+{
+    return cJSON_IsNumber(cJSON_GetObjectItemCaseSensitive(object, name));
+}
+
+bool isCompleteCell(const cJSON *object)
+{
+    return cJSON_IsObject(object) && hasNumber(object, "PosX") && hasNumber(object, "PosY")
+        && hasNumber(object, "Width") && hasNumber(object, "Height") && hasNumber(object, "Dec")
+        && cJSON_IsString(cJSON_GetObjectItemCaseSensitive(object, "Character"));
+}
+
 KeyLayoutFile::KeyCell readKeyCell(const cJSON *object)
 {
     KeyLayoutFile::KeyCell cell;
+    cell.complete = isCompleteCell(object);
     readPlacement(object, cell);
     cell.dec = readInt(object, "Dec");
     cell.qtDec = readInt(object, "qtDec");
@@ -102,19 +115,30 @@ void KeyLayoutFile::clear()
     m_header = Header();
     for (auto &row : m_cells)
         row.fill(KeyCell());
+    m_rowCellCounts.fill(0);
     m_sideLights.clear();
     m_extraKeys.clear();
 }
 
-bool KeyLayoutFile::load(const QString &path)
+bool KeyLayoutFile::readFile(const QString &path, QByteArray &text)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        clear();
         qDebug() << "------------------------ loadKeyboardInfo => fp == NULL -------------------------";
         return false;
     }
-    return parse(file.readAll()); // parse starts from an empty layout
+    text = file.readAll();
+    return true;
+}
+
+bool KeyLayoutFile::load(const QString &path)
+{
+    QByteArray text;
+    if (!readFile(path, text)) {
+        clear();
+        return false;
+    }
+    return parse(text); // parse starts from an empty layout
 }
 
 bool KeyLayoutFile::loadModel(const QString &model)
@@ -152,6 +176,7 @@ bool KeyLayoutFile::parse(const QByteArray &text)
         int column = 0;
         for (const cJSON *item = array->child; item && column < ColumnCount; item = item->next)
             m_cells[row][column++] = readKeyCell(item);
+        m_rowCellCounts[row] = column;
     }
 
     if (hasSideLights()) {
@@ -189,6 +214,11 @@ int KeyLayoutFile::keyCount() const
         for (const KeyCell &c : row)
             count += c.isEmpty() ? 0 : 1;
     return count;
+}
+
+int KeyLayoutFile::rowCellCount(int row) const
+{
+    return row >= 0 && row < RowCount ? m_rowCellCounts[row] : 0;
 }
 
 QPoint KeyLayoutFile::enterNotch() const

@@ -48,6 +48,10 @@ public:
         QString rawCaption;
         // The caption users see (caption rule with its replacements).
         QString caption;
+        // The cell is an object with PosX, PosY, Width, Height and Dec as
+        // numbers and Character as a text; readers that must not guess a
+        // broken cell's place or code check this.
+        bool complete = false;
 
         bool isEmpty() const { return dec == 0; }
     };
@@ -68,6 +72,9 @@ public:
 
     static QString fileNameForModel(const QString &model);
 
+    // Reads a whole layout file; false, with the reader's debug line, when it
+    // cannot be opened.
+    static bool readFile(const QString &path, QByteArray &text);
     // Reads a file; false (and nothing built) when it cannot be opened or is
     // not JSON.
     bool load(const QString &path);
@@ -82,6 +89,9 @@ public:
     const KeyCell &cell(int row, int column) const;
     // Keys of the grid that are not empty.
     int keyCount() const;
+    // Cells the file gives for a grid row (at most 22); the cells a short row
+    // lacks are not in the file at all, unlike its written empty cells.
+    int rowCellCount(int row) const;
 
     // sideLightHave is 1 (a side-light row in a file that says 0 is ignored).
     bool hasSideLights() const { return m_header.sideLightHave == 1; }
@@ -109,6 +119,7 @@ private:
     bool m_loaded = false;
     Header m_header;
     std::array<std::array<KeyCell, ColumnCount>, RowCount> m_cells;
+    std::array<int, RowCount> m_rowCellCounts {};
     QVector<SideLight> m_sideLights;
     QVector<KeyCell> m_extraKeys;
 };

@@ -1,0 +1,3 @@
+#include "colorToolLog.h"
+
+Q_LOGGING_CATEGORY(lcColorTool, "velmora.ui.colortool", QtInfoMsg)

@@ -1,0 +1,193 @@
+// The built program under Xvfb with two simulated devices, looked at as a
+// person would: tiles on the screen follow plug and unplug through the
+// control FIFO, and SIGTERM stops it cleanly.
+#include "programHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kProgram = QStringLiteral(VELMORA_EXECUTABLE);
+constexpr int kStartTimeoutMs = 60000;
+constexpr int kChangeTimeoutMs = 20000;
+// A tile's background in the dark theme, and how wide its plain rows are.
+const QRgb kTileColour = qRgb(25, 25, 25);
+constexpr int kTileRunMin = 380;
+constexpr int kTileRunMax = 470;
+constexpr int kTileRowsMin = 20;
+
+// Tiles on the screen: runs of the tile colour as wide as a tile, grouped by
+// where they start.
+int tilesOnScreen()
+{
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+    QList<QPoint> starts;
+    for (int y = 0; y < screen.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(screen.constScanLine(y));
+        int run = 0;
+        for (int x = 0; x <= screen.width(); ++x) {
+            if (x < screen.width() && (line[x] & 0xFFFFFF) == (kTileColour & 0xFFFFFF)) {
+                ++run;
+                continue;
+            }
+            if (run >= kTileRunMin && run <= kTileRunMax)
+                starts.append(QPoint(x - run, y));
+            run = 0;
+        }
+    }
+    // A tile is a block of such runs; a stripe of the title gradient is not.
+    struct Block
+    {
+        QPoint start;
+        int rows;
+    };
+    QList<Block> blocks;
+    for (const QPoint &s : starts) {
+        bool known = false;
+        for (Block &b : blocks) {
+            if (qAbs(b.start.x() - s.x()) < 30 && qAbs(b.start.y() - s.y()) < 220) {
+                ++b.rows;
+                known = true;
+                break;
+            }
+        }
+        if (!known)
+            blocks.append({s, 1});
+    }
+    int tiles = 0;
+    for (const Block &b : blocks)
+        tiles += b.rows >= kTileRowsMin ? 1 : 0;
+    return tiles;
+}
+
+bool waitForTiles(int count)
+{
+    return QTest::qWaitFor([count] { return tilesOnScreen() == count; }, kChangeTimeoutMs);
+}
+
+} // namespace
+
+class tst_MainWindowProcess : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramHome> m_home;
+
+    QString appData() const { return m_home->appData(); }
+    QString fifoPath() const { return m_home->filePath("control"); }
+    QByteArray log() const { return m_home->log(); }
+
+    void start(QProcess &process, const QStringList &args = {})
+    {
+        QProcessEnvironment env = m_home->environment();
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("VELMORA_SIMULATED_DEVICES", "Quissaro,Bovelli");
+        env.insert("VELMORA_SIMULATED_CONTROL", fifoPath());
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(kProgram, args);
+    }
+
+    bool waitUntilReady(QProcess &process, int starts)
+    {
+        return QTest::qWaitFor(
+            [&] { return process.state() != QProcess::NotRunning && log().count("END DMainWidget INIT:") >= starts; },
+            kStartTimeoutMs);
+    }
+
+    // The program opens the FIFO once its window is up: retry until it reads.
+    bool control(const QByteArray &line)
+    {
+        int fd = -1;
+        const bool opened = QTest::qWaitFor(
+            [&] {
+                fd = ::open(QFile::encodeName(fifoPath()).constData(), O_WRONLY | O_NONBLOCK);
+                return fd >= 0;
+            },
+            kChangeTimeoutMs);
+        if (!opened)
+            return false;
+        const QByteArray text = line + '\n';
+        const bool ok = ::write(fd, text.constData(), text.size()) == text.size();
+        ::close(fd);
+        return ok;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (qgetenv("QT_QPA_PLATFORM") != "xcb" || !QGuiApplication::primaryScreen())
+            QSKIP("needs an X server (xvfb-run)");
+    }
+
+    void init()
+    {
+        m_home = std::make_unique<ProgramHome>();
+        QVERIFY(m_home->isValid());
+    }
+
+    void tilesFollowThePlugsAndSigtermStops()
+    {
+        QProcess program;
+        start(program);
+        QVERIFY(waitUntilReady(program, 1));
+        QVERIFY2(waitForTiles(2), "two tiles");
+
+        QVERIFY(control("unplug Bovelli"));
+        QVERIFY2(waitForTiles(1), "one tile after the unplug");
+        QVERIFY(control("plug Bovelli"));
+        QVERIFY2(waitForTiles(2), "two tiles after the plug");
+
+        program.terminate(); // SIGTERM
+        QVERIFY(program.waitForFinished(kStartTimeoutMs));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(log().count("Stop collect log:"), 1);
+        QVERIFY(QDir(appData() + "/dump").entryList(QDir::Files).isEmpty());
+    }
+
+    // Started hidden beside a tray, the window comes back when the program
+    // is started a second time.
+    void secondStartShowsTheHiddenWindow()
+    {
+        const QString trayer = QStandardPaths::findExecutable(QStringLiteral("trayer"));
+        if (trayer.isEmpty())
+            QSKIP("trayer is not installed");
+        QProcess tray;
+        tray.start(trayer, {"--edge", "bottom", "--align", "right", "--widthtype", "request", "--height", "24"});
+        QVERIFY(tray.waitForStarted());
+
+        QProcess first;
+        start(first, {"--AutoUp"});
+        QVERIFY(waitUntilReady(first, 1));
+        QTest::qWait(1000);
+        QCOMPARE(tilesOnScreen(), 0);
+
+        QProcess second;
+        start(second);
+        QVERIFY(second.waitForFinished(kStartTimeoutMs));
+        QCOMPARE(second.exitCode(), 255); // -1
+        QVERIFY2(waitForTiles(2), "the first program's window is shown");
+
+        first.terminate();
+        QVERIFY(first.waitForFinished(kStartTimeoutMs));
+        QCOMPARE(first.exitCode(), 0);
+        tray.kill();
+        tray.waitForFinished();
+    }
+};
+
+QTEST_MAIN(tst_MainWindowProcess)
+#include "tst_mainwindowprocess.moc"

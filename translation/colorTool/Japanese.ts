@@ -1,0 +1,71 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>ColorWheelTool</name>
+    <message>
+        <source>ColorWheelTool</source>
+        <translation>カラーツール</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>フルカラー</translation>
+    </message>
+    <message>
+        <source>Top Color</source>
+        <translation>前景色</translation>
+    </message>
+    <message>
+        <source>Bottom Color</source>
+        <translation>背景色</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>暗い</translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation>明るい</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>遅い</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>速い</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,40 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLayoutFile</name>
+    <message>
+        <source>한자</source>
+        <translation>هانجا</translation>
+    </message>
+    <message>
+        <source>한영</source>
+        <translation>هان/يونغ</translation>
+    </message>
+</context>
+<context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>الصينية</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>الكورية/الإنجليزية</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,40 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLayoutFile</name>
+    <message>
+        <source>한자</source>
+        <translation>Hanja</translation>
+    </message>
+    <message>
+        <source>한영</source>
+        <translation>Han/Yeong</translation>
+    </message>
+</context>
+<context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Korean/English</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,40 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLayoutFile</name>
+    <message>
+        <source>한자</source>
+        <translation>ハンジャ</translation>
+    </message>
+    <message>
+        <source>한영</source>
+        <translation>ハン/ヨン</translation>
+    </message>
+</context>
+<context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>漢字</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>韓国語/英語</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+</TS>

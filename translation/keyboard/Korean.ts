@@ -1,0 +1,40 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLayoutFile</name>
+    <message>
+        <source>한자</source>
+        <translation>한자</translation>
+    </message>
+    <message>
+        <source>한영</source>
+        <translation>한영</translation>
+    </message>
+</context>
+<context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>한자</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>한/영</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+</context>
+</TS>
