@@ -201,17 +201,22 @@ void DMacroPage::showMessage(const QString &text)
 
 // --- Macro list -----------------------------------------------------------------
 
-void DMacroPage::clearMacroListItems()
+// Rows are deleted later: a row may be removed from inside its own signal.
+void DMacroPage::clearRows(QLayout *layout)
 {
-    QLayout *list = ui->verticalLayout_17;
-    while (list->count() > 1) {
-        QLayoutItem *item = list->takeAt(0);
+    while (layout->count() > 1) {
+        QLayoutItem *item = layout->takeAt(0);
         if (QWidget *widget = item->widget()) {
             widget->hide();
             widget->deleteLater();
         }
         delete item;
     }
+}
+
+void DMacroPage::clearMacroListItems()
+{
+    clearRows(ui->verticalLayout_17);
 }
 
 DMacroListItem *DMacroPage::rebuildMacroRows()
@@ -240,18 +245,23 @@ DMacroListItem *DMacroPage::rebuildMacroRows()
     return m_macroRows.value(0);
 }
 
+void DMacroPage::rebuildRowsKeepingCurrent()
+{
+    rebuildMacroRows();
+    for (DMacroListItem *row : qAsConst(m_macroRows)) {
+        if (row->getIndex() == m_currentIndex) {
+            row->setSelectedStatus(true);
+            m_currentRow = row;
+        }
+    }
+}
+
 void DMacroPage::loadMacroList()
 {
     if (m_recorder.isRecording()) {
         // A recording stays with its macro: the rows are rebuilt around it
         // and its events are left as they are.
-        rebuildMacroRows();
-        for (DMacroListItem *row : qAsConst(m_macroRows)) {
-            const bool current = row->getIndex() == m_currentIndex;
-            row->setSelectedStatus(current);
-            if (current)
-                m_currentRow = row;
-        }
+        rebuildRowsKeepingCurrent();
         return;
     }
     DMacroListItem *first = rebuildMacroRows();
@@ -320,15 +330,7 @@ void DMacroPage::reloadFromFile()
 
 void DMacroPage::clearEventListItems()
 {
-    QLayout *table = ui->verticalLayout_20;
-    while (table->count() > 1) {
-        QLayoutItem *item = table->takeAt(0);
-        if (QWidget *widget = item->widget()) {
-            widget->hide();
-            widget->deleteLater();
-        }
-        delete item;
-    }
+    clearRows(ui->verticalLayout_20);
     m_eventRows.clear();
 }
 
@@ -915,17 +917,10 @@ void DMacroPage::onDeleteMacro(QString index, QString name)
     if (!m_xml || !m_xml->deleteNode(m_macroFilePath, index.toUtf8())) {
         showMessage(tr("Delete macro failed"));
         // The list as the file has it, the current macro kept when it is there.
-        const QString current = m_currentIndex;
-        if (!current.isEmpty() && m_xml && m_xml->findNode(m_macroFilePath, current.toUtf8())) {
-            rebuildMacroRows();
-            for (DMacroListItem *row : qAsConst(m_macroRows)) {
-                row->setSelectedStatus(row->getIndex() == current);
-                if (row->getIndex() == current)
-                    m_currentRow = row;
-            }
-        } else {
+        if (!m_currentIndex.isEmpty() && m_xml && m_xml->findNode(m_macroFilePath, m_currentIndex.toUtf8()))
+            rebuildRowsKeepingCurrent();
+        else
             loadMacroList();
-        }
         return;
     }
 

@@ -21,6 +21,7 @@ class CbNoticeInterface;
 class DCatchKeyAndMouseItem;
 class DMacroListItem;
 class QButtonGroup;
+class QLayout;
 class WindowsHookInterface;
 class macroFileDialogs;
 class xmlInterface;
@@ -111,9 +112,13 @@ private slots:
     void on_pushButton_ClearMacroLst_clicked();
 
 private:
+    static void clearRows(QLayout *layout);
+
     // Macro list.
     void clearMacroListItems();
     DMacroListItem *rebuildMacroRows();
+    // The rows again, the current macro's selected, its events left alone.
+    void rebuildRowsKeepingCurrent();
     void selectMacro(DMacroListItem *row, const QString &index, const QString &name);
     void showNoMacro();
     // After a store failure: the current macro as the file has it, or the
