@@ -151,6 +151,8 @@ qint64 heldKeyId(int command, int group, int code)
 DDeviceKeyboardLink::DDeviceKeyboardLink(int deviceNumber, QObject *parent)
     : QObject(parent), m_deviceNumber(deviceNumber), m_player(std::make_unique<playMacroThread>(this))
 {
+    connect(m_player.get(), &playMacroThread::sigPlaybackEnded, this, &DDeviceKeyboardLink::onPlaybackEnded,
+            Qt::QueuedConnection);
 }
 
 DDeviceKeyboardLink::~DDeviceKeyboardLink()
@@ -161,6 +163,9 @@ DDeviceKeyboardLink::~DDeviceKeyboardLink()
     m_toggleRunning = false;
     m_held = false;
     m_playing = false;
+    m_awaitingPlaybackEnd = false;
+    m_afterPlaybackEnd = nullptr;
+    m_pendingInput.clear();
     stopPlayer();
     releaseHeldInput();
     // What the playback and the release sent must reach the device before it closes.
@@ -287,6 +292,10 @@ void DDeviceKeyboardLink::onHidWriteErrorInfo(QString text)
 
 void DDeviceKeyboardLink::onHidDataArrived(QByteArray report, int length, int deviceIndex)
 {
+    if (m_awaitingPlaybackEnd) {
+        m_pendingInput.append([this, report, length, deviceIndex] { onHidDataArrived(report, length, deviceIndex); });
+        return;
+    }
     Q_UNUSED(length)
     Q_UNUSED(deviceIndex)
     const hidReportData data = hidReportFromBytes(reinterpret_cast<const unsigned char *>(report.constData()),
@@ -846,6 +855,10 @@ void DDeviceKeyboardLink::sendMouseState()
 
 void DDeviceKeyboardLink::triggerMacro(int mode, int count, int macroIndex, bool pressed)
 {
+    if (m_awaitingPlaybackEnd) {
+        m_pendingInput.append([=] { triggerMacro(mode, count, macroIndex, pressed); });
+        return;
+    }
     const bool running = m_playing;
     if ((mode == 1 || mode == 2) && running && !m_toggleRunning && !m_held)
         return;
@@ -854,8 +867,7 @@ void DDeviceKeyboardLink::triggerMacro(int mode, int count, int macroIndex, bool
         if (m_held || m_toggleRunning) {
             m_held = false;
             m_toggleRunning = false;
-            stopPlayer();
-            m_playing = false;
+            stopPlayerThen([this] { m_playing = false; });
             return;
         }
         m_playing = true;
@@ -865,28 +877,36 @@ void DDeviceKeyboardLink::triggerMacro(int mode, int count, int macroIndex, bool
             // A second press of a toggle key ends it.
             m_toggleRunning = false;
             m_playing = false;
-            stopPlayer();
+            stopPlayerThen([] {});
             return;
         }
+        const auto startToggle = [this, mode, count, macroIndex] {
+            m_playing = true;
+            m_toggleRunning = true;
+            startPlayer(mode, count, macroIndex);
+        };
         if (m_held) {
             m_held = false;
-            stopPlayer();
+            stopPlayerThen(startToggle);
+            return;
         }
-        m_playing = true;
-        m_toggleRunning = true;
-        startPlayer(mode, count, macroIndex);
+        startToggle();
     } else if (pressed && mode == 4) {
+        const auto startHeld = [this, mode, count, macroIndex] {
+            m_playing = true;
+            m_held = true;
+            startPlayer(mode, count, macroIndex);
+        };
         if (m_toggleRunning || running) {
             m_toggleRunning = false;
-            stopPlayer();
+            stopPlayerThen(startHeld);
+            return;
         }
-        m_playing = true;
-        m_held = true;
-        startPlayer(mode, count, macroIndex);
+        startHeld();
     } else if (!pressed && mode == 4) {
         m_held = false;
         m_playing = false;
-        stopPlayer();
+        stopPlayerThen([] {});
     }
 }
 
@@ -897,6 +917,8 @@ void DDeviceKeyboardLink::startPlayer(int mode, int count, int macroIndex)
     m_playProfilePath = m_profilePath;
     m_playProfileIndex = QByteArray::number(m_profileIndex.load());
     m_player->setPlayParams(mode, count, macroIndex);
+    m_playerMode = mode;
+    m_playerRun = m_player->currentRun();
     m_player->start(QThread::InheritPriority);
 }
 
@@ -905,6 +927,35 @@ void DDeviceKeyboardLink::stopPlayer()
     wakePlayer();
     if (m_player)
         m_player->waitForEnd();
+}
+
+void DDeviceKeyboardLink::stopPlayerThen(std::function<void()> then)
+{
+    wakePlayer();
+    const bool counted = m_playerMode == 1 || m_playerMode == 2;
+    if (counted && m_player->isRunning()) {
+        // A counted playback is not cut short, and waiting for it here would
+        // freeze the window for its remaining delays.
+        m_awaitingPlaybackEnd = true;
+        m_afterPlaybackEnd = std::move(then);
+        return;
+    }
+    m_player->waitForEnd();
+    then();
+}
+
+void DDeviceKeyboardLink::onPlaybackEnded(int run)
+{
+    if (!m_awaitingPlaybackEnd || run != m_playerRun)
+        return;
+    m_player->waitForEnd(); // the thread is past its playback
+    m_awaitingPlaybackEnd = false;
+    const std::function<void()> then = std::move(m_afterPlaybackEnd);
+    m_afterPlaybackEnd = nullptr;
+    if (then)
+        then();
+    while (!m_awaitingPlaybackEnd && !m_pendingInput.isEmpty())
+        m_pendingInput.takeFirst()();
 }
 
 void DDeviceKeyboardLink::wakePlayer()

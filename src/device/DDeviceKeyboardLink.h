@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -91,6 +92,9 @@ public:
     // code: 1, 2, 4, 8, 16 or 32 (the DPI button).
     void executeMouseKeyEvent(int code, bool pressed);
     void setReportKey(int usage, bool pressed);
+    // A stop that must let a counted playback finish waits for its end
+    // without blocking the GUI thread; the input that arrives meanwhile is
+    // held back and handled, in order, once it has ended.
     void triggerMacro(int mode, int count, int macroIndex, bool pressed);
 
     // --- Macro playback (player thread) ---------------------------------
@@ -101,6 +105,8 @@ public:
     // The outgoing keyboard state (modifier, reserved, six usages).
     outgoingKeyState::Bytes getOutgoingKeyState() const;
     bool isMacroPlaying() const;
+    // A stop is waiting for a counted playback to end.
+    bool isWaitingForPlaybackEnd() const { return m_awaitingPlaybackEnd; }
 
 public slots:
     void onOpenHidSuccessful();
@@ -161,6 +167,10 @@ private:
     // Playback control.
     void startPlayer(int mode, int count, int macroIndex);
     void stopPlayer();
+    // Stops the playback, then runs the rest of the step: at once, or after a
+    // counted playback has ended.
+    void stopPlayerThen(std::function<void()> then);
+    void onPlaybackEnded(int run);
     void wakePlayer();
     bool playbackShouldStop(int mode) const;
     void waitPlaybackDelay(int ms, int mode);
@@ -220,4 +230,11 @@ private:
     QVector<unsigned char> m_playbackButtons;
     QString m_playProfilePath;  // captured when a playback starts
     QByteArray m_playProfileIndex;
+    // GUI thread only: the running playback's mode and run, and a stop that
+    // waits for its end with the input held back meanwhile.
+    int m_playerMode = 0;
+    int m_playerRun = 0;
+    bool m_awaitingPlaybackEnd = false;
+    std::function<void()> m_afterPlaybackEnd;
+    QList<std::function<void()>> m_pendingInput;
 };

@@ -10,6 +10,13 @@ void playMacroThread::setPlayParams(int mode, int count, int macroIndex)
     m_mode = mode;
     m_count = count;
     m_macroIndex = macroIndex;
+    ++m_run;
+}
+
+int playMacroThread::currentRun()
+{
+    std::lock_guard<std::mutex> locker(m_lock);
+    return m_run;
 }
 
 void playMacroThread::waitForEnd()
@@ -20,13 +27,15 @@ void playMacroThread::waitForEnd()
 
 void playMacroThread::run()
 {
-    int mode, count, macroIndex;
+    int mode, count, macroIndex, runId;
     {
         std::lock_guard<std::mutex> locker(m_lock);
         mode = m_mode;
         count = m_count;
         macroIndex = m_macroIndex;
+        runId = m_run;
     }
     m_link->playMacro(mode, count, macroIndex);
+    emit sigPlaybackEnded(runId);
     std::lock_guard<std::mutex> finished(m_lock);
 }

@@ -15,11 +15,17 @@ class playMacroThread : public QThread
 public:
     explicit playMacroThread(DDeviceKeyboardLink *link);
 
-    // Set only while the thread is not running.
+    // Set only while the thread is not running; each call starts a new run.
     void setPlayParams(int mode, int count, int macroIndex);
+    // The run the last setPlayParams began.
+    int currentRun();
     // wait(), then take the lock the run released last, so the run's end
     // is ordered before what follows even for ThreadSanitizer.
     void waitForEnd();
+
+signals:
+    // The playback of that run has ended; emitted on the player's thread.
+    void sigPlaybackEnded(int run);
 
 protected:
     void run() override;
@@ -32,4 +38,5 @@ private:
     int m_mode = 0;
     int m_count = 0;
     int m_macroIndex = 0;
+    int m_run = 0;
 };

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QScopedValueRollback>
 #include <QSocketNotifier>
-#include <QThread>
 #include <QVector>
 
 #include <X11/XKBlib.h>
@@ -69,7 +68,11 @@ struct X11RecordCallback
     }
 };
 
-X11InputHook::X11InputHook(QObject *parent) : QObject(parent) {}
+X11InputHook::X11InputHook(QObject *parent) : QObject(parent)
+{
+    m_grabRetry.setInterval(kGrabRetryMs);
+    connect(&m_grabRetry, &QTimer::timeout, this, &X11InputHook::onGrabRetry);
+}
 
 X11InputHook::~X11InputHook()
 {
@@ -84,14 +87,10 @@ bool X11InputHook::setKeyboardHook(KeyboardProc proc)
     m_lastError = NoError;
     if (!startRecording())
         return false;
-    if (!grabKeyboard()) {
-        if (!m_mouseProc)
-            stopRecording();
-        return false;
-    }
     loadKeymap();
     m_altKeysDown.clear();
     m_keyboardProc = proc;
+    grabKeyboard();
     return true;
 }
 
@@ -173,7 +172,22 @@ bool X11InputHook::startRecording()
     m_controlNotifier = new QSocketNotifier(ConnectionNumber(dpy(m_control)), QSocketNotifier::Read, this);
     connect(m_controlNotifier, &QSocketNotifier::activated, this, &X11InputHook::onControlEvents);
     m_numLockMask = XkbKeysymToModifiers(dpy(m_control), XK_Num_Lock);
+    watchMappingChanges();
     return true;
+}
+
+void X11InputHook::watchMappingChanges()
+{
+    // Core MappingNotify reaches every client; with XKB the layout switches
+    // arrive as XKB events, which must be asked for.
+    Display *d = dpy(m_control);
+    int opcode = 0, eventBase = 0, errorBase = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+    if (XkbQueryExtension(d, &opcode, &eventBase, &errorBase, &major, &minor)) {
+        const unsigned long mask = XkbMapNotifyMask | XkbNewKeyboardNotifyMask;
+        XkbSelectEvents(d, XkbUseCoreKbd, mask, mask);
+        m_xkbEventBase = eventBase;
+    }
+    XFlush(d);
 }
 
 void X11InputHook::stopRecording()
@@ -204,12 +218,23 @@ void X11InputHook::stopRecording()
         XCloseDisplay(dpy(m_control));
     m_control = nullptr;
     m_grabbed = false;
+    m_grabRetry.stop();
+    m_xkbEventBase = -1;
 }
 
-bool X11InputHook::grabKeyboard()
+void X11InputHook::grabKeyboard()
 {
-    if (m_grabbed)
-        return true;
+    if (m_grabbed || m_grabRetry.isActive())
+        return;
+    if (attemptGrab())
+        return;
+    // Another client's grab (a menu being closed) usually ends at once.
+    m_grabAttemptsLeft = kGrabAttempts - 1;
+    m_grabRetry.start();
+}
+
+bool X11InputHook::attemptGrab()
+{
     Display *d = dpy(m_control);
     const Window root = DefaultRootWindow(d);
     // Grabbing on the focused window itself moves no focus, so the window that
@@ -219,27 +244,40 @@ bool X11InputHook::grabKeyboard()
     XGetInputFocus(d, &focus, &revert);
     Window target = (focus == None || focus == PointerRoot) ? root : focus;
 
-    XErrorTrap trap;
-    for (int attempt = 0; attempt < kGrabAttempts; ++attempt) {
+    for (int pass = 0; pass < 2; ++pass) {
+        XErrorTrap trap;
         const int result = XGrabKeyboard(d, target, False, GrabModeAsync, GrabModeAsync, CurrentTime);
         if (result == GrabSuccess && !trap.failed()) {
             m_grabbed = true;
             return true;
         }
-        if (result == GrabNotViewable || trap.failed()) {
-            target = root;
-            g_xErrors = 0;
-            continue;
-        }
-        // Another client's grab (a menu being closed) usually ends at once.
-        QThread::msleep(kGrabRetryMs);
+        if (target == root || (result != GrabNotViewable && !trap.failed()))
+            break;
+        target = root;
     }
-    m_lastError = GrabRefused;
     return false;
+}
+
+void X11InputHook::onGrabRetry()
+{
+    if (!m_control || !m_keyboardProc || m_grabbed) {
+        m_grabRetry.stop();
+        return;
+    }
+    if (attemptGrab()) {
+        m_grabRetry.stop();
+        return;
+    }
+    if (--m_grabAttemptsLeft <= 0) {
+        m_grabRetry.stop();
+        m_lastError = GrabRefused;
+        qWarning("X11 hook: another program holds the keyboard; the captured keys also reach it");
+    }
 }
 
 void X11InputHook::ungrabKeyboard()
 {
+    m_grabRetry.stop();
     if (!m_grabbed || !m_control)
         return;
     XUngrabKeyboard(dpy(m_control), CurrentTime);
@@ -294,13 +332,26 @@ void X11InputHook::onRecordData()
 
 void X11InputHook::onControlEvents()
 {
-    // The grabbed keys arrive here; they were already seen through RECORD.
+    // The grabbed keys arrive here too; they were already seen through RECORD.
     if (!m_control)
         return;
     const QScopedValueRollback<bool> dispatching(m_dispatching, true);
-    while (XPending(dpy(m_control)) > 0) {
+    bool mappingChanged = false;
+    while (m_control && XPending(dpy(m_control)) > 0) {
         XEvent ev;
         XNextEvent(dpy(m_control), &ev);
+        if (ev.type == MappingNotify) {
+            XRefreshKeyboardMapping(&ev.xmapping);
+            mappingChanged |= ev.xmapping.request != MappingPointer;
+        } else if (m_xkbEventBase >= 0 && ev.type == m_xkbEventBase) {
+            const int xkbType = reinterpret_cast<const XkbAnyEvent &>(ev).xkb_type;
+            mappingChanged |= xkbType == XkbMapNotify || xkbType == XkbNewKeyboardNotify;
+        }
+    }
+    // A layout change while hooked: translate with the new keymap from now on.
+    if (mappingChanged && m_control && m_keyboardProc) {
+        loadKeymap();
+        m_numLockMask = XkbKeysymToModifiers(dpy(m_control), XK_Num_Lock);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QSet>
+#include <QTimer>
 
 class QSocketNotifier;
 struct _XDisplay;
@@ -14,6 +15,9 @@ struct _XDisplay;
 // the GUI thread, so the procedures run there, as the callers expect. While
 // the keyboard hook is set the keyboard is grabbed, which keeps the keys from
 // every other program; the server still toggles the lock keys under a grab.
+// A grab another program holds is tried again from a timer, never by sleeping
+// on the GUI thread; meanwhile the keys are seen but not withheld. The keymap
+// is read again whenever the server announces a mapping change.
 class X11InputHook : public QObject, public InputHookBackend
 {
     Q_OBJECT
@@ -36,12 +40,17 @@ public:
     void unhookMouse() override;
     long lastError() const override { return m_lastError; }
 
+    bool isKeyboardGrabbed() const { return m_grabbed; }
+
 private:
     bool startRecording();
     void stopRecording();
-    bool grabKeyboard();
+    void grabKeyboard();
+    bool attemptGrab();
+    void onGrabRetry();
     void ungrabKeyboard();
     void loadKeymap();
+    void watchMappingChanges();
     bool numLockOn();
     void onRecordData();
     void onControlEvents();
@@ -57,6 +66,9 @@ private:
     KeyboardProc m_keyboardProc = nullptr;
     MouseProc m_mouseProc = nullptr;
     bool m_grabbed = false;
+    QTimer m_grabRetry;
+    int m_grabAttemptsLeft = 0;
+    int m_xkbEventBase = -1;
     bool m_dispatching = false;
     long m_lastError = NoError;
     unsigned m_numLockMask = 0;

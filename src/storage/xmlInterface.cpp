@@ -663,6 +663,20 @@ bool xmlInterface::getKeyCodeList(const QString &path, const QByteArray &profile
     });
 }
 
+bool xmlInterface::getKeyInfoList(const QString &path, const QByteArray &profile, QList<customKeyInfo> &list)
+{
+    return readElement(path, profileChild(profile, kMacro), [&list](const XMLElement &macro) {
+        for (const XMLElement *item = macro.FirstChildElement(); item; item = item->NextSiblingElement()) {
+            if (!item->Attribute(kKeyCode))
+                continue;
+            customKeyInfo record;
+            std::memset(&record, 0, sizeof record);
+            xmlRecordCodec::read(*item, record);
+            list.append(record);
+        }
+    });
+}
+
 bool xmlInterface::hasKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode)
 {
     const StoreLock lock;

@@ -92,6 +92,10 @@ public:
     bool getKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode,
                     customKeyInfo &info);
     bool getKeyCodeList(const QString &path, const QByteArray &profile, QList<QByteArray> &list);
+    // Appends, in one load, the record of every item of the profile that has a
+    // keyCode, in file order, as getKeyInfo reads it (a missing attribute
+    // leaves its field empty). False when the profile has no `macro` element.
+    bool getKeyInfoList(const QString &path, const QByteArray &profile, QList<customKeyInfo> &list);
     bool hasKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode);
     // Number of bindings whose operateType and, after it, Value equal the texts
     // (the keys bound to one macro: operateType "1", the macro's index);

@@ -67,6 +67,7 @@ private slots:
     void heldStopsOnReleaseDuringDelay();
     void heldPressStopsToggle();
     void toggleWaitsForCountedPlayback();
+    void heldPressAwaitsCountedPlaybackWithoutBlocking();
     void missingOrEmptyMacroPlaysNothing();
     void emptyMacroEndsItsLoop();
     void shortDelaysTakeTheFloor();
@@ -226,6 +227,40 @@ void tst_MacroPlayback::toggleWaitsForCountedPlayback()
     QVERIFY(!f.link->isMacroPlaying());
     QTRY_COMPARE_WITH_TIMEOUT(playbackReports(f),
                               (Reports{keyReport(0, {5}), keyReport(0), keyReport(0, {5}), keyReport(0)}), kLinkWaitMs);
+}
+
+void tst_MacroPlayback::heldPressAwaitsCountedPlaybackWithoutBlocking()
+{
+    LinkFixture f(testKeyboard());
+    bindMacro(f, {macroEvent(1, 0, "key", 5, "down"), macroEvent(1, 150, "key", 5, "up")});
+    bindMacro(f, {macroEvent(2, 0, "key", 6, "down"), macroEvent(2, kLongDelay, "key", 6, "up")}, "2");
+    QVERIFY(f.openClean());
+    f.link->triggerMacro(2, 2, 1, true);
+    QVERIFY(QTest::qWaitFor([&] { return playbackReports(f).size() >= 1; }, kLinkWaitMs));
+
+    // The held press takes effect once the counted playback has ended; until
+    // then the GUI thread goes on serving its events.
+    bool served = false;
+    bool servedWhileWaiting = false;
+    QTimer::singleShot(0, [&] {
+        served = true;
+        servedWhileWaiting = f.link->isWaitingForPlaybackEnd();
+    });
+    f.link->triggerMacro(4, 0, 2, true);
+    QVERIFY(f.link->isWaitingForPlaybackEnd());
+    f.link->triggerMacro(4, 0, 2, false); // held back behind the press
+    QTRY_VERIFY_WITH_TIMEOUT(served, kLinkWaitMs);
+    QVERIFY(servedWhileWaiting);
+
+    QTRY_VERIFY_WITH_TIMEOUT(!f.link->isWaitingForPlaybackEnd(), kLinkWaitMs);
+    QVERIFY(waitIdle(f));
+    // Both counted passes ran whole, the held playback never overlapped them,
+    // and the release ended it.
+    QTRY_COMPARE_WITH_TIMEOUT(f.device->outputReports(HidCmd::KeyState).last(), keyReport(0), kLinkWaitMs);
+    const Reports reports = playbackReports(f);
+    QCOMPARE(countOf(reports, keyReport(0, {5})), 2);
+    QCOMPARE(countOf(reports, keyReport(0, {5, 6})), 0);
+    QCOMPARE(f.link->getOutgoingKeyState(), outgoingKeyState::Bytes{});
 }
 
 void tst_MacroPlayback::missingOrEmptyMacroPlaysNothing()

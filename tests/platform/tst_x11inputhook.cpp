@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScopeGuard>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -45,12 +47,17 @@ private slots:
     void clicksArriveAsMouseMessages();
     void capsLockStillToggles();
     void uninstallGivesKeysBack();
+    void refusedGrabIsRetriedFromTheEventLoop();
+    void grabStillRefusedAfterTheRetries();
+    void mappingChangeWhileHookedTakesTheNewKeymap();
 
 private:
     void key(KeySym sym, bool down);
     void tap(KeySym sym);
     void button(unsigned int b, bool down);
     bool capsLocked();
+    bool otherClientCanGrab();
+    X11InputHook *m_backend = nullptr;
 
     Display *m_xtest = nullptr;
     QLineEdit *m_edit = nullptr;
@@ -67,7 +74,9 @@ void tst_X11InputHook::initTestCase()
     int ev = 0, err = 0, major = 0, minor = 0;
     if (!XTestQueryExtension(m_xtest, &ev, &err, &major, &minor))
         QSKIP("The X server lacks XTEST; the X11 hook test is skipped.");
-    WindowsHookInterface::setHookBackend(std::make_unique<X11InputHook>());
+    auto backend = std::make_unique<X11InputHook>();
+    m_backend = backend.get();
+    WindowsHookInterface::setHookBackend(std::move(backend));
 
     m_edit = new QLineEdit;
     m_edit->resize(200, 30);
@@ -224,6 +233,81 @@ void tst_X11InputHook::uninstallGivesKeysBack()
     QTRY_COMPARE_WITH_TIMEOUT(m_keys.size(), 2, kWaitMs);
     QCOMPARE(m_keys.at(0), (QVariantList{int('C'), 1, 0}));
     QCOMPARE(m_edit->text(), QStringLiteral("b"));
+}
+
+bool tst_X11InputHook::otherClientCanGrab()
+{
+    const int result = XGrabKeyboard(m_xtest, DefaultRootWindow(m_xtest), False, GrabModeAsync, GrabModeAsync,
+                                     CurrentTime);
+    if (result == GrabSuccess)
+        XUngrabKeyboard(m_xtest, CurrentTime);
+    XSync(m_xtest, False);
+    return result == GrabSuccess;
+}
+
+void tst_X11InputHook::refusedGrabIsRetriedFromTheEventLoop()
+{
+    QCOMPARE(m_hook->uninstallHook(), 1);
+    // Another program holds the keyboard when the capture starts.
+    QCOMPARE(XGrabKeyboard(m_xtest, DefaultRootWindow(m_xtest), False, GrabModeAsync, GrabModeAsync, CurrentTime),
+             GrabSuccess);
+    XSync(m_xtest, False);
+    QCOMPARE(m_hook->installHook(1), 1);
+    QVERIFY(!m_backend->isKeyboardGrabbed());
+
+    // It lets go from the event loop, which therefore runs while the hook waits.
+    QTimer::singleShot(0, this, [this] {
+        XUngrabKeyboard(m_xtest, CurrentTime);
+        XSync(m_xtest, False);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(m_backend->isKeyboardGrabbed(), kWaitMs);
+    QVERIFY(!otherClientCanGrab());
+    QCOMPARE(m_backend->lastError(), long(X11InputHook::NoError));
+
+    tap(XK_a);
+    QTRY_COMPARE_WITH_TIMEOUT(m_keys.size(), 2, kWaitMs);
+    QCOMPARE(m_edit->text(), QString());
+}
+
+void tst_X11InputHook::grabStillRefusedAfterTheRetries()
+{
+    QCOMPARE(m_hook->uninstallHook(), 1);
+    QCOMPARE(XGrabKeyboard(m_xtest, DefaultRootWindow(m_xtest), False, GrabModeAsync, GrabModeAsync, CurrentTime),
+             GrabSuccess);
+    XSync(m_xtest, False);
+    QCOMPARE(m_hook->installHook(1), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(m_backend->lastError(), long(X11InputHook::GrabRefused), kWaitMs);
+    XUngrabKeyboard(m_xtest, CurrentTime);
+    XSync(m_xtest, False);
+    // The retries are over: the hook takes nothing back by itself.
+    QTest::qWait(50);
+    QVERIFY(!m_backend->isKeyboardGrabbed());
+    QVERIFY(otherClientCanGrab());
+}
+
+void tst_X11InputHook::mappingChangeWhileHookedTakesTheNewKeymap()
+{
+    const KeyCode code = XKeysymToKeycode(m_xtest, XK_a);
+    QVERIFY(code != 0);
+    int perCode = 0;
+    KeySym *original = XGetKeyboardMapping(m_xtest, code, 1, &perCode);
+    QVERIFY(original);
+    const auto restore = qScopeGuard([&] {
+        XChangeKeyboardMapping(m_xtest, code, perCode, original, 1);
+        XFree(original);
+        XSync(m_xtest, False);
+    });
+
+    // The key that typed "a" types "q" after a layout change.
+    KeySym q[2] = {XK_q, XK_Q};
+    XChangeKeyboardMapping(m_xtest, code, 2, q, 1);
+    XSync(m_xtest, False);
+    QTest::qWait(200); // the server's mapping notice reaches the hook
+    XTestFakeKeyEvent(m_xtest, code, True, CurrentTime);
+    XTestFakeKeyEvent(m_xtest, code, False, CurrentTime);
+    XFlush(m_xtest);
+    QTRY_COMPARE_WITH_TIMEOUT(m_keys.size(), 2, kWaitMs);
+    QCOMPARE(m_keys.at(0), (QVariantList{int('Q'), 1, 0}));
 }
 
 int main(int argc, char **argv)

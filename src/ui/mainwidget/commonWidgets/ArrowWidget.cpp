@@ -19,18 +19,12 @@ constexpr qreal kCornerRadius = 5;
 constexpr qreal kOpacity = 0.9;
 constexpr qreal kShadowBlur = 15;
 
-QColor colorFromTheme(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    return QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt(), 255);
-}
-
 } // namespace
 
 ArrowWidget::ArrowWidget(int direction, QWidget *parent)
     : QDialog(parent)
     , m_direction(direction)
-    , m_background(colorFromTheme(DDataManager::instance()->getThemeColor().AllBgColor))
+    , m_background(themeColorInfo::opaqueColor(DDataManager::instance()->getThemeColor().AllBgColor))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);

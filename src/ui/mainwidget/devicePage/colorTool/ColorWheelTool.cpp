@@ -776,15 +776,15 @@ void ColorWheelTool::updateTheme()
     styleColorButton(ui->pushButton_afterColor, m_working.ledBgR, m_working.ledBgG, m_working.ledBgB);
 
     const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
-    setStyleSheet(QStringLiteral("QLabel{color:%1;font:75 11pt \"%4\";}"
-                                 "QLineEdit{color:%1;font:75 8pt \"%4\";background-color:%2;border:1px solid %1;}"
+    setStyleSheet(QStringLiteral("QLabel{color:%1;font:bold 11pt \"%4\";}"
+                                 "QLineEdit{color:%1;font:bold 8pt \"%4\";background-color:%2;border:1px solid %1;}"
                                  "QLineEdit:hover{border:1px solid %3;}"
                                  "QLineEdit:pressed{border:1px solid %3;}")
                       .arg(css(theme.TextDefaultColor), css(theme.DeviceRightBgColor), css(theme.TextCheckedColor),
                            theme.TextFont));
     ui->frame_5->setStyleSheet(
         QStringLiteral("QPushButton{border-radius:8px;border:1px solid %1;background-color:%2;"
-                       "color:%4;font:75 10pt \"%6\";}"
+                       "color:%4;font:bold 10pt \"%6\";}"
                        "QPushButton:hover{background-color:%3;border:1px solid %5;}"
                        "QPushButton:pressed{color:%5;background-color:%7;border:1px solid %5;}")
             .arg(css(theme.DeviceBorderColor), css(theme.DeviceControlDefaultColor),

@@ -27,9 +27,9 @@ const char kFrameStyle[] =
 const char kSelectedFrameStyle[] =
     "QFrame#frame_5{ border: none; border-bottom: 1px solid rgb(%1);} "
     "QFrame#frame_5{\tbackground-color: rgb(%2); }";
-const char kLabelStyle[] = "QLabel#label_CustomItemName{ color: rgb(%1); font: 75 9pt \"%2\";}";
+const char kLabelStyle[] = "QLabel#label_CustomItemName{ color: rgb(%1); font: bold 9pt \"%2\";}";
 const char kEditorStyle[] =
-    "QLineEdit{ color: rgb(%1); font: 75 9pt \"%2\"; background-color: rgb(%3); "
+    "QLineEdit{ color: rgb(%1); font: bold 9pt \"%2\"; background-color: rgb(%3); "
     "border: 1px solid rgb(%4);} "
     "QLineEdit:hover{ border: 1px solid rgb(%5);} "
     "QLineEdit:pressed{ border: 1px solid rgb(%5);}";

@@ -14,12 +14,12 @@ enum Answer { AnswerClose = 0, AnswerSave = 1, AnswerDiscard = 2 };
 const char kDialogStyle[] = "QDialog#DTipInfoDia{ background-color: rgb(%1);}";
 const char kTitleStyle[] =
     "QFrame#frame_Title{ background-color: rgb(%1); border: none; border-bottom: 3px solid rgb(%2);} "
-    "QLabel#label_Title{ color: rgb(%3); font: 75 13pt \"%4\";}";
+    "QLabel#label_Title{ color: rgb(%3); font: bold 13pt \"%4\";}";
 const char kBottomStyle[] = "QFrame#frame_Bottom{ background-color: rgb(%1);}";
-const char kMessageStyle[] = "QLabel#label_TipMessage{ color: rgb(%1); font: 75 10pt \"%2\";}";
+const char kMessageStyle[] = "QLabel#label_TipMessage{ color: rgb(%1); font: bold 10pt \"%2\";}";
 const char kButtonStyle[] =
     "QPushButton{ border-radius: 8px; border: 1px solid rgb(%1); background-color: rgb(%2); "
-    "color: rgb(%4); font: 75 10pt \"%5\";} "
+    "color: rgb(%4); font: bold 10pt \"%5\";} "
     "QPushButton:hover{ background-color: rgba(%3, 130); border: 1px solid rgb(%6);} "
     "QPushButton:pressed{ color: rgb(%6); background-color: rgb(%3); border: 1px solid rgb(%6);}";
 

@@ -17,8 +17,8 @@ constexpr int kPageWidth = 700;
 constexpr int kPageHeight = 150;
 
 const char kPageStyle[] =
-    "QLabel{ color: rgb(%1); font: 75 10pt \"%3\"; } "
-    "QCheckBox{ color: rgb(%1); font: 75 10pt \"%3\"; } "
+    "QLabel{ color: rgb(%1); font: bold 10pt \"%3\"; } "
+    "QCheckBox{ color: rgb(%1); font: bold 10pt \"%3\"; } "
     "QCheckBox:checked{ color: rgb(%2); } "
     "QCheckBox::indicator{ width: 13px; height: 13px; } "
     "QCheckBox::indicator:unchecked{ border-image: url(:/images/publicIco/checkBoxDef.png); } "
@@ -29,7 +29,7 @@ const char kFrameStyle[] =
 const char kOptionsFrameStyle[] = "QFrame#frame_4{ border: none; border-right: 1px solid rgb(%1); }";
 const char kButtonStyle[] =
     "QPushButton{ border-radius: 8px; border: 1px solid rgb(%1); background-color: rgb(%2); "
-    "color: rgb(%3); font: 75 10pt \"%6\"; } "
+    "color: rgb(%3); font: bold 10pt \"%6\"; } "
     "QPushButton:hover{ background-color: rgba(%4,130); border: 1px solid rgb(%5); } "
     "QPushButton:pressed{ color: rgb(%5); border: 1px solid rgb(%5); background-color: rgb(%4); } "
     "QPushButton:disabled{ color: rgba(%3,100); }";

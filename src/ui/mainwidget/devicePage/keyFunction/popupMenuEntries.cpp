@@ -7,7 +7,7 @@
 
 QString popupMenuEntryStyleSheet(const themeColorInfo &theme)
 {
-    return QStringLiteral("QLabel{ color: rgb(%1); font: 75 12pt \"%2\"; background-color: rgb(%3); } "
+    return QStringLiteral("QLabel{ color: rgb(%1); font: bold 12pt \"%2\"; background-color: rgb(%3); } "
                           "QLabel:hover{ background-color: rgb(%4); } "
                           "QLabel:pressed{ background-color: rgb(%5); }")
         .arg(theme.DeviceLeftAreaItemTextDefaultColor, theme.TextFont, theme.DeviceCenterBgColor,

@@ -22,7 +22,7 @@ const char kNormalFrameStyle[] =
     "QFrame#frame:hover{ background-color: rgb(%2); }";
 const char kSelectedFrameStyle[] =
     "QFrame#frame{ border: none; border-bottom: 1px solid rgb(%1); background-color: rgb(%2); }";
-const char kNameStyle[] = "QLabel#label_ProfileName{ color: rgb(%1); font: 75 10pt \"%2\"; }";
+const char kNameStyle[] = "QLabel#label_ProfileName{ color: rgb(%1); font: bold 10pt \"%2\"; }";
 
 } // namespace
 

@@ -28,13 +28,13 @@ SoftKeyboardButCustom::SoftKeyboardButCustom(int kind, QWidget *parent)
     : QToolButton(parent)
     , m_kind(kind)
     , m_markedStyleOnScreen(
-          QStringLiteral("color:#FF3135; font: 75 8pt; border-bottom: 1px solid #FF3135; border-radius:3px;"))
+          QStringLiteral("color:#FF3135; font: bold 8pt; border-bottom: 1px solid #FF3135; border-radius:3px;"))
     , m_markedStyleOnboard(
-          QStringLiteral("color:#FF3135; font: 75 8pt; border: 1px solid #FF3135; border-radius:3px;"))
+          QStringLiteral("color:#FF3135; font: bold 8pt; border: 1px solid #FF3135; border-radius:3px;"))
     , m_normalStyleOnScreen(
-          QStringLiteral("color:#c3c3c3; font: 75 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;"))
+          QStringLiteral("color:#c3c3c3; font: bold 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;"))
     , m_normalStyleOnboard(
-          QStringLiteral("color:#f5f5f5; font: 75 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;"))
+          QStringLiteral("color:#f5f5f5; font: bold 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;"))
     , m_backgroundOnScreen(QStringLiteral("background-color:#4b4b4b;"))
     , m_backgroundOnboard(QStringLiteral("background-color:#1e1e1e;"))
 {
@@ -120,12 +120,12 @@ void SoftKeyboardButCustom::updateTheme(const QString &textColour, const QString
                                         const QString &buttonColour)
 {
     m_markedStyleOnScreen =
-        QStringLiteral("color:rgb(%1); font: 75 8pt; border-bottom: 1px solid rgb(%1); border-radius:3px;")
+        QStringLiteral("color:rgb(%1); font: bold 8pt; border-bottom: 1px solid rgb(%1); border-radius:3px;")
             .arg(markColour);
     m_markedStyleOnboard =
-        QStringLiteral("color:rgb(%1); font: 75 8pt; border: 1px solid rgb(%1); border-radius:3px;").arg(markColour);
+        QStringLiteral("color:rgb(%1); font: bold 8pt; border: 1px solid rgb(%1); border-radius:3px;").arg(markColour);
     const QString normal =
-        QStringLiteral("color:rgb(%1); font: 75 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;")
+        QStringLiteral("color:rgb(%1); font: bold 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;")
             .arg(textColour);
     m_normalStyleOnScreen = normal;
     m_normalStyleOnboard = normal;

@@ -9,7 +9,7 @@ keyboardKeyTool::keyboardKeyTool(QWidget *parent)
 {
     m_label->setFixedSize(170, 60);
     m_label->setAlignment(Qt::AlignCenter);
-    m_label->setStyleSheet(QStringLiteral("color: rgb(245, 245, 245); font: 75 14pt \"微软雅黑\";"));
+    m_label->setStyleSheet(QStringLiteral("color: rgb(245, 245, 245); font: bold 14pt \"微软雅黑\";"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_label);

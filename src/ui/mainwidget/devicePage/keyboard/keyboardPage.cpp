@@ -323,7 +323,7 @@ void keyboardPage::onCustomButMouseEnter()
 
     auto *tool = new keyboardKeyTool;
     tool->setLabelText(KeyLayoutFile::caption(key->getKeyText(), key->getKeyCode(), false));
-    tool->setLabelStyle(QStringLiteral("color: rgb(245, 245, 245); font: 75 12pt \"%1\";").arg(m_fontFamily));
+    tool->setLabelStyle(QStringLiteral("color: rgb(245, 245, 245); font: bold 12pt \"%1\";").arg(m_fontFamily));
 
     auto *tip = new ArrowWidget(1);
     tip->setPopupSize(kTipWidth, kTipHeight);

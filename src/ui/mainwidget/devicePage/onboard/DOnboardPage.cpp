@@ -23,7 +23,7 @@ constexpr int kTipArrowOffset = 95;
 // Puts the arrow's tip (offset + 7) on the key's centre.
 constexpr int kTipShiftX = 102;
 
-const char kTipStyle[] = "color: rgb(%1); font: 75 12pt \"%2\";";
+const char kTipStyle[] = "color: rgb(%1); font: bold 12pt \"%2\";";
 const char kTipTextColor[] = "245, 245, 245";
 const char kFrameStyle[] = "QFrame#frame_bg{ border-radius: 8px; border: 0px solid rgb(%1); background-color: rgb(%2); }";
 

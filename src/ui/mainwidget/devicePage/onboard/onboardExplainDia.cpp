@@ -11,7 +11,7 @@ constexpr int kHeight = 470;
 
 const char kStyle[] =
     "QFrame#frame_Bg{ border: none; padding: 0px 6px; } "
-    "QFrame#frame_Bg QLabel{ color: rgb(%1); font: 75 10pt \"%2\"; } "
+    "QFrame#frame_Bg QLabel{ color: rgb(%1); font: bold 10pt \"%2\"; } "
     "QFrame#frame{ border: none; border-bottom: 1px solid rgb(%3); } "
     "QFrame#frame_3{ border: none; border-bottom: 1px solid rgb(%3); } "
     "QFrame#frame_2, QFrame#frame_4{ border: none; }";

@@ -129,7 +129,7 @@ void tst_CustomLightScreenshots::promptOverWindow()
     window->setStyleSheet(QStringLiteral("#mainWindow{%1}").arg(background(colours.MainWidgetBgColor)));
     // Something under the overlay to see it dim.
     auto *content = new QLabel(QStringLiteral("Device page"), window);
-    content->setStyleSheet(QStringLiteral("color: rgb(%1); font: 75 28pt; %2")
+    content->setStyleSheet(QStringLiteral("color: rgb(%1); font: bold 28pt; %2")
                                .arg(colours.TextCheckedColor, background(colours.DeviceCenterBgColor)));
     content->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     content->setGeometry(40, 40, 820, 520);

@@ -632,7 +632,7 @@ void tst_KeyboardPage::keyTipCaptions()
     QCOMPARE(label->text(), text);
     QCOMPARE(label->size(), QSize(170, 60));
     QCOMPARE(label->alignment(), Qt::AlignCenter);
-    QCOMPARE(label->styleSheet(), QStringLiteral("color: rgb(245, 245, 245); font: 75 12pt \"%1\";")
+    QCOMPARE(label->styleSheet(), QStringLiteral("color: rgb(245, 245, 245); font: bold 12pt \"%1\";")
                                       .arg(DDataManager::instance()->getThemeColor().TextFont));
     hover(keyByCode(view, code), QEvent::Leave);
 }

@@ -23,14 +23,14 @@ constexpr int kKeyA = 4;
 // The looks the theme gives a key of the on-screen keyboard (kind 0).
 QString markedLook(const themeColorInfo &theme)
 {
-    return QStringLiteral("color:rgb(%1); font: 75 8pt; border-bottom: 1px solid rgb(%1); border-radius:3px;"
+    return QStringLiteral("color:rgb(%1); font: bold 8pt; border-bottom: 1px solid rgb(%1); border-radius:3px;"
                           "background-color:rgb(%2);")
         .arg(theme.TextCheckedColor, theme.DeviceSoftkeyboardButColor);
 }
 
 QString normalLook(const themeColorInfo &theme)
 {
-    return QStringLiteral("color:rgb(%1); font: 75 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;"
+    return QStringLiteral("color:rgb(%1); font: bold 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;"
                           "background-color:rgb(%2);")
         .arg(theme.DeviceSoftkeyboardButDefaultTextColor, theme.DeviceSoftkeyboardButColor);
 }
@@ -397,9 +397,9 @@ void tst_SoftKeyboard::onboardKindSignals()
     SoftKeyboardButCustom key(SoftKeyboardButCustom::OnboardKey);
     key.setKeyInfo(kLeftCtrl, QStringLiteral("L-Ctrl"));
     key.updateTheme(QStringLiteral("1,2,3"), QStringLiteral("200,0,0"), QStringLiteral("4,5,6"));
-    const QString normal = QStringLiteral("color:rgb(1,2,3); font: 75 8pt; border-bottom: 0px solid #7F8386; "
+    const QString normal = QStringLiteral("color:rgb(1,2,3); font: bold 8pt; border-bottom: 0px solid #7F8386; "
                                           "border-radius:3px;background-color:rgb(4,5,6);");
-    const QString marked = QStringLiteral("color:rgb(200,0,0); font: 75 8pt; border: 1px solid rgb(200,0,0); "
+    const QString marked = QStringLiteral("color:rgb(200,0,0); font: bold 8pt; border: 1px solid rgb(200,0,0); "
                                           "border-radius:3px;background-color:rgb(4,5,6);");
     QSignalSpy entered(&key, &SoftKeyboardButCustom::sigCustomButMouseEnter);
     QSignalSpy left(&key, &SoftKeyboardButCustom::sigCustomButMouseLeave);
