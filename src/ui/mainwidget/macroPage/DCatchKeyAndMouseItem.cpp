@@ -46,10 +46,11 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(const QString &mark, QWidget *paren
 {
     // Styled before the parts exist, so that none of them is styled twice.
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
+    const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
     setStyleSheet(QString::fromLatin1(kRowStyle)
-                      .arg(cssColor(theme.MacroBorderColor), cssColor(theme.MacroCenterBgColor),
-                           cssColor(QLatin1String(kNearlyTransparent)), cssColor(theme.MacroListItemTextColor),
-                           theme.TextFont, cssColor(theme.MacroListItemSelectedColor), cssColor(theme.TextCheckedColor)));
+                      .arg(css(theme.MacroBorderColor), css(theme.MacroCenterBgColor),
+                           css(QLatin1String(kNearlyTransparent)), css(theme.MacroListItemTextColor),
+                           theme.TextFont, css(theme.MacroListItemSelectedColor), css(theme.TextCheckedColor)));
     ui->setupUi(this);
     ui->pushButton_Delete->hide();
     ui->label_2->hide();

@@ -50,11 +50,12 @@ DMacroListItem::DMacroListItem(QWidget *parent)
 {
     // Styled before the parts exist, so that none of them is styled twice.
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
+    const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
     setStyleSheet(QString::fromLatin1(kRowStyle)
-                      .arg(cssColor(theme.MacroBorderColor), cssColor(theme.MacroListItemHoverColor),
-                           cssColor(theme.MacroListItemSelectedColor), cssColor(theme.MacroListItemTextColor),
-                           theme.TextFont, cssColor(theme.TextDefaultColor), cssColor(theme.MacroLeftBgColor),
-                           cssColor(theme.TextCheckedColor)));
+                      .arg(css(theme.MacroBorderColor), css(theme.MacroListItemHoverColor),
+                           css(theme.MacroListItemSelectedColor), css(theme.MacroListItemTextColor),
+                           theme.TextFont, css(theme.TextDefaultColor), css(theme.MacroLeftBgColor),
+                           css(theme.TextCheckedColor)));
     ui->setupUi(this);
     ui->label_BindingStatus->hide();
     ui->stackedWidget->setCurrentIndex(kDefaultPage);

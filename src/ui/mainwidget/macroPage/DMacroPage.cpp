@@ -5,7 +5,6 @@
 #include "DDataManager.h"
 #include "DMacroListItem.h"
 #include "FixedText.h"
-#include "macroStyle.h"
 #include "TextNumber.h"
 #include "WindowsHookInterface.h"
 #include "macroEventRules.h"
@@ -81,8 +80,9 @@ const char kKeyFieldStyle[] =
 
 QColor themeColor(const QString &text, int alpha)
 {
-    const QStringList parts = text.split(QLatin1Char(','));
-    return QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt(), alpha);
+    QColor color = themeColorInfo::opaqueColor(text);
+    color.setAlpha(alpha);
+    return color;
 }
 
 QString fieldText(const char *field)
@@ -623,15 +623,16 @@ void DMacroPage::setRecordingEnabled(bool recording)
 
 void DMacroPage::applyRecordLook()
 {
+    const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const bool recording = m_recorder.isRecording();
     ui->label->setStyleSheet(QString::fromLatin1(kTextColorStyle)
-                                 .arg(cssColor(recording ? theme.TextCheckedColor : theme.TextDefaultColor)));
+                                 .arg(css(recording ? theme.TextCheckedColor : theme.TextDefaultColor)));
     ui->label->setFont(m_pageFont);
     ui->label->setText(recording ? tr("Stop") : tr("Record"));
     ui->frame_Record->setStyleSheet(QString::fromLatin1(kRecordFrameStyle)
-                                        .arg(cssColor(recording ? theme.TextCheckedColor : theme.MacroBorderColor),
-                                             cssColor(theme.TextCheckedColor)));
+                                        .arg(css(recording ? theme.TextCheckedColor : theme.MacroBorderColor),
+                                             css(theme.TextCheckedColor)));
     ui->frame_RecordIco->setStyleSheet(
         QString::fromLatin1(kRecordIcon).arg(QLatin1String(recording ? "recordSel.png" : "recordDef.png")));
 }
@@ -1063,12 +1064,13 @@ void DMacroPage::updataAllUI()
 
 void DMacroPage::changAppTheme()
 {
+    const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    const QString border = cssColor(theme.MacroBorderColor);
-    const QString checked = cssColor(theme.TextCheckedColor);
-    const QString text = cssColor(theme.TextDefaultColor);
-    const QString leftBackground = cssColor(theme.MacroLeftBgColor);
-    const QString rightBackground = cssColor(theme.MacroRightBgColor);
+    const QString border = css(theme.MacroBorderColor);
+    const QString checked = css(theme.TextCheckedColor);
+    const QString text = css(theme.TextDefaultColor);
+    const QString leftBackground = css(theme.MacroLeftBgColor);
+    const QString rightBackground = css(theme.MacroRightBgColor);
     const QString &font = theme.TextFont;
 
     m_notice->setBackgroundColor(themeColor(theme.AllBgColor, kNoticeBackgroundAlpha));
@@ -1082,11 +1084,11 @@ void DMacroPage::changAppTheme()
                                                                            leftBackground));
     for (QWidget *area : {static_cast<QWidget *>(ui->scrollArea_2), static_cast<QWidget *>(ui->scrollArea_3)})
         area->setStyleSheet(QString::fromLatin1(kBackgroundStyle)
-                                .arg(QStringLiteral("QScrollArea"), area->objectName(), cssColor(QLatin1String(kNearlyTransparent))));
+                                .arg(QStringLiteral("QScrollArea"), area->objectName(), css(QLatin1String(kNearlyTransparent))));
     for (QWidget *contents : {ui->scrollAreaWidgetContents_2, ui->scrollAreaWidgetContents_3})
         contents->setStyleSheet(QString::fromLatin1(kBackgroundStyle)
                                     .arg(QStringLiteral("QWidget"), contents->objectName(),
-                                         cssColor(QLatin1String(kNearlyTransparent))));
+                                         css(QLatin1String(kNearlyTransparent))));
     for (QWidget *frame : {ui->frame_2, ui->frame_4, ui->frame_8, ui->frame_10})
         frame->setStyleSheet(QString::fromLatin1(kTopLineStyle).arg(frame->objectName(), border));
     ui->frame_26->setStyleSheet(QString::fromLatin1(kBottomLineStyle).arg(QStringLiteral("frame_26"), border));
@@ -1095,8 +1097,8 @@ void DMacroPage::changAppTheme()
     ui->label_TotalTime->setStyleSheet(QString::fromLatin1(kTotalTimeStyle).arg(text, font));
     ui->frame_Center->setStyleSheet(QString::fromLatin1(kBackgroundStyle).arg(QStringLiteral("QFrame"),
                                                                               QStringLiteral("frame_Center"),
-                                                                              cssColor(theme.MacroCenterBgColor)));
-    m_scrollSheet = QString::fromLatin1(kScrollBarStyle).arg(cssColor(theme.HomeScrollBarBgColor));
+                                                                              css(theme.MacroCenterBgColor)));
+    m_scrollSheet = QString::fromLatin1(kScrollBarStyle).arg(css(theme.HomeScrollBarBgColor));
     ui->widget_5->setStyleSheet(m_scrollSheet);
 
     ui->frame_24->setStyleSheet(QString::fromLatin1(kBoxStyle).arg(QStringLiteral("frame_24"), leftBackground,
@@ -1106,8 +1108,8 @@ void DMacroPage::changAppTheme()
         box->setStyleSheet(QString::fromLatin1(kBoxStyle).arg(box->objectName(), rightBackground, text,
                                                               checked, font));
     const QString action = QString::fromLatin1(kActionButtonStyle)
-                               .arg(border, rightBackground, text, cssColor(theme.MacroListItemSelectedColor), checked,
-                                    cssColor(theme.MacroListItemHoverColor));
+                               .arg(border, rightBackground, text, css(theme.MacroListItemSelectedColor), checked,
+                                    css(theme.MacroListItemHoverColor));
     ui->pushButton_InsertMacro->setStyleSheet(action);
     ui->pushButton_ModifyMacro->setStyleSheet(action);
     const QString keyField = QString::fromLatin1(kKeyFieldStyle).arg(font, text, rightBackground, checked);

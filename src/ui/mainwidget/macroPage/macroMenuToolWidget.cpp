@@ -1,7 +1,6 @@
 #include "macroMenuToolWidget.h"
 
 #include "DDataManager.h"
-#include "macroStyle.h"
 
 #include "ui_macroMenuToolWidget.h"
 
@@ -22,10 +21,11 @@ macroMenuToolWidget::macroMenuToolWidget(QWidget *parent)
 {
     ui->setupUi(this);
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
+    const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
     const QString style = QString::fromLatin1(kLabelStyle)
-                              .arg(cssColor(theme.MacroListItemTextColor), theme.TextFont,
-                                   cssColor(theme.MacroLeftBgColor), cssColor(theme.MacroListItemHoverColor),
-                                   cssColor(theme.MacroListItemSelectedColor));
+                              .arg(css(theme.MacroListItemTextColor), theme.TextFont,
+                                   css(theme.MacroLeftBgColor), css(theme.MacroListItemHoverColor),
+                                   css(theme.MacroListItemSelectedColor));
     for (QWidget *label : {ui->label_Export, ui->label_Delete, ui->label_ModifyNanme}) {
         label->setStyleSheet(style);
         label->installEventFilter(this);

@@ -2,18 +2,18 @@
 
 // How the macro page's rows look on screen, read from what they paint.
 
+#include "themeColorInfo.h"
+
 #include <QColor>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QStringList>
 #include <QWidget>
 
 // A theme colour text as a colour (its alpha, if any, left out).
 inline QColor themeRgb(const QString &text)
 {
-    const QStringList parts = text.split(QLatin1Char(','));
-    return QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt());
+    return themeColorInfo::opaqueColor(text);
 }
 
 inline bool nearColor(const QColor &a, const QColor &b, int tolerance = 3)
