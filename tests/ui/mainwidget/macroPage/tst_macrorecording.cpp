@@ -358,6 +358,14 @@ void tst_MacroRecording::noCurrentMacroOrNoHooks()
         QVERIFY(!f.page->getRecordStatus());
         QCOMPARE(f.notices.texts, QStringList{"Capturing keys and mouse needs an X11 session"});
         QVERIFY(f.child<QWidget>("frame_29")->isEnabled());
+
+        // The key fields say the same when they get the focus.
+        QApplication::setActiveWindow(f.page.get());
+        auto *pressKey = f.child<QLineEdit>("lineEdit_PressKey");
+        pressKey->setFocus();
+        QTRY_VERIFY(pressKey->hasFocus());
+        QCOMPARE(f.notices.texts.size(), 2);
+        QCOMPARE(f.notices.last(), QStringLiteral("Capturing keys and mouse needs an X11 session"));
     }
 }
 
