@@ -36,13 +36,13 @@ class DMouseKeyPage;
 class DMouseLightPage;
 class DMousePage;
 class DMousePerformanceView;
-class DmouseConfigView;
 class DMultimediaPage;
 class DOnboardPage;
 class DPerformancePage;
 class DResetDefaultPage;
 class DSoftKeyboardPage;
 class DTipInfoDia;
+class DmouseConfigView;
 class MainHidInterFace;
 class QAbstractButton;
 class QAction;
@@ -130,6 +130,9 @@ public:
     void enterLightingPanel();
     void updateMouseDpiColors();
     void loadProfileList(int refreshMode);
+    // The selected mouse's picture and lighting page, built in their hosts
+    // and wired; the views of an earlier mouse go first.
+    void buildMouseView(const QString &hidName);
 
     // The selected device's profile restored into the page, the panels and
     // the link (also run by a profile switch or reset).
@@ -151,7 +154,6 @@ public:
     QString currentDevicePath() const;
     // The page form's own widget of that name, not a sub-page's namesake.
     QWidget *formWidget(const char *objectName) const;
-    DMouseLightPage *currentMouseLightPage() const;
 
     // --- Read by tests and by the parts that grow on the page -----------
     int mainPageIndex() const { return m_mainPageIndex; }
@@ -165,6 +167,8 @@ public:
     QButtonGroup *buttonGroupOf(QObject *button) const;
     lightDealMain *keyboardEngine() const { return m_lightDealMain; }
     mouseLightDealMain *mouseEngine() const { return m_mouseLightDealMain; }
+    DMousePage *currentMousePage() const;
+    DMouseLightPage *currentMouseLightPage() const;
 
 signals:
     void sigHidDeviceListUpdate(QList<hidStructInfo> list);
@@ -416,6 +420,10 @@ private:
     DPerformancePage *m_performancePage = nullptr;
     DCustomEventListPage *m_customEventListPage = nullptr;
     DSoftKeyboardPage *m_softKeyboardPage = nullptr;
+    DmouseConfigView *m_mouseConfigView = nullptr;
+    DMousePerformanceView *m_mousePerformanceView = nullptr;
+    QPointer<DMousePage> m_mousePage;
+    QPointer<DMouseLightPage> m_mouseLightPage;
     ColorWheelTool *m_colorWheelTool = nullptr;
     lightDealMain *m_lightDealMain = nullptr;
     QList<DDeviceListItem *> m_deviceItemList;
@@ -460,10 +468,6 @@ private:
     customKeyInfo m_onboardKeyInfo;
     bool m_onboardDownloadOk = true;
     unsigned char m_lastOnboardPacket[64] = {};
-    QPointer<DMousePage> m_mousePage;
-    QPointer<DMouseLightPage> m_mouseLightPage;
-    DMousePerformanceView *m_mousePerformanceView = nullptr;
-    DmouseConfigView *m_mouseConfigView = nullptr;
     deviceOperationQueue m_operations;
     // Which transport each engine was given last (the pages only ever hold
     // the selected device's).
