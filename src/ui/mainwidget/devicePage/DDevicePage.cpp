@@ -51,9 +51,6 @@ constexpr int kPageTipShow = 1;
 // Ids of the main group.
 constexpr int kMainKeys = 0;
 
-// Tool ids of the tool group.
-enum ToolId { ToolPerformance = 0, ToolCustomList = 1, ToolSoftKeyboard = 2, ToolMousePerformance = 3,
-              ToolMouseDpiConfig = 4 };
 
 // Key-function pages the on-screen keyboard marks keys for.
 constexpr int kPageRemapKey = 1;
@@ -1010,8 +1007,6 @@ void DDevicePage::onInitLoadHid(QString, int) {}
 void DDevicePage::onCustomEventChangProfile(int) {}
 void DDevicePage::onMouseTriggeredDPIkey() {}
 void DDevicePage::onMouseActivatesSniperKey(bool) {}
-void DDevicePage::onRuningOnboard0x19Cmd() {}
-void DDevicePage::onRuningOnboard0x18Cmd() {}
 void DDevicePage::onRuningMouse0x47Cmd() {}
 void DDevicePage::onKeyboardClicked(int, QString) {}
 void DDevicePage::onMouseButtonClicked(int) {}
@@ -1070,21 +1065,6 @@ void DDevicePage::onProfileItemMouseClicked(QString, QString) {}
 void DDevicePage::onMouseDpiInfoSet() {}
 void DDevicePage::onResetoreMouseCurrentProfile() {}
 void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
-void DDevicePage::onCurIndexChangedSelMode(int) {}
-void DDevicePage::onCurIndexChangedOn_board(int) {}
-void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString) {}
-void DDevicePage::onProfileCreateNew() {}
-void DDevicePage::onProfileExport() {}
-void DDevicePage::onProfileImport() {}
-void DDevicePage::onProfileDelete() {}
-void DDevicePage::onProfileModifyName() {}
-void DDevicePage::onOnboardKeyboardClicked(int, QString) {}
-void DDevicePage::onKeyboardMouseRightKeyClicked(int, QString) {}
-void DDevicePage::onEmptyForKey() {}
-void DDevicePage::onConfigQWERTY() {}
-void DDevicePage::onConfigMac() {}
-void DDevicePage::onConfigDvorak() {}
-void DDevicePage::onConfigCleanLayer() {}
 
 // Hidden buttons: no behaviour.
 void DDevicePage::on_pushButton_MoreOperate_clicked() {}
@@ -1094,12 +1074,5 @@ void DDevicePage::on_pushButton_Import_clicked() {}
 void DDevicePage::on_pushButton_Add_clicked() {}
 void DDevicePage::on_pushButton_selectAppPath_clicked() {}
 void DDevicePage::on_pushButton_OK_clicked() {}
-void DDevicePage::on_pushButton_OnboardMoreOperate_clicked() {}
-void DDevicePage::on_pushButton_OnboardSave_clicked() {}
-void DDevicePage::on_pushButton_OnboardCancel_clicked() {}
-void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked() {}
-void DDevicePage::on_pushButton_Fn1Key_clicked() {}
 void DDevicePage::on_checkBox_LightSynchronize_clicked() {}
-void DDevicePage::on_toolButton_RestoreFactorySettings_clicked() {}
-void DDevicePage::on_toolButton_OnboardDownload_clicked() {}
 void DDevicePage::on_pushButton_LightOnOff_clicked() {}
