@@ -299,6 +299,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The on-board tests select a keyboard without the device load.
+    friend class tst_OnboardMode;
+
     // Every connection of the page goes by signal and slot name.
     QButtonGroup *makeGroup(const QList<QPair<QAbstractButton *, int>> &buttons, const char *slot);
     template <class Page>

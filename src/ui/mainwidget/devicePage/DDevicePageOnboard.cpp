@@ -38,6 +38,7 @@
 #include "onboardProfileMenuToolWidget.h"
 #include "onboardReports.h"
 #include "pagePrompts.h"
+#include "pcProfileRules.h"
 #include "xmlInterface.h"
 
 #include <QAction>
@@ -79,20 +80,6 @@ customKeyInfo readBinding(xmlInterface *store, const QString &file, int config, 
     if (store)
         store->getKeyInfo(file, decimal(config), decimal(keyCode), info);
     return info;
-}
-
-// An exported configuration's file name: one path component, whatever the
-// name holds.
-QString exportFileName(const QString &name, int index)
-{
-    QString safe;
-    for (const QChar c : name)
-        safe.append(c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control
-                        ? QLatin1Char('_')
-                        : c);
-    if (safe.trimmed().isEmpty() || safe == QLatin1String(".") || safe == QLatin1String(".."))
-        safe = QStringLiteral("Profile%1").arg(index);
-    return safe + QStringLiteral(".xml");
 }
 
 } // namespace
@@ -452,7 +439,8 @@ void DDevicePage::onProfileExport()
         toast(QT_TR_NOOP("Please select save directory first"));
         return;
     }
-    const QString path = folder + QLatin1Char('/') + exportFileName(m_currentOnboardProfileName, m_currentOnboardProfileIndex);
+    const QString path = pcProfileRules::exportFilePath(folder, m_currentOnboardProfileName,
+                                                        QString::number(m_currentOnboardProfileIndex));
     bool ok = true;
     if (!QFileInfo(path).isFile())
         ok = m_xmlInterface->createXmlFile(path);
