@@ -51,12 +51,15 @@ void onboardDownloadSender::abort()
 
 void onboardDownloadSender::sendOn()
 {
-    while (m_running && m_next < m_plan.steps.size()) {
+    while (m_running) {
+        // The keyboard gets its pause even when no slot is left to clear.
         if (m_next == m_plan.pauseBeforeStep && !m_paused) {
             m_paused = true;
             m_pauseTimer.start();
             return;
         }
+        if (m_next >= m_plan.steps.size())
+            break;
         const onboardDownloadStep &step = m_plan.steps.at(m_next);
         if (step.acknowledged && m_awaitingAck)
             return; // onAcknowledged or onAckTimeout goes on
