@@ -436,6 +436,7 @@ void DDevicePage::retranslateAllUI()
     initSelectionLists();
     // The explanation panel takes its texts when it is built.
     dropExplainPopup();
+    dropOnboardMenuPopups();
 }
 
 void DDevicePage::changeAppTheme()
@@ -444,6 +445,7 @@ void DDevicePage::changeAppTheme()
         row->updateThemeStyle();
     // The pop-up takes the theme's colours when it is built.
     dropExplainPopup();
+    dropOnboardMenuPopups();
 }
 
 // --- Device list and link duties -----------------------------------------

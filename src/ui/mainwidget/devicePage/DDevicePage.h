@@ -301,6 +301,7 @@ protected:
 private:
     // The on-board tests select a keyboard without the device load.
     friend class tst_OnboardMode;
+    friend class tst_OnboardModeScreenshots;
 
     // Every connection of the page goes by signal and slot name.
     QButtonGroup *makeGroup(const QList<QPair<QAbstractButton *, int>> &buttons, const char *slot);
@@ -331,6 +332,8 @@ private:
     void resultToast(bool ok, const char *successText, const char *failureText);
     ArrowWidget *onboardMenuPopup(QPointer<ArrowWidget> &popup, int flag, int type, int height);
     void showOnboardMenuPopup(ArrowWidget *popup, QWidget *button);
+    // The menus take the theme's colours and the language's texts when built.
+    void dropOnboardMenuPopups();
 
     // Device list and link duties.
     void clearDeviceItems();

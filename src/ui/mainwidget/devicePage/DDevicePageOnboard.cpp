@@ -44,6 +44,7 @@
 #include <QAction>
 #include <QCursor>
 #include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -168,6 +169,15 @@ void DDevicePage::enterOnboardMode()
         return;
     }
 
+    const onboardConfigList::files files = onboardConfigList::filesIn(folder);
+    bool firstUse = false;
+    if (!QDir().mkpath(folder) || !onboardConfigList::prepareFiles(m_xmlInterface, files, firstUse)) {
+        qWarning() << "On-board files cannot be made in" << folder;
+        ui->pushButton_AppMode->setChecked(true);
+        toast(QT_TR_NOOP("The on-board config files cannot be made"));
+        return;
+    }
+
     ui->label_LogMsg->hide();
     m_curCustomPageIndex = kResetPage;
     applyDeviceMode(kModeOnboard);
@@ -184,15 +194,9 @@ void DDevicePage::enterOnboardMode()
     }
     m_onboardPage->clearSelectedKey();
 
-    deviceProfileFiles::makeDeviceFolder(DDataManager::instance()->getUserConfigPath(), model, m_currentDeviceSnInfo);
-    const onboardConfigList::files files = onboardConfigList::filesIn(folder);
     m_onboardProFilePath = files.list;
     m_onboardDefaultFilePath = files.defaultLayer;
     m_onboardFn1FilePath = files.fn1Layer;
-
-    bool firstUse = false;
-    if (!onboardConfigList::prepareFiles(m_xmlInterface, files, firstUse))
-        qWarning() << "On-board files cannot be made in" << folder;
     if (firstUse) {
         m_fastConfigNotice = false;
         onProfileCreateNew();
@@ -213,6 +217,13 @@ void DDevicePage::enterOnboardMode()
     ui->stackedWidget_Onboard->show();
     ui->frame_OnboardProfile->show();
     ui->frame_OnboardDownload->show();
+    // The download bar's buttons keep their captions whole; the status line
+    // and the gap before it share what is left.
+    ui->horizontalSpacer_13->changeSize(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum);
+    ui->label_LogMsg->setSizePolicy(QSizePolicy::Ignored, ui->label_LogMsg->sizePolicy().verticalPolicy());
+    ui->horizontalLayout_38->setStretchFactor(ui->label_LogMsg, 1);
+    ui->label_LogMsg->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui->horizontalLayout_38->invalidate();
     updateOnboardMargins();
     ui->stackedWidget_Onboard->setCurrentWidget(ui->page_OnboardOperate);
     ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_Onboard);
@@ -388,6 +399,15 @@ void DDevicePage::showOnboardMenuPopup(ArrowWidget *popup, QWidget *button)
     popup->move(anchor - QPoint(kMenuShiftX, kMenuShiftY));
     popup->show();
     popup->activateWindow();
+}
+
+void DDevicePage::dropOnboardMenuPopups()
+{
+    for (QPointer<ArrowWidget> *popup : {&m_onboardConfigMenuPopup, &m_onboardLayerMenuPopup}) {
+        if (m_menuPopup == *popup)
+            m_menuPopup = nullptr;
+        delete popup->data();
+    }
 }
 
 void DDevicePage::on_pushButton_OnboardMoreOperate_clicked()
