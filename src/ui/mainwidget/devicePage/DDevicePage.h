@@ -30,12 +30,16 @@ class DKeyWithAppPage;
 class DKeyWithTextPage;
 class DMacroCmdPage;
 class DMouseKeyPage;
+class DMouseLightPage;
+class DMousePage;
+class DMousePerformanceView;
 class DMultimediaPage;
 class DOnboardPage;
 class DPerformancePage;
 class DResetDefaultPage;
 class DSoftKeyboardPage;
 class DTipInfoDia;
+class DmouseConfigView;
 class MainHidInterFace;
 class QAbstractButton;
 class QAction;
@@ -129,6 +133,9 @@ public:
     void enterLightingPanel();
     void updateMouseDpiColors();
     void loadProfileList(int refreshMode);
+    // The selected mouse's picture and lighting page, built in their hosts
+    // and wired; the views of an earlier mouse go first.
+    void buildMouseView(const QString &hidName);
 
     // --- Read by tests and by the parts that grow on the page -----------
     int mainPageIndex() const { return m_mainPageIndex; }
@@ -162,6 +169,8 @@ public:
     void loadOnboardLayerKeyTexts();
     void refreshOnboardLayerKeyTexts();
     mouseLightDealMain *mouseEngine() const { return m_mouseLightDealMain; }
+    DMousePage *currentMousePage() const;
+    DMouseLightPage *currentMouseLightPage() const;
 
 signals:
     void sigHidDeviceListUpdate(QList<hidStructInfo> list);
@@ -408,6 +417,10 @@ private:
     DPerformancePage *m_performancePage = nullptr;
     DCustomEventListPage *m_customEventListPage = nullptr;
     DSoftKeyboardPage *m_softKeyboardPage = nullptr;
+    DmouseConfigView *m_mouseConfigView = nullptr;
+    DMousePerformanceView *m_mousePerformanceView = nullptr;
+    QPointer<DMousePage> m_mousePage;
+    QPointer<DMouseLightPage> m_mouseLightPage;
     ColorWheelTool *m_colorWheelTool = nullptr;
     lightDealMain *m_lightDealMain = nullptr;
     QList<DDeviceListItem *> m_deviceItemList;
