@@ -161,6 +161,7 @@ public:
     QString onboardDefaultFilePath() const { return m_onboardDefaultFilePath; }
     QString onboardFn1FilePath() const { return m_onboardFn1FilePath; }
     bool isOnboardDownloadRunning() const;
+    bool isOnboardEditing() const;
     ArrowWidget *onboardConfigMenuPopup() const;
     ArrowWidget *onboardLayerMenuPopup() const;
     void addOnboardConfig(int index);

@@ -96,6 +96,12 @@ void DDevicePage::applyDeviceMode(int mode)
         m_currentDeviceLink->setOnboardMode(m_onboardMode);
 }
 
+// The on-board slots act only while a keyboard's on-board files are open.
+bool DDevicePage::isOnboardEditing() const
+{
+    return m_onboardMode == kModeOnboard && m_xmlInterface && !m_onboardProFilePath.isEmpty();
+}
+
 bool DDevicePage::isOnboardDownloadRunning() const
 {
     return m_onboardSender && m_onboardSender->isRunning();
@@ -329,6 +335,8 @@ void DDevicePage::removeOnboardConfig(int index) { onboardLayers().removeConfig(
 
 void DDevicePage::applyOnboardFastConfig(int layout)
 {
+    if (!isOnboardEditing())
+        return;
     const bool ok = onboardLayers().applyFastLayout(m_onboardLayer, m_currentOnboardProfileIndex, layout);
     loadOnboardLayerKeyTexts();
     if (m_fastConfigNotice)
@@ -412,6 +420,8 @@ void DDevicePage::dropOnboardMenuPopups()
 
 void DDevicePage::on_pushButton_OnboardMoreOperate_clicked()
 {
+    if (!isOnboardEditing())
+        return;
     showOnboardMenuPopup(onboardMenuPopup(m_onboardConfigMenuPopup, 1, onboardProfileMenuToolWidget::Configurations,
                                           kConfigMenuHeight),
                          ui->pushButton_OnboardMoreOperate);
@@ -419,6 +429,8 @@ void DDevicePage::on_pushButton_OnboardMoreOperate_clicked()
 
 void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked()
 {
+    if (!isOnboardEditing())
+        return;
     // The menu depends on the model: a new one for another model.
     const bool variant = deviceModelSets::isOnboardMenuVariantModel(fixedText(m_currentHidInfo.hidName));
     const int type = variant ? onboardProfileMenuToolWidget::NumberPadFastLayouts
@@ -433,6 +445,8 @@ void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked()
 
 void DDevicePage::onProfileCreateNew()
 {
+    if (!isOnboardEditing())
+        return;
     qDebug() << "------------ *** On-board [CreateNew] *** -------------";
     xmlIndexNameList list;
     m_xmlInterface->getMacroList(m_onboardProFilePath, list);
@@ -453,6 +467,8 @@ void DDevicePage::onProfileCreateNew()
 
 void DDevicePage::onProfileExport()
 {
+    if (!isOnboardEditing())
+        return;
     qDebug() << "------------ *** On-board [Export] *** -------------";
     const QString folder = pagePrompts::current().existingFolder(this, tr("Save directory"), m_desktopPath);
     if (folder.isEmpty()) {
@@ -472,6 +488,8 @@ void DDevicePage::onProfileExport()
 
 void DDevicePage::onProfileImport()
 {
+    if (!isOnboardEditing())
+        return;
     const QString file =
         pagePrompts::current().openFile(this, tr("Open profile file"), m_desktopPath, tr("Profile files(*.xml)"));
     if (file.isEmpty()) {
@@ -500,6 +518,8 @@ void DDevicePage::onProfileImport()
 
 void DDevicePage::onProfileDelete()
 {
+    if (!isOnboardEditing())
+        return;
     if (m_onboardProfileMap.size() <= 1) {
         toast(QT_TR_NOOP("Need keep at least one config"));
         return;
@@ -521,6 +541,8 @@ void DDevicePage::onProfileDelete()
 
 void DDevicePage::onProfileModifyName()
 {
+    if (!isOnboardEditing())
+        return;
     qDebug() << "------------ *** On-board [ModifyName] *** -------------";
     ui->stackedWidget_Onboard->setCurrentWidget(ui->page_OnboardModifyName);
     ui->lineEdit_OnboardModifyProfileName->setText(ui->comboBox_OnboardProfile->currentText());
@@ -528,6 +550,8 @@ void DDevicePage::onProfileModifyName()
 
 void DDevicePage::on_pushButton_OnboardSave_clicked()
 {
+    if (!isOnboardEditing())
+        return;
     const QString text = ui->lineEdit_OnboardModifyProfileName->text();
     if (text.isEmpty()) {
         toast(QT_TR_NOOP("Config name can't be empty"));
@@ -563,6 +587,8 @@ void DDevicePage::onConfigDvorak() { applyOnboardFastConfig(onboardLayerFiles::D
 
 void DDevicePage::onConfigCleanLayer()
 {
+    if (!isOnboardEditing())
+        return;
     qDebug() << "------------ *** On-board [CleanLayer] *** -------------";
     bool keep = false;
     if (m_fastConfigNotice) {
@@ -629,6 +655,8 @@ void DDevicePage::onOnboardKeyboardClicked(int keyCode, QString keyText)
 
 void DDevicePage::onKeyboardMouseRightKeyClicked(int keyCode, QString keyText)
 {
+    if (!isOnboardEditing())
+        return;
     m_onboardKeyCode = keyCode;
     m_onboardKeyText = keyText;
     // The menu lives only while it is open.
@@ -644,6 +672,8 @@ void DDevicePage::onKeyboardMouseRightKeyClicked(int keyCode, QString keyText)
 
 void DDevicePage::onEmptyForKey()
 {
+    if (!isOnboardEditing())
+        return;
     qDebug() << "--------------------------- Menu [Empty key operate] ---------------------------";
     const onboardLayerFiles::EmptyResult result =
         onboardLayers().emptyKey(m_onboardLayer, m_currentOnboardProfileIndex, m_onboardKeyCode);
@@ -659,6 +689,8 @@ void DDevicePage::onEmptyForKey()
 
 void DDevicePage::on_pushButton_Fn1Key_clicked()
 {
+    if (!isOnboardEditing())
+        return;
     if (m_onboardKeyCode == -1) {
         toast(QT_TR_NOOP("Please select one Key first!"));
         return;
@@ -679,6 +711,8 @@ void DDevicePage::on_pushButton_Fn1Key_clicked()
 
 void DDevicePage::on_toolButton_RestoreFactorySettings_clicked()
 {
+    if (!isOnboardEditing())
+        return;
     if (isOnboardDownloadRunning())
         return;
     if (pagePrompts::current().question(this, tr("Tip"), tr("Whether to restore the factory settings?"),

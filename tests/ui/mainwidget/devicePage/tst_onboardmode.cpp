@@ -166,6 +166,26 @@ private slots:
         QCOMPARE(onboardTestFiles::contents(page.onboardDefaultFilePath()), before);
     }
 
+    // A stored current configuration the list lacks: the lowest listed one
+    // becomes current and is stored. Keys without a button are passed over.
+    void unlistedCurrentConfiguration()
+    {
+        DDevicePage page;
+        makePage(page, {0});
+        enter(page);
+        page.onProfileCreateNew();
+        page.onProfileCreateNew();
+        m_store.deleteNode(page.onboardListFilePath(), "1");
+        m_store.setProfileIndex(page.onboardListFilePath(), 7);
+        m_store.addKeyInfo(page.onboardDefaultFilePath(), "2", "250", "?", "0", "1", "1", "41");
+        enter(page);
+        QCOMPARE(comboNames(page.form()->comboBox_OnboardProfile), (QStringList{"NewConfig2", "NewConfig3"}));
+        QCOMPARE(page.currentOnboardProfileIndex(), 2);
+        QCOMPARE(page.form()->comboBox_OnboardProfile->currentText(), QStringLiteral("NewConfig2"));
+        QCOMPARE(m_store.getProfileIndex(page.onboardListFilePath()), 2);
+        QCOMPARE(keyText(page, -10), QStringLiteral("Fn"));
+    }
+
     // The handshake tells the keyboard its mode within 700 ms.
     void handshakeFollowsTheMode()
     {
