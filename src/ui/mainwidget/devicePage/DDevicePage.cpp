@@ -64,9 +64,6 @@ constexpr int kPageTipShow = 1;
 // Ids of the main group.
 constexpr int kMainKeys = 0;
 
-// Tool ids of the tool group.
-enum ToolId { ToolPerformance = 0, ToolCustomList = 1, ToolSoftKeyboard = 2, ToolMousePerformance = 3,
-              ToolMouseDpiConfig = 4 };
 
 // Key-function pages the on-screen keyboard marks keys for.
 constexpr int kPageRemapKey = 1;
@@ -1084,8 +1081,9 @@ void DDevicePage::retranslateAllUI()
     }
     if (m_onboardMode == 1)
         onCurIndexChangedOn_board(m_onboardLayer == 0 ? 0 : 1);
-    // The explanation panel takes its texts when it is built.
+    // The explanation panel and the on-board menus take their texts when built.
     dropExplainPopup();
+    dropOnboardMenuPopups();
 }
 
 void DDevicePage::changeAppTheme()
@@ -1173,8 +1171,9 @@ void DDevicePage::changeAppTheme()
         m_mouseLightPage->updateTheme();
     m_mousePerformanceView->updateTheme();
     m_mouseConfigView->updateTheme();
-    // The pop-up takes the theme's colours when it is built.
+    // The pop-ups take the theme's colours when they are built.
     dropExplainPopup();
+    dropOnboardMenuPopups();
 }
 
 // --- Device load -----------------------------------------------------------
@@ -1231,7 +1230,8 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
 
     if (type == kHidTypeKeyboard) {
         m_supportOnboard = m_keyboardPage && m_keyboardPage->supportsOnboard();
-        m_onboardMode = 0;
+        // A keyboard always starts in PC mode, on the transport and the link.
+        applyDeviceMode(0);
         link->setOnboardMode(0);
         delete m_onboardPage;
         ui->pushButton_Performance->show();
@@ -2077,8 +2077,6 @@ void DDevicePage::setMouseLightConfig(int) {}
 void DDevicePage::onCustomEventChangProfile(int) {}
 void DDevicePage::onMouseTriggeredDPIkey() {}
 void DDevicePage::onMouseActivatesSniperKey(bool) {}
-void DDevicePage::onRuningOnboard0x19Cmd() {}
-void DDevicePage::onRuningOnboard0x18Cmd() {}
 void DDevicePage::onRuningMouse0x47Cmd() {}
 void DDevicePage::onKeyboardClicked(int, QString) {}
 void DDevicePage::onMouseButtonClicked(int) {}
@@ -2137,21 +2135,6 @@ void DDevicePage::onProfileItemMouseClicked(QString, QString) {}
 void DDevicePage::onMouseDpiInfoSet() {}
 void DDevicePage::onResetoreMouseCurrentProfile() {}
 void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
-void DDevicePage::onCurIndexChangedSelMode(int) {}
-void DDevicePage::onCurIndexChangedOn_board(int) {}
-void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString) {}
-void DDevicePage::onProfileCreateNew() {}
-void DDevicePage::onProfileExport() {}
-void DDevicePage::onProfileImport() {}
-void DDevicePage::onProfileDelete() {}
-void DDevicePage::onProfileModifyName() {}
-void DDevicePage::onOnboardKeyboardClicked(int, QString) {}
-void DDevicePage::onKeyboardMouseRightKeyClicked(int, QString) {}
-void DDevicePage::onEmptyForKey() {}
-void DDevicePage::onConfigQWERTY() {}
-void DDevicePage::onConfigMac() {}
-void DDevicePage::onConfigDvorak() {}
-void DDevicePage::onConfigCleanLayer() {}
 
 // Hidden buttons: no behaviour.
 void DDevicePage::on_pushButton_MoreOperate_clicked() {}
@@ -2161,12 +2144,5 @@ void DDevicePage::on_pushButton_Import_clicked() {}
 void DDevicePage::on_pushButton_Add_clicked() {}
 void DDevicePage::on_pushButton_selectAppPath_clicked() {}
 void DDevicePage::on_pushButton_OK_clicked() {}
-void DDevicePage::on_pushButton_OnboardMoreOperate_clicked() {}
-void DDevicePage::on_pushButton_OnboardSave_clicked() {}
-void DDevicePage::on_pushButton_OnboardCancel_clicked() {}
-void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked() {}
-void DDevicePage::on_pushButton_Fn1Key_clicked() {}
 void DDevicePage::on_checkBox_LightSynchronize_clicked() {}
-void DDevicePage::on_toolButton_RestoreFactorySettings_clicked() {}
-void DDevicePage::on_toolButton_OnboardDownload_clicked() {}
 void DDevicePage::on_pushButton_LightOnOff_clicked() {}

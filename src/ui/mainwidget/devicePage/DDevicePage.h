@@ -50,6 +50,8 @@ class QBoxLayout;
 class QButtonGroup;
 class QMenu;
 class keyboardButCustom;
+class onboardDownloadSender;
+class onboardLayerFiles;
 class keyboardPage;
 class lightDealMain;
 class mouseLightDealMain;
@@ -70,6 +72,10 @@ class DDevicePage : public QWidget
     Q_OBJECT
 
 public:
+    // Tool ids of the tool group.
+    enum ToolId { ToolPerformance = 0, ToolCustomList = 1, ToolSoftKeyboard = 2, ToolMousePerformance = 3,
+                  ToolMouseDpiConfig = 4 };
+
     explicit DDevicePage(QWidget *parent = nullptr);
     // Stops both engines' threads, then deletes the links and the engines.
     ~DDevicePage() override;
@@ -166,6 +172,27 @@ public:
     keyboardPage *currentKeyboardPage() const;
     QButtonGroup *buttonGroupOf(QObject *button) const;
     lightDealMain *keyboardEngine() const { return m_lightDealMain; }
+
+    // --- On-board mode ---------------------------------------------------
+    // The mode in one place: the page's flag, the transport's handshake
+    // flag and the link's input handling.
+    void applyDeviceMode(int mode);
+    int onboardMode() const { return m_onboardMode; }
+    int onboardLayer() const { return m_onboardLayer; }
+    int currentOnboardProfileIndex() const { return m_currentOnboardProfileIndex; }
+    DOnboardPage *onboardPage() const;
+    QString onboardListFilePath() const { return m_onboardProFilePath; }
+    QString onboardDefaultFilePath() const { return m_onboardDefaultFilePath; }
+    QString onboardFn1FilePath() const { return m_onboardFn1FilePath; }
+    bool isOnboardDownloadRunning() const;
+    bool isOnboardEditing() const;
+    ArrowWidget *onboardConfigMenuPopup() const;
+    ArrowWidget *onboardLayerMenuPopup() const;
+    void addOnboardConfig(int index);
+    void removeOnboardConfig(int index);
+    void applyOnboardFastConfig(int layout);
+    void loadOnboardLayerKeyTexts();
+    void refreshOnboardLayerKeyTexts();
     mouseLightDealMain *mouseEngine() const { return m_mouseLightDealMain; }
     DMousePage *currentMousePage() const;
     DMouseLightPage *currentMouseLightPage() const;
@@ -279,6 +306,8 @@ public slots:
     void onConfigCleanLayer();
 
 private slots:
+    void onOnboardDownloadFinished(bool successful);
+
     // Bound by name to the form's buttons.
     void on_pushButton_MoreOperate_clicked();
     void on_pushButton_Test_clicked();
@@ -304,6 +333,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The on-board tests select a keyboard without the device load.
+    friend class tst_OnboardMode;
+    friend class tst_OnboardModeScreenshots;
+
     // Every connection of the page goes by signal and slot name.
     QButtonGroup *makeGroup(const QList<QPair<QAbstractButton *, int>> &buttons, const char *slot);
     template <class Page>
@@ -324,6 +357,21 @@ private:
 
     // Device list and link duties. One device operation runs at a time;
     // what comes during its waits is taken when it ends.
+    // On-board mode.
+    onboardLayerFiles onboardLayers() const;
+    QString currentOnboardLayerFile() const;
+    void enterOnboardMode();
+    void leaveOnboardMode();
+    void fillOnboardProfileBox();
+    void setOnboardKeyPageProfileIndex(int index);
+    void setOnboardControlsEnabled(bool enabled);
+    void resultToast(bool ok, const char *successText, const char *failureText);
+    ArrowWidget *onboardMenuPopup(QPointer<ArrowWidget> &popup, int flag, int type, int height);
+    void showOnboardMenuPopup(ArrowWidget *popup, QWidget *button);
+    // The menus take the theme's colours and the language's texts when built.
+    void dropOnboardMenuPopups();
+
+    // Device list and link duties.
     void clearDeviceItems();
     void addDevice(const hidStructInfo &record);
     void removeDevice(const QString &path);
@@ -473,6 +521,10 @@ private:
     // the selected device's).
     QPointer<MainHidInterFace> m_keyboardEngineHid;
     QPointer<MainHidInterFace> m_mouseEngineHid;
+    QPointer<onboardDownloadSender> m_onboardSender;
+    // One pop-up per menu button, built at its first click.
+    QPointer<ArrowWidget> m_onboardConfigMenuPopup;
+    QPointer<ArrowWidget> m_onboardLayerMenuPopup;
     bool m_upgradeSerialPending = false;
     QString m_upgradeHidPath;
     QString m_upgradeSnInfo;
