@@ -34,6 +34,8 @@ public:
     int fadeDuration() const { return m_fadeTime; }
     // The pixel width of the current text in the current font.
     int textWidth() const;
+    // The message shown last.
+    QString text() const { return m_text; }
 
     // Where a message goes when its owner gives no centre.
     QPoint defaultCentre() const;

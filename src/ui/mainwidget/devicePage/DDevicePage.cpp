@@ -1,71 +1,296 @@
 #include "DDevicePage.h"
+#include "ui_DDevicePage.h"
 
+#include "ArrowWidget.h"
+#include "CbNotice.h"
+#include "ColorWheelTool.h"
+#include "CustomButton.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
+#include "DChangProfilePage.h"
+#include "DChangeKeyPage.h"
+#include "DCustomEventListPage.h"
 #include "DDeviceListItem.h"
+#include "DHotKeyPage.h"
+#include "DKeyCombinationPage.h"
+#include "DKeyDisablePage.h"
+#include "DKeyWithAppPage.h"
+#include "DKeyWithTextPage.h"
+#include "DMacroCmdPage.h"
+#include "DMouseKeyPage.h"
+#include "DMultimediaPage.h"
+#include "DPerformancePage.h"
+#include "DResetDefaultPage.h"
+#include "DSoftKeyboardPage.h"
+#include "DTipInfoDia.h"
+#include "MainHidInterFace.h"
+#include "devicePageGeometry.h"
+#include "keyboardButCustom.h"
+#include "keyboardPage.h"
+#include "lightDealMain.h"
+#include "onboardExplainDia.h"
+#include "xmlInterface.h"
 
+#include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDebug>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QScrollArea>
-#include <QStackedWidget>
-#include <QVBoxLayout>
+#include <QFile>
+#include <QMouseEvent>
+#include <QStandardPaths>
+
+#include <cstring>
+#include <type_traits>
 
 namespace {
 
-constexpr int kPageListShow = 0;
+// Pages of stackedWidget_KeyboardArea.
+constexpr int kPageKeyboardShow = 0;
 constexpr int kPageTipShow = 1;
+
+// Ids of the main group.
+constexpr int kMainKeys = 0;
+
+// Tool ids of the tool group.
+enum ToolId { ToolPerformance = 0, ToolCustomList = 1, ToolSoftKeyboard = 2, ToolMousePerformance = 3,
+              ToolMouseDpiConfig = 4 };
+
+// Key-function pages the on-screen keyboard marks keys for.
+constexpr int kPageRemapKey = 1;
+constexpr int kPageCombinationKey = 2;
+
+constexpr int kToolAreaKeyboardHeight = 200;
+constexpr int kToolAreaMouseHeight = 240;
+constexpr int kToolAreaLightHeight = 100;
+
+const char *const kLedOnSheet = "QPushButton{border-image:url(:/images/deviceLed/ledOn.png);}";
+const char *const kLedOffSheet = "QPushButton{border-image:url(:/images/deviceLed/ledOff.png);}";
+
+QByteArray decimal(int value)
+{
+    return QByteArray::number(value);
+}
 
 } // namespace
 
 DDevicePage::DDevicePage(QWidget *parent)
     : QWidget(parent)
+    , ui(new Ui_DDevicePage)
 {
-    setObjectName(QStringLiteral("DDevicePage"));
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 9, 0, 9);
+    std::memset(&m_currentHidInfo, 0, sizeof m_currentHidInfo);
+    m_currentHidInfo.hidType = -1;
+    std::memset(&m_onboardKeyInfo, 0, sizeof m_onboardKeyInfo);
 
-    m_stack = new QStackedWidget(this);
-    layout->addWidget(m_stack);
+    ui->setupUi(this);
+    ui->pushButton_MoreOperate->hide();
+    ui->pushButton_PerformanceChang->hide();
+    ui->checkBox_LightSynchronize->setChecked(false);
+    ui->frame_24->hide();
 
-    auto *listPage = new QWidget(m_stack);
-    listPage->setObjectName(QStringLiteral("page_KeyboardShow"));
-    auto *listLayout = new QVBoxLayout(listPage);
-    auto *scrollArea = new QScrollArea(listPage);
-    scrollArea->setObjectName(QStringLiteral("scrollArea"));
-    scrollArea->setFrameShape(QFrame::NoFrame);
-    scrollArea->setWidgetResizable(true);
-    scrollArea->setFixedHeight(50);
-    auto *rows = new QWidget(scrollArea);
-    rows->setObjectName(QStringLiteral("scrollAreaWidgetContents"));
-    m_deviceItemLayout = new QHBoxLayout(rows);
-    m_deviceItemLayout->setObjectName(QStringLiteral("horizontalLayout_24"));
-    m_deviceItemLayout->setContentsMargins(0, 0, 0, 0);
-    m_deviceItemLayout->addStretch(1);
-    scrollArea->setWidget(rows);
-    listLayout->addWidget(scrollArea);
-    listLayout->addStretch(1);
-    m_stack->addWidget(listPage);
+    ui->label_currentProfileName->installEventFilter(this);
+    installEventFilter(this);
 
-    auto *tipPage = new QWidget(m_stack);
-    tipPage->setObjectName(QStringLiteral("page_TipShow"));
-    auto *tipLayout = new QVBoxLayout(tipPage);
-    m_tipLabel = new QLabel(tipPage);
-    m_tipLabel->setObjectName(QStringLiteral("label_Tip"));
-    m_tipLabel->setAlignment(Qt::AlignCenter);
-    tipLayout->addWidget(m_tipLabel);
-    m_stack->addWidget(tipPage);
+    m_desktopPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 
-    connect(this, &DDevicePage::sigHomePageDeviceItemClicked, this, &DDevicePage::onHomePageDeviceItemClicked);
-    retranslateAllUI();
-    changeAppTheme();
+    m_notice = new CbNotice(this);
+    m_notice->setFontPixelSize(14);
+
+    QFont productFont = DDataManager::instance()->getFont(0);
+    productFont.setPointSize(14);
+    ui->label_ProductName->setFont(productFont);
+    QFont deviceFont = DDataManager::instance()->getFont(1);
+    deviceFont.setPointSize(14);
+    ui->label_DeviceName->setFont(deviceFont);
+
+    m_deviceItemLayout = ui->horizontalLayout_24;
+    m_profileItemLayout = ui->verticalLayout_30;
+    m_customLightItemLayout = ui->verticalLayout_39;
+
+    buildKeyFunctionPages();
+    buildToolPages();
+
+    m_mainPageGroup = makeGroup({{ui->pushButton_Custom, 0}, {ui->pushButton_Led, 1},
+                                 {ui->pushButton_PerformanceChang, 2}},
+                                SLOT(onCurIndexChangedMainPage(int)));
+    ui->pushButton_Custom->setChecked(true);
+
+    m_lightDealMain = new lightDealMain();
+
+    ui->frame_Custom->hide();
+    ui->stackedWidget_Onboard->hide();
+    ui->frame_OnboardProfile->hide();
+    ui->frame_OnboardDownload->hide();
+    ui->pushButton_FN->hide();
+    ui->toolButton_Explain->installEventFilter(this);
+    // The device area's width changes with the side panel as well as with
+    // the page: the on-board rows follow it.
+    ui->stackedWidget_KeyboardArea->installEventFilter(this);
+    connect(ui->comboBox_OnboardProfile, SIGNAL(currentIndexChanged(QString)), this,
+            SLOT(onOnboardProfileComboxCurrentIndexChanged(QString)));
+
+    initSelectionLists();
+
+    m_tipInfoDia = new DTipInfoDia(this);
+    connect(m_tipInfoDia, SIGNAL(sigTipInfoDiaClose()), this, SLOT(onTipInfoDiaClose()));
+
+    buildButtonGroups();
+    buildColorPanel();
+
+    ui->pushButton_Test->hide();
+
+    connect(this, SIGNAL(sigHomePageDeviceItemClicked(QString)), this, SLOT(onHomePageDeviceItemClicked(QString)));
+    connect(this, SIGNAL(sigMacroListHaveChangedSendToDevice(QString, QString)), this,
+            SLOT(onMacroListHaveChangedSendToDevice(QString, QString)));
+    connect(this, SIGNAL(sigHookKeyboardRecviveStreamToDevice(int, int, int)), this,
+            SLOT(onHookKeyboardRecviveStreamToDevice(int, int, int)));
+
     updateShownPage();
 }
 
 DDevicePage::~DDevicePage()
 {
+    // The engines' threads paint the views and write to the transports:
+    // they stop before either goes.
+    m_lightDealMain->stopAllThreads();
     closeAllDevices();
+    delete m_lightDealMain;
+    delete m_explainPopup;
+    delete ui;
 }
+
+// One group per list or tab bar, exclusive, each button under its id.
+QButtonGroup *DDevicePage::makeGroup(const QList<QPair<QAbstractButton *, int>> &buttons, const char *slot)
+{
+    auto *group = new QButtonGroup(this);
+    group->setExclusive(true);
+    for (const auto &entry : buttons)
+        group->addButton(entry.first, entry.second);
+    connect(group, SIGNAL(buttonClicked(int)), this, slot);
+    return group;
+}
+
+// Each page is made a child of its host page, connected, then laid out in
+// it; the connections of every page are made in the same order.
+template <class Page>
+Page *DDevicePage::addKeyFunctionPage(QWidget *host)
+{
+    auto *page = new Page(host);
+    if (std::is_same<Page, DResetDefaultPage>::value)
+        connect(page, SIGNAL(sigShoudUpdateKeyboard(int)), this, SLOT(onKeyboardAlreadyLoad(int)));
+    else
+        connect(page, SIGNAL(sigShoudUpdateKeyboard(int)), this, SLOT(onShoudUpdateKeyboard(int)));
+    connect(page, SIGNAL(sigCustomKeyInfoSaveSuccessful()), this, SLOT(onCustomKeyInfoSaveSuccessful()));
+    if (std::is_same<Page, DKeyCombinationPage>::value)
+        connect(page, SIGNAL(sigSoftKeyboardClickedKeyReset()), this, SLOT(onSoftKeyboardClickedKeyReset()));
+    if (std::is_same<Page, DChangeKeyPage>::value || std::is_same<Page, DKeyCombinationPage>::value)
+        connect(page, SIGNAL(sigChangKeyOrCombinationKeyFocusIn(bool)), this,
+                SLOT(onChangKeyOrCombinationKeyFocusIn(bool)));
+    connect(page, SIGNAL(sigClickedCancel()), this, SLOT(onClickedCancel()));
+    if (std::is_same<Page, DKeyCombinationPage>::value)
+        connect(page, SIGNAL(sigResetSoftKeyStatusToDefault(int)), this, SLOT(onResetSoftKeyStatusToDefault(int)));
+    // A binding the store could not keep is told, not passed over.
+    connect(page, SIGNAL(sigCustomKeyInfoSaveFailed(QString)), this, SLOT(onCustomKeyInfoSaveFailed(QString)));
+    host->layout()->addWidget(page);
+    return page;
+}
+
+void DDevicePage::buildKeyFunctionPages()
+{
+    m_macroCmdPage = addKeyFunctionPage<DMacroCmdPage>(ui->page_Macro);
+    m_resetDefaultPage = addKeyFunctionPage<DResetDefaultPage>(ui->page_Default);
+    m_changeKeyPage = addKeyFunctionPage<DChangeKeyPage>(ui->page_RemapKey);
+    m_mouseKeyPage = addKeyFunctionPage<DMouseKeyPage>(ui->page_Mouse);
+    m_keyWithTextPage = addKeyFunctionPage<DKeyWithTextPage>(ui->page_Text);
+    m_keyDisablePage = addKeyFunctionPage<DKeyDisablePage>(ui->page_Disable);
+    m_multimediaPage = addKeyFunctionPage<DMultimediaPage>(ui->page_Multimedia);
+    m_keyCombinationPage = addKeyFunctionPage<DKeyCombinationPage>(ui->page_CombinationKey);
+    m_hotKeyPage = addKeyFunctionPage<DHotKeyPage>(ui->page_Shortcuts);
+    m_changProfilePage = addKeyFunctionPage<DChangProfilePage>(ui->page_SwitchProfile);
+    m_keyWithAppPage = addKeyFunctionPage<DKeyWithAppPage>(ui->page_OpenApp);
+}
+
+void DDevicePage::buildToolPages()
+{
+    m_performancePage = new DPerformancePage(ui->page_Performance);
+    connect(m_performancePage, SIGNAL(sigResetoreCurrentProfile()), this, SLOT(onResetoreCurrentProfile()));
+    ui->page_Performance->layout()->addWidget(m_performancePage);
+
+    m_customEventListPage = new DCustomEventListPage(ui->page_CustomList);
+    connect(m_customEventListPage, SIGNAL(sigCustomEventItemMouseClicked(int, QString)), this,
+            SLOT(onKeyboardClicked(int, QString)));
+    ui->page_CustomList->layout()->addWidget(m_customEventListPage);
+
+    m_softKeyboardPage = new DSoftKeyboardPage(ui->page_SoftKeyboard);
+    ui->page_SoftKeyboard->layout()->addWidget(m_softKeyboardPage);
+    connect(m_softKeyboardPage, SIGNAL(sigSoftKeyboardAlreadyLoad()), this, SLOT(onSoftKeyboardAlreadyLoad()));
+    connect(m_softKeyboardPage, SIGNAL(sigSoftKeyboardClicked(int, QString)), this,
+            SLOT(onSoftKeyboardClicked(int, QString)));
+    m_softKeyboardPage->loadKeyboardInfo();
+    m_softKeyNameMap = m_softKeyboardPage->getKeyNameMap();
+}
+
+void DDevicePage::buildButtonGroups()
+{
+    QList<QPair<QAbstractButton *, int>> keys;
+    for (const selectionLists::Row &row : selectionLists::rowsById(selectionLists::KeyFunction))
+        keys.append({listButton(selectionLists::KeyFunction, row.id), row.id});
+    m_keyFunctionGroup = makeGroup(keys, SLOT(onCurIndexChanged_Key(int)));
+    ui->stackedWidget_Customize->setCurrentWidget(ui->page_Default);
+
+    m_ledSelectGroup = makeGroup({{ui->pushButton_KeyboardLed, 0}, {ui->pushButton_SideLed, 1}},
+                                 SLOT(onCurIndexChanged_LedSelect(int)));
+
+    const QList<selectionLists::List> lists = {selectionLists::KeyEffect, selectionLists::SideEffect,
+                                               selectionLists::ScrollAndLogo};
+    const QList<const char *> groupSlots = {SLOT(onCurIndexChanged_Led(int)), SLOT(onCurIndexChanged_SideLed(int)),
+                                       SLOT(onCurIndexChanged_ScrollAndLogoLed(int))};
+    QList<QButtonGroup *> groups;
+    for (int i = 0; i < lists.size(); ++i) {
+        QList<QPair<QAbstractButton *, int>> rows;
+        for (const selectionLists::Row &row : selectionLists::rowsById(lists.at(i)))
+            rows.append({listButton(lists.at(i), row.id), row.id});
+        groups.append(makeGroup(rows, groupSlots.at(i)));
+    }
+    m_ledGroup = groups.at(0);
+    m_sideLedGroup = groups.at(1);
+    m_scrollAndLogoGroup = groups.at(2);
+
+    m_operateGroup = makeGroup({{ui->pushButton_Performance, ToolPerformance},
+                                {ui->pushButton_CustomList, ToolCustomList},
+                                {ui->pushButton_SoftKeyboard, ToolSoftKeyboard},
+                                {ui->pushButton_MousePerformance, ToolMousePerformance},
+                                {ui->pushButton_MouseDpiConfig, ToolMouseDpiConfig}},
+                               SLOT(onCurIndexChangedOperate(int)));
+    m_selModeGroup = makeGroup({{ui->pushButton_AppMode, 0}, {ui->pushButton_OnboardMode, 1}},
+                               SLOT(onCurIndexChangedSelMode(int)));
+    m_onboardLayerGroup = makeGroup({{ui->pushButton_Default, 0}, {ui->pushButton_FN1, 1}},
+                                    SLOT(onCurIndexChangedOn_board(int)));
+}
+
+void DDevicePage::buildColorPanel()
+{
+    m_colorWheelTool = new ColorWheelTool(ui->page);
+    connect(m_colorWheelTool, SIGNAL(sigSendUpdataColorBuildUp(QList<double>, QList<QColor>)), this,
+            SLOT(onSendUpdataColorBuildUp(QList<double>, QList<QColor>)));
+    ui->page->layout()->addWidget(m_colorWheelTool);
+    connect(m_colorWheelTool, SIGNAL(sigInitColorOver()), this, SLOT(onInitColorOver()));
+    connect(m_colorWheelTool, SIGNAL(sigSendSetKeyboardColorData()), this, SLOT(onSendSetKeyboardColorData()));
+    connect(m_colorWheelTool, SIGNAL(sigSendSetSideColorData()), this, SLOT(onSendSetSideColorData()));
+    connect(m_colorWheelTool, SIGNAL(sigSelectKeyboardLightType(int)), this, SLOT(onSelectKeyboardLightType(int)));
+    connect(m_colorWheelTool, SIGNAL(sigSelectSideLightType(int)), this, SLOT(onSelectSideLightType(int)));
+    connect(m_colorWheelTool, SIGNAL(sigLightOpenOrCloseType(int)), this, SLOT(onLightOpenOrCloseType(int)));
+    connect(m_colorWheelTool, SIGNAL(sigSetLightEffectSuccessful()), this, SLOT(onSetLightEffectSuccessful()));
+    connect(m_colorWheelTool, SIGNAL(sigLightCancelSettings(int)), this, SLOT(onLightCancelSettings(int)));
+    connect(m_colorWheelTool, SIGNAL(sigLightConfigHaveChanged(int, int)), this,
+            SLOT(onLightConfigHaveChanged(int, int)));
+    connect(m_colorWheelTool, SIGNAL(sigSelectightTypeMouseAround(int)), this,
+            SLOT(onSelectMouseAroundLightType(int)));
+    connect(m_colorWheelTool, SIGNAL(sigSelectightTypeMouseScroll(int)), this,
+            SLOT(onSelectMouseScrollLightType(int)));
+    connect(m_colorWheelTool, SIGNAL(sigSelectightTypeMouseLogo(int)), this, SLOT(onSelectMouseLogoLightType(int)));
+    connect(m_colorWheelTool, SIGNAL(sigSendSetMouseColorData(int)), this, SLOT(onSendSetMouseColorData(int)));
+}
+
+// --- Main window's calls -------------------------------------------------
 
 void DDevicePage::setMacroFileAndXmlInterface(const char *macroFilePath, xmlInterface *xml)
 {
@@ -80,20 +305,26 @@ void DDevicePage::setMainWidget(QWidget *mainWidget)
 
 bool DDevicePage::isLightChanged() const
 {
-    return false;
+    return m_lightChanged;
 }
 
+// Until the lighting routing asks, there is nothing to save: go on.
 int DDevicePage::askSaveLightChanges()
 {
-    return 2; // nothing to save: go on
+    return 2;
 }
 
 void DDevicePage::saveLightChanges() {}
 
-void DDevicePage::clearLightChanged() {}
+void DDevicePage::clearLightChanged()
+{
+    m_lightChanged = false;
+}
 
-// The lighting engines join the page with its configuration views.
-void DDevicePage::stopDeviceLighting() {}
+void DDevicePage::stopDeviceLighting()
+{
+    m_lightDealMain->stopAllThreads();
+}
 
 void DDevicePage::showFirstDevice()
 {
@@ -163,10 +394,13 @@ void DDevicePage::insertOrRemoveHidDevice(bool inserted, const QString &)
             addDevice(m_hidPathInfoMap.value(path));
         }
     }
-    if (m_hidPathItemMap.isEmpty())
+    if (m_hidPathItemMap.isEmpty()) {
         m_hidListLoaded = false; // the next list builds everything again
-    else if (!m_currentDeviceItem)
+        m_devicePageInited = false;
+        ui->label_currentProfileName->setText(tr("Profile 1"));
+    } else if (!m_currentDeviceItem) {
         selectRow(m_deviceItemList.first());
+    }
     updateShownPage();
 }
 
@@ -196,35 +430,21 @@ void DDevicePage::closeAllDevices()
 
 void DDevicePage::retranslateAllUI()
 {
-    m_tipLabel->setText(tr("Device not connected"));
+    ui->retranslateUi(this);
+    initSelectionLists();
+    // The explanation panel takes its texts when it is built.
+    dropExplainPopup();
 }
 
 void DDevicePage::changeAppTheme()
 {
-    const themeColorInfo colors = DDataManager::instance()->getThemeColor();
-    setStyleSheet(QStringLiteral("QWidget#DDevicePage{background-color: rgb(%1);}"
-                                 "QLabel#label_Tip{color: rgb(%2);}")
-                      .arg(colors.DeviceCenterBgColor, colors.TextCheckedColor));
-    QFont font = DDataManager::instance()->getFont(0);
-    font.setPointSize(22);
-    m_tipLabel->setFont(font);
     for (DDeviceListItem *row : qAsConst(m_deviceItemList))
         row->updateThemeStyle();
+    // The pop-up takes the theme's colours when it is built.
+    dropExplainPopup();
 }
 
-void DDevicePage::onHomePageDeviceItemClicked(QString hidPath)
-{
-    DDeviceListItem *row = m_hidPathItemMap.value(hidPath);
-    if (row && row != m_currentDeviceItem)
-        selectRow(row);
-}
-
-void DDevicePage::onDeviceItemPressed()
-{
-    auto *row = qobject_cast<DDeviceListItem *>(sender());
-    if (row && row != m_currentDeviceItem)
-        selectRow(row);
-}
+// --- Device list and link duties -----------------------------------------
 
 // Rows of an earlier list; their links go with them.
 void DDevicePage::clearDeviceItems()
@@ -237,12 +457,12 @@ void DDevicePage::clearDeviceItems()
 void DDevicePage::addDevice(const hidStructInfo &record)
 {
     const QString path = fixedText(record.hidPath);
-    auto *row = new DDeviceListItem(m_deviceItemLayout->parentWidget());
+    auto *row = new DDeviceListItem(ui->scrollAreaWidgetContents);
     row->setDeviceInfo(record.vid, record.pid, path, fixedText(record.manufacturer), fixedText(record.product),
                        fixedText(record.hidName), record.hidType, fixedText(record.infoText));
     row->updateThemeStyle();
     m_deviceItemLayout->insertWidget(m_deviceItemLayout->count() - 1, row);
-    connect(row, &DDeviceListItem::sigDeviceItemPressed, this, &DDevicePage::onDeviceItemPressed);
+    connect(row, SIGNAL(sigDeviceItemPressed()), this, SLOT(onDeviceItemPressed()));
     m_deviceItemList.append(row);
     m_hidPathItemMap.insert(path, row);
     m_hidPathInfoMap.insert(path, record);
@@ -255,8 +475,12 @@ void DDevicePage::removeDevice(const QString &path)
 {
     if (DDeviceListItem *row = m_hidPathItemMap.take(path)) {
         m_deviceItemList.removeAll(row);
-        if (row == m_currentDeviceItem)
+        if (row == m_currentDeviceItem) {
             m_currentDeviceItem = nullptr;
+            m_lightPanelActive = false;
+            std::memset(&m_currentHidInfo, 0, sizeof m_currentHidInfo);
+            m_currentHidInfo.hidType = -1;
+        }
         m_deviceItemLayout->removeWidget(row);
         delete row;
     }
@@ -267,7 +491,7 @@ void DDevicePage::removeDevice(const QString &path)
 DDeviceKeyboardLink *DDevicePage::createDeviceLink(const hidStructInfo &record)
 {
     auto *link = new DDeviceKeyboardLink(++m_deviceIndexCounter);
-    if (m_upgradeSerialPending && QString::fromUtf8(record.hidPath) == m_upgradeHidPath) {
+    if (m_upgradeSerialPending && fixedText(record.hidPath) == m_upgradeHidPath) {
         m_upgradeSerialPending = false;
         link->setUpgradeSerialNumber(m_upgradeSnInfo);
     }
@@ -284,5 +508,588 @@ void DDevicePage::selectRow(DDeviceListItem *row)
 
 void DDevicePage::updateShownPage()
 {
-    m_stack->setCurrentIndex(m_deviceItemList.isEmpty() ? kPageTipShow : kPageListShow);
+    ui->stackedWidget_KeyboardArea->setCurrentIndex(m_deviceItemList.isEmpty() ? kPageTipShow : kPageKeyboardShow);
 }
+
+void DDevicePage::onHomePageDeviceItemClicked(QString hidPath)
+{
+    DDeviceListItem *row = m_hidPathItemMap.value(hidPath);
+    if (row && row != m_currentDeviceItem)
+        selectRow(row);
+}
+
+void DDevicePage::onDeviceItemPressed()
+{
+    auto *row = qobject_cast<DDeviceListItem *>(sender());
+    if (row && row != m_currentDeviceItem) {
+        clearLightChanged();
+        selectRow(row);
+    }
+}
+
+// --- Toasts --------------------------------------------------------------
+
+QPoint DDevicePage::getNoticePoint() const
+{
+    return devicePageGeometry::noticePoint(rect(), ui->frame->width(), ui->frame_Custom->width(),
+                                           !ui->frame_Custom->isHidden());
+}
+
+void DDevicePage::toast(const char *text)
+{
+    m_notice->showNotice(tr(text), getNoticePoint());
+}
+
+bool DDevicePage::isCurrentDeviceOpen() const
+{
+    return m_currentHidInterface && m_currentHidInterface->isHidOpen();
+}
+
+bool DDevicePage::profileLoaded() const
+{
+    return m_xmlInterface && !m_proFilePath.isEmpty();
+}
+
+// --- Events --------------------------------------------------------------
+
+bool DDevicePage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->label_currentProfileName) {
+        if (event->type() != QEvent::MouseButtonPress
+            || static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            return false;
+        if (!isCurrentDeviceOpen()) {
+            toast(QT_TR_NOOP("Please open hid first!"));
+            return false;
+        }
+        if (m_onboardMode == 1) {
+            toast(QT_TR_NOOP("Currently in On-board mode, please exit first"));
+            return false;
+        }
+        profileLabelPressed();
+        return true;
+    }
+    if (watched == ui->stackedWidget_KeyboardArea && event->type() == QEvent::Resize)
+        updateOnboardMargins();
+    if (watched == ui->toolButton_Explain) {
+        if (event->type() == QEvent::Enter)
+            showOnboardExplainPopup();
+        else if (event->type() == QEvent::Leave && m_menuPopup)
+            m_menuPopup->hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Opens the profile panel for the selected device.
+void DDevicePage::profileLabelPressed()
+{
+    ui->lightOperateFrame->hide();
+    qDebug().noquote() << "-------------- Label [profile name] Clicked ---------------";
+    ui->stackedWidget_CustomAll->setCurrentWidget(ui->page_ProfileOperate);
+    ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_deviceShow);
+    m_mainPageIndex = 2;
+    ui->frame_Custom->show();
+    ui->pushButton_Custom->setChecked(false);
+    ui->pushButton_Led->setChecked(false);
+    ui->pushButton_PerformanceChang->setChecked(true);
+    if (m_currentHidInfo.hidType == kHidTypeKeyboard) {
+        if (m_keyboardPage) {
+            m_keyboardPage->setKeyClickLocked(false);
+            m_keyboardPage->showSideLights(false);
+            m_keyboardPage->setCustomLightMode(false);
+            m_keyboardPage->clearSelection();
+            m_keyboardPage->setKeyFrameMode(false, true);
+        }
+        showToolPage(0, ui->pushButton_Performance);
+        ui->frame_7->show();
+        ui->frame_6->setMaximumHeight(kToolAreaKeyboardHeight);
+    } else if (m_currentHidInfo.hidType == kHidTypeMouse) {
+        showToolPage(ui->stackedWidget_Tool->indexOf(ui->page_MouseDpiConfig), ui->pushButton_MouseDpiConfig);
+        ui->frame_7->show();
+        ui->frame_6->setMaximumHeight(kToolAreaMouseHeight);
+    }
+    loadProfileList(0);
+}
+
+void DDevicePage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    updateOnboardMargins();
+}
+
+ArrowWidget *DDevicePage::explainPopup() const
+{
+    return m_explainPopup;
+}
+
+ArrowWidget *DDevicePage::menuPopup() const
+{
+    return m_menuPopup;
+}
+
+keyboardPage *DDevicePage::currentKeyboardPage() const
+{
+    return m_keyboardPage;
+}
+
+QButtonGroup *DDevicePage::buttonGroupOf(QObject *button) const
+{
+    auto *b = qobject_cast<QAbstractButton *>(button);
+    return b ? b->group() : nullptr;
+}
+
+// --- Selection lists -----------------------------------------------------
+
+CustomButton *DDevicePage::listButton(selectionLists::List list, int id) const
+{
+    const selectionLists::Row *row = selectionLists::rowById(list, id);
+    return row ? findChild<CustomButton *>(QLatin1String(row->objectName)) : nullptr;
+}
+
+void DDevicePage::resetList(selectionLists::List list)
+{
+    for (const selectionLists::Row &row : selectionLists::rows(list)) {
+        CustomButton *button = listButton(list, row.id);
+        button->setImageAndText(QLatin1String(row.picture), QCoreApplication::translate("DDevicePage", row.caption));
+        button->setSelected(false);
+    }
+}
+
+void DDevicePage::setListRowsVisible(selectionLists::List list, const QSet<int> &visibleIds)
+{
+    for (const selectionLists::Row &row : selectionLists::rows(list))
+        listButton(list, row.id)->setVisible(visibleIds.contains(row.id));
+}
+
+void DDevicePage::initSelectionLists()
+{
+    resetKeyFunctionList();
+    resetLedTypeList();
+    resetSideLedTypeList();
+    resetScrollAndLogoLedTypeList();
+    ui->pushButton_Import->setToolTip(tr("Import"));
+    ui->pushButton_Add->setToolTip(tr("Add"));
+}
+
+void DDevicePage::resetKeyFunctionList()
+{
+    resetList(selectionLists::KeyFunction);
+}
+
+void DDevicePage::resetLedTypeList()
+{
+    resetList(selectionLists::KeyEffect);
+}
+
+void DDevicePage::resetSideLedTypeList()
+{
+    resetList(selectionLists::SideEffect);
+}
+
+void DDevicePage::resetScrollAndLogoLedTypeList()
+{
+    resetList(selectionLists::ScrollAndLogo);
+}
+
+void DDevicePage::filterLightTypes()
+{
+    filterKeyboardLightTypes();
+    filterSideLightTypes();
+}
+
+// A missing link reports nothing: its lists count as empty.
+void DDevicePage::filterKeyboardLightTypes()
+{
+    const lightTypeListInfo keys = m_currentDeviceLink ? m_currentDeviceLink->getKeyLightTypeList()
+                                                       : lightTypeListInfo();
+    setListRowsVisible(selectionLists::KeyEffect, selectionLists::visibleKeyboardEffectIds(keys.lightTypeList));
+    m_colorWheelTool->setSpeedAndBrightnessMaxNum(keys.speedMax, keys.brightnessMax);
+}
+
+void DDevicePage::filterSideLightTypes()
+{
+    const lightTypeListInfo side = m_currentDeviceLink ? m_currentDeviceLink->getSideLightTypeList()
+                                                       : lightTypeListInfo();
+    ui->frame_19->setVisible(selectionLists::sideTabsVisible(side.lightTypeList));
+    setListRowsVisible(selectionLists::SideEffect, selectionLists::visibleSideEffectIds(side.lightTypeList));
+    m_colorWheelTool->setSideLightSpeedAndBrightnessMaxNum(side.speedMax, side.brightnessMax);
+}
+
+void DDevicePage::filterMouseLightTypes()
+{
+    ui->frame_19->hide();
+    lightTypeListInfo around;
+    lightTypeListInfo scroll;
+    lightTypeListInfo logo;
+    if (m_currentDeviceLink) {
+        around = m_currentDeviceLink->getAroundLightTypeList();
+        scroll = m_currentDeviceLink->getScrollLightTypeList();
+        logo = m_currentDeviceLink->getLogoLightTypeList();
+    }
+    m_colorWheelTool->setMouseAroundSpeedAndBrightnessMaxNum(around.speedMax, around.brightnessMax);
+    m_colorWheelTool->setMouseScrollSpeedAndBrightnessMaxNum(scroll.speedMax, scroll.brightnessMax);
+    m_colorWheelTool->setMouseLogoSpeedAndBrightnessMaxNum(logo.speedMax, logo.brightnessMax);
+    setListRowsVisible(selectionLists::KeyEffect, selectionLists::visibleMouseAroundIds(around.lightTypeList));
+    for (const selectionLists::Row &row : selectionLists::rows(selectionLists::ScrollAndLogo))
+        listButton(selectionLists::ScrollAndLogo, row.id)->setSelected(false);
+    setListRowsVisible(selectionLists::ScrollAndLogo, selectionLists::visibleScrollAndLogoIds());
+}
+
+void DDevicePage::setAllKeysAssigned(bool assigned)
+{
+    if (!m_keyboardPage)
+        return;
+    const QMap<int, keyboardButCustom *> keys = m_keyboardPage->getKeyButtonMap();
+    for (keyboardButCustom *key : keys)
+        key->setKeyAssigned(assigned);
+}
+
+// --- Navigation ----------------------------------------------------------
+
+void DDevicePage::showToolPage(int pageIndex, QAbstractButton *tab)
+{
+    ui->stackedWidget_Tool->setCurrentIndex(pageIndex);
+    if (tab)
+        tab->setChecked(true);
+}
+
+void DDevicePage::onCurIndexChangedMainPage(int id)
+{
+    if (!isCurrentDeviceOpen()) {
+        toast(QT_TR_NOOP("Please open hid first!"));
+        // The click checked the tab: the tab in use keeps the check.
+        if (m_mainPageIndex == kMainKeys || m_mainPageIndex < 0)
+            ui->pushButton_Custom->setChecked(true);
+        else if (m_mainPageIndex == 1)
+            ui->pushButton_Led->setChecked(true);
+        else
+            ui->pushButton_PerformanceChang->setChecked(true);
+        return;
+    }
+    ui->frame_6->show();
+    ui->frame_Custom->show();
+
+    if (m_currentHidInfo.hidType == kHidTypeKeyboard) {
+        const bool keysTab = id == kMainKeys;
+        if (m_keyboardPage) {
+            for (auto &row : m_keyboardPage->keyButtonGrid) {
+                for (keyboardButCustom *key : row) {
+                    if (key)
+                        key->setColorRefreshEnabled(!keysTab);
+                }
+            }
+        }
+        if (keysTab) {
+            m_lightPanelActive = false;
+            ui->lightOperateFrame->hide();
+            ui->stackedWidget_CustomAll->setCurrentWidget(ui->page_CustomKey);
+            if (m_keyboardPage) {
+                m_keyboardPage->setKeyClickLocked(false);
+                m_keyboardPage->showSideLights(false);
+            }
+            showToolPage(ToolPerformance, ui->pushButton_Performance);
+            ui->frame_7->show();
+            ui->frame_6->setMaximumHeight(kToolAreaKeyboardHeight);
+            m_mainPageIndex = kMainKeys;
+            if (m_keyboardPage) {
+                m_keyboardPage->setCustomLightMode(false);
+                m_keyboardPage->clearSelection();
+                m_keyboardPage->setKeyFrameMode(true, true);
+            }
+            ui->frame_HidDeviceTypeChang->setVisible(m_supportOnboard);
+            if (m_onboardMode == 0) {
+                if (m_keyboardPage) {
+                    const QMap<int, keyboardButCustom *> keys = m_keyboardPage->getKeyButtonMap();
+                    for (const QString &code : qAsConst(m_assignedKeyCodeList)) {
+                        if (keyboardButCustom *key = keys.value(code.toInt()))
+                            key->setKeyAssigned(true);
+                    }
+                }
+                ui->stackedWidget_Onboard->hide();
+                ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_deviceShow);
+                onCurIndexChangedOperate(ToolCustomList);
+                ui->pushButton_CustomList->setChecked(true);
+            } else {
+                ui->frame_OnboardProfile->show();
+                ui->frame_OnboardDownload->show();
+                updateOnboardMargins();
+                ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_Onboard);
+                ui->pushButton_SoftKeyboard->setChecked(true);
+                onCurIndexChangedOperate(ToolSoftKeyboard);
+            }
+        } else {
+            m_lightPanelActive = true;
+            ui->frame_HidDeviceTypeChang->hide();
+            ui->frame_OnboardProfile->hide();
+            ui->frame_OnboardDownload->hide();
+            clearLightChanged();
+            const lightTypeListInfo keys = m_currentDeviceLink ? m_currentDeviceLink->getKeyLightTypeList()
+                                                               : lightTypeListInfo();
+            const lightTypeListInfo side = m_currentDeviceLink ? m_currentDeviceLink->getSideLightTypeList()
+                                                               : lightTypeListInfo();
+            onSendKeyboardAndSideLightSpeedAndBrightness(keys.speedMax, keys.brightnessMax, side.speedMax,
+                                                         side.brightnessMax);
+            enterLightingPanel();
+        }
+        return;
+    }
+
+    if (m_currentHidInfo.hidType != kHidTypeMouse)
+        return;
+    ui->frame_HidDeviceTypeChang->hide();
+    ui->frame_OnboardProfile->hide();
+    ui->frame_OnboardDownload->hide();
+    if (id == kMainKeys) {
+        m_mainPageIndex = kMainKeys;
+        ui->lightOperateFrame->hide();
+        ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_deviceShow);
+        ui->stackedWidget_CustomAll->setCurrentWidget(ui->page_CustomKey);
+        ui->frame_Custom->show();
+        ui->pushButton_Custom->setChecked(true);
+        ui->pushButton_Led->setChecked(false);
+        ui->pushButton_PerformanceChang->setChecked(false);
+        showToolPage(ui->stackedWidget_Tool->indexOf(ui->page_MouseDpiConfig), ui->pushButton_MouseDpiConfig);
+        ui->frame_7->show();
+        ui->frame_6->setMaximumHeight(kToolAreaMouseHeight);
+        return;
+    }
+
+    clearLightChanged();
+    ui->lightOperateFrame->show();
+    ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_MouseLight);
+    ui->stackedWidget_CustomAll->setCurrentWidget(ui->page_CustomLed);
+    ui->frame_Custom->show();
+    ui->pushButton_Custom->setChecked(false);
+    ui->pushButton_Led->setChecked(true);
+    ui->pushButton_PerformanceChang->setChecked(false);
+    ui->stackedWidget->setCurrentWidget(ui->page_KeyboardLed);
+    ui->stackedWidget_Tool->setCurrentWidget(ui->page_LightOffOrOpen);
+    ui->frame_7->hide();
+    ui->frame_6->setMaximumHeight(kToolAreaLightHeight);
+    // Without a loaded profile there is nothing to restore.
+    if (profileLoaded()) {
+        m_colorWheelTool->setConfigInfo(m_proFilePath, m_xmlInterface, m_profileIndex);
+        const QByteArray profile = decimal(m_profileIndex);
+        m_mouseAroundLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 0);
+        if (m_currentDeviceLink)
+            m_currentDeviceLink->setAroundLightType(m_mouseAroundLightType);
+        updateMouseDpiColors();
+        m_ledOpenOrClose = m_xmlInterface->getLightOpenOrClose(m_proFilePath, profile);
+        ui->frame_Custom->setVisible(m_ledOpenOrClose == 0);
+        ui->pushButton_LightOnOff->setStyleSheet(QLatin1String(m_ledOpenOrClose == 0 ? kLedOnSheet : kLedOffSheet));
+        // Scroll, then Logo, then Around: the zone set last is the one the
+        // panel shows.
+        m_colorWheelTool->setLightZone(1, m_mouseScrollLightType, m_ledOpenOrClose);
+        m_colorWheelTool->setLightZone(2, m_mouseLogoLightType, m_ledOpenOrClose);
+        m_colorWheelTool->setLightZone(0, m_mouseAroundLightType, m_ledOpenOrClose);
+    }
+    m_mainPageIndex = 1;
+    ui->frame_Custom->setVisible(m_ledOpenOrClose == 0);
+}
+
+void DDevicePage::onCurIndexChangedOperate(int id)
+{
+    switch (id) {
+    case ToolPerformance:
+        ui->stackedWidget_Tool->setCurrentWidget(ui->page_Performance);
+        break;
+    case ToolCustomList:
+        ui->stackedWidget_Tool->setCurrentWidget(ui->page_CustomList);
+        if (profileLoaded()) {
+            m_customEventListPage->loadCustomEventList(m_xmlInterface, m_proFilePath.toLocal8Bit().constData(),
+                                                       m_profileIndex, m_softKeyNameMap);
+        }
+        break;
+    case ToolSoftKeyboard:
+        m_softKeyboardPage->setSelectEnabled(m_curCustomPageIndex == kPageRemapKey        ? 0
+                                             : m_curCustomPageIndex == kPageCombinationKey ? 1
+                                                                                            : 2);
+        ui->stackedWidget_Tool->setCurrentWidget(ui->page_SoftKeyboard);
+        break;
+    case ToolMousePerformance:
+        ui->stackedWidget_Tool->setCurrentWidget(ui->page_MousePerformance);
+        break;
+    case ToolMouseDpiConfig:
+        ui->stackedWidget_Tool->setCurrentWidget(ui->page_MouseDpiConfig);
+        break;
+    default:
+        break;
+    }
+}
+
+void DDevicePage::on_pushButton_CloseKeyCustom_clicked()
+{
+    ui->frame_Custom->hide();
+    if (m_currentHidInfo.hidType == kHidTypeMouse)
+        showToolPage(ui->stackedWidget_Tool->indexOf(ui->page_MouseDpiConfig), ui->pushButton_MouseDpiConfig);
+    else
+        showToolPage(ToolPerformance, ui->pushButton_Performance);
+    if (m_onboardMode == 1)
+        updateOnboardMargins();
+}
+
+void DDevicePage::on_pushButton_CloseLedCustom_clicked()
+{
+    ui->frame_Custom->hide();
+    if (m_onboardMode == 1)
+        updateOnboardMargins();
+}
+
+void DDevicePage::on_pushButton_CloseProfile_clicked()
+{
+    ui->frame_Custom->hide();
+    if (m_onboardMode == 1)
+        updateOnboardMargins();
+}
+
+void DDevicePage::updateOnboardMargins()
+{
+    // A layout takes a negative margin for "the style's default".
+    const int left = qMax(0, devicePageGeometry::onboardLeftMargin(ui->stackedWidget_KeyboardArea->width()));
+    ui->horizontalLayout_32->setContentsMargins(left, 0, 9, 0);
+    ui->horizontalLayout_35->setContentsMargins(left, 0, 36, 0);
+}
+
+// One pop-up for the page's life; it only explains, so it lets the pointer
+// through and the button under it keeps the hover.
+void DDevicePage::showOnboardExplainPopup()
+{
+    if (!m_explainPopup) {
+        m_explainPopup = new ArrowWidget(0);
+        m_explainPopup->setWindowFlag(Qt::WindowTransparentForInput);
+        auto *panel = new onboardExplainDia(m_explainPopup);
+        panel->setWindowOpacity(1.0);
+        const QSize size = devicePageGeometry::explainPopupSize();
+        m_explainPopup->setPopupSize(size.width(), size.height());
+        m_explainPopup->setArrowOffset(devicePageGeometry::explainArrowOffset());
+        m_explainPopup->setContentWidget(panel);
+    }
+    m_menuPopup = m_explainPopup;
+    QToolButton *button = ui->toolButton_Explain;
+    m_explainPopup->move(devicePageGeometry::explainPopupPos(button->mapToGlobal(QPoint(0, 0)), button->size()));
+    m_explainPopup->show();
+}
+
+void DDevicePage::dropExplainPopup()
+{
+    if (m_menuPopup == m_explainPopup)
+        m_menuPopup = nullptr;
+    delete m_explainPopup;
+}
+
+void DDevicePage::onTipInfoDiaClose()
+{
+    if (m_maskWidget)
+        m_maskWidget->hide();
+}
+
+void DDevicePage::onCloseMenuWidow()
+{
+    if (m_menuPopup)
+        m_menuPopup->hide();
+}
+
+// --- Parts that grow on the page: empty until their routing is in place --
+
+void DDevicePage::enterLightingPanel() {}
+void DDevicePage::updateMouseDpiColors() {}
+void DDevicePage::loadProfileList(int) {}
+
+void DDevicePage::onKeyboardAlreadyLoad_Over() {}
+void DDevicePage::onInitLoadHid(QString, int) {}
+void DDevicePage::onCustomEventChangProfile(int) {}
+void DDevicePage::onMouseTriggeredDPIkey() {}
+void DDevicePage::onMouseActivatesSniperKey(bool) {}
+void DDevicePage::onRuningOnboard0x19Cmd() {}
+void DDevicePage::onRuningOnboard0x18Cmd() {}
+void DDevicePage::onRuningMouse0x47Cmd() {}
+void DDevicePage::onKeyboardClicked(int, QString) {}
+void DDevicePage::onMouseButtonClicked(int) {}
+void DDevicePage::onCurIndexChanged_Key(int) {}
+void DDevicePage::onClickedCancel() {}
+void DDevicePage::onHookKeyboardRecviveStreamToDevice(int, int, int) {}
+void DDevicePage::onSoftKeyboardClicked(int, QString) {}
+void DDevicePage::onChangKeyOrCombinationKeyFocusIn(bool) {}
+void DDevicePage::onSoftKeyboardAlreadyLoad() {}
+void DDevicePage::onSoftKeyboardClickedKeyReset() {}
+void DDevicePage::onResetSoftKeyStatusToDefault(int) {}
+void DDevicePage::onMouseInfoAlreadyLoad() {}
+void DDevicePage::onShoudUpdateKeyboard(int) {}
+void DDevicePage::onKeyboardAlreadyLoad(int) {}
+void DDevicePage::onCustomKeyInfoSaveSuccessful() {}
+
+void DDevicePage::onCustomKeyInfoSaveFailed(QString reason)
+{
+    m_notice->showNotice(reason, getNoticePoint());
+}
+void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
+void DDevicePage::onCurIndexChanged_LedSelect(int) {}
+void DDevicePage::onCurIndexChanged_Led(int) {}
+void DDevicePage::onCurIndexChanged_SideLed(int) {}
+void DDevicePage::onCurIndexChanged_ScrollAndLogoLed(int) {}
+void DDevicePage::keyBoardLedType(int) {}
+void DDevicePage::keyBoardSideLedType(int) {}
+void DDevicePage::mouseScrollOrLogoLedType(int) {}
+void DDevicePage::onSendKeyboardAndSideLightSpeedAndBrightness(int, int, int, int) {}
+void DDevicePage::onSendUpdataColorBuildUp(QList<double>, QList<QColor>) {}
+void DDevicePage::onInitColorOver() {}
+void DDevicePage::onSendSetKeyboardColorData() {}
+void DDevicePage::onSendSetSideColorData() {}
+void DDevicePage::onSendSetMouseColorData(int) {}
+void DDevicePage::onSelectKeyboardLightType(int) {}
+void DDevicePage::onSelectSideLightType(int) {}
+void DDevicePage::onSelectMouseAroundLightType(int) {}
+void DDevicePage::onSelectMouseScrollLightType(int) {}
+void DDevicePage::onSelectMouseLogoLightType(int) {}
+void DDevicePage::onSelectMouseLightType(int) {}
+void DDevicePage::onLightOpenOrCloseType(int) {}
+void DDevicePage::onSetLightEffectSuccessful() {}
+void DDevicePage::onLightCancelSettings(int) {}
+void DDevicePage::onLightConfigHaveChanged(int, int) {}
+void DDevicePage::onScrollLinkStatus(int) {}
+void DDevicePage::onLogoLinkStatus(int) {}
+void DDevicePage::onUpdateCustomLight() {}
+void DDevicePage::onCustomLightItemMouseClicked(QString, QString) {}
+void DDevicePage::onCustomLightUsingStatus(bool) {}
+void DDevicePage::onModifyCustomLightItemNameIsEmpty() {}
+void DDevicePage::onModifyCustomLightItemNameSuccess() {}
+void DDevicePage::onResetoreCurrentProfile() {}
+void DDevicePage::onExportProfileChildList(QString, QString) {}
+void DDevicePage::onDeleteProfile(QString, QString) {}
+void DDevicePage::onProfileItemMouseClicked(QString, QString) {}
+void DDevicePage::onMouseDpiInfoSet() {}
+void DDevicePage::onResetoreMouseCurrentProfile() {}
+void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
+void DDevicePage::onCurIndexChangedSelMode(int) {}
+void DDevicePage::onCurIndexChangedOn_board(int) {}
+void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString) {}
+void DDevicePage::onProfileCreateNew() {}
+void DDevicePage::onProfileExport() {}
+void DDevicePage::onProfileImport() {}
+void DDevicePage::onProfileDelete() {}
+void DDevicePage::onProfileModifyName() {}
+void DDevicePage::onOnboardKeyboardClicked(int, QString) {}
+void DDevicePage::onKeyboardMouseRightKeyClicked(int, QString) {}
+void DDevicePage::onEmptyForKey() {}
+void DDevicePage::onConfigQWERTY() {}
+void DDevicePage::onConfigMac() {}
+void DDevicePage::onConfigDvorak() {}
+void DDevicePage::onConfigCleanLayer() {}
+
+// Hidden buttons: no behaviour.
+void DDevicePage::on_pushButton_MoreOperate_clicked() {}
+void DDevicePage::on_pushButton_Test_clicked() {}
+
+void DDevicePage::on_pushButton_Import_clicked() {}
+void DDevicePage::on_pushButton_Add_clicked() {}
+void DDevicePage::on_pushButton_selectAppPath_clicked() {}
+void DDevicePage::on_pushButton_OK_clicked() {}
+void DDevicePage::on_pushButton_OnboardMoreOperate_clicked() {}
+void DDevicePage::on_pushButton_OnboardSave_clicked() {}
+void DDevicePage::on_pushButton_OnboardCancel_clicked() {}
+void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked() {}
+void DDevicePage::on_pushButton_Fn1Key_clicked() {}
+void DDevicePage::on_checkBox_LightSynchronize_clicked() {}
+void DDevicePage::on_toolButton_RestoreFactorySettings_clicked() {}
+void DDevicePage::on_toolButton_OnboardDownload_clicked() {}
+void DDevicePage::on_pushButton_LightOnOff_clicked() {}

@@ -1,7 +1,11 @@
 #pragma once
 
 #include "hidStructInfo.h"
+#include "selectionLists.h"
+#include "xmlRecords.h"
 
+#include <QColor>
+#include <QElapsedTimer>
 #include <QList>
 #include <QMap>
 #include <QPointer>
@@ -9,31 +13,66 @@
 #include <QStringList>
 #include <QWidget>
 
+class ArrowWidget;
+class CbNotice;
+class ColorWheelTool;
+class CustomButton;
+class DChangProfilePage;
+class DChangeKeyPage;
+class DCustomEventListPage;
+class DCustomLightListItem;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
-class QHBoxLayout;
-class QLabel;
-class QStackedWidget;
+class DHotKeyPage;
+class DKeyCombinationPage;
+class DKeyDisablePage;
+class DKeyWithAppPage;
+class DKeyWithTextPage;
+class DMacroCmdPage;
+class DMouseKeyPage;
+class DMultimediaPage;
+class DOnboardPage;
+class DPerformancePage;
+class DResetDefaultPage;
+class DSoftKeyboardPage;
+class DTipInfoDia;
+class MainHidInterFace;
+class QAbstractButton;
+class QAction;
+class QBoxLayout;
+class QButtonGroup;
+class QMenu;
+class keyboardButCustom;
+class keyboardPage;
+class lightDealMain;
+class profileListItem;
 class xmlInterface;
+class Ui_DDevicePage;
 
-// The device page as the main window sees it: it keeps the attached devices'
-// list, one row and one device link per path, and republishes every list it
-// takes. The page's configuration views grow on this; until then a row per
-// device is all it shows. The operations the window calls are virtual so
-// that tests can put a page of their own in its place.
+// The one configuration page of the main window, shared by every attached
+// keyboard and mouse: a row and a device link per attached device path, the
+// selected device's view, and the side panels (key functions, lighting,
+// profiles) with the tool pages below the device. It routes what the user
+// sets to the store, the lighting engines and the device.
+//
+// The operations the main window calls are virtual so that its tests can put
+// a page of their own in its place.
 class DDevicePage : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit DDevicePage(QWidget *parent = nullptr);
-    // Tears every link down.
+    // Stops both engines' threads, then deletes the links and the engines.
     ~DDevicePage() override;
 
+    Ui_DDevicePage *form() const { return ui; }
+
+    // --- Called by the main window ---------------------------------------
+    // The path is kept whole, whatever its length.
     virtual void setMacroFileAndXmlInterface(const char *macroFilePath, xmlInterface *xml);
     virtual void setMainWidget(QWidget *mainWidget);
 
-    // Unsaved lighting: none yet on this page.
     virtual bool isLightChanged() const;
     virtual int askSaveLightChanges();
     virtual void saveLightChanges();
@@ -62,19 +101,193 @@ public:
 
     QStringList hidPathList() const { return m_hidPathList; }
 
+    // --- Page operations -------------------------------------------------
+    // Centre of the page's toasts.
+    QPoint getNoticePoint() const;
+
+    void initSelectionLists();
+    void resetKeyFunctionList();
+    void resetLedTypeList();
+    void resetSideLedTypeList();
+    void resetScrollAndLogoLedTypeList();
+    void filterLightTypes();
+    void filterKeyboardLightTypes();
+    void filterSideLightTypes();
+    void filterMouseLightTypes();
+    void setAllKeysAssigned(bool assigned);
+
+    void updateOnboardMargins();
+    void showOnboardExplainPopup();
+
+    void enterLightingPanel();
+    void updateMouseDpiColors();
+    void loadProfileList(int refreshMode);
+
+    // --- Read by tests and by the parts that grow on the page -----------
+    int mainPageIndex() const { return m_mainPageIndex; }
+    int deviceType() const { return m_currentHidInfo.hidType; }
+    QString macroFilePath() const { return m_macroFilePath; }
+    QString proFilePath() const { return m_proFilePath; }
+    CbNotice *notice() const { return m_notice; }
+    ArrowWidget *explainPopup() const;
+    ArrowWidget *menuPopup() const;
+    keyboardPage *currentKeyboardPage() const;
+    QButtonGroup *buttonGroupOf(QObject *button) const;
+    lightDealMain *keyboardEngine() const { return m_lightDealMain; }
+
 signals:
     void sigHidDeviceListUpdate(QList<hidStructInfo> list);
     void sigHomePageDeviceItemClicked(QString hidPath);
     void sigMacroListHaveChangedSendToDevice(QString index, QString name);
-    void sigHookKeyboardRecviveStreamToDevice(int virtualKey, int isDown, int flags);
+    void sigHookKeyboardRecviveStreamToDevice(int virtualKey, int keyCode, int isDown);
+    void sigHidDeviceConnectChangingSend();
 
 public slots:
+    // Device rows and selection.
     void onHomePageDeviceItemClicked(QString hidPath);
+    void onDeviceItemPressed();
+    void onKeyboardAlreadyLoad_Over();
+    void onInitLoadHid(QString hidName, int connectFrom);
+
+    // Link signals.
+    void onCustomEventChangProfile(int profileIndex);
+    void onMouseTriggeredDPIkey();
+    void onMouseActivatesSniperKey(bool held);
+    void onRuningOnboard0x19Cmd();
+    void onRuningOnboard0x18Cmd();
+    void onRuningMouse0x47Cmd();
+
+    // Tabs, tool pages, pop-ups.
+    void onCurIndexChangedMainPage(int id);
+    void onCurIndexChangedOperate(int id);
+    void onTipInfoDiaClose();
+    void onCloseMenuWidow();
+
+    // Key selection and the key-function pages.
+    void onKeyboardClicked(int keyCode, QString keyText);
+    void onMouseButtonClicked(int index);
+    void onCurIndexChanged_Key(int id);
+    void onClickedCancel();
+    void onHookKeyboardRecviveStreamToDevice(int virtualKey, int keyCode, int isDown);
+    void onSoftKeyboardClicked(int keyCode, QString keyText);
+    void onChangKeyOrCombinationKeyFocusIn(bool focused);
+    void onSoftKeyboardAlreadyLoad();
+    void onSoftKeyboardClickedKeyReset();
+    void onResetSoftKeyStatusToDefault(int keyCode);
+    void onMouseInfoAlreadyLoad();
+    void onShoudUpdateKeyboard(int keyCode);
+    void onKeyboardAlreadyLoad(int keyCode);
+    void onCustomKeyInfoSaveSuccessful();
+    // A key-function page could not store its binding: the reason.
+    void onCustomKeyInfoSaveFailed(QString reason);
+    void onMacroListHaveChangedSendToDevice(QString macroIndex, QString macroName);
+
+    // Lighting.
+    void onCurIndexChanged_LedSelect(int tab);
+    void onCurIndexChanged_Led(int id);
+    void onCurIndexChanged_SideLed(int id);
+    void onCurIndexChanged_ScrollAndLogoLed(int id);
+    void keyBoardLedType(int effect);
+    void keyBoardSideLedType(int effect);
+    void mouseScrollOrLogoLedType(int effect);
+    void onSendKeyboardAndSideLightSpeedAndBrightness(int keySpeedLevels, int keyBrightnessLevels,
+                                                      int sideSpeedLevels, int sideBrightnessLevels);
+    void onSendUpdataColorBuildUp(QList<double> stops, QList<QColor> colors);
+    void onInitColorOver();
+    void onSendSetKeyboardColorData();
+    void onSendSetSideColorData();
+    void onSendSetMouseColorData(int zone);
+    void onSelectKeyboardLightType(int effect);
+    void onSelectSideLightType(int effect);
+    void onSelectMouseAroundLightType(int effect);
+    void onSelectMouseScrollLightType(int effect);
+    void onSelectMouseLogoLightType(int effect);
+    void onSelectMouseLightType(int zone);
+    void onLightOpenOrCloseType(int onOff);
+    void onSetLightEffectSuccessful();
+    void onLightCancelSettings(int zone);
+    void onLightConfigHaveChanged(int kind, int zone);
+    void onScrollLinkStatus(int linked);
+    void onLogoLinkStatus(int linked);
+    void onUpdateCustomLight();
+    void onCustomLightItemMouseClicked(QString index, QString name);
+    void onCustomLightUsingStatus(bool inUse);
+    void onModifyCustomLightItemNameIsEmpty();
+    void onModifyCustomLightItemNameSuccess();
+
+    // Profiles.
+    void onResetoreCurrentProfile();
+    void onExportProfileChildList(QString index, QString name);
+    void onDeleteProfile(QString index, QString name);
+    void onProfileItemMouseClicked(QString index, QString name);
+
+    // Mouse settings.
+    void onMouseDpiInfoSet();
+    void onResetoreMouseCurrentProfile();
+    void onCurIndexChanged_MouseRateNumIndex(int index);
+
+    // On-board mode.
+    void onCurIndexChangedSelMode(int id);
+    void onCurIndexChangedOn_board(int layer);
+    void onOnboardProfileComboxCurrentIndexChanged(QString name);
+    void onProfileCreateNew();
+    void onProfileExport();
+    void onProfileImport();
+    void onProfileDelete();
+    void onProfileModifyName();
+    void onOnboardKeyboardClicked(int keyCode, QString keyText);
+    void onKeyboardMouseRightKeyClicked(int keyCode, QString keyText);
+    void onEmptyForKey();
+    void onConfigQWERTY();
+    void onConfigMac();
+    void onConfigDvorak();
+    void onConfigCleanLayer();
 
 private slots:
-    void onDeviceItemPressed();
+    // Bound by name to the form's buttons.
+    void on_pushButton_MoreOperate_clicked();
+    void on_pushButton_Test_clicked();
+    void on_pushButton_CloseKeyCustom_clicked();
+    void on_pushButton_CloseLedCustom_clicked();
+    void on_pushButton_Import_clicked();
+    void on_pushButton_Add_clicked();
+    void on_pushButton_CloseProfile_clicked();
+    void on_pushButton_selectAppPath_clicked();
+    void on_pushButton_OK_clicked();
+    void on_pushButton_OnboardMoreOperate_clicked();
+    void on_pushButton_OnboardSave_clicked();
+    void on_pushButton_OnboardCancel_clicked();
+    void on_pushButton_OnboardConfigMoreOperate_clicked();
+    void on_pushButton_Fn1Key_clicked();
+    void on_checkBox_LightSynchronize_clicked();
+    void on_toolButton_RestoreFactorySettings_clicked();
+    void on_toolButton_OnboardDownload_clicked();
+    void on_pushButton_LightOnOff_clicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Every connection of the page goes by signal and slot name.
+    QButtonGroup *makeGroup(const QList<QPair<QAbstractButton *, int>> &buttons, const char *slot);
+    template <class Page>
+    Page *addKeyFunctionPage(QWidget *host);
+    void buildKeyFunctionPages();
+    void buildToolPages();
+    void buildButtonGroups();
+    void buildColorPanel();
+    void resetList(selectionLists::List list);
+    void setListRowsVisible(selectionLists::List list, const QSet<int> &visibleIds);
+    CustomButton *listButton(selectionLists::List list, int id) const;
+    void toast(const char *text);
+    bool isCurrentDeviceOpen() const;
+    bool profileLoaded() const;
+    void profileLabelPressed();
+    void showToolPage(int pageIndex, QAbstractButton *tab);
+    void dropExplainPopup();
+
+    // Device list and link duties.
     void clearDeviceItems();
     void addDevice(const hidStructInfo &record);
     void removeDevice(const QString &path);
@@ -82,26 +295,129 @@ private:
     void selectRow(DDeviceListItem *row);
     void updateShownPage();
 
-    QStackedWidget *m_stack = nullptr;
-    QLabel *m_tipLabel = nullptr;
-    QHBoxLayout *m_deviceItemLayout = nullptr;
-
-    QString m_macroFilePath;
-    xmlInterface *m_xmlInterface = nullptr;
+    Ui_DDevicePage *ui = nullptr;
+    bool m_lightPanelActive = false;
+    QString m_desktopPath;
+    CbNotice *m_notice = nullptr;
+    int m_mainPageIndex = -1;
+    bool m_lightChanged = false;
+    DTipInfoDia *m_tipInfoDia = nullptr;
+    QPointer<QWidget> m_maskWidget;
     QPointer<QWidget> m_mainWidget;
-
-    bool m_hidListLoaded = false;
-    QList<hidStructInfo> m_hidInfoList;
-    QStringList m_hidPathList;    // paths taken in
-    QStringList m_newHidPathList; // paths of the latest list
-    QMap<QString, hidStructInfo> m_hidPathInfoMap;
-    QMap<QString, DDeviceListItem *> m_hidPathItemMap;
-    QMap<QString, DDeviceKeyboardLink *> m_hidPathLinkMap;
+    // The pop-up menu or explanation panel shown last.
+    QPointer<ArrowWidget> m_menuPopup;
+    QPointer<keyboardPage> m_keyboardPage;
+    QPointer<keyboardButCustom> m_currentKeyButton;
+    QMap<int, QString> m_softKeyNameMap;
+    QList<QString> m_assignedKeyCodeList;
+    QElapsedTimer m_waitTimer;
+    int m_currentKeyCode = -1;
+    QString m_currentKeyText;
+    int m_currentMouseButton = 0;
+    // File paths are kept whole; empty until a device is loaded.
+    QString m_macroFilePath;
+    QString m_proFilePath;
+    xmlInterface *m_xmlInterface = nullptr;
+    QString m_onboardProFilePath;
+    QString m_onboardDefaultFilePath;
+    QString m_onboardFn1FilePath;
+    QBoxLayout *m_deviceItemLayout = nullptr;
+    QBoxLayout *m_profileItemLayout = nullptr;
+    QBoxLayout *m_customLightItemLayout = nullptr;
+    QPointer<DCustomLightListItem> m_currentCustomLightItem;
+    QList<DCustomLightListItem *> m_customLightItemList;
+    QString m_currentDeviceSnInfo;
+    int m_curCustomPageIndex = -1;
+    int m_curKeyIndex = -1;
+    int m_curLedIndex = -1;
+    int m_curSideLedIndex = -1;
+    bool m_keyCaptureFocus = false;
+    int m_profileIndex = 1;
+    int m_keyLightType = 2;
+    int m_sideLightType = 2;
+    int m_ledOpenOrClose = 0;
+    int m_lightSynchronizeStatus = 0;
+    int m_mouseAroundLightType = 2;
+    int m_mouseScrollLightType = 2;
+    int m_mouseLogoLightType = 2;
+    QString m_currentProfileIndexText;
+    QString m_currentProfileName;
+    bool m_selectFirstProfileItem = false;
+    int m_deviceIndexCounter = 0;
+    bool m_devicePageInited = false;
+    bool m_deviceShownOnce = false;
+    DMacroCmdPage *m_macroCmdPage = nullptr;
+    DResetDefaultPage *m_resetDefaultPage = nullptr;
+    DChangeKeyPage *m_changeKeyPage = nullptr;
+    DMouseKeyPage *m_mouseKeyPage = nullptr;
+    DKeyWithTextPage *m_keyWithTextPage = nullptr;
+    DKeyDisablePage *m_keyDisablePage = nullptr;
+    DMultimediaPage *m_multimediaPage = nullptr;
+    DKeyCombinationPage *m_keyCombinationPage = nullptr;
+    DHotKeyPage *m_hotKeyPage = nullptr;
+    DChangProfilePage *m_changProfilePage = nullptr;
+    DKeyWithAppPage *m_keyWithAppPage = nullptr;
+    DPerformancePage *m_performancePage = nullptr;
+    DCustomEventListPage *m_customEventListPage = nullptr;
+    DSoftKeyboardPage *m_softKeyboardPage = nullptr;
+    ColorWheelTool *m_colorWheelTool = nullptr;
+    lightDealMain *m_lightDealMain = nullptr;
     QList<DDeviceListItem *> m_deviceItemList;
     DDeviceListItem *m_currentDeviceItem = nullptr;
-    int m_deviceIndexCounter = 0;
-
+    QList<hidStructInfo> m_hidInfoList;
+    QMap<QString, DDeviceListItem *> m_hidPathItemMap;
+    QMap<QString, hidStructInfo> m_hidPathInfoMap;
+    bool m_hidListLoaded = false;
+    QStringList m_hidPathList;
+    QStringList m_newHidPathList;
+    QPointer<profileListItem> m_currentProfileItem;
+    QList<profileListItem *> m_profileItemList;
+    bool m_mouseSettingsLoaded = false;
+    QPointer<MainHidInterFace> m_currentHidInterface;
+    QPointer<DDeviceKeyboardLink> m_currentDeviceLink;
+    QMap<QString, DDeviceKeyboardLink *> m_hidPathLinkMap;
+    // Zeroed; hidType -1 while no device is selected.
+    hidStructInfo m_currentHidInfo;
+    int m_currentMouseButtonMask = 1;
+    QString m_currentMouseButtonText;
+    QMap<int, int> m_dpiCodeMap;
+    bool m_scrollLinked = false;
+    bool m_logoLinked = false;
+    int m_mouseLightZone = 0;
+    bool m_sniperActive = false;
+    bool m_mouse0x47Ack = true;
+    bool m_supportOnboard = true;
+    int m_onboardMode = 0;
+    int m_onboardLayer = 0;
+    bool m_fastConfigNotice = false;
+    QPointer<DOnboardPage> m_onboardPage;
+    QMap<QString, int> m_onboardProfileMap;
+    int m_currentOnboardProfileIndex = 1;
+    QString m_currentOnboardProfileName;
+    QPointer<QMenu> m_onboardKeyMenu;
+    QPointer<QAction> m_onboardEmptyAction;
+    int m_onboardKeyCode = -1;
+    QString m_onboardKeyText;
+    int m_onboardMacroSlot = -1;
+    bool m_onboard0x19Ack = true;
+    customKeyInfo m_onboardKeyInfo;
+    bool m_onboardDownloadOk = true;
+    unsigned char m_lastOnboardPacket[64] = {};
     bool m_upgradeSerialPending = false;
     QString m_upgradeHidPath;
     QString m_upgradeSnInfo;
+
+    // The explanation pop-up: built at the first hover, shown again at every
+    // later one, rebuilt after a theme or language change, deleted with the
+    // page.
+    QPointer<ArrowWidget> m_explainPopup;
+    QButtonGroup *m_mainPageGroup = nullptr;
+    QButtonGroup *m_keyFunctionGroup = nullptr;
+    QButtonGroup *m_ledSelectGroup = nullptr;
+    QButtonGroup *m_ledGroup = nullptr;
+    QButtonGroup *m_sideLedGroup = nullptr;
+    QButtonGroup *m_scrollAndLogoGroup = nullptr;
+    QButtonGroup *m_operateGroup = nullptr;
+    QButtonGroup *m_selModeGroup = nullptr;
+    QButtonGroup *m_onboardLayerGroup = nullptr;
 };

@@ -85,3 +85,33 @@ void blendColor(const keyEffectRecord &record, const QColor &background, QColor 
                   blendChannel(record.blue, a, background.blue()),
                   output.isValid() ? output.alpha() : 255);
 }
+
+void paletteFade(keyEffectRecord &record, const ColorTable &palette)
+{
+    if (record.step == 0) {
+        record.state = 0;
+        return;
+    }
+    record.step -= 1;
+    if (record.step == 0) {
+        record.state = 2;
+        return;
+    }
+    if (record.step & 1) {
+        const QRgb rgb = palette.rgb(record.step);
+        record.red = qRed(rgb);
+        record.green = qGreen(rgb);
+        record.blue = qBlue(rgb);
+    }
+    record.state += 1;
+    if (record.state >= 3)
+        record.state = 1;
+}
+
+void stepWaveLevel(keyEffectRecord &record)
+{
+    if (record.state == 2 && record.level < 10)
+        record.state = 1;
+    if (stepChannel(record.level, 4, uint8_t(record.state)) != channelNoClamp)
+        record.state = record.state == 1 ? 2 : 1;
+}

@@ -5,6 +5,7 @@
 // and the blend of a colour at a level over a background. Plain functions of
 // their arguments, shared by the keyboard and mouse engines.
 
+#include "ColorTable.h"
 #include "keyEffectRecord.h"
 
 #include <QColor>
@@ -50,3 +51,13 @@ inline int blendChannel(int c, int level, int b)
 // The record's colour at its level over background, written into output's
 // red, green and blue (output's alpha is left as it was).
 void blendColor(const keyEffectRecord &record, const QColor &background, QColor &output);
+
+// The trail of a record whose level hit an end: its step counts down the
+// palette, an odd step takes that palette colour, and the record turns
+// between rising and falling until the step reaches 0 (a last fall) and the
+// next hit leaves it idle.
+void paletteFade(keyEffectRecord &record, const ColorTable &palette);
+
+// The level of the one-colour waves: it bounces between 0 and 255 by 4,
+// and a fall below 10 turns up before it steps.
+void stepWaveLevel(keyEffectRecord &record);

@@ -1,6 +1,7 @@
 #include "keyEffectGenerator.h"
 
 #include "colorArithmetic.h"
+#include "effectRoutines.h"
 #include "keyEffectTables.h"
 #include "ColorTables.h"
 
@@ -56,17 +57,11 @@ void keyEffectGenerator::setKeyCount(int keyCount)
 namespace {
 
 using generator = keyEffectGenerator;
+using routines = effectRoutines<generator>;
 
 // The effects this generator runs: the set-up (none for Custom, whose set-up
 // needs the key colours) and the per-tick step of each.
-struct effectRoutines
-{
-    int id;
-    void (generator::*setUp)();
-    void (generator::*step)();
-};
-
-constexpr effectRoutines kEffects[] = {
+constexpr routines kEffects[] = {
     {generator::effectStatic, &generator::initStaticEffect, &generator::stepStaticEffect},
     {generator::effectBreath, &generator::initBreathEffect, &generator::stepBreathEffect},
     {generator::effectWave, &generator::initWaveEffect, &generator::stepWaveEffect},
@@ -78,21 +73,14 @@ constexpr effectRoutines kEffects[] = {
     {generator::effectStriation, &generator::initStriationEffect, &generator::stepStriationEffect},
 };
 
-const effectRoutines *routinesOf(int id)
-{
-    for (const effectRoutines &effect : kEffects) {
-        if (effect.id == id)
-            return &effect;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 bool keyEffectGenerator::runSetUp(int id)
 {
     m_effectId = id;
-    const effectRoutines *effect = routinesOf(id);
+    if (m_triggered.runSetUp(id))
+        return true;
+    const routines *effect = routines::find(kEffects, id);
     if (!effect || !effect->setUp)
         return false;
     (this->*effect->setUp)();
@@ -101,7 +89,9 @@ bool keyEffectGenerator::runSetUp(int id)
 
 bool keyEffectGenerator::stepKeyEffect()
 {
-    const effectRoutines *effect = routinesOf(m_effectId);
+    if (m_triggered.step(m_effectId))
+        return true;
+    const routines *effect = routines::find(kEffects, m_effectId);
     if (!effect)
         return false;
     (this->*effect->step)();
@@ -162,24 +152,6 @@ int keyEffectGenerator::fadeAlpha(const keyEffectRecord &record) const
     return (record.step >= 1 && record.step <= 9) ? 180 : capLevel(record.level);
 }
 
-void keyEffectGenerator::paletteFade(keyEffectRecord &record)
-{
-    if (record.step == 0) {
-        record.state = 0;
-        return;
-    }
-    record.step -= 1;
-    if (record.step == 0) {
-        record.state = 2;
-        return;
-    }
-    if (record.step & 1)
-        setRecordColor(record, ColorTables::trailColors.at(record.step));
-    record.state += 1;
-    if (record.state >= 3)
-        record.state = 1;
-}
-
 QColor keyEffectGenerator::keyRecordColor(int row, int column) const
 {
     const keyEffectRecord &record = m_keyRecords[row * columns + column];
@@ -234,9 +206,12 @@ void keyEffectGenerator::initCustomEffect(const std::array<QColor, cells> &keyCo
     showStoredKeyColors(effectCustom);
 }
 
-void keyEffectGenerator::setCustomKeyColor(int row, int column, const QColor &colour)
+bool keyEffectGenerator::setCustomKeyColor(int row, int column, const QColor &colour)
 {
+    if (row < 0 || row >= rows || column < 0 || column >= columns)
+        return false;
     setRecord(record(row, column), colour, 255, 0, 0);
+    return true;
 }
 
 void keyEffectGenerator::stepCustomEffect()
@@ -252,54 +227,24 @@ void keyEffectGenerator::stepCustomEffect()
 
 void keyEffectGenerator::initBreathEffect()
 {
-    m_breath.index = 0;
-    m_breath.holdCount = 0;
-    m_breath.hold = false;
-    auto setColor = [this](int i, const QColor &colour) {
-        m_breath.colors[i][0] = uint8_t(colour.red());
-        m_breath.colors[i][1] = uint8_t(colour.green());
-        m_breath.colors[i][2] = uint8_t(colour.blue());
-    };
-    if (m_zone.fullColor()) {
-        m_breath.count = breathState::maxColors;
-        for (int i = 0; i < breathState::maxColors; ++i)
-            setColor(i, ColorTables::breathColors.at(i));
-    } else {
-        m_breath.count = 2;
-        setColor(0, m_zone.userColor());
-        setColor(1, m_zone.backgroundBlack() ? m_zone.userColor() : m_zone.background());
-    }
-    const uint8_t *first = m_breath.colors[0];
-    setAllRecords(QColor(first[0], first[1], first[2]), 255, 2, 0);
+    m_breath.start(m_zone);
+    setAllRecords(m_breath.currentColor(), 255, 2, 0);
     showStoredKeyColors(effectBreath);
 }
 
 void keyEffectGenerator::stepBreathEffect()
 {
     if (m_breath.hold) {
-        m_breath.holdCount += 1;
-        if (m_breath.holdCount > 6) {
-            m_breath.holdCount = 0;
-            m_breath.hold = false;
-            m_breath.index += 1;
-            if (m_breath.index >= m_breath.count || m_breath.index >= breathState::maxColors)
-                m_breath.index = 0;
-            const uint8_t *next = m_breath.colors[m_breath.index];
-            setAllRecords(QColor(next[0], next[1], next[2]), 0, 1, 0);
+        if (m_breath.countHold()) {
+            m_breath.nextColor();
+            setAllRecords(m_breath.currentColor(), 0, 1, 0);
         }
         return; // the frame rests during the pause
     }
     const bool blackBackground = m_zone.backgroundBlack();
     for (int i = 0; i < cells && !m_breath.hold; ++i) {
         keyEffectRecord &record = m_keyRecords[i];
-        if (stepChannel(record.level, 2, uint8_t(record.state)) != channelNoClamp) {
-            if (record.state == 1) {
-                record.state = 2;
-            } else if (record.state == 2) {
-                record.state = 1;
-                m_breath.hold = true;
-            }
-        }
+        m_breath.stepRecord(record);
         const int r = record.red * record.level / 256;
         const int g = record.green * record.level / 256;
         const int b = record.blue * record.level / 256;
@@ -319,17 +264,6 @@ void keyEffectGenerator::initNeonEffect()
     showStoredKeyColors(effectNeon);
 }
 
-void keyEffectGenerator::countBreathHold()
-{
-    if (!m_breath.hold)
-        return;
-    m_breath.holdCount += 1;
-    if (m_breath.holdCount > 6) {
-        m_breath.holdCount = 0;
-        m_breath.hold = false;
-    }
-}
-
 void keyEffectGenerator::stepNeonEffect()
 {
     if (m_zone.fullColor()) {
@@ -340,20 +274,13 @@ void keyEffectGenerator::stepNeonEffect()
     for (int i = 0; i < cells; ++i) {
         keyEffectRecord &record = m_keyRecords[i];
         if (!m_breath.hold) {
-            if (stepChannel(record.level, 1, uint8_t(record.state)) != channelNoClamp) {
-                if (record.state == 1) {
-                    record.state = 2;
-                } else if (record.state == 2) {
-                    record.state = 1;
-                    m_breath.hold = true;
-                }
-            }
+            m_breath.stepRecord(record, 1);
             QColor colour(0, 0, 0);
             blendColor(record, background, colour);
             outputCell(i, colour, levelAlpha(record.level));
         }
         // The pause counts cell visits, skipped ones included.
-        countBreathHold();
+        m_breath.countHold();
     }
 }
 
@@ -419,10 +346,7 @@ void keyEffectGenerator::stepLevelWave()
     const QColor &background = m_zone.background();
     for (int i = 0; i < cells; ++i) {
         keyEffectRecord &record = m_keyRecords[i];
-        if (record.state == 2 && record.level < 10)
-            record.state = 1;
-        if (stepChannel(record.level, 4, uint8_t(record.state)) != channelNoClamp)
-            record.state = record.state == 1 ? 2 : 1;
+        stepWaveLevel(record);
         outputCell(i, blendedColor(user, record.level, background), levelAlpha(record.level));
     }
 }
@@ -530,7 +454,7 @@ void keyEffectGenerator::stepSnackEffect()
                     head = record;
                     setRecord(head, ColorTables::trailColors.at(trailHead), 0, 1, trailHead);
                 }
-                paletteFade(record);
+                paletteFade(record, ColorTables::trailColors);
             }
             m_keyRecords[i] = record;
             outputCell(i, keyRecordColor(i / columns, i % columns), fadeAlpha(record));
@@ -628,7 +552,7 @@ void keyEffectGenerator::stepStriationEffect()
         keyEffectRecord &record = m_keyRecords[i];
         if (fullColor) {
             if (stepChannel(record.level, 40, uint8_t(record.state)) != channelNoClamp)
-                paletteFade(record);
+                paletteFade(record, ColorTables::trailColors);
             outputCell(i, keyRecordColor(i / columns, i % columns), fadeAlpha(record));
         } else {
             if (stepChannel(record.level, 7, uint8_t(record.state)) != channelNoClamp)

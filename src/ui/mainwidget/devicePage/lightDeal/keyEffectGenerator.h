@@ -7,6 +7,7 @@
 
 #include "breathState.h"
 #include "keyEffectRecord.h"
+#include "keyTriggerEffects.h"
 #include "lightZoneSettings.h"
 #include "lightingReports.h"
 
@@ -62,6 +63,14 @@ public:
     // Runs the per-tick step of the running effect; false when it has none.
     bool stepKeyEffect();
 
+    // A key press at a grid cell for the running key-reactive effect (and,
+    // for Speed Respond, a release); cells outside the grid are ignored.
+    void triggerKeyEffect(int row, int column) { m_triggered.trigger(row, column); }
+    // Ripple draws diamond rings on the M252 chip, bars elsewhere.
+    void setM252Chip(bool on) { m_triggered.setM252Chip(on); }
+    keyTriggerEffects &triggered() { return m_triggered; }
+    const keyTriggerEffects &triggered() const { return m_triggered; }
+
     void initStaticEffect();
     void initBreathEffect();
     void initWaveEffect();
@@ -71,8 +80,9 @@ public:
     void initTwinkleEffect();
     // keyColors: the current colour of every cell's key button, row-major.
     void initCustomEffect(const std::array<QColor, cells> &keyColors);
-    // One cell's Custom record: the colour at full level, idle.
-    void setCustomKeyColor(int row, int column, const QColor &colour);
+    // One cell's Custom record: the colour at full level, idle. A cell
+    // outside the grid changes nothing and gives false.
+    bool setCustomKeyColor(int row, int column, const QColor &colour);
     void initStriationEffect();
 
     void stepStaticEffect();
@@ -106,6 +116,8 @@ public:
     uint8_t striationPosition(int row) const { return m_striationPos[row]; }
 
 private:
+    friend class keyTriggerEffects;
+
     void setAllRecords(const QColor &colour, int level, int state, int step);
     static void setRecordColor(keyEffectRecord &record, const QColor &colour);
     static void setRecord(keyEffectRecord &record, const QColor &colour, int level, int state, int step);
@@ -113,9 +125,7 @@ private:
     void stepHueCells(int direction, int step);
     int levelAlpha(int level) const;
     int fadeAlpha(const keyEffectRecord &record) const;
-    static void paletteFade(keyEffectRecord &record);
     void stepLevelWave();
-    void countBreathHold();
     int snackLastIndex() const;
     int advanceSnackHead();
 
@@ -135,4 +145,6 @@ private:
     std::array<uint8_t, rows> m_striationPos {};
     uint16_t m_paceCount = 0;
     uint16_t m_paceLimit = 0;
+
+    keyTriggerEffects m_triggered {*this};
 };

@@ -34,8 +34,7 @@ constexpr int musicAnalysisEvery = 10;
 
 lightDealMain::lightDealMain(QObject *parent, lightTickClock *clock)
     : QObject(parent)
-    , m_ownClock(clock ? nullptr : new steadyTickClock)
-    , m_clock(clock ? *clock : *m_ownClock)
+    , m_clock(clock ? *clock : steadyTickClock::shared())
 {
     m_keyTickThread = std::make_unique<updateLightMainThread>(m_clock);
     m_sideTickThread = std::make_unique<updateLightMainThreadSide>(m_clock);
@@ -52,7 +51,6 @@ lightDealMain::lightDealMain(QObject *parent, lightTickClock *clock)
     connect(m_sendThread.get(), SIGNAL(sigDviceUpdateAllKeyColorSendKeyboardHid()), this,
             SLOT(onDviceUpdateAllKeyColorSendKeyboardHid()));
 
-    m_sideColors.fill(QColor(0, 0, 0, 0));
     m_syncTimer = new QTimer(this);
     connect(m_syncTimer, SIGNAL(timeout()), this, SLOT(onSendLightSynchronize0x17Cmd()));
 
@@ -93,6 +91,7 @@ void lightDealMain::setDeviceName(const QString &name)
     m_deviceName = name;
     // Looked up once here rather than on every send tick.
     m_frameSideLeds = std::min(sideStripLedCount(name), maxSideLeds);
+    m_sideEffects.setModelName(name);
 }
 
 void lightDealMain::setKeyButtons(keyboardButCustom *const grid[keyRows][keyColumns])
@@ -111,6 +110,7 @@ void lightDealMain::setKeyCount(int keyCount)
 void lightDealMain::setChipName(const QString &chipName)
 {
     m_isM252Chip = chipName.contains(QLatin1String("M252"), Qt::CaseInsensitive);
+    m_keyEffects.setM252Chip(m_isM252Chip);
 }
 
 void lightDealMain::setSideLightEnabled(bool enabled)
@@ -126,6 +126,10 @@ void lightDealMain::setSideLightWidgets(const QList<sideLightButtonCustom *> &bu
             break;
         m_sideButtons.append(button);
     }
+    QVector<int> validStatus;
+    for (const QPointer<sideLightButtonCustom> &button : m_sideButtons)
+        validStatus.append(button ? button->getValidStatus() : 0);
+    m_sideEffects.setLeds(validStatus);
 }
 
 void lightDealMain::setScreenUpdateEnabled(bool enabled)
@@ -206,7 +210,7 @@ void lightDealMain::setSideLightConfig(colorInfoData info)
     for (int n = 0; n < m_sideButtons.size(); ++n) {
         if (sideLightButtonCustom *button = m_sideButtons[n].data())
             button->setLightColor(blank);
-        m_sideColors[n] = blank;
+        m_sideEffects.setColor(n, blank);
     }
     selectSideEffect();
 }
@@ -262,7 +266,7 @@ void lightDealMain::triggerKeyEffect(int row, int column)
         return;
     m_triggerRow = row;
     m_triggerColumn = column;
-    // The key-reactive effects take the cell from here.
+    m_keyEffects.triggerKeyEffect(row, column);
 }
 
 // ---- effect selection -------------------------------------------------------
@@ -285,8 +289,9 @@ void lightDealMain::selectKeyEffect()
 
 void lightDealMain::selectSideEffect()
 {
-    m_sideEffectId = m_sideZone.raw().ledType;
-    // The side-light effects set their records up here.
+    const int id = m_sideZone.raw().ledType;
+    if (m_sideEffects.runSetUp(id))
+        showStoredSideColors(id);
 }
 
 void lightDealMain::showStoredKeyColors(int id)
@@ -306,13 +311,13 @@ void lightDealMain::showStoredKeyColors(int id)
 
 void lightDealMain::showStoredSideColors(int id)
 {
-    m_sideEffectId = id;
+    m_sideEffects.setEffectId(id);
     for (int n = 0; n < m_sideButtons.size(); ++n) {
-        const keyEffectRecord &record = m_sideRecords[n];
+        const keyEffectRecord &record = m_sideEffects.record(n);
         const QColor shown(record.red, record.green, record.blue, 0);
         if (sideLightButtonCustom *button = m_sideButtons[n].data())
             button->setLightColor(shown);
-        m_sideColors[n] = shown;
+        m_sideEffects.setColor(n, shown);
     }
 }
 
@@ -372,8 +377,6 @@ void lightDealMain::onDviceUpdateAllKeyColor()
         stepMusicEffect();
         return;
     }
-    // Effects without a step here (key-reactive) are stepped by their own
-    // code once it is in place.
     m_keyEffects.stepKeyEffect();
 }
 
@@ -381,7 +384,7 @@ void lightDealMain::onDviceUpdateAllSideLightColor()
 {
     if (!m_sideEffectRunning || !m_sideLightEnabled)
         return;
-    // The side-light effects step here, by m_sideEffectId.
+    m_sideEffects.step();
 }
 
 void lightDealMain::onDviceUpdateAllKeyColorUI()
@@ -406,7 +409,7 @@ void lightDealMain::onDviceUpdateAllSideLightColorUI()
         return;
     for (int n = 0; n < m_sideButtons.size(); ++n) {
         if (sideLightButtonCustom *button = m_sideButtons[n].data())
-            button->setLightColor(m_sideColors[n]);
+            button->setLightColor(m_sideEffects.colors()[n]);
     }
 }
 
@@ -440,7 +443,7 @@ void lightDealMain::sendKeyboardColorFrame()
     writeColorPackets(kColorFrameZoneKeys, m_keyEffects.frame().data(), keyCells);
     // Side lights: part of every frame, with or without a strip on the
     // keyboard, so the device always gets whole frames.
-    writeColorPackets(kColorFrameZoneSide, m_sideColors.data(), m_frameSideLeds);
+    writeColorPackets(kColorFrameZoneSide, m_sideEffects.colors().data(), m_frameSideLeds);
 
     m_frameSending = false;
 }

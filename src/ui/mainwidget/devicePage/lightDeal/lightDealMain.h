@@ -18,6 +18,7 @@
 #include "lightZoneSettings.h"
 #include "musicBandLayout.h"
 #include "musicRhythmEffect.h"
+#include "sideEffectGenerator.h"
 #include "sideLightButtonCustom.h"
 #include "xmlRecords.h"
 
@@ -55,8 +56,8 @@ public:
     static constexpr int defaultSideStripLeds = 33;
     static constexpr int syncRepeatMs = 3000;
 
-    // clock: the time source of the tick threads; none means real time.
-    // The engine does not own a clock it is given.
+    // clock: the time source of the tick threads; none means real time,
+    // shared with the other engines. The engine does not own its clock.
     explicit lightDealMain(QObject *parent = nullptr, lightTickClock *clock = nullptr);
     ~lightDealMain() override;
 
@@ -93,9 +94,10 @@ public:
     int cellCount() const { return m_keyEffects.cellCount(); }
     bool isM252Chip() const { return m_isM252Chip; }
     int keyEffectId() const { return m_keyEffects.effectId(); }
-    int sideEffectId() const { return m_sideEffectId; }
+    int sideEffectId() const { return m_sideEffects.effectId(); }
     const std::array<QColor, keyCells> &keyColors() const { return m_keyEffects.frame(); }
-    const std::array<QColor, maxSideLeds> &sideColors() const { return m_sideColors; }
+    const std::array<QColor, maxSideLeds> &sideColors() const { return m_sideEffects.colors(); }
+    const sideEffectGenerator &sideEffects() const { return m_sideEffects; }
     const keyEffectGenerator &keyEffects() const { return m_keyEffects; }
     const lightZoneSettings &keyZone() const { return m_keyZone; }
     const lightZoneSettings &sideZone() const { return m_sideZone; }
@@ -163,7 +165,6 @@ private:
     std::array<QColor, keyCells> currentKeyButtonColors() const;
     keyboardButCustom *keyButton(int index) const { return m_keyButtons[index].data(); }
 
-    std::unique_ptr<lightTickClock> m_ownClock;
     lightTickClock &m_clock;
 
     std::array<QPointer<keyboardButCustom>, keyCells> m_keyButtons;
@@ -171,8 +172,6 @@ private:
     int m_frameSideLeds = defaultSideStripLeds; // of m_deviceName's strip
     int m_triggerRow = -10;
     int m_triggerColumn = -10;
-    int m_sideEffectId = -1;
-    std::array<QColor, maxSideLeds> m_sideColors;
 
     QTimer *m_syncTimer = nullptr;
     bool m_lightSynchronize = false;
@@ -185,13 +184,13 @@ private:
     lightZoneSettings m_sideZone {lightZoneSettings::speedTableRule::shortTableAtMax4};
     breathState m_breath;
     keyEffectGenerator m_keyEffects {m_keyZone, m_breath};
+    sideEffectGenerator m_sideEffects {m_sideZone, m_breath};
 
     std::unique_ptr<updateLightMainThread> m_keyTickThread;
     std::unique_ptr<updateLightMainThreadSide> m_sideTickThread;
     std::unique_ptr<updateLightMainThreadUI> m_screenThread;
     std::unique_ptr<sendLightUpdataThread> m_sendThread;
 
-    std::array<keyEffectRecord, maxSideLeds> m_sideRecords {};
     QList<QPointer<sideLightButtonCustom>> m_sideButtons;
 
     bool m_isM252Chip = false;

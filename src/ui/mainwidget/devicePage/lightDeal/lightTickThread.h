@@ -1,16 +1,21 @@
 #pragma once
 
-// A lighting tick thread: while its run flag is set it sleeps its interval
-// and emits one tick; the work runs in the receiver's slot on the GUI thread.
-// Run flag and interval are atomic: the GUI thread writes, the loop reads.
+// A lighting tick thread: while its run flag is set it ticks once per
+// interval, and the work runs in the receiver's slot on the GUI thread.
+// The sleeping is done for every ticker of a clock by one scheduler thread
+// (lightTickScheduler), so tickers that fall due together cost one wake;
+// each ticker keeps its own run flag, interval, start and stop. A stop takes
+// effect at once: no tick is emitted after it.
 
-#include <QThread>
+#include "lightTickClock.h"
+
+#include <QObject>
 
 #include <atomic>
 
-class lightTickClock;
+class lightTickScheduler;
 
-class lightTickThread : public QThread
+class lightTickThread : public QObject
 {
     Q_OBJECT
 
@@ -18,36 +23,44 @@ public:
     static constexpr int minIntervalMs = 8;
     static constexpr int maxIntervalMs = 28;
 
-    lightTickThread(lightTickClock &clock, int intervalMs, QObject *parent = nullptr);
-    // Derived classes stop and wait in their own destructors, before the
-    // loop could call into a part already destroyed.
+    // What the ticks drive. Pacing ticks step an effect and may, by the
+    // clock's policy, be delivered with the next sampling tick; sampling
+    // ticks show or send what the effects computed.
+    enum class tickKind { pacing, sampling };
+
+    lightTickThread(lightTickClock &clock, int intervalMs, tickKind kind, QObject *parent = nullptr);
+    // Derived classes stop in their own destructors, before the scheduler
+    // could call into a part already destroyed.
     ~lightTickThread() override;
 
+    // Set: startTicking(); clear: stopTicking().
     void setRunFlag(bool run);
     bool runFlag() const { return m_running.load() != 0; }
+    bool isRunning() const { return runFlag(); }
     int interval() const { return m_interval.load(); }
+    bool isSampling() const { return m_kind == tickKind::sampling; }
+    // The clock time the tick being emitted fell due at (while emitting).
+    lightTickClock::duration tickTime() const { return m_tickTime; }
 
-    // Starts the loop, or keeps it when it still runs. A loop that was just
-    // stopped is let finish first (its sleep is cut short), so a quick
-    // stop and start never leaves the ticker dead nor runs two loops.
+    // Starts ticking one interval from now; a running ticker keeps its
+    // schedule. A start straight after a stop always ticks again.
     void startTicking();
-    // Clears the run flag and cuts the current sleep short; does not wait.
+    // Clears the run flag; no tick is emitted after this returns.
     void stopTicking();
-    // Stops and waits until the loop has ended.
+    // The same as stopTicking(): kept for the destructors that must know
+    // no tick is under way once it returns.
     void stopAndWait();
 
 protected:
-    void run() override;
+    friend class lightTickScheduler;
     virtual void emitTick() = 0;
     // Clamps to 8..28 ms, the range of the effect speeds.
     void setClampedInterval(int ms);
 
 private:
-    lightTickClock &m_clock;
+    lightTickScheduler &m_scheduler;
+    const tickKind m_kind;
     std::atomic<int> m_running {0};
     std::atomic<int> m_interval;
-    // Set as the loop's last act: waiting for it orders everything the loop
-    // did before the object may go (QThread::wait alone is not visible to
-    // the thread sanitizer).
-    std::atomic<bool> m_loopEnded {true};
+    lightTickClock::duration m_tickTime {0}; // set under the scheduler's lock
 };

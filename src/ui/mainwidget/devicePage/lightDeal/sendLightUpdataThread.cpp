@@ -1,13 +1,13 @@
 #include "sendLightUpdataThread.h"
 
 sendLightUpdataThread::sendLightUpdataThread(lightTickClock &clock, QObject *parent)
-    : lightTickThread(clock, initialIntervalMs, parent)
+    : lightTickThread(clock, initialIntervalMs, tickKind::sampling, parent)
 {
 }
 
 sendLightUpdataThread::~sendLightUpdataThread()
 {
-    // The loop calls emitTick(): it must end while this class still exists.
+    // The scheduler calls emitTick(): ticking must end while this class exists.
     stopAndWait();
 }
 

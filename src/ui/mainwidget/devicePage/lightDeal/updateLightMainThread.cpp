@@ -1,13 +1,13 @@
 #include "updateLightMainThread.h"
 
 updateLightMainThread::updateLightMainThread(lightTickClock &clock, QObject *parent)
-    : lightTickThread(clock, initialIntervalMs, parent)
+    : lightTickThread(clock, initialIntervalMs, tickKind::pacing, parent)
 {
 }
 
 updateLightMainThread::~updateLightMainThread()
 {
-    // The loop calls emitTick(): it must end while this class still exists.
+    // The scheduler calls emitTick(): ticking must end while this class exists.
     stopAndWait();
 }
 

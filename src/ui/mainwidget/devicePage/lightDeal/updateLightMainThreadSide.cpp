@@ -1,13 +1,13 @@
 #include "updateLightMainThreadSide.h"
 
 updateLightMainThreadSide::updateLightMainThreadSide(lightTickClock &clock, QObject *parent)
-    : lightTickThread(clock, initialIntervalMs, parent)
+    : lightTickThread(clock, initialIntervalMs, tickKind::pacing, parent)
 {
 }
 
 updateLightMainThreadSide::~updateLightMainThreadSide()
 {
-    // The loop calls emitTick(): it must end while this class still exists.
+    // The scheduler calls emitTick(): ticking must end while this class exists.
     stopAndWait();
 }
 

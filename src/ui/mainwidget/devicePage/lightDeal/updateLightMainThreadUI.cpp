@@ -1,13 +1,13 @@
 #include "updateLightMainThreadUI.h"
 
 updateLightMainThreadUI::updateLightMainThreadUI(lightTickClock &clock, QObject *parent)
-    : lightTickThread(clock, initialIntervalMs, parent)
+    : lightTickThread(clock, initialIntervalMs, tickKind::sampling, parent)
 {
 }
 
 updateLightMainThreadUI::~updateLightMainThreadUI()
 {
-    // The loop calls emitTick(): it must end while this class still exists.
+    // The scheduler calls emitTick(): ticking must end while this class exists.
     stopAndWait();
 }
 

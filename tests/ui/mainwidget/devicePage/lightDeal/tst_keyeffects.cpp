@@ -90,6 +90,8 @@ private slots:
     void staticShowsTheUserColour();
     void brightnessDarkensTheOutput();
     void customKeepsTheKeyColours();
+    void customKeyColourStaysOnTheGrid_data();
+    void customKeyColourStaysOnTheGrid();
     void breathFallsPausesAndRises_data();
     void breathFallsPausesAndRises();
     void breathFullColourCyclesSevenColours();
@@ -161,6 +163,45 @@ void tst_keyEffects::customKeepsTheKeyColours()
     f.ticks(1);
     QCOMPARE(f.frame(1, 4), QColor(0, 0, 255, 180));
     QCOMPARE(f.frame(0, 0).alpha(), 0);
+}
+
+void tst_keyEffects::customKeyColourStaysOnTheGrid_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("on the grid") << 1 << 4 << true;
+    QTest::newRow("last cell") << 5 << 21 << true;
+    // Unchecked, these would land on (1, 0), (1, 19), past the records and
+    // before them.
+    QTest::newRow("column past the row") << 0 << 22 << false;
+    QTest::newRow("negative column") << 2 << -3 << false;
+    QTest::newRow("row below the grid") << 6 << 0 << false;
+    QTest::newRow("row above the grid") << -1 << 21 << false;
+}
+
+void tst_keyEffects::customKeyColourStaysOnTheGrid()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(bool, taken);
+    effectFixture f;
+    std::array<QColor, cells> keys;
+    keys.fill(black);
+    f.effects.initCustomEffect(keys);
+    f.ticks(1);
+    const std::array<QColor, cells> frame = f.effects.frame();
+    const QColor white(255, 255, 255);
+    QCOMPARE(f.effects.setCustomKeyColor(row, column, white), taken);
+    int whites = 0;
+    for (int r = 0; r < keyEffectGenerator::rows; ++r) {
+        for (int c = 0; c < columns; ++c)
+            whites += f.recordColor(r, c) == white ? 1 : 0;
+    }
+    QCOMPARE(whites, taken ? 1 : 0);
+    if (taken)
+        QCOMPARE(f.recordColor(row, column), white);
+    QVERIFY(f.effects.frame() == frame);
 }
 
 void tst_keyEffects::breathFallsPausesAndRises_data()
@@ -650,7 +691,7 @@ void tst_keyEffects::otherIdsHaveNoStepHere()
 {
     effectFixture f;
     f.start(keyEffectGenerator::effectStatic, QColor(1, 2, 3), black);
-    for (int id : {6, 7, 8, 11, 12, 13, 14, 16, 20, 100, -1}) {
+    for (int id : {13, 20, 100, -1}) {
         QVERIFY(!f.effects.runSetUp(id));
         QCOMPARE(f.effects.effectId(), id);
         QVERIFY(!f.effects.stepKeyEffect());

@@ -7,6 +7,7 @@
 #include "SimulatedHidBackend.h"
 #include "keyboardButCustom.h"
 #include "lightDealMain.h"
+#include "lightTickScheduler.h"
 #include "lightingReports.h"
 #include "manualTickClock.h"
 #include "sendLightUpdataThread.h"
@@ -191,7 +192,7 @@ void tst_lightDealMain::initialState()
         QCOMPARE(side, QColor(0, 0, 0, 0));
     QCOMPARE(engine.syncTimer()->parent(), &engine);
     // Nothing starts until the first key setting.
-    QCOMPARE(clock.sleepers(), 0);
+    QCOMPARE(clock.scheduler().activeCount(), 0);
     QVERIFY(!engine.keyTickThread()->isRunning());
 }
 
@@ -241,7 +242,7 @@ void tst_lightDealMain::setKeyLightConfigBlanksTheKeys_data()
     const QColor old(1, 2, 3, 44);
     QTest::newRow("static shows its set-up") << 0 << QColor(30, 60, 90, 0) << QColor(30, 60, 90, 255);
     QTest::newRow("no set-up keeps the blank") << 13 << QColor(0, 0, 0, 250) << QColor(0, 0, 0, 250);
-    QTest::newRow("key-reactive, later") << 6 << QColor(0, 0, 0, 250) << QColor(0, 0, 0, 250);
+    QTest::newRow("reactive shows its background") << 6 << QColor(0, 0, 0, 0) << QColor(0, 0, 0, 255);
     QTest::newRow("custom keeps the keys") << 10 << old << QColor();
 }
 
@@ -387,8 +388,9 @@ void tst_lightDealMain::sideZoneSetUpAndRefresh()
     engineFixture f(70);
     f.engine.setSideLightWidgets(f.view.side);
     f.engine.setSpeedAndBrightnessMax(4, 4, 4, 4);
-    f.engine.setSideLightConfig(lightConfig(2, QColor(9, 9, 9), 0, false, 1));
-    QCOMPARE(f.engine.sideEffectId(), 2);
+    // A side type without a set-up keeps the blanking.
+    f.engine.setSideLightConfig(lightConfig(7, QColor(9, 9, 9), 0, false, 1));
+    QCOMPARE(f.engine.sideEffectId(), 7);
     QCOMPARE(f.engine.sideTickInterval(), 25);
     QCOMPARE(f.view.side[0]->getLightColor(), QColor(0, 0, 0, 180));
     QCOMPARE(f.view.side[59]->getLightColor(), QColor(0, 0, 0, 180));
@@ -420,7 +422,8 @@ void tst_lightDealMain::ticksFollowTheClock()
     // Neon in one colour rises one level per key tick.
     f.engine.setKeyLightConfig(lightConfig(3, QColor(0, 255, 0), 0, false, 2)); // key: 19 ms
     f.engine.setSendThreadRunning(true);
-    QVERIFY(f.clock.waitForSleepers(4));
+    QCOMPARE(f.clock.scheduler().activeCount(), 4);
+    QVERIFY(f.clock.waitForSleepers(1));
 
     QVERIFY(f.clock.advance(18));
     QCOMPARE(keyTicks.count(), 0);
@@ -444,9 +447,9 @@ void tst_lightDealMain::ticksFollowTheClock()
     QCOMPARE(keyTicks.count(), 21);
     QCOMPARE(screenTicks.count(), 289 / 30);
 
-    // Stopped threads tick no more and leave the clock.
+    // Stopped tickers tick no more.
     f.engine.stopAllThreads();
-    QTRY_COMPARE(f.clock.sleepers(), 0);
+    QCOMPARE(f.clock.scheduler().activeCount(), 0);
     const int before = keyTicks.count() + sideTicks.count() + screenTicks.count() + sendTicks.count();
     QVERIFY(f.clock.advance(200));
     QCOMPARE(keyTicks.count() + sideTicks.count() + screenTicks.count() + sendTicks.count(), before);
@@ -462,27 +465,28 @@ void tst_lightDealMain::restartDoesNotLeakOrDoubleTick()
     QSignalSpy screenTicks(f.engine.screenThread(), SIGNAL(sigDviceUpdateAllKeyColorUI()));
     const colorInfoData fast = lightConfig(2, QColor(255, 0, 0), 0, false, 8); // 10 ms
     f.engine.setKeyLightConfig(fast);
-    QVERIFY(f.clock.waitForSleepers(3));
+    QCOMPARE(f.clock.scheduler().activeCount(), 3);
+    QVERIFY(f.clock.waitForSleepers(1));
 
     // Stop and start again at once, many times, as a user clicking through
-    // effects does: every start finds its thread mid-sleep.
+    // effects does: every start comes within a tick of its stop.
     for (int i = 0; i < 20; ++i) {
         f.engine.stopAllThreads();
         f.engine.setKeyLightConfig(fast);
         if (i % 3 == 0)
             f.engine.setKeyLightConfig(fast); // a start while running changes nothing
     }
-    QVERIFY(f.clock.waitForSleepers(3));
-    QCOMPARE(f.clock.sleepers(), 3);
+    QVERIFY(f.clock.waitForSleepers(1));
+    QCOMPARE(f.clock.scheduler().activeCount(), 3);
     QVERIFY(f.engine.isKeyEffectRunning());
     keyTicks.clear();
     screenTicks.clear();
     QVERIFY(f.clock.advance(100));
     QCOMPARE(keyTicks.count(), 10);
     QCOMPARE(screenTicks.count(), 3);
-    QCOMPARE(f.clock.sleepers(), 3);
+    QCOMPARE(f.clock.scheduler().activeCount(), 3);
     f.engine.stopAllThreads();
-    QTRY_COMPARE(f.clock.sleepers(), 0);
+    QCOMPARE(f.clock.scheduler().activeCount(), 0);
 }
 
 void tst_lightDealMain::restartOnTheRealClockKeepsTicking()
@@ -686,7 +690,8 @@ void tst_lightDealMain::streamingEndToEnd()
     f.engine.clearLed_WaveFullColor_TabSaveUpdateAll();
     f.engine.setLightSynchronize(true);
     f.engine.setSendThreadRunning(true);
-    QVERIFY(f.clock.waitForSleepers(4));
+    QCOMPARE(f.clock.scheduler().activeCount(), 4);
+    QVERIFY(f.clock.waitForSleepers(1));
     QVERIFY(keyboard.device->waitForOutputCount(HidCmd::LightSynchronize, 1, waitMs));
 
     // One whole frame for every 30 ms of the send tick, none in between.
