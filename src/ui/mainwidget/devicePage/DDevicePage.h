@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hidStructInfo.h"
+#include "customLightRules.h"
 #include "selectionLists.h"
 #include "xmlRecords.h"
 
@@ -122,6 +123,19 @@ public:
 
     void enterLightingPanel();
     void updateMouseDpiColors();
+
+    // Lighting reports; each says whether the device took them.
+    bool send0x07Cmd(const colorInfoData &record);
+    bool setMouseLightConfig(int zone);
+    bool setMouseLightConfigLinkChanged(int zone, const colorInfoData &record);
+
+    // Custom per-key lighting.
+    void addDefaultCustomLights(int profile);
+    void loadDefaultCustomLightKeys(int profile, int entry);
+    void loadCustomLightList();
+    void clearCustomLightItems();
+    bool showAndUploadCustomLight(const QString &index, int slot, bool blankOnly);
+    bool uploadCustomKeyColors(int slot);
     void loadProfileList(int refreshMode);
 
     // --- Read by tests and by the parts that grow on the page -----------
@@ -216,6 +230,7 @@ public slots:
     void onCustomLightUsingStatus(bool inUse);
     void onModifyCustomLightItemNameIsEmpty();
     void onModifyCustomLightItemNameSuccess();
+    void onModifyCustomLightItemNameFailed();
 
     // Profiles.
     void onResetoreCurrentProfile();
@@ -296,6 +311,12 @@ private:
     DDeviceKeyboardLink *createDeviceLink(const hidStructInfo &record);
     void selectRow(DDeviceListItem *row);
     void updateShownPage();
+
+    // Lighting.
+    colorInfoData panelRecord() const;
+    QByteArray profileText() const;
+    QList<customLightRules::slotRow> customLightSlotRows() const;
+    void applyCustomLightSlotChange(const customLightRules::slotChange &change);
 
     Ui_DDevicePage *ui = nullptr;
     bool m_lightPanelActive = false;
@@ -384,6 +405,8 @@ private:
     QString m_currentMouseButtonText;
     QMap<int, int> m_dpiCodeMap;
     mouseLightDealMain *m_mouseLightDealMain = nullptr;
+    // Whether the device took the reports of the last confirmed effect.
+    bool m_lightSendOk = false;
     bool m_scrollLinked = false;
     bool m_logoLinked = false;
     int m_mouseLightZone = 0;
