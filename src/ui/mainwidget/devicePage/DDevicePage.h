@@ -62,6 +62,8 @@ class Ui_DDevicePage;
 class DDevicePage : public QWidget
 {
     Q_OBJECT
+    // The lighting tests put a device in place the way the device load does.
+    friend class tst_DevicePageLighting;
 
 public:
     explicit DDevicePage(QWidget *parent = nullptr);
