@@ -64,6 +64,7 @@ class DDevicePage : public QWidget
     Q_OBJECT
     // The lighting tests put a device in place the way the device load does.
     friend class tst_DevicePageLighting;
+    friend class devicePageLightingBench;
 
 public:
     explicit DDevicePage(QWidget *parent = nullptr);
