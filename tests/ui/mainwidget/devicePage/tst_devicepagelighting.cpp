@@ -22,6 +22,8 @@
 #include "xmlInterface.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLayout>
 #include <QLoggingCategory>
 #include <QPushButton>
@@ -105,44 +107,21 @@ class tst_DevicePageLighting : public QObject
 
     DDevicePage &page() { return *m_page; }
 
-    // The selected device with its profile file, as the device load leaves
-    // the page: link, transport, view, engines and profile in place.
+    // The device plugged in, selected and loaded by the page: its profile
+    // file made afresh with the defaults.
     void attach(const QString &model)
     {
+        QDir(DDataManager::instance()->getUserConfigPath() + QLatin1Char('/') + model).removeRecursively();
         m_device = m_backend->addDevice(SimulatedDeviceConfig::forModel(model));
         m_page = std::make_unique<DDevicePage>();
         m_page->resize(1400, 900);
-        m_page->setMacroFileAndXmlInterface("", &m_xml);
-        const hidStructInfo record = recordOf(*m_device);
-        QVERIFY(m_page->loadHidDeviceList({record}));
-        DDeviceKeyboardLink *link = m_page->getDeviceLinkMap().value(m_device->path());
-        QVERIFY(link);
-        QTRY_VERIFY_WITH_TIMEOUT(link->isInitFinished(), kWaitMs);
-
-        m_path = m_dir->path() + QStringLiteral("/pardexProFile.xml");
-        QVERIFY(m_xml.createXmlFile(m_path));
-        QVERIFY(m_xml.addProfile(m_path, "1", "Profile1", "", "", record.hidType));
-
-        DDevicePage &p = page();
-        p.m_currentDeviceLink = link;
-        p.m_currentHidInterface = link->getHidInterface();
-        p.m_currentHidInfo = record;
-        p.m_proFilePath = m_path;
-        p.m_profileIndex = 1;
-        p.m_colorWheelTool->setDeviceType(record.hidType);
-        if (record.hidType == kHidTypeKeyboard) {
-            p.m_keyboardPage = new keyboardPage(p.ui->hidDeviceShowFrame);
-            p.ui->hidDeviceShowFrame->layout()->addWidget(p.m_keyboardPage);
-            p.m_keyboardPage->setKeyboardName(model);
-            connect(p.m_keyboardPage, SIGNAL(sigUpdateCustomLight()), &p, SLOT(onUpdateCustomLight()));
-            p.m_lightDealMain->setHidInterface(link->getHidInterface());
-            p.filterLightTypes();
-            p.addDefaultCustomLights(1);
-        } else {
-            p.m_mouseLightDealMain->setHidInterface(link->getHidInterface());
-            p.filterMouseLightTypes();
-        }
+        const QByteArray macroFile = QFile::encodeName(m_dir->path() + QStringLiteral("/macro.xml"));
+        m_page->setMacroFileAndXmlInterface(macroFile.constData(), &m_xml);
         m_page->show();
+        QVERIFY(m_page->loadHidDeviceList({recordOf(*m_device)}));
+        QTRY_VERIFY_WITH_TIMEOUT(m_page->isDeviceLoaded(), kWaitMs);
+        m_path = m_page->proFilePath();
+        QVERIFY(QFile::exists(m_path));
     }
 
     void storeItem(const colorInfoData &c)
@@ -336,6 +315,8 @@ private slots:
         scroll.ledOpenOrClose = 1;
         storeItem(scroll);
         QVERIFY(m_xml.setLightUsingIndex(m_path, "1", 1, 2));
+        // As while the mouse's settings are being loaded.
+        page().m_mouseSettingsLoaded = false;
         int from = recorded();
         page().onScrollLinkStatus(1);
         QCOMPARE(page().ui->stackedWidget->currentWidget(), page().ui->page_KeyboardLed);

@@ -585,7 +585,7 @@ private slots:
                               args[6], args[7], args[8], args[9]),
                      m.methodSignature().constData());
         }
-        QCOMPARE(slotCount, 100);
+        QCOMPARE(slotCount, 101);
 
         QVERIFY(page.loadHidDeviceList({}));
         page.insertOrRemoveHidDevice(true, QStringLiteral("hidPath"));
