@@ -19,6 +19,7 @@
 #include "DKeyWithTextPage.h"
 #include "DMacroCmdPage.h"
 #include "DMouseKeyPage.h"
+#include "DMouseLightPage.h"
 #include "DMultimediaPage.h"
 #include "DPerformancePage.h"
 #include "DResetDefaultPage.h"
@@ -2441,8 +2442,10 @@ void DDevicePage::on_pushButton_LightOnOff_clicked()
     deviceLightSender sender(m_currentHidInterface);
     bool sent = false;
     if (m_currentHidInfo.hidType == kHidTypeMouse) {
-        // The mouse lighting page is disabled while the lights are off; it
-        // comes with the mouse's view.
+        // The mouse's lighting page (part of its view) is disabled while the
+        // lights are off.
+        if (auto *lights = ui->mouseLightFrame->findChild<DMouseLightPage *>())
+            lights->setLightDisabled(next);
         sent = sender.sendMouseLightsOnOff(item, next);
     } else {
         sent = sender.sendKeyLightsOnOff(item, next);

@@ -10,6 +10,7 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDataManager.h"
 #include "DDevicePage.h"
+#include "DMouseLightPage.h"
 #include "FixedText.h"
 #include "HidBackend.h"
 #include "MainHidInterFace.h"
@@ -371,14 +372,26 @@ private slots:
     void mouseLightsOff()
     {
         attach(QStringLiteral("Bovelli"));
+        DMouseLightPage *lights = page().ui->mouseLightFrame->findChild<DMouseLightPage *>();
+        if (!lights) // the mouse's view brings it
+            lights = new DMouseLightPage(QStringLiteral("Bovelli"), page().ui->mouseLightFrame);
+        QWidget *lightFrame = lights->findChild<QWidget *>(QStringLiteral("frame_4"));
+        QVERIFY(lightFrame);
         storeItem(item(0, 1, 1));
         QVERIFY(m_xml.setLightUsingIndex(m_path, "1", 0, 1));
-        const int from = recorded();
+        int from = recorded();
         page().ui->pushButton_LightOnOff->click();
-        const hidReportData report = nextReport(kMouseZone, from);
+        hidReportData report = nextReport(kMouseZone, from);
         QCOMPARE(int(report[2]), 0);
         QCOMPARE(bytes(report, 9, 19), hex({10, 20, 30, 40, 50, 60, 1, 1, 1, 0, 0}));
         QCOMPARE(toast(), QStringLiteral("Close light successful"));
+        QVERIFY(!lightFrame->isEnabled());
+
+        from = recorded();
+        page().ui->pushButton_LightOnOff->click();
+        report = nextReport(kMouseZone, from);
+        QCOMPARE(int(report[17]), 0);
+        QVERIFY(lightFrame->isEnabled());
     }
 
     void lightsSwitchWithoutStoredItem()
