@@ -578,7 +578,11 @@ void DDevicePage::reconcileDeviceList()
         m_hidPathList.removeAll(path);
         const int type = m_hidPathItemMap.contains(path) ? m_hidPathItemMap.value(path)->getHidType() : -1;
         const bool wasSelected = path == selectedPath;
+        const bool renewed = m_newHidPathList.contains(path);
+        const hidStructInfo record = m_hidPathInfoMap.value(path);
         removeDevice(path);
+        if (renewed)
+            m_hidPathInfoMap.insert(path, record);
         // Another device's engine stops when no device of its type is left.
         if (!wasSelected && !deviceSelection::hasType(attachedDevices(), type)
             && !changes.added.contains(path)) {
@@ -962,6 +966,23 @@ bool DDevicePage::isDeviceLoaded() const
     return m_currentDeviceLink && m_currentHidInterface && !m_proFilePath.isEmpty();
 }
 
+QWidget *DDevicePage::formWidget(const char *objectName) const
+{
+    const QList<QWidget *> subPages = {m_macroCmdPage,       m_resetDefaultPage, m_changeKeyPage,   m_mouseKeyPage,
+                                       m_keyWithTextPage,    m_keyDisablePage,   m_multimediaPage,  m_keyCombinationPage,
+                                       m_hotKeyPage,         m_changProfilePage, m_keyWithAppPage,  m_performancePage,
+                                       m_customEventListPage, m_softKeyboardPage, m_colorWheelTool, m_keyboardPage,
+                                       m_onboardPage,        m_tipInfoDia};
+    for (QWidget *widget : findChildren<QWidget *>(QLatin1String(objectName))) {
+        bool inSubPage = false;
+        for (QWidget *page : subPages)
+            inSubPage = inSubPage || (page && (page == widget || page->isAncestorOf(widget)));
+        if (!inSubPage)
+            return widget;
+    }
+    return nullptr;
+}
+
 QString DDevicePage::currentDevicePath() const
 {
     return m_currentDeviceItem ? m_currentDeviceItem->getHidPath() : QString();
@@ -1029,10 +1050,10 @@ void DDevicePage::changeAppTheme()
     }
     const QList<devicePageTheme::styleSheetRow> sheets = devicePageTheme::styleSheets(theme);
     const auto apply = [this, &fonts](const devicePageTheme::styleSheetRow &row) {
-        if (QWidget *widget = findChild<QWidget *>(QLatin1String(row.objectName)))
+        if (QWidget *widget = formWidget(row.objectName))
             widget->setStyleSheet(row.sheet);
         for (const devicePageTheme::fontUse &use : row.fonts) {
-            QWidget *widget = findChild<QWidget *>(QLatin1String(use.objectName));
+            QWidget *widget = formWidget(use.objectName);
             if (!widget)
                 continue;
             QFont font = fonts[use.kind == 1 ? 1 : 0];

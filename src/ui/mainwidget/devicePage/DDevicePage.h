@@ -157,6 +157,8 @@ public:
     // Whether a device is selected and loaded (its profile file known).
     bool isDeviceLoaded() const;
     QString currentDevicePath() const;
+    // The page form's own widget of that name, not a sub-page's namesake.
+    QWidget *formWidget(const char *objectName) const;
 
     // --- Read by tests and by the parts that grow on the page -----------
     int mainPageIndex() const { return m_mainPageIndex; }
