@@ -589,10 +589,20 @@ private slots:
         QCOMPARE(engine->scrollZone().raw().ledType, 0);
         QVERIFY(page().listButton(selectionLists::ScrollAndLogo, 0)->isSelected());
 
-        // The DPI rows of both lists.
+        // The DPI rows of both lists, with the levels' colours as stored now.
+        QList<dpiConfigInfo> levels;
+        QVERIFY(m_xml.getDpiList(m_path, "1", levels));
+        QVERIFY(!levels.isEmpty());
+        for (dpiConfigInfo level : qAsConst(levels)) {
+            level.dpiColorR = 1;
+            level.dpiColorG = 2;
+            level.dpiColorB = 3;
+            QVERIFY(m_xml.updateDpiInfo(m_path, "1", level.index, level));
+        }
         page().onSelectMouseLightType(0);
         clickRow(selectionLists::KeyEffect, selectionLists::MouseAroundEffect, 7);
         QCOMPARE(engine->aroundZone().raw().ledType, 7);
+        QCOMPARE(engine->effects().dpiColor(), QColor(1, 2, 3));
         page().onSelectMouseLightType(1);
         clickRow(selectionLists::ScrollAndLogo, selectionLists::ScrollOrLogoEffect, 3);
         QCOMPARE(engine->scrollZone().raw().ledType, 3);
