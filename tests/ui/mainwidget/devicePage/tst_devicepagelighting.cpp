@@ -372,9 +372,8 @@ private slots:
     void mouseLightsOff()
     {
         attach(QStringLiteral("Bovelli"));
-        DMouseLightPage *lights = page().ui->mouseLightFrame->findChild<DMouseLightPage *>();
-        if (!lights) // the mouse's view brings it
-            lights = new DMouseLightPage(QStringLiteral("Bovelli"), page().ui->mouseLightFrame);
+        DMouseLightPage *lights = page().m_mouseLightPage;
+        QVERIFY(lights);
         QWidget *lightFrame = lights->findChild<QWidget *>(QStringLiteral("frame_4"));
         QVERIFY(lightFrame);
         storeItem(item(0, 1, 1));
