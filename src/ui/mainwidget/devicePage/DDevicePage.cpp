@@ -2514,8 +2514,10 @@ void DDevicePage::on_pushButton_LightOnOff_clicked()
     if (m_currentHidInfo.hidType == kHidTypeMouse) {
         // The mouse's lighting page (part of its view) is disabled while the
         // lights are off.
-        if (m_mouseLightPage)
-            m_mouseLightPage->setLightDisabled(next);
+        DMouseLightPage *lights = m_mouseLightPage ? m_mouseLightPage.data()
+                                                   : ui->mouseLightFrame->findChild<DMouseLightPage *>();
+        if (lights)
+            lights->setLightDisabled(next);
         sent = sender.sendMouseLightsOnOff(item, next);
     } else {
         sent = sender.sendKeyLightsOnOff(item, next);
