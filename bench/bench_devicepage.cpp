@@ -51,6 +51,8 @@ double buildOnce(bool show)
 
 // Selection, load and refresh figures (bench_devicepage_attach.cpp).
 void benchDevicePageAttach();
+// Custom per-key lighting figures (bench_devicepage_lighting.cpp).
+void benchDevicePageLighting();
 
 // The first build of a process, run in a process of its own.
 double firstBuildInChild(const QString &program)
@@ -89,5 +91,6 @@ int main(int argc, char **argv)
     print("devicepage_build_median", median(builds), "ms");
     print("devicepage_build_and_show_median", median(shown), "ms");
     benchDevicePageAttach();
+    benchDevicePageLighting();
     return 0;
 }

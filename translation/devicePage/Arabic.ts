@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>تعذّر إنشاء ملف تعريف الجهاز</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>تم تعيين تأثير الإضاءة بنجاح</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>فشل تعيين تأثير الإضاءة</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>تم تشغيل الإضاءة</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>فشل تشغيل الإضاءة</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>تم إيقاف الإضاءة</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>فشل إيقاف الإضاءة</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>فشل تعيين الإضاءة المخصصة</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>لا يمكن أن يكون اسم الإضاءة المخصصة فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>تم تعديل اسم الإضاءة المخصصة</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>فشل تعديل اسم الإضاءة المخصصة</translation>
+    </message>
 </context>
 </TS>

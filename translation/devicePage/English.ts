@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>The device's profile file could not be created</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Set light effect successfully</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Set light effect failed</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Open light successful</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>Open light failed</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Close light successful</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>Close light failed</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>Set custom light failed</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Custom light name can&apos;t be empty</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Modify custom light name successful</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Modify custom light name failed</translation>
+    </message>
 </context>
 </TS>

@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>Le fichier de profil de l'appareil n'a pas pu être créé</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Effet lumineux appliqué</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Échec de l&apos;application de l&apos;effet lumineux</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Éclairage allumé</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>Échec de l&apos;allumage de l&apos;éclairage</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Éclairage éteint</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>Échec de l&apos;extinction de l&apos;éclairage</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>Échec de l&apos;application de l&apos;éclairage personnalisé</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Le nom de l&apos;éclairage personnalisé ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nom de l&apos;éclairage personnalisé modifié</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Échec de la modification du nom de l&apos;éclairage personnalisé</translation>
+    </message>
 </context>
 </TS>

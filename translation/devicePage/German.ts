@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>Die Profildatei des Geräts konnte nicht angelegt werden</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Lichteffekt erfolgreich eingestellt</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Lichteffekt konnte nicht eingestellt werden</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Beleuchtung eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>Beleuchtung konnte nicht eingeschaltet werden</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Beleuchtung ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>Beleuchtung konnte nicht ausgeschaltet werden</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>Benutzerdefinierte Beleuchtung konnte nicht eingestellt werden</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Der Name der benutzerdefinierten Beleuchtung darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Name der benutzerdefinierten Beleuchtung geändert</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Name der benutzerdefinierten Beleuchtung konnte nicht geändert werden</translation>
+    </message>
 </context>
 </TS>

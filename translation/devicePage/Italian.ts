@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>Impossibile creare il file del profilo del dispositivo</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Effetto luminoso impostato</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Impostazione dell&apos;effetto luminoso non riuscita</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Luci accese</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>Accensione delle luci non riuscita</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Luci spente</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>Spegnimento delle luci non riuscito</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>Impostazione dell&apos;illuminazione personalizzata non riuscita</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Il nome dell&apos;illuminazione personalizzata non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nome dell&apos;illuminazione personalizzata modificato</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Modifica del nome dell&apos;illuminazione personalizzata non riuscita</translation>
+    </message>
 </context>
 </TS>

@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>デバイスのプロファイルファイルを作成できませんでした</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>ライト効果を設定しました</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>ライト効果の設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>ライトをオンにしました</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>ライトをオンにできませんでした</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>ライトをオフにしました</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>ライトをオフにできませんでした</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>カスタムライトの設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>カスタムライト名を空にすることはできません</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>カスタムライト名を変更しました</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>カスタムライト名の変更に失敗しました</translation>
+    </message>
 </context>
 </TS>

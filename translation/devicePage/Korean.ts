@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>장치의 프로필 파일을 만들 수 없습니다</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>조명 효과를 설정했습니다</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>조명 효과 설정에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>조명을 켰습니다</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>조명을 켜지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>조명을 껐습니다</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>조명을 끄지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>사용자 지정 조명 설정에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>사용자 지정 조명 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>사용자 지정 조명 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>사용자 지정 조명 이름 변경에 실패했습니다</translation>
+    </message>
 </context>
 </TS>

@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>Nie można utworzyć pliku profilu urządzenia</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Efekt świetlny ustawiony</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Nie udało się ustawić efektu świetlnego</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Podświetlenie włączone</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>Nie udało się włączyć podświetlenia</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Podświetlenie wyłączone</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>Nie udało się wyłączyć podświetlenia</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>Nie udało się ustawić podświetlenia własnego</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Nazwa podświetlenia własnego nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Zmieniono nazwę podświetlenia własnego</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Nie udało się zmienić nazwy podświetlenia własnego</translation>
+    </message>
 </context>
 </TS>

@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>Não foi possível criar o ficheiro de perfil do dispositivo</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Efeito de luz aplicado</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Falha ao aplicar o efeito de luz</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Luzes ligadas</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>Falha ao ligar as luzes</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Luzes desligadas</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>Falha ao desligar as luzes</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>Falha ao aplicar a iluminação personalizada</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>O nome da iluminação personalizada não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nome da iluminação personalizada alterado</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Falha ao alterar o nome da iluminação personalizada</translation>
+    </message>
 </context>
 </TS>

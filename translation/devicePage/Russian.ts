@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>Не удалось создать файл профиля устройства</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Эффект подсветки установлен</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Не удалось установить эффект подсветки</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Подсветка включена</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>Не удалось включить подсветку</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Подсветка выключена</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>Не удалось выключить подсветку</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>Не удалось установить пользовательскую подсветку</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Имя пользовательской подсветки не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Имя пользовательской подсветки изменено</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Не удалось изменить имя пользовательской подсветки</translation>
+    </message>
 </context>
 </TS>

@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>No se pudo crear el archivo de perfil del dispositivo</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Efecto de luz aplicado</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>No se pudo aplicar el efecto de luz</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Luces encendidas</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>No se pudieron encender las luces</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Luces apagadas</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>No se pudieron apagar las luces</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>No se pudo aplicar la iluminación personalizada</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>El nombre de la iluminación personalizada no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nombre de la iluminación personalizada modificado</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>No se pudo modificar el nombre de la iluminación personalizada</translation>
+    </message>
 </context>
 </TS>

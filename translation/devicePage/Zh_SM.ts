@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>无法创建设备的配置文件</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>设置灯效成功</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>设置灯效失败</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>开灯成功</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>开灯失败</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>关灯成功</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>关灯失败</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>设置自定义灯效失败</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>自定义灯效名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>修改自定义灯效名称成功</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>修改自定义灯效名称失败</translation>
+    </message>
 </context>
 </TS>

@@ -283,5 +283,45 @@
         <source>The device's profile file could not be created</source>
         <translation>無法建立裝置的設定檔</translation>
     </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>設定燈效成功</translation>
+    </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>設定燈效失敗</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>開燈成功</translation>
+    </message>
+    <message>
+        <source>Open light failed</source>
+        <translation>開燈失敗</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>關燈成功</translation>
+    </message>
+    <message>
+        <source>Close light failed</source>
+        <translation>關燈失敗</translation>
+    </message>
+    <message>
+        <source>Set custom light failed</source>
+        <translation>設定自訂燈效失敗</translation>
+    </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>自訂燈效名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>修改自訂燈效名稱成功</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>修改自訂燈效名稱失敗</translation>
+    </message>
 </context>
 </TS>
