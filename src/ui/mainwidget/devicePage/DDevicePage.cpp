@@ -28,6 +28,7 @@
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
 #include "lightDealMain.h"
+#include "mouseLightDealMain.h"
 #include "onboardExplainDia.h"
 #include "xmlInterface.h"
 
@@ -114,6 +115,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->pushButton_Custom->setChecked(true);
 
     m_lightDealMain = new lightDealMain();
+    m_mouseLightDealMain = new mouseLightDealMain();
 
     ui->frame_Custom->hide();
     ui->stackedWidget_Onboard->hide();
@@ -151,8 +153,10 @@ DDevicePage::~DDevicePage()
     // The engines' threads paint the views and write to the transports:
     // they stop before either goes.
     m_lightDealMain->stopAllThreads();
+    m_mouseLightDealMain->stopAllThreads();
     closeAllDevices();
     delete m_lightDealMain;
+    delete m_mouseLightDealMain;
     delete m_explainPopup;
     delete ui;
 }
@@ -324,6 +328,7 @@ void DDevicePage::clearLightChanged()
 void DDevicePage::stopDeviceLighting()
 {
     m_lightDealMain->stopAllThreads();
+    m_mouseLightDealMain->stopAllThreads();
 }
 
 void DDevicePage::showFirstDevice()
@@ -726,6 +731,8 @@ void DDevicePage::filterMouseLightTypes()
         scroll = m_currentDeviceLink->getScrollLightTypeList();
         logo = m_currentDeviceLink->getLogoLightTypeList();
     }
+    m_mouseLightDealMain->setSpeedAndBrightnessMax(around.speedMax, around.brightnessMax, scroll.speedMax,
+                                                   scroll.brightnessMax, logo.speedMax, logo.brightnessMax);
     m_colorWheelTool->setMouseAroundSpeedAndBrightnessMaxNum(around.speedMax, around.brightnessMax);
     m_colorWheelTool->setMouseScrollSpeedAndBrightnessMaxNum(scroll.speedMax, scroll.brightnessMax);
     m_colorWheelTool->setMouseLogoSpeedAndBrightnessMaxNum(logo.speedMax, logo.brightnessMax);
@@ -880,8 +887,11 @@ void DDevicePage::onCurIndexChangedMainPage(int id)
         // Scroll, then Logo, then Around: the zone set last is the one the
         // panel shows.
         m_colorWheelTool->setLightZone(1, m_mouseScrollLightType, m_ledOpenOrClose);
+        m_mouseLightDealMain->setScrollLightConfig(m_colorWheelTool->getColorInfo());
         m_colorWheelTool->setLightZone(2, m_mouseLogoLightType, m_ledOpenOrClose);
+        m_mouseLightDealMain->setLogoLightConfig(m_colorWheelTool->getColorInfo());
         m_colorWheelTool->setLightZone(0, m_mouseAroundLightType, m_ledOpenOrClose);
+        m_mouseLightDealMain->setAroundLightConfig(m_colorWheelTool->getColorInfo());
     }
     m_mainPageIndex = 1;
     ui->frame_Custom->setVisible(m_ledOpenOrClose == 0);

@@ -45,6 +45,7 @@ class QMenu;
 class keyboardButCustom;
 class keyboardPage;
 class lightDealMain;
+class mouseLightDealMain;
 class profileListItem;
 class xmlInterface;
 class Ui_DDevicePage;
@@ -134,6 +135,7 @@ public:
     keyboardPage *currentKeyboardPage() const;
     QButtonGroup *buttonGroupOf(QObject *button) const;
     lightDealMain *keyboardEngine() const { return m_lightDealMain; }
+    mouseLightDealMain *mouseEngine() const { return m_mouseLightDealMain; }
 
 signals:
     void sigHidDeviceListUpdate(QList<hidStructInfo> list);
@@ -381,6 +383,7 @@ private:
     int m_currentMouseButtonMask = 1;
     QString m_currentMouseButtonText;
     QMap<int, int> m_dpiCodeMap;
+    mouseLightDealMain *m_mouseLightDealMain = nullptr;
     bool m_scrollLinked = false;
     bool m_logoLinked = false;
     int m_mouseLightZone = 0;

@@ -27,6 +27,7 @@
 #include "devicePageTestSupport.h"
 #include "keyboardPage.h"
 #include "lightDealMain.h"
+#include "mouseLightDealMain.h"
 #include "onboardExplainDia.h"
 #include "ui_DDevicePage.h"
 
@@ -290,12 +291,14 @@ private slots:
         QVERIFY(page.notice()->isVisibleTo(&page));
     }
 
-    // Nothing per device exists yet; the engine belongs to no parent.
+    // Nothing per device exists yet; the engines belong to no parent.
     void nothingPerDevice()
     {
         DDevicePage page;
         QVERIFY(page.keyboardEngine());
         QVERIFY(!page.keyboardEngine()->parent());
+        QVERIFY(page.mouseEngine());
+        QVERIFY(!page.mouseEngine()->parent());
         QVERIFY(page.findChildren<DDeviceListItem *>().isEmpty());
         QVERIFY(page.findChildren<keyboardPage *>().isEmpty());
         QVERIFY(!page.currentKeyboardPage());
