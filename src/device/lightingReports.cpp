@@ -27,15 +27,21 @@ bool keyEffectKeepsColours(int effect)
     }
 }
 
+hidReportData plainEffectReport(unsigned char command, unsigned char length, const colorInfoData &info,
+                                int modeType, int onOff)
+{
+    hidReportData report = hidReportFrame(command, 0, 0, length);
+    hidReportPutValues(report, kHidPayloadOffset,
+                       {info.ledType, info.ledBrightness, info.ledSpeed, info.ledModeR, info.ledModeG,
+                        info.ledModeB, info.ledBgR, info.ledBgG, info.ledBgB, info.ledDirection, modeType, onOff});
+    return report;
+}
+
 hidReportData effectReport(unsigned char command, unsigned char length, const colorInfoData &info,
                            bool keepColours)
 {
-    hidReportData report = hidReportFrame(command, 0, 0, length);
     const int modeType = hidLowByte(info.ledType) == 0 ? 0 : info.ledModeType;
-    hidReportPutValues(report, kHidPayloadOffset,
-                       {info.ledType, info.ledBrightness, info.ledSpeed, info.ledModeR, info.ledModeG,
-                        info.ledModeB, info.ledBgR, info.ledBgG, info.ledBgB, info.ledDirection, modeType,
-                        info.ledOpenOrClose});
+    hidReportData report = plainEffectReport(command, length, info, modeType, info.ledOpenOrClose);
     if (!keepColours && report[kEffectModeTypeByte] == 1) {
         // Full-colour effects take their colours from the device's own table.
         const unsigned char fullColour[6] = {0xFF, 0, 0, 0, 0, 0};
@@ -55,6 +61,11 @@ hidReportData sideLedEffectReport(const colorInfoData &info)
 {
     return effectReport(HidCmd::SideLightEffect, kSideEffectLength, info,
                         hidLowByte(info.ledType) == kSideEffectWithOwnColours);
+}
+
+hidReportData ledOnOffReport(const colorInfoData &item, int onOff)
+{
+    return plainEffectReport(HidCmd::KeyLightEffect, kKeyEffectLength, item, item.ledModeType, onOff);
 }
 
 QList<hidReportData> customKeyColorReports(int scheme, const hidRgb (&cells)[kKeyGridCells])

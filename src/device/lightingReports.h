@@ -33,6 +33,10 @@ constexpr int kColorFrameZoneSide = 1;
 hidReportData ledEffectReport(const colorInfoData &info);
 // 0x08 from the side zone's record.
 hidReportData sideLedEffectReport(const colorInfoData &info);
+// 0x07 switching the keyboard's lights on (0) or off (1): the stored key-zone
+// item goes out as it is (neither the Static nor the full-colour rule), with
+// byte 17 the new value.
+hidReportData ledOnOffReport(const colorInfoData &item, int onOff);
 
 // 0x09: eight packets of the 132 cell colours, row by row; scheme in byte 2.
 QList<hidReportData> customKeyColorReports(int scheme, const hidRgb (&cells)[kKeyGridCells]);

@@ -61,7 +61,7 @@ hidReportData mouseZoneLightReport(int zone, const colorInfoData &info, bool lin
         hidReportPutByte(report, 15, info.ledDirection);
         hidReportPutByte(report, 16, info.ledModeType);
         hidReportPutByte(report, 17, info.ledOpenOrClose);
-    } else {
+    } else if (zone == kMouseZoneScroll || zone == kMouseZoneLogo) {
         hidReportPutByte(report, 16, info.ledModeType);
         hidReportPutByte(report, 18, linkOn ? 0 : 1);
     }

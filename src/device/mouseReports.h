@@ -37,6 +37,7 @@ hidEncodeResult mouseDpiReport(int activeLevel, const QList<dpiConfigInfo> &leve
                                hidReportData &report);
 
 // 0x42: zone 0 Around, 1 Scroll, 2 Logo; linkOn is the Scroll/Logo link status.
+// Any other zone carries bytes 6 to 14 only (15 to 19 zero).
 hidReportData mouseZoneLightReport(int zone, const colorInfoData &info, bool linkOn);
 
 // 0x46: rate index 0..3 (125, 250, 500, 1000 Hz); interval 0 for any other.

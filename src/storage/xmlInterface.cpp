@@ -1104,6 +1104,17 @@ bool xmlInterface::clearCustomLightKeys(const QString &path, const QByteArray &p
                          [](XMLDocument &, XMLElement &scheme) { scheme.DeleteChildren(); });
 }
 
+bool xmlInterface::replaceCustomLightKeys(const QString &path, const QByteArray &profileIndex,
+                                          const QByteArray &schemeIndex, const QList<customLightKeyInfo> &keys)
+{
+    return changeElement(path, customLightProfileAnchor(profileIndex), schemeIn(schemeIndex),
+                         [&keys](XMLDocument &doc, XMLElement &scheme) {
+                             scheme.DeleteChildren();
+                             for (const customLightKeyInfo &key : keys)
+                                 appendItem(doc, scheme, key);
+                         });
+}
+
 bool xmlInterface::getDefaultCustomLightKeys(const QString &path, const QByteArray &schemeIndex,
                                              QList<customLightKeyInfo> &list)
 {

@@ -178,6 +178,10 @@ public:
     int getUsingCustomLightIndex(const QString &path, const QByteArray &profileIndex);
     bool clearCustomLightKeys(const QString &path, const QByteArray &profileIndex,
                               const QByteArray &schemeIndex);
+    // The scheme's keys become these, in order, in one load and save; its
+    // attributes stay. A failure leaves the file as it was.
+    bool replaceCustomLightKeys(const QString &path, const QByteArray &profileIndex,
+                                const QByteArray &schemeIndex, const QList<customLightKeyInfo> &keys);
     // From a default custom-light file (root `customLight`).
     bool getDefaultCustomLightKeys(const QString &path, const QByteArray &schemeIndex,
                                    QList<customLightKeyInfo> &list);

@@ -351,6 +351,13 @@ void tst_HidReports::effectReports_data()
     QTest::newRow("side collision keeps colours")
         << sideLedEffectReport(effect(3, 1))
         << reportOf({1, 8, 0, 0, 0, 0x0D, 3, 4, 3, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 2, 1, 1});
+    // Lights on/off: the stored item as it is, byte 17 the new value.
+    QTest::newRow("on/off keeps a full-colour breath's colours")
+        << ledOnOffReport(effect(1, 1), 0)
+        << reportOf({1, 7, 0, 0, 0, 0x0E, 1, 4, 3, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 2, 1, 0});
+    QTest::newRow("on/off keeps a full-colour static's flag")
+        << ledOnOffReport(effect(0, 1), 1)
+        << reportOf({1, 7, 0, 0, 0, 0x0E, 0, 4, 3, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 2, 1, 1});
     colorInfoData big = effect(0x107, 0);
     big.ledBrightness = 0x1FF;
     QTest::newRow("low bytes") << ledEffectReport(big)
@@ -692,6 +699,10 @@ void tst_HidReports::zoneLightAndReportRate()
              reportOf({1, 0x42, 1, 0, 0, 0x0E, 3, 4, 3, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0, 1, 0, 0}));
     QCOMPARE(mouseZoneLightReport(2, effect(3, 0), false),
              reportOf({1, 0x42, 2, 0, 0, 0x0E, 3, 4, 3, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0, 0, 0, 1}));
+    // A zone the mouse does not have gets no tail bytes.
+    for (int zone : {3, -1})
+        QCOMPARE(mouseZoneLightReport(zone, effect(3, 1), false),
+                 reportOf({1, 0x42, hidLowByte(zone), 0, 0, 0x0E, 3, 4, 3, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66}));
 
     const int intervals[] = {8, 4, 2, 1};
     for (int i = 0; i < 4; ++i)

@@ -2,6 +2,7 @@
 // lighting, swatches, custom lighting, DPI levels and performance options.
 
 #include "xmlInterface.h"
+#include "xmlSaveFailure.h"
 #include "xmlTestFiles.h"
 
 #include <QLoggingCategory>
@@ -113,6 +114,9 @@ private slots:
     void zoneSwitches();
     void customColors();
     void customLightSchemes();
+    void replaceCustomLightKeys();
+    void replaceCustomLightKeysFailedSave_data();
+    void replaceCustomLightKeysFailedSave();
     void usingCustomLightIndex_data();
     void usingCustomLightIndex();
     void dpiLevels();
@@ -778,6 +782,99 @@ void tst_XmlInterface::customLightSchemes()
     QCOMPARE(schemes.size(), 2);
     QCOMPARE(QByteArray(schemes[1].name), QByteArray("Mine"));
     QCOMPARE(schemes[1].usingFlagIndex, 1);
+}
+
+namespace {
+
+customLightKeyInfo paintedKey(int code, int row, int column, int blue)
+{
+    auto key = zeroed<customLightKeyInfo>();
+    fixedTextCopy(key.keyCode, QByteArray::number(code));
+    fixedTextCopy(key.codeName, "K" + QByteArray::number(code));
+    key.indexX = row;
+    key.indexY = column;
+    key.colorB = blue;
+    key.transparentNum = 128;
+    return key;
+}
+
+QList<int> codesOf(const QList<customLightKeyInfo> &keys)
+{
+    QList<int> codes;
+    for (const customLightKeyInfo &key : keys)
+        codes << QByteArray(key.keyCode).toInt();
+    return codes;
+}
+
+} // namespace
+
+void tst_XmlInterface::replaceCustomLightKeys()
+{
+    const QString path = profileFile({"1", "2"});
+    for (const QByteArray &profile : {QByteArray("1"), QByteArray("2")}) {
+        QVERIFY(m_store.addCustomLight(path, profile, "0", "Alphabets", "Using", 0));
+        QVERIFY(m_store.addCustomLight(path, profile, "1", "WASD+Arrows", "Using", 1));
+        QVERIFY(m_store.addCustomLightKey(path, profile, "0", paintedKey(20, 2, 1, 255)));
+        QVERIFY(m_store.addCustomLightKey(path, profile, "1", paintedKey(26, 2, 2, 255)));
+    }
+
+    const QList<customLightKeyInfo> painted = {paintedKey(4, 3, 1, 10), paintedKey(-10, 5, 12, 20),
+                                               paintedKey(52, 3, 11, 30)};
+    QVERIFY(m_store.replaceCustomLightKeys(path, "1", "0", painted));
+
+    QList<customLightKeyInfo> keys;
+    QVERIFY(m_store.getCustomLightKeys(path, "1", "0", keys));
+    QCOMPARE(codesOf(keys), QList<int>({4, -10, 52}));
+    for (int i = 0; i < painted.size(); ++i)
+        QVERIFY(std::memcmp(&keys[i], &painted[i], sizeof(customLightKeyInfo)) == 0);
+    // The scheme keeps its attributes; its neighbour and the other profile keep their keys.
+    QList<customLightInfo> schemes;
+    QVERIFY(m_store.getCustomLightList(path, "1", schemes));
+    QCOMPARE(QByteArray(schemes[0].name), QByteArray("Alphabets"));
+    QCOMPARE(schemes[0].usingFlagIndex, 0);
+    for (const auto &other : {qMakePair(QByteArray("1"), QByteArray("1")), qMakePair(QByteArray("2"), QByteArray("0"))}) {
+        keys.clear();
+        QVERIFY(m_store.getCustomLightKeys(path, other.first, other.second, keys));
+        QCOMPARE(keys.size(), 1);
+    }
+
+    // An empty list clears the scheme.
+    QVERIFY(m_store.replaceCustomLightKeys(path, "1", "0", {}));
+    keys.clear();
+    QVERIFY(m_store.getCustomLightKeys(path, "1", "0", keys));
+    QVERIFY(keys.isEmpty());
+
+    // A missing scheme or profile changes nothing.
+    const QByteArray before = readBytes(path);
+    QVERIFY(!m_store.replaceCustomLightKeys(path, "1", "7", painted));
+    QVERIFY(!m_store.replaceCustomLightKeys(path, "9", "0", painted));
+    QCOMPARE(readBytes(path), before);
+}
+
+void tst_XmlInterface::replaceCustomLightKeysFailedSave_data()
+{
+    QTest::addColumn<SaveFailure>("failure");
+    QTest::newRow("read-only folder") << SaveFailure::ReadOnlyFolder;
+    QTest::newRow("disk full") << SaveFailure::DiskFull;
+}
+
+void tst_XmlInterface::replaceCustomLightKeysFailedSave()
+{
+    // No half-painted scheme: the old keys stay whole.
+    QFETCH(SaveFailure, failure);
+    const QString path = profileFile({"1"});
+    QVERIFY(m_store.addCustomLight(path, "1", "0", "Alphabets", "Using", 0));
+    QVERIFY(m_store.addCustomLightKey(path, "1", "0", paintedKey(20, 2, 1, 255)));
+    QVERIFY(m_store.addCustomLightKey(path, "1", "0", paintedKey(26, 2, 2, 255)));
+    const QByteArray before = readBytes(path);
+    {
+        const FailingSaves failing(failure, m_dir->path());
+        QVERIFY(!m_store.replaceCustomLightKeys(path, "1", "0", {paintedKey(4, 3, 1, 10)}));
+    }
+    QCOMPARE(readBytes(path), before);
+    QList<customLightKeyInfo> keys;
+    QVERIFY(m_store.getCustomLightKeys(path, "1", "0", keys));
+    QCOMPARE(codesOf(keys), QList<int>({20, 26}));
 }
 
 void tst_XmlInterface::usingCustomLightIndex_data()
