@@ -27,17 +27,26 @@
 #include "devicePageGeometry.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
+#include "lightingReports.h"
 #include "lightDealMain.h"
 #include "mouseLightDealMain.h"
 #include "onboardExplainDia.h"
+#include "pagePrompts.h"
+#include "pcProfileRules.h"
+#include "pcProfileStore.h"
+#include "pcProfileTexts.h"
+#include "TextNumber.h"
+#include "profileListItem.h"
 #include "xmlInterface.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QStandardPaths>
+#include <QTextEdit>
 
 #include <cstring>
 #include <type_traits>
@@ -1003,11 +1012,9 @@ void DDevicePage::onCloseMenuWidow()
 
 void DDevicePage::enterLightingPanel() {}
 void DDevicePage::updateMouseDpiColors() {}
-void DDevicePage::loadProfileList(int) {}
 
 void DDevicePage::onKeyboardAlreadyLoad_Over() {}
 void DDevicePage::onInitLoadHid(QString, int) {}
-void DDevicePage::onCustomEventChangProfile(int) {}
 void DDevicePage::onMouseTriggeredDPIkey() {}
 void DDevicePage::onMouseActivatesSniperKey(bool) {}
 void DDevicePage::onRuningOnboard0x19Cmd() {}
@@ -1063,10 +1070,6 @@ void DDevicePage::onCustomLightItemMouseClicked(QString, QString) {}
 void DDevicePage::onCustomLightUsingStatus(bool) {}
 void DDevicePage::onModifyCustomLightItemNameIsEmpty() {}
 void DDevicePage::onModifyCustomLightItemNameSuccess() {}
-void DDevicePage::onResetoreCurrentProfile() {}
-void DDevicePage::onExportProfileChildList(QString, QString) {}
-void DDevicePage::onDeleteProfile(QString, QString) {}
-void DDevicePage::onProfileItemMouseClicked(QString, QString) {}
 void DDevicePage::onMouseDpiInfoSet() {}
 void DDevicePage::onResetoreMouseCurrentProfile() {}
 void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
@@ -1090,10 +1093,6 @@ void DDevicePage::onConfigCleanLayer() {}
 void DDevicePage::on_pushButton_MoreOperate_clicked() {}
 void DDevicePage::on_pushButton_Test_clicked() {}
 
-void DDevicePage::on_pushButton_Import_clicked() {}
-void DDevicePage::on_pushButton_Add_clicked() {}
-void DDevicePage::on_pushButton_selectAppPath_clicked() {}
-void DDevicePage::on_pushButton_OK_clicked() {}
 void DDevicePage::on_pushButton_OnboardMoreOperate_clicked() {}
 void DDevicePage::on_pushButton_OnboardSave_clicked() {}
 void DDevicePage::on_pushButton_OnboardCancel_clicked() {}
@@ -1103,3 +1102,281 @@ void DDevicePage::on_checkBox_LightSynchronize_clicked() {}
 void DDevicePage::on_toolButton_RestoreFactorySettings_clicked() {}
 void DDevicePage::on_toolButton_OnboardDownload_clicked() {}
 void DDevicePage::on_pushButton_LightOnOff_clicked() {}
+
+// --- PC profiles ------------------------------------------------------------
+
+pcProfileStore DDevicePage::profileStore() const
+{
+    return pcProfileStore(m_xmlInterface, m_proFilePath);
+}
+
+void DDevicePage::toastOutcome(bool ok, const char *success, const char *failure)
+{
+    if (!ok)
+        qWarning().noquote() << "---------- PC profile:" << failure << "----------";
+    toast(ok ? success : failure);
+}
+
+void DDevicePage::showCurrentProfile(const QString &index)
+{
+    const profileInfo info = profileStore().info(index);
+    const QString name = pcProfileStore::nameOf(info);
+    ui->textEdit_profileName->setPlainText(name);
+    ui->label_currentProfileName->setText(name);
+    ui->textEdit_profileLinkProgram->setPlainText(pcProfileStore::programOf(info));
+    if (m_keyWithTextPage)
+        m_keyWithTextPage->clearSavedText();
+    for (profileListItem *row : qAsConst(m_profileItemList))
+        row->setSelectedStatus(row->getProfileIndex() == index);
+    m_currentProfileIndexText = index;
+    m_currentProfileName = name;
+}
+
+void DDevicePage::clearProfileItems()
+{
+    m_profileItemLayout = ui->verticalLayout_30;
+    // The last item is the spacer below the rows.
+    for (int n = m_profileItemLayout->count(); n > 1; --n) {
+        QLayoutItem *item = m_profileItemLayout->takeAt(0);
+        if (QWidget *row = item->widget()) {
+            row->hide();
+            row->deleteLater();
+        }
+        delete item;
+    }
+}
+
+void DDevicePage::loadProfileList(int refreshMode)
+{
+    clearProfileItems();
+    m_profileItemList.clear();
+    m_currentProfileItem = nullptr;
+    const pcProfileStore store = profileStore();
+    const xmlIndexNameList profiles = store.profiles();
+    for (const auto &profile : profiles) {
+        auto *row = new profileListItem(ui->scrollAreaWidgetContents_2);
+        connect(row, SIGNAL(sigProfileItemMouseClicked(QString, QString)), this,
+                SLOT(onProfileItemMouseClicked(QString, QString)));
+        connect(row, SIGNAL(sigExportProfileChildList(QString, QString)), this,
+                SLOT(onExportProfileChildList(QString, QString)));
+        connect(row, SIGNAL(sigDeleteProfile(QString, QString)), this, SLOT(onDeleteProfile(QString, QString)));
+        const QString index = QString::fromUtf8(profile.first);
+        row->setProfileInfo(index, QString::fromUtf8(profile.second));
+        m_profileItemLayout->insertWidget(m_profileItemLayout->count() - 1, row);
+        m_profileItemList.append(row);
+        if (textToInt(profile.first.constData()) == m_profileIndex) {
+            row->setSelectedStatus(true);
+            const profileInfo info = store.info(index);
+            ui->textEdit_profileName->setPlainText(pcProfileStore::nameOf(info));
+            ui->textEdit_profileLinkProgram->setPlainText(pcProfileStore::programOf(info));
+        }
+    }
+    if (profiles.isEmpty() || refreshMode != 0 || m_currentHidInfo.hidType != kHidTypeKeyboard || !m_keyboardPage)
+        return;
+    const QMap<int, keyboardButCustom *> buttons = m_keyboardPage->getKeyButtonMap();
+    for (const QString &code : qAsConst(m_assignedKeyCodeList)) {
+        if (keyboardButCustom *button = buttons.value(code.toInt()))
+            button->setKeyAssigned(true);
+    }
+}
+
+void DDevicePage::onProfileItemMouseClicked(QString index, QString)
+{
+    profileListItem *row = nullptr;
+    if (m_selectFirstProfileItem) {
+        row = m_profileItemList.value(0);
+        m_selectFirstProfileItem = false;
+    } else {
+        row = qobject_cast<profileListItem *>(sender());
+    }
+    if (!row || row == m_currentProfileItem)
+        return;
+
+    showCurrentProfile(index);
+    const int profile = textToInt(index.toUtf8().constData());
+    if (m_currentHidInfo.hidType == kHidTypeKeyboard) {
+        showToolPage(ui->stackedWidget_Tool->indexOf(ui->page_Performance), ui->pushButton_Performance);
+        if (m_keyboardPage)
+            m_keyboardPage->clearCurrentKey();
+        m_resetDefaultPage->setCurrentKey(qMakePair(-1, tr("Default")));
+        m_currentKeyCode = -1;
+        m_currentKeyText.clear();
+        resetKeyFunctionList();
+        m_curCustomPageIndex = 10;
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_Default);
+        ui->toolButton_Default->setSelected(true);
+    } else if (m_currentHidInfo.hidType == kHidTypeMouse) {
+        showToolPage(ui->stackedWidget_Tool->indexOf(ui->page_MouseDpiConfig), ui->pushButton_MouseDpiConfig);
+    }
+    m_currentProfileItem = row;
+    m_profileIndex = profile;
+    profileStore().setCurrentProfile(profile);
+    if (m_currentDeviceLink)
+        m_currentDeviceLink->setCurProFileIndex(profile);
+
+    if (m_currentHidInfo.hidType == kHidTypeKeyboard && m_xmlInterface) {
+        const QByteArray key = decimal(profile);
+        colorInfoData light{};
+        if (m_xmlInterface->getLightInfo(m_proFilePath, key, 0, m_keyLightType, light))
+            m_colorWheelTool->setColorInfo(light);
+        if (m_xmlInterface->getLightInfo(m_proFilePath, key, 1, m_sideLightType, light)) {
+            m_colorWheelTool->setColorInfo(light);
+            onSendSetSideColorData();
+        }
+    }
+    m_colorWheelTool->clearCustomColors();
+}
+
+void DDevicePage::onCustomEventChangProfile(int profileIndex)
+{
+    // The device whose key asked for the switch, not the one on show.
+    auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
+    if (!link)
+        link = m_currentDeviceLink;
+    if (!link)
+        return;
+    const bool selected = link == m_currentDeviceLink;
+    pcProfileStore store(m_xmlInterface, selected ? m_proFilePath : link->getProFilePath());
+    if (!store.hasProfile(profileIndex)) {
+        qWarning().noquote() << "---------- Switch to profile" << profileIndex << "ignored: no such profile ----------";
+        return;
+    }
+    if (!store.setCurrentProfile(profileIndex))
+        qWarning().noquote() << "---------- Switch to profile" << profileIndex << "not stored ----------";
+    link->setCurProFileIndex(profileIndex);
+    if (!selected)
+        return; // its settings go out at its next load
+
+    m_profileIndex = profileIndex;
+    showCurrentProfile(QString::number(profileIndex));
+    m_currentProfileItem = nullptr;
+}
+
+void DDevicePage::onDeleteProfile(QString index, QString)
+{
+    auto *row = qobject_cast<profileListItem *>(sender());
+    if (!row)
+        return;
+    pcProfileStore store = profileStore();
+    if (store.profiles().size() <= 1) {
+        toast(pcProfileTexts::KeepOne);
+        return;
+    }
+    const bool removed = store.removeProfile(index);
+    toastOutcome(removed, pcProfileTexts::DeleteDone, pcProfileTexts::DeleteFailed);
+    if (!removed)
+        return;
+    m_profileItemLayout->removeWidget(row);
+    row->hide();
+    row->deleteLater();
+    m_profileItemList.removeAll(row);
+    if (index != m_currentProfileIndexText)
+        return;
+    m_currentProfileItem = nullptr;
+    const xmlIndexNameList rest = store.profiles();
+    if (rest.isEmpty())
+        return;
+    m_selectFirstProfileItem = true;
+    onProfileItemMouseClicked(QString::fromUtf8(rest.first().first), QString::fromUtf8(rest.first().second));
+}
+
+void DDevicePage::onExportProfileChildList(QString index, QString name)
+{
+    const QString folder = pagePrompts::current().existingFolder(this, tr(pcProfileTexts::SaveDirectory), m_desktopPath);
+    if (folder.isEmpty()) {
+        toast(pcProfileTexts::SelectSaveDirectory);
+        return;
+    }
+    const bool ok = profileStore().exportProfile(index, pcProfileRules::exportFilePath(folder, name, index));
+    toastOutcome(ok, pcProfileTexts::ExportDone, pcProfileTexts::ExportFailed);
+}
+
+void DDevicePage::on_pushButton_Import_clicked()
+{
+    const QString file = pagePrompts::current().openFile(this, tr(pcProfileTexts::OpenProfileFile), m_desktopPath,
+                                                         tr(pcProfileTexts::ProfileFilter));
+    if (file.isEmpty()) {
+        toast(pcProfileTexts::SelectImportFile);
+        return;
+    }
+    const pcProfileStore::ImportResult result = profileStore().importLastProfile(file);
+    if (result == pcProfileStore::ImportResult::NotProfileFile) {
+        toast(pcProfileTexts::NotProfileFile);
+        return;
+    }
+    loadProfileList(1);
+    toastOutcome(result == pcProfileStore::ImportResult::Imported, pcProfileTexts::ImportDone,
+                 pcProfileTexts::ImportFailed);
+}
+
+void DDevicePage::on_pushButton_Add_clicked()
+{
+    pcProfileStore store = profileStore();
+    const bool mouse = m_currentHidInfo.hidType == kHidTypeMouse;
+    bool ok = true;
+    if (!store.fileExists()) {
+        // As the device load makes it: profile 1 with the defaults of its type.
+        ok = false;
+    } else {
+        const int index = pcProfileRules::newProfileIndex(store.profiles());
+        ok = store.addProfile(index, pcProfileRules::newProfileName(index), mouse ? kHidTypeMouse : kHidTypeKeyboard);
+    }
+    loadProfileList(2);
+    toastOutcome(ok, pcProfileTexts::AddDone, pcProfileTexts::AddFailed);
+}
+
+void DDevicePage::on_pushButton_selectAppPath_clicked()
+{
+    // Programs have no ".exe" here.
+    const QString file = pagePrompts::current().openFile(this, tr(pcProfileTexts::SelectExe), m_desktopPath, tr(pcProfileTexts::AppFilter));
+    if (file.isEmpty() || !QFileInfo(file).isFile())
+        return;
+    ui->textEdit_profileLinkProgram->clear();
+    ui->textEdit_profileLinkProgram->append(file);
+}
+
+void DDevicePage::on_pushButton_OK_clicked()
+{
+    const QString name = ui->textEdit_profileName->toPlainText();
+    if (name.isEmpty()) {
+        toast(pcProfileTexts::NameEmpty);
+        return;
+    }
+    const QString program = ui->textEdit_profileLinkProgram->toPlainText();
+    // The store would give back a cut text.
+    if (!pcProfileRules::fitsStore(name, program)) {
+        toast(pcProfileTexts::TooLong);
+        return;
+    }
+    const bool ok = profileStore().setProfileTexts(m_currentProfileIndexText, name, program);
+    loadProfileList(3);
+    toastOutcome(ok, pcProfileTexts::ModifyDone, pcProfileTexts::ModifyFailed);
+    if (!ok)
+        return;
+    m_currentProfileName = name;
+    ui->label_currentProfileName->setText(name);
+}
+
+void DDevicePage::onResetoreCurrentProfile()
+{
+    const int answer = pagePrompts::current().question(this, tr(pcProfileTexts::Tip), tr(pcProfileTexts::ResetQuestion),
+                                                       {tr(pcProfileTexts::Yes), tr(pcProfileTexts::No)});
+    if (answer != 0)
+        return;
+    m_keyLightType = 2;
+    m_sideLightType = 2;
+    qDebug().noquote() << "--------------------------- Reset Profile ----------------------------";
+    pcProfileStore store = profileStore();
+    bool ok = store.recreateProfile(m_profileIndex, kHidTypeKeyboard);
+    ui->stackedWidget_Tool->setCurrentWidget(ui->page_Performance);
+
+    const hidReportData report = resetReport();
+    const int written = m_currentHidInterface ? m_currentHidInterface->writeHidData(report.data(), int(report.size()))
+                                              : -1;
+    if (written < 0)
+        qDebug().noquote() << "---------- *** [Reset] Failed *** ----------";
+    else
+        qDebug().noquote() << "---------- *** [Reset] Successful *** ---------- ";
+    toastOutcome(ok && written >= 0, pcProfileTexts::ResetDone,
+                 pcProfileTexts::ResetFailed);
+}

@@ -46,6 +46,7 @@ class keyboardButCustom;
 class keyboardPage;
 class lightDealMain;
 class mouseLightDealMain;
+class pcProfileStore;
 class profileListItem;
 class xmlInterface;
 class Ui_DDevicePage;
@@ -122,6 +123,7 @@ public:
 
     void enterLightingPanel();
     void updateMouseDpiColors();
+    void clearProfileItems();
     void loadProfileList(int refreshMode);
 
     // --- Read by tests and by the parts that grow on the page -----------
@@ -286,6 +288,12 @@ private:
     bool isCurrentDeviceOpen() const;
     bool profileLoaded() const;
     void profileLabelPressed();
+    // PC profiles.
+    pcProfileStore profileStore() const;
+    // The profile's name and program in the edit area and the label, its
+    // row highlighted; the text page stores its next text anew.
+    void showCurrentProfile(const QString &index);
+    void toastOutcome(bool ok, const char *success, const char *failure);
     void showToolPage(int pageIndex, QAbstractButton *tab);
     void dropExplainPopup();
 
