@@ -11,6 +11,8 @@ devicePageWait::devicePageWait(int timeoutMs, QObject *parent)
     : QObject(parent)
 {
     m_timer.setSingleShot(true);
+    // A coarse timer may end the wait up to 5 % early.
+    m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(timeoutMs);
     connect(&m_timer, &QTimer::timeout, this, [this] { finish(TimedOut); });
 }
