@@ -71,7 +71,6 @@ private slots:
             DDevicePage page;
             page.setMacroFileAndXmlInterface(QString(m_data.filePath(QStringLiteral("macro.xml"))).toLocal8Bit().constData(),
                                              &xml);
-            page.changeAppTheme();
             page.resize(1200, 790);
             page.show();
             QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -84,6 +83,8 @@ private slots:
             xml.addProfile(file, "3", "Büro", "", "", type);
             xml.setProfileIndex(file, 2);
             page.onCustomEventChangProfile(2);
+            // As the window does after a theme change.
+            page.changeAppTheme();
             Ui_DDevicePage *ui = page.form();
             QTest::mousePress(ui->label_currentProfileName, Qt::LeftButton);
             QCOMPARE(ui->stackedWidget_CustomAll->currentWidget(), ui->page_ProfileOperate);
