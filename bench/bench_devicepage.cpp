@@ -47,6 +47,9 @@ double buildOnce(bool show)
 
 } // namespace
 
+// Custom per-key lighting figures (bench_devicepage_lighting.cpp).
+void benchDevicePageLighting();
+
 // The first build of a process, run in a process of its own.
 double firstBuildInChild(const QString &program)
 {
@@ -79,5 +82,6 @@ int main(int argc, char **argv)
     }
     print("devicepage_build_median", median(builds), "ms");
     print("devicepage_build_and_show_median", median(shown), "ms");
+    benchDevicePageLighting();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "CbNotice.h"
 #include "ColorWheelTool.h"
 #include "CustomButton.h"
+#include "DCustomLightListItem.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DChangProfilePage.h"
@@ -26,6 +27,8 @@
 #include "DOnboardPage.h"
 #include "DTipInfoDia.h"
 #include "MainHidInterFace.h"
+#include "customLightView.h"
+#include "deviceLightSender.h"
 #include "deviceModelSets.h"
 #include "devicePageGeometry.h"
 #include "devicePageTheme.h"
@@ -36,6 +39,7 @@
 #include "keyboardPage.h"
 #include "lightingReports.h"
 #include "lightDealMain.h"
+#include "mouseReports.h"
 #include "mouseLightDealMain.h"
 #include "onboardExplainDia.h"
 #include "pagePrompts.h"
@@ -55,7 +59,9 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextEdit>
+#include <QThread>
 
 #include <cstring>
 #include <type_traits>
@@ -87,6 +93,17 @@ constexpr int kDpiEffectRow = 13;
 constexpr int kToolAreaKeyboardHeight = 200;
 constexpr int kToolAreaMouseHeight = 240;
 constexpr int kToolAreaLightHeight = 100;
+
+// Lighting: effect numbers, list rows and panel edits the routing tells apart.
+constexpr int kMusicEffect = 100;
+constexpr int kMouseAroundDpiEffect = 7;
+constexpr int kMouseZoneDpiEffect = 3;
+constexpr int kCustomRowId = 11;
+constexpr int kEditBrightness = 2;
+constexpr int kEditSpeed = 3;
+constexpr int kCustomLightCount = 5;
+// The keyboard takes the key effect report only once the colour packets are in.
+constexpr unsigned long kCustomUploadPauseMs = 5;
 
 const char *const kLedOnSheet = "QPushButton{border-image:url(:/images/deviceLed/ledOn.png);}";
 const char *const kLedOffSheet = "QPushButton{border-image:url(:/images/deviceLed/ledOff.png);}";
@@ -1925,11 +1942,6 @@ void DDevicePage::onCloseMenuWidow()
 
 // --- Parts that grow on the page: empty until their routing is in place --
 
-void DDevicePage::enterLightingPanel() {}
-void DDevicePage::updateMouseDpiColors() {}
-void DDevicePage::addDefaultCustomLights(int) {}
-void DDevicePage::loadCustomLightList() {}
-void DDevicePage::setMouseLightConfig(int) {}
 
 void DDevicePage::onMouseTriggeredDPIkey() {}
 void DDevicePage::onMouseActivatesSniperKey(bool) {}
@@ -1956,36 +1968,765 @@ void DDevicePage::onCustomKeyInfoSaveFailed(QString reason)
     m_notice->showNotice(reason, getNoticePoint());
 }
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
-void DDevicePage::onCurIndexChanged_LedSelect(int) {}
-void DDevicePage::onCurIndexChanged_Led(int) {}
-void DDevicePage::onCurIndexChanged_SideLed(int) {}
-void DDevicePage::onCurIndexChanged_ScrollAndLogoLed(int) {}
-void DDevicePage::keyBoardLedType(int) {}
-void DDevicePage::keyBoardSideLedType(int) {}
-void DDevicePage::mouseScrollOrLogoLedType(int) {}
-void DDevicePage::onSendKeyboardAndSideLightSpeedAndBrightness(int, int, int, int) {}
-void DDevicePage::onSendUpdataColorBuildUp(QList<double>, QList<QColor>) {}
-void DDevicePage::onInitColorOver() {}
-void DDevicePage::onSendSetKeyboardColorData() {}
-void DDevicePage::onSendSetSideColorData() {}
-void DDevicePage::onSendSetMouseColorData(int) {}
-void DDevicePage::onSelectKeyboardLightType(int) {}
-void DDevicePage::onSelectSideLightType(int) {}
-void DDevicePage::onSelectMouseAroundLightType(int) {}
-void DDevicePage::onSelectMouseScrollLightType(int) {}
-void DDevicePage::onSelectMouseLogoLightType(int) {}
-void DDevicePage::onSelectMouseLightType(int) {}
-void DDevicePage::onLightOpenOrCloseType(int) {}
-void DDevicePage::onSetLightEffectSuccessful() {}
-void DDevicePage::onLightCancelSettings(int) {}
-void DDevicePage::onLightConfigHaveChanged(int, int) {}
-void DDevicePage::onScrollLinkStatus(int) {}
-void DDevicePage::onLogoLinkStatus(int) {}
-void DDevicePage::onUpdateCustomLight() {}
-void DDevicePage::onCustomLightItemMouseClicked(QString, QString) {}
-void DDevicePage::onCustomLightUsingStatus(bool) {}
-void DDevicePage::onModifyCustomLightItemNameIsEmpty() {}
-void DDevicePage::onModifyCustomLightItemNameSuccess() {}
+
+// --- Lighting routing ----------------------------------------------------
+
+colorInfoData DDevicePage::panelRecord() const
+{
+    return m_colorWheelTool->getColorInfo();
+}
+
+QByteArray DDevicePage::profileText() const
+{
+    return decimal(m_profileIndex);
+}
+
+void DDevicePage::onCurIndexChanged_Led(int id)
+{
+    if (m_mainPageIndex == 1)
+        m_lightChanged = true;
+    m_curLedIndex = id;
+    resetLedTypeList();
+    const int type = m_currentHidInfo.hidType;
+    if (type != kHidTypeKeyboard && type != kHidTypeMouse)
+        return;
+    // The keyboard's DPI row, and any row the device type is not offered,
+    // has no effect.
+    const int effect = selectionLists::numberForId(
+        type == kHidTypeKeyboard ? selectionLists::KeyboardEffect : selectionLists::MouseAroundEffect, id);
+    if (effect == selectionLists::NoNumber)
+        return;
+    keyBoardLedType(effect);
+    if (CustomButton *row = listButton(selectionLists::KeyEffect, id))
+        row->setSelected(true);
+}
+
+void DDevicePage::keyBoardLedType(int effect)
+{
+    m_colorWheelTool->setCurrentLightType(effect, m_ledOpenOrClose);
+    if (m_currentHidInfo.hidType == kHidTypeKeyboard) {
+        if (m_currentDeviceLink)
+            m_currentDeviceLink->setKeyLightType(effect);
+        if (m_currentHidInterface)
+            m_currentHidInterface->requestClearLightFrames();
+        m_lightDealMain->setKeyLightConfig(panelRecord());
+        m_lightDealMain->setMusicMode(effect == kMusicEffect);
+        if (effect == kMusicEffect)
+            return;
+        const bool custom = effect == kCustomEffect;
+        if (m_keyboardPage)
+            m_keyboardPage->setCustomLightMode(custom);
+        if (custom)
+            loadCustomLightList();
+        ui->frame_CustomLight->setVisible(custom);
+    } else if (m_currentHidInfo.hidType == kHidTypeMouse) {
+        if (effect == kMouseAroundDpiEffect)
+            updateMouseDpiColors();
+        if (m_currentDeviceLink)
+            m_currentDeviceLink->setAroundLightType(effect);
+        if (m_currentHidInterface)
+            m_currentHidInterface->requestClearLightFrames();
+        m_mouseLightDealMain->setAroundLightConfig(panelRecord());
+    }
+}
+
+void DDevicePage::onCurIndexChanged_SideLed(int id)
+{
+    if (m_mainPageIndex == 1)
+        m_lightChanged = true;
+    m_curSideLedIndex = id;
+    resetSideLedTypeList();
+    const int effect = selectionLists::numberForId(selectionLists::SideLightEffect, id);
+    if (effect == selectionLists::NoNumber)
+        return;
+    keyBoardSideLedType(effect);
+    if (CustomButton *row = listButton(selectionLists::SideEffect, id))
+        row->setSelected(true);
+}
+
+void DDevicePage::keyBoardSideLedType(int effect)
+{
+    m_colorWheelTool->setCurrentLightType(effect, m_ledOpenOrClose);
+    m_lightDealMain->setSideLightConfig(panelRecord());
+}
+
+void DDevicePage::onCurIndexChanged_ScrollAndLogoLed(int id)
+{
+    if (m_mainPageIndex == 1)
+        m_lightChanged = true;
+    resetScrollAndLogoLedTypeList();
+    const int effect = selectionLists::numberForId(selectionLists::ScrollOrLogoEffect, id);
+    if (effect == selectionLists::NoNumber)
+        return;
+    mouseScrollOrLogoLedType(effect);
+    if (CustomButton *row = listButton(selectionLists::ScrollAndLogo, id))
+        row->setSelected(true);
+}
+
+void DDevicePage::mouseScrollOrLogoLedType(int effect)
+{
+    if (effect == kMouseZoneDpiEffect)
+        updateMouseDpiColors();
+    m_colorWheelTool->setCurrentLightType(effect, m_ledOpenOrClose);
+    if (m_currentHidInterface)
+        m_currentHidInterface->requestClearLightFrames();
+    if (m_mouseLightZone == kMouseZoneScroll) {
+        if (m_currentDeviceLink)
+            m_currentDeviceLink->setScrollLightType(effect);
+        m_mouseLightDealMain->setScrollLightConfig(panelRecord());
+    } else if (m_mouseLightZone == kMouseZoneLogo) {
+        if (m_currentDeviceLink)
+            m_currentDeviceLink->setLogoLightType(effect);
+        m_mouseLightDealMain->setLogoLightConfig(panelRecord());
+    }
+}
+
+void DDevicePage::onCurIndexChanged_LedSelect(int tab)
+{
+    qDebug().noquote() << "------------------------------------ *** onCurIndexChanged_LedSelect *** "
+                          "-------------------------------------------";
+    m_colorWheelTool->setSideLightSelected(tab != 0);
+    if (m_currentDeviceItem)
+        m_lightDealMain->setDeviceName(m_currentDeviceItem->getHidName());
+    const bool stored = profileLoaded();
+    if (tab != 0) {
+        if (stored)
+            m_sideLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profileText(), 1);
+        m_lightDealMain->setSideLightEnabled(true);
+        ui->stackedWidget->setCurrentWidget(ui->page_SideLed);
+        m_colorWheelTool->setLightZone(1, m_sideLightType, m_ledOpenOrClose);
+        m_lightDealMain->setSideLightConfig(panelRecord());
+        return;
+    }
+
+    ui->stackedWidget->setCurrentWidget(ui->page_KeyboardLed);
+    if (m_keyboardPage)
+        m_lightDealMain->setKeyButtons(m_keyboardPage->keyButtonGrid);
+    if (stored)
+        m_keyLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profileText(), 0);
+    if (m_currentDeviceLink)
+        m_currentDeviceLink->setKeyLightType(m_keyLightType);
+    if (m_currentDeviceItem) {
+        const int keyCount = DDataManager::instance()->getKeyNumMap().value(m_currentDeviceItem->getHidName(), 0);
+        m_lightDealMain->setKeyCount(keyCount);
+        m_lightDealMain->setChipName(m_currentDeviceItem->getChipName());
+        m_lightDealMain->initMusicalRhythm(keyCount, 11, 30.0, 930.0);
+    }
+    m_lightDealMain->setSideLightEnabled(false);
+    if (m_keyboardPage) {
+        if (m_keyboardPage->hasSideLights()) {
+            m_lightDealMain->setSideLightEnabled(true);
+            m_lightDealMain->setSideLightWidgets(m_keyboardPage->getSideLightButtons());
+            m_colorWheelTool->setLightZone(1, m_sideLightType, m_ledOpenOrClose);
+            m_lightDealMain->setSideLightConfig(panelRecord());
+        } else {
+            m_lightDealMain->setSideLightWidgets(m_keyboardPage->getSideLightButtons());
+        }
+    }
+    m_colorWheelTool->setLightZone(0, m_keyLightType, m_ledOpenOrClose);
+    m_lightDealMain->setKeyLightConfig(panelRecord());
+    m_lightDealMain->setMusicMode(m_keyLightType == kMusicEffect);
+}
+
+void DDevicePage::onSelectMouseLightType(int zone)
+{
+    m_mouseLightZone = zone;
+    if (profileLoaded()) {
+        m_mouseAroundLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profileText(), kMouseZoneAround);
+        m_mouseScrollLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profileText(), kMouseZoneScroll);
+        m_mouseLogoLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profileText(), kMouseZoneLogo);
+    }
+    // A linked zone is edited through the Around zone.
+    if (zone == kMouseZoneAround || (zone == kMouseZoneScroll && m_scrollLinked)
+        || (zone == kMouseZoneLogo && m_logoLinked)) {
+        ui->stackedWidget->setCurrentWidget(ui->page_KeyboardLed);
+        m_colorWheelTool->setLightZone(kMouseZoneAround, m_mouseAroundLightType, m_ledOpenOrClose);
+        m_mouseLightDealMain->setAroundLightConfig(panelRecord());
+    } else if (zone == kMouseZoneScroll) {
+        ui->stackedWidget->setCurrentWidget(ui->page_MouseScrollAndLogo);
+        m_colorWheelTool->setLightZone(kMouseZoneScroll, m_mouseScrollLightType, m_ledOpenOrClose);
+        m_mouseLightDealMain->setScrollLightConfig(panelRecord());
+    } else if (zone == kMouseZoneLogo) {
+        ui->stackedWidget->setCurrentWidget(ui->page_MouseScrollAndLogo);
+        m_colorWheelTool->setLightZone(kMouseZoneLogo, m_mouseLogoLightType, m_ledOpenOrClose);
+        m_mouseLightDealMain->setLogoLightConfig(panelRecord());
+    }
+}
+
+void DDevicePage::onLightConfigHaveChanged(int kind, int zone)
+{
+    // Brightness and speed change only timing and level: the effect keeps
+    // running; the other edits start it again.
+    const bool timingOnly = kind == kEditBrightness || kind == kEditSpeed;
+    const colorInfoData record = panelRecord();
+    if (m_currentHidInfo.hidType != kHidTypeKeyboard) {
+        if (zone == kMouseZoneAround)
+            timingOnly ? m_mouseLightDealMain->updateAroundLightConfig(record)
+                       : m_mouseLightDealMain->setAroundLightConfig(record);
+        else if (zone == kMouseZoneScroll)
+            timingOnly ? m_mouseLightDealMain->updateScrollLightConfig(record)
+                       : m_mouseLightDealMain->setScrollLightConfig(record);
+        else if (zone == kMouseZoneLogo)
+            timingOnly ? m_mouseLightDealMain->updateLogoLightConfig(record)
+                       : m_mouseLightDealMain->setLogoLightConfig(record);
+        return;
+    }
+    if (zone == 0) {
+        if (m_curLedIndex == kCustomRowId) {
+            if (timingOnly)
+                m_lightDealMain->updateKeyLightConfig(record);
+            else if (m_keyboardPage)
+                m_keyboardPage->setSelectedKeysColor(record.ledModeR, record.ledModeG, record.ledModeB);
+            return;
+        }
+        if (m_mainPageIndex != 1)
+            return;
+        timingOnly ? m_lightDealMain->updateKeyLightConfig(record) : m_lightDealMain->setKeyLightConfig(record);
+        return;
+    }
+    if (m_mainPageIndex != 1)
+        return;
+    timingOnly ? m_lightDealMain->updateSideLightConfig(record) : m_lightDealMain->setSideLightConfig(record);
+}
+
+void DDevicePage::onSelectKeyboardLightType(int effect)
+{
+    const bool custom = effect == kCustomEffect;
+    if (m_keyboardPage)
+        m_keyboardPage->setCustomLightMode(custom);
+    if (custom)
+        loadCustomLightList();
+    ui->frame_CustomLight->setVisible(custom);
+    resetLedTypeList();
+    const int id = selectionLists::idForNumber(selectionLists::KeyboardEffect, effect);
+    if (id < 0)
+        return;
+    if (CustomButton *row = listButton(selectionLists::KeyEffect, id))
+        row->setSelected(true);
+    m_curLedIndex = id;
+}
+
+void DDevicePage::onSelectSideLightType(int effect)
+{
+    resetSideLedTypeList();
+    const int id = selectionLists::idForNumber(selectionLists::SideLightEffect, effect);
+    if (id < 0)
+        return;
+    if (CustomButton *row = listButton(selectionLists::SideEffect, id))
+        row->setSelected(true);
+    m_curSideLedIndex = id;
+}
+
+void DDevicePage::onSelectMouseAroundLightType(int effect)
+{
+    resetLedTypeList();
+    const int id = selectionLists::idForNumber(selectionLists::MouseAroundEffect, effect);
+    if (id >= 0) {
+        if (CustomButton *row = listButton(selectionLists::KeyEffect, id))
+            row->setSelected(true);
+    }
+    if (m_currentDeviceLink)
+        m_currentDeviceLink->setAroundLightType(effect);
+}
+
+void DDevicePage::onSelectMouseScrollLightType(int effect)
+{
+    resetScrollAndLogoLedTypeList();
+    const int id = selectionLists::idForNumber(selectionLists::ScrollOrLogoEffect, effect);
+    if (id < 0)
+        return;
+    if (CustomButton *row = listButton(selectionLists::ScrollAndLogo, id))
+        row->setSelected(true);
+}
+
+void DDevicePage::onSelectMouseLogoLightType(int effect)
+{
+    onSelectMouseScrollLightType(effect);
+}
+
+void DDevicePage::onLightOpenOrCloseType(int onOff)
+{
+    ui->pushButton_LightOnOff->setStyleSheet(QLatin1String(onOff == 1 ? kLedOffSheet : kLedOnSheet));
+}
+
+// The panel has stored the effect; whether the device has it too is what
+// the send slot found.
+void DDevicePage::onSetLightEffectSuccessful()
+{
+    clearLightChanged();
+    toast(m_lightSendOk ? QT_TR_NOOP("Set light effect successfully") : QT_TR_NOOP("Set light effect failed"));
+}
+
+void DDevicePage::onLightCancelSettings(int zone)
+{
+    if (zone == 0) {
+        onCurIndexChanged_Led(0);
+    } else if (m_currentHidInfo.hidType == kHidTypeMouse) {
+        // The mouse's own zones go back to Static through the mouse engine.
+        onCurIndexChanged_ScrollAndLogoLed(0);
+    } else {
+        onCurIndexChanged_SideLed(0);
+    }
+}
+
+void DDevicePage::onSendUpdataColorBuildUp(QList<double> stops, QList<QColor> colors)
+{
+    if (m_keyboardPage)
+        m_keyboardPage->setColorBuildUp(stops, colors);
+}
+
+void DDevicePage::onInitColorOver()
+{
+    qDebug().noquote() << "------------------- onInitColorOver ------------------";
+}
+
+void DDevicePage::onSendKeyboardAndSideLightSpeedAndBrightness(int keySpeedLevels, int keyBrightnessLevels,
+                                                               int sideSpeedLevels, int sideBrightnessLevels)
+{
+    m_lightDealMain->setSpeedAndBrightnessMax(keySpeedLevels, keyBrightnessLevels, sideSpeedLevels,
+                                              sideBrightnessLevels);
+}
+
+void DDevicePage::enterLightingPanel()
+{
+    ui->lightOperateFrame->show();
+    ui->pushButton_KeyboardLed->setChecked(true);
+    setAllKeysAssigned(false);
+    if (profileLoaded())
+        m_colorWheelTool->setConfigInfo(m_proFilePath, m_xmlInterface, m_profileIndex);
+    ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_deviceShow);
+    ui->stackedWidget_CustomAll->setCurrentWidget(ui->page_CustomLed);
+    if (m_keyboardPage) {
+        m_keyboardPage->setKeyClickLocked(true);
+        m_keyboardPage->showSideLights(true);
+    }
+    onCurIndexChanged_LedSelect(0);
+    ui->stackedWidget_Tool->setCurrentWidget(ui->page_LightOffOrOpen);
+    ui->frame_7->hide();
+    ui->frame_6->setMaximumHeight(kToolAreaLightHeight);
+    m_mainPageIndex = 1;
+    if (m_keyboardPage)
+        m_keyboardPage->setKeyFrameMode(false, false);
+    if (m_currentKeyButton)
+        m_currentKeyButton->setSelected(false, true);
+    if (profileLoaded())
+        m_ledOpenOrClose = m_xmlInterface->getLightOpenOrClose(m_proFilePath, profileText());
+    ui->frame_Custom->setVisible(m_ledOpenOrClose == 0);
+    ui->pushButton_LightOnOff->setStyleSheet(QLatin1String(m_ledOpenOrClose == 0 ? kLedOnSheet : kLedOffSheet));
+}
+
+void DDevicePage::updateMouseDpiColors()
+{
+    if (!profileLoaded())
+        return;
+    QList<dpiConfigInfo> levels;
+    m_xmlInterface->getDpiList(m_proFilePath, profileText(), levels);
+    if (levels.isEmpty())
+        return;
+    QList<QColor> colours;
+    for (const dpiConfigInfo &level : qAsConst(levels))
+        colours.append(QColor(qBound(0, level.dpiColorR, 255), qBound(0, level.dpiColorG, 255),
+                              qBound(0, level.dpiColorB, 255), 255));
+    m_mouseLightDealMain->setDpiColors(colours, m_xmlInterface->getDpiUsingIndex(m_proFilePath, profileText()));
+}
+
+// --- Lighting reports and light synchronisation --------------------------
+
+bool DDevicePage::send0x07Cmd(const colorInfoData &record)
+{
+    return deviceLightSender(m_currentHidInterface).sendKeyEffect(record);
+}
+
+void DDevicePage::onSendSetKeyboardColorData()
+{
+    qDebug().noquote() << "------------------------ *** Keyboard onSendSetKeyboardColorData *** "
+                          "------------------------";
+    const colorInfoData record = panelRecord();
+    m_keyLightType = record.ledType;
+    if (record.ledType == kCustomEffect) {
+        // The keys painted on the view are stored in one go and uploaded to
+        // the current row's slot (slot 2 while it is not in use).
+        if (m_lightPanelActive) {
+            if (m_currentCustomLightItem && m_keyboardPage && profileLoaded()) {
+                m_xmlInterface->replaceCustomLightKeys(
+                    m_proFilePath, profileText(), m_currentCustomLightItem->getCustomIndex().toUtf8(),
+                    customLightRules::paintedKeys(customLightView::cellsOf(*m_keyboardPage)));
+            }
+        } else {
+            loadCustomLightList();
+        }
+        int slot = customLightRules::kSlotNotInUse;
+        if (m_currentCustomLightItem && m_currentCustomLightItem->getUsingStatus() == QLatin1String(customLightRules::kUsing)
+            && (m_currentCustomLightItem->getUsingFlagIndex() == customLightRules::kSlotFirst
+                || m_currentCustomLightItem->getUsingFlagIndex() == customLightRules::kSlotSecond))
+            slot = m_currentCustomLightItem->getUsingFlagIndex();
+        m_lightSendOk = uploadCustomKeyColors(slot);
+        return;
+    }
+    if (m_lightPanelActive)
+        m_lightDealMain->setKeyLightConfig(record);
+    m_lightSendOk = send0x07Cmd(record);
+}
+
+void DDevicePage::onSendSetSideColorData()
+{
+    qDebug().noquote() << "------------------------ *** Side onSendSetSideColorData *** ------------------------";
+    const colorInfoData record = panelRecord();
+    m_sideLightType = record.ledType;
+    m_lightSendOk = deviceLightSender(m_currentHidInterface).sendSideEffect(record);
+}
+
+void DDevicePage::onSendSetMouseColorData(int zone)
+{
+    m_lightSendOk = setMouseLightConfig(zone);
+}
+
+bool DDevicePage::setMouseLightConfig(int zone)
+{
+    return setMouseLightConfigLinkChanged(zone, panelRecord());
+}
+
+bool DDevicePage::setMouseLightConfigLinkChanged(int zone, const colorInfoData &record)
+{
+    const bool linked = zone == kMouseZoneScroll ? m_scrollLinked : zone == kMouseZoneLogo ? m_logoLinked : false;
+    return deviceLightSender(m_currentHidInterface).sendMouseZone(zone, record, linked);
+}
+
+namespace {
+// The zone's stored item of its current effect, when there is one.
+bool storedZoneItem(xmlInterface *store, const QString &path, const QByteArray &profile, int zone,
+                    colorInfoData &item, int *effect = nullptr)
+{
+    const int current = store->getLightUsingIndex(path, profile, zone);
+    if (effect)
+        *effect = current;
+    return store->getLightInfo(path, profile, zone, current, item);
+}
+} // namespace
+
+void DDevicePage::onScrollLinkStatus(int linked)
+{
+    m_scrollLinked = linked == 1;
+    m_mouseLightDealMain->setScrollLinked(m_scrollLinked);
+    if (m_scrollLinked)
+        ui->stackedWidget->setCurrentWidget(ui->page_KeyboardLed);
+    if (!m_mouseSettingsLoaded || !profileLoaded())
+        return;
+    colorInfoData item{};
+    if (storedZoneItem(m_xmlInterface, m_proFilePath, profileText(), kMouseZoneScroll, item, &m_mouseScrollLightType))
+        setMouseLightConfigLinkChanged(kMouseZoneScroll, item);
+}
+
+void DDevicePage::onLogoLinkStatus(int linked)
+{
+    m_logoLinked = linked == 1;
+    m_mouseLightDealMain->setLogoLinked(m_logoLinked);
+    if (m_logoLinked)
+        ui->stackedWidget->setCurrentWidget(ui->page_KeyboardLed);
+    if (!m_mouseSettingsLoaded || !profileLoaded())
+        return;
+    colorInfoData item{};
+    if (storedZoneItem(m_xmlInterface, m_proFilePath, profileText(), kMouseZoneLogo, item, &m_mouseLogoLightType))
+        setMouseLightConfigLinkChanged(kMouseZoneLogo, item);
+}
+
+void DDevicePage::on_pushButton_LightOnOff_clicked()
+{
+    if (!profileLoaded())
+        return;
+    colorInfoData item{};
+    int effect = 0;
+    if (!storedZoneItem(m_xmlInterface, m_proFilePath, profileText(), 0, item, &effect))
+        return;
+    m_ledOpenOrClose = m_xmlInterface->getLightOpenOrClose(m_proFilePath, profileText());
+    const int next = m_ledOpenOrClose == 0 ? 1 : 0;
+    ui->pushButton_LightOnOff->setStyleSheet(QLatin1String(next == 1 ? kLedOffSheet : kLedOnSheet));
+    ui->frame_Custom->setVisible(next == 0);
+    m_ledOpenOrClose = next;
+    m_xmlInterface->setLightItemOpenOrClose(m_proFilePath, profileText(), 0, effect, next);
+    m_xmlInterface->setLightOpenOrClose(m_proFilePath, profileText(), next);
+
+    deviceLightSender sender(m_currentHidInterface);
+    bool sent = false;
+    if (m_currentHidInfo.hidType == kHidTypeMouse) {
+        // The mouse lighting page is disabled while the lights are off; it
+        // comes with the mouse's view.
+        sent = sender.sendMouseLightsOnOff(item, next);
+    } else {
+        sent = sender.sendKeyLightsOnOff(item, next);
+    }
+    if (next == 0)
+        toast(sent ? QT_TR_NOOP("Open light successful") : QT_TR_NOOP("Open light failed"));
+    else
+        toast(sent ? QT_TR_NOOP("Close light successful") : QT_TR_NOOP("Close light failed"));
+}
+
+void DDevicePage::on_checkBox_LightSynchronize_clicked()
+{
+    const bool on = ui->checkBox_LightSynchronize->isChecked();
+    const int type = m_currentHidInfo.hidType;
+    if (profileLoaded())
+        m_xmlInterface->setLightSynchronizeStatus(m_proFilePath, profileText(), on ? 1 : 0);
+    if (on) {
+        if (type == kHidTypeKeyboard)
+            m_lightDealMain->clearLed_WaveFullColor_TabSaveUpdateAll();
+        else if (type == kHidTypeMouse)
+            m_mouseLightDealMain->clearLedColors();
+        if (m_currentHidInterface)
+            m_currentHidInterface->setLightStreaming(true);
+        if (type == kHidTypeKeyboard) {
+            m_lightDealMain->setLightSynchronize(true);
+            m_lightDealMain->setSendThreadRunning(true);
+        } else if (type == kHidTypeMouse) {
+            m_mouseLightDealMain->setLightSynchronize(true);
+            m_mouseLightDealMain->setSendThreadRunning(true);
+        }
+        return;
+    }
+    if (m_currentHidInterface)
+        m_currentHidInterface->setLightStreaming(false);
+    if (type == kHidTypeKeyboard) {
+        m_lightDealMain->setSendThreadRunning(false);
+        m_lightDealMain->setLightSynchronize(false);
+    } else if (type == kHidTypeMouse) {
+        m_mouseLightDealMain->setSendThreadRunning(false);
+        m_mouseLightDealMain->setLightSynchronize(false);
+    }
+    if (m_currentHidInterface)
+        m_currentHidInterface->clearLightFrameQueue();
+}
+
+// --- Custom per-key lighting ---------------------------------------------
+
+void DDevicePage::addDefaultCustomLights(int profile)
+{
+    if (!m_xmlInterface || m_proFilePath.isEmpty())
+        return;
+    struct Entry
+    {
+        const char *name;
+        const char *isUsing;
+        int slot;
+    };
+    const Entry entries[2] = {{"Alphabets", customLightRules::kUsing, customLightRules::kSlotFirst},
+                              {"WASD+Arrows", customLightRules::kUsing, customLightRules::kSlotSecond}};
+    const QByteArray profileIndex = decimal(profile);
+    for (int index = 0; index < kCustomLightCount; ++index) {
+        const QByteArray name = index < 2 ? QByteArray(entries[index].name)
+                                          : QStringLiteral("Custom %1").arg(index + 1).toUtf8();
+        m_xmlInterface->addCustomLight(m_proFilePath, profileIndex, decimal(index), name,
+                                       index < 2 ? entries[index].isUsing : customLightRules::kUnUsing,
+                                       index < 2 ? entries[index].slot : customLightRules::kNoSlot);
+        if (index < 2)
+            loadDefaultCustomLightKeys(profile, index);
+    }
+}
+
+void DDevicePage::loadDefaultCustomLightKeys(int profile, int entry)
+{
+    if (!m_xmlInterface || m_proFilePath.isEmpty())
+        return;
+    const int keyCount = m_currentDeviceItem
+                             ? DDataManager::instance()->getKeyNumMap().value(m_currentDeviceItem->getHidName(), 0)
+                             : 0;
+    const QString name = customLightRules::defaultFileName(keyCount);
+    // The store reads files, not resources: a copy in a folder of its own.
+    QTemporaryDir folder;
+    QString file;
+    if (folder.isValid()) {
+        const QString copy = folder.path() + QLatin1Char('/') + name;
+        if (QFile::copy(QStringLiteral(":/images/configDir/") + name, copy))
+            file = copy;
+    }
+    QList<customLightKeyInfo> keys;
+    if (file.isEmpty() || !m_xmlInterface->getDefaultCustomLightKeys(file, decimal(entry), keys) || keys.isEmpty())
+        return;
+    m_xmlInterface->replaceCustomLightKeys(m_proFilePath, decimal(profile), decimal(entry), keys);
+}
+
+void DDevicePage::clearCustomLightItems()
+{
+    m_currentCustomLightItem = nullptr;
+    while (m_customLightItemLayout->count() > 1) {
+        QLayoutItem *item = m_customLightItemLayout->takeAt(0);
+        if (QWidget *row = item->widget()) {
+            row->hide();
+            row->deleteLater();
+        }
+        delete item;
+    }
+    m_customLightItemList.clear();
+}
+
+void DDevicePage::loadCustomLightList()
+{
+    if (m_keyboardPage)
+        customLightView::blankKeys(*m_keyboardPage);
+    clearCustomLightItems();
+    if (!profileLoaded())
+        return;
+
+    QList<customLightInfo> lights;
+    m_xmlInterface->getCustomLightList(m_proFilePath, profileText(), lights);
+    for (const customLightInfo &light : qAsConst(lights)) {
+        auto *row = new DCustomLightListItem(ui->scrollAreaWidgetContents_3);
+        connect(row, SIGNAL(sigCustomLightItemMouseClicked(QString, QString)), this,
+                SLOT(onCustomLightItemMouseClicked(QString, QString)));
+        connect(row, SIGNAL(sigModifyCustomLightItemNameIsEmpty()), this, SLOT(onModifyCustomLightItemNameIsEmpty()));
+        connect(row, SIGNAL(sigModifyCustomLightItemNameSuccess()), this, SLOT(onModifyCustomLightItemNameSuccess()));
+        connect(row, SIGNAL(sigModifyCustomLightItemNameFailed()), this, SLOT(onModifyCustomLightItemNameFailed()));
+        connect(row, SIGNAL(sigCustomLightUsingStatus(bool)), this, SLOT(onCustomLightUsingStatus(bool)));
+        row->setConfigInfo(m_proFilePath.toLocal8Bit().constData(), m_xmlInterface);
+        row->setItemInfo(QString::fromUtf8(profileText()), fixedText(light.index), fixedText(light.name),
+                         fixedText(light.isUsing), light.usingFlagIndex);
+        m_customLightItemLayout->insertWidget(m_customLightItemLayout->count() - 1, row);
+        m_customLightItemList.append(row);
+    }
+    // A hand-edited file may break "two in use, one per slot": the rows
+    // that break it are taken out of use before anything relies on it.
+    for (const customLightRules::slotChange &change : customLightRules::repairs(customLightSlotRows()))
+        applyCustomLightSlotChange(change);
+
+    int inUse = m_xmlInterface->getUsingCustomLightIndex(m_proFilePath, profileText());
+    if (inUse < 0)
+        inUse = 0;
+    for (DCustomLightListItem *row : qAsConst(m_customLightItemList)) {
+        if (!m_currentCustomLightItem && row->getCustomIndex().toInt() == inUse)
+            m_currentCustomLightItem = row;
+    }
+    if (!m_currentCustomLightItem && !m_customLightItemList.isEmpty())
+        m_currentCustomLightItem = m_customLightItemList.first();
+    for (DCustomLightListItem *row : qAsConst(m_customLightItemList))
+        row->setSelectedStyle(row == m_currentCustomLightItem);
+
+    m_lightDealMain->clearLed_WaveFullColor_TabSaveUpdateAll();
+    if (!m_keyboardPage)
+        return;
+    QList<customLightKeyInfo> keys;
+    m_xmlInterface->getCustomLightKeys(m_proFilePath, profileText(), decimal(inUse), keys);
+    customLightView::showKeys(*m_keyboardPage, keys, customLightView::kShownAlpha);
+    m_lightDealMain->setKeyButtons(m_keyboardPage->keyButtonGrid);
+    m_lightDealMain->applyCustomLight();
+}
+
+QList<customLightRules::slotRow> DDevicePage::customLightSlotRows() const
+{
+    QList<customLightRules::slotRow> rows;
+    for (DCustomLightListItem *row : m_customLightItemList)
+        rows.append({row->getUsingStatus() == QLatin1String(customLightRules::kUsing), row->getUsingFlagIndex()});
+    return rows;
+}
+
+void DDevicePage::applyCustomLightSlotChange(const customLightRules::slotChange &change)
+{
+    DCustomLightListItem *row = m_customLightItemList.value(change.row);
+    if (!row)
+        return;
+    const char *status = change.inUse ? customLightRules::kUsing : customLightRules::kUnUsing;
+    m_xmlInterface->setCustomLightUsing(m_proFilePath, profileText(), row->getCustomIndex().toUtf8(), status,
+                                        change.slot);
+    row->setUsingChecked(change.inUse);
+    row->setUsingFlagIndex(change.slot);
+    row->setUsingStatus(QLatin1String(status));
+}
+
+void DDevicePage::onCustomLightItemMouseClicked(QString index, QString)
+{
+    auto *clicked = qobject_cast<DCustomLightListItem *>(sender());
+    if (!clicked || clicked == m_currentCustomLightItem)
+        return;
+    if (m_keyboardPage)
+        m_keyboardPage->clearSelection();
+    m_lightDealMain->clearLed_WaveFullColor_TabSaveUpdateAll();
+    for (DCustomLightListItem *row : qAsConst(m_customLightItemList))
+        row->setSelectedStyle(row == clicked);
+    m_currentCustomLightItem = clicked;
+    if (!m_keyboardPage || !profileLoaded())
+        return;
+    customLightView::blankKeys(*m_keyboardPage);
+    QList<customLightKeyInfo> keys;
+    m_xmlInterface->getCustomLightKeys(m_proFilePath, profileText(), index.toUtf8(), keys);
+    customLightView::showKeys(*m_keyboardPage, keys, customLightView::kShownAlpha);
+    m_lightDealMain->applyCustomLight();
+}
+
+void DDevicePage::onCustomLightUsingStatus(bool inUse)
+{
+    auto *clicked = qobject_cast<DCustomLightListItem *>(sender());
+    const int rowIndex = m_customLightItemList.indexOf(clicked);
+    if (rowIndex < 0)
+        return;
+    for (DCustomLightListItem *row : qAsConst(m_customLightItemList))
+        row->setSelectedStyle(row == clicked);
+    m_currentCustomLightItem = clicked;
+    m_lightDealMain->clearLed_WaveFullColor_TabSaveUpdateAll();
+    qDebug().noquote() << (inUse ? "------------------------ *** isUsing == true *** ------------------------"
+                                 : "------------------------ *** isUsing == false *** ------------------------");
+    if (!profileLoaded())
+        return;
+    const customLightRules::slotPlan plan = customLightRules::planUsingChange(customLightSlotRows(), rowIndex, inUse);
+    for (const customLightRules::slotChange &change : plan.changes)
+        applyCustomLightSlotChange(change);
+    if (plan.uploadSlot == customLightRules::kNoSlot)
+        return;
+    if (!showAndUploadCustomLight(clicked->getCustomIndex(), plan.uploadSlot, plan.blankOnly))
+        toast(QT_TR_NOOP("Set custom light failed"));
+}
+
+bool DDevicePage::showAndUploadCustomLight(const QString &index, int slot, bool blankOnly)
+{
+    if (!m_keyboardPage)
+        return false;
+    customLightView::blankKeys(*m_keyboardPage);
+    if (!blankOnly && profileLoaded()) {
+        QList<customLightKeyInfo> keys;
+        m_xmlInterface->getCustomLightKeys(m_proFilePath, profileText(), index.toUtf8(), keys);
+        customLightView::showKeys(*m_keyboardPage, keys, customLightView::kBlankAlpha);
+    }
+    return uploadCustomKeyColors(slot);
+}
+
+bool DDevicePage::uploadCustomKeyColors(int slot)
+{
+    if (!m_keyboardPage)
+        return false;
+    hidRgb colours[kKeyGridCells];
+    customLightRules::reportColors(customLightView::cellsOf(*m_keyboardPage), colours);
+    const bool coloursSent = deviceLightSender(m_currentHidInterface).sendCustomColors(slot, colours);
+    // The keyboard takes the key effect only after the colour packets.
+    QThread::msleep(kCustomUploadPauseMs);
+    const colorInfoData record = panelRecord();
+    qDebug().noquote() << "--------------------------------------- ************ colorData info [colorData.ledType]:"
+                       << record.ledType;
+    const bool effectSent = send0x07Cmd(record);
+    m_colorWheelTool->saveLightConfig();
+    m_keyLightType = record.ledType;
+    return coloursSent && effectSent;
+}
+
+void DDevicePage::onUpdateCustomLight()
+{
+    if (m_keyboardPage)
+        m_lightDealMain->setCustomKeyColors(m_keyboardPage->getSelectedKeys());
+}
+
+void DDevicePage::onModifyCustomLightItemNameIsEmpty()
+{
+    toast(QT_TR_NOOP("Custom light name can't be empty"));
+}
+
+void DDevicePage::onModifyCustomLightItemNameSuccess()
+{
+    toast(QT_TR_NOOP("Modify custom light name successful"));
+}
+
+void DDevicePage::onModifyCustomLightItemNameFailed()
+{
+    toast(QT_TR_NOOP("Modify custom light name failed"));
+}
+
+// --- Parts that grow on the page (continued) ------------------------------
+
 void DDevicePage::onMouseDpiInfoSet() {}
 void DDevicePage::onResetoreMouseCurrentProfile() {}
 void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
@@ -2014,10 +2755,8 @@ void DDevicePage::on_pushButton_OnboardSave_clicked() {}
 void DDevicePage::on_pushButton_OnboardCancel_clicked() {}
 void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked() {}
 void DDevicePage::on_pushButton_Fn1Key_clicked() {}
-void DDevicePage::on_checkBox_LightSynchronize_clicked() {}
 void DDevicePage::on_toolButton_RestoreFactorySettings_clicked() {}
 void DDevicePage::on_toolButton_OnboardDownload_clicked() {}
-void DDevicePage::on_pushButton_LightOnOff_clicked() {}
 
 // --- PC profiles ------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 #include "devicePageWait.h"
 #include "deviceSelection.h"
 #include "hidStructInfo.h"
+#include "customLightRules.h"
 #include "selectionLists.h"
 #include "xmlRecords.h"
 
@@ -65,6 +66,9 @@ class Ui_DDevicePage;
 class DDevicePage : public QWidget
 {
     Q_OBJECT
+    // The lighting tests put a device in place the way the device load does.
+    friend class tst_DevicePageLighting;
+    friend class devicePageLightingBench;
 
 public:
     explicit DDevicePage(QWidget *parent = nullptr);
@@ -126,6 +130,19 @@ public:
 
     void enterLightingPanel();
     void updateMouseDpiColors();
+
+    // Lighting reports; each says whether the device took them.
+    bool send0x07Cmd(const colorInfoData &record);
+    bool setMouseLightConfig(int zone);
+    bool setMouseLightConfigLinkChanged(int zone, const colorInfoData &record);
+
+    // Custom per-key lighting.
+    void addDefaultCustomLights(int profile);
+    void loadDefaultCustomLightKeys(int profile, int entry);
+    void loadCustomLightList();
+    void clearCustomLightItems();
+    bool showAndUploadCustomLight(const QString &index, int slot, bool blankOnly);
+    bool uploadCustomKeyColors(int slot);
     void clearProfileItems();
     void loadProfileList(int refreshMode);
 
@@ -137,11 +154,6 @@ public:
     // right after the profile is made or emptied.
     void writeDefaultKeyboardLights(int profileIndex);
     void writeDefaultMouseSettings(int profileIndex);
-    // The custom per-key lighting of a new profile, and the custom list.
-    void addDefaultCustomLights(int profileIndex);
-    void loadCustomLightList();
-    // Sends a mouse zone's light report from the colour panel's record.
-    void setMouseLightConfig(int zone);
     // The selected device's view: keyboard picture or mouse pages.
     void createDeviceView(const hidStructInfo &record);
     // Whether a device is selected and loaded (its profile file known).
@@ -240,6 +252,7 @@ public slots:
     void onCustomLightUsingStatus(bool inUse);
     void onModifyCustomLightItemNameIsEmpty();
     void onModifyCustomLightItemNameSuccess();
+    void onModifyCustomLightItemNameFailed();
 
     // Profiles.
     void onResetoreCurrentProfile();
@@ -349,6 +362,12 @@ private:
     void showLightOnOffStyle();
     void showModeSelector();
 
+    // Lighting.
+    colorInfoData panelRecord() const;
+    QByteArray profileText() const;
+    QList<customLightRules::slotRow> customLightSlotRows() const;
+    void applyCustomLightSlotChange(const customLightRules::slotChange &change);
+
     Ui_DDevicePage *ui = nullptr;
     bool m_lightPanelActive = false;
     QString m_desktopPath;
@@ -436,6 +455,8 @@ private:
     QString m_currentMouseButtonText;
     QMap<int, int> m_dpiCodeMap;
     mouseLightDealMain *m_mouseLightDealMain = nullptr;
+    // Whether the device took the reports of the last confirmed effect.
+    bool m_lightSendOk = false;
     bool m_scrollLinked = false;
     bool m_logoLinked = false;
     int m_mouseLightZone = 0;
