@@ -2943,6 +2943,8 @@ void DDevicePage::onDeleteProfile(QString index, QString)
 
 void DDevicePage::onExportProfileChildList(QString index, QString name)
 {
+    if (!qobject_cast<profileListItem *>(sender()) || !profileLoaded())
+        return;
     const QString folder = pagePrompts::current().existingFolder(this, tr(pcProfileTexts::SaveDirectory), m_desktopPath);
     if (folder.isEmpty()) {
         toast(pcProfileTexts::SelectSaveDirectory);
@@ -2954,6 +2956,8 @@ void DDevicePage::onExportProfileChildList(QString index, QString name)
 
 void DDevicePage::on_pushButton_Import_clicked()
 {
+    if (!profileLoaded())
+        return;
     const QString file = pagePrompts::current().openFile(this, tr(pcProfileTexts::OpenProfileFile), m_desktopPath,
                                                          tr(pcProfileTexts::ProfileFilter));
     if (file.isEmpty()) {
@@ -2972,7 +2976,8 @@ void DDevicePage::on_pushButton_Import_clicked()
 
 void DDevicePage::on_pushButton_Add_clicked()
 {
-    if (!m_xmlInterface)
+    // The panel serves a loaded device only.
+    if (!m_xmlInterface || m_currentDeviceSnInfo.isEmpty())
         return;
     pcProfileStore store = profileStore();
     if (!store.fileExists()) {
@@ -3010,6 +3015,8 @@ void DDevicePage::on_pushButton_Add_clicked()
 
 void DDevicePage::on_pushButton_selectAppPath_clicked()
 {
+    if (!profileLoaded())
+        return;
     // Programs have no ".exe" here.
     const QString file = pagePrompts::current().openFile(this, tr(pcProfileTexts::SelectExe), m_desktopPath, tr(pcProfileTexts::AppFilter));
     if (file.isEmpty() || !QFileInfo(file).isFile())
@@ -3020,6 +3027,8 @@ void DDevicePage::on_pushButton_selectAppPath_clicked()
 
 void DDevicePage::on_pushButton_OK_clicked()
 {
+    if (!profileLoaded())
+        return;
     const QString name = ui->textEdit_profileName->toPlainText();
     if (name.isEmpty()) {
         toast(pcProfileTexts::NameEmpty);

@@ -40,8 +40,8 @@ inline bool attach(DDevicePage &page, const QList<SimulatedDevice *> &devices, i
         records.append(recordOf(*device));
     page.loadHidDeviceList(records);
     page.showFirstDevice();
-    if (selected != 0)
-        page.onHomePageDeviceItemClicked(devices.at(selected)->path());
+    // The first row need not be the first record's.
+    page.onHomePageDeviceItemClicked(devices.at(selected)->path());
     const QString model = devices.at(selected)->config().modelName;
     return QTest::qWaitFor([&] { return page.proFilePath().contains(model) && QFileInfo(page.proFilePath()).isFile(); },
                            kWaitMs);

@@ -88,8 +88,22 @@ private:
     {
         for (const QString &index : indexesOf(m_xml, file()))
             m_xml.deleteNode(file(), index.toUtf8());
-        for (int index : indexes)
-            m_xml.addProfile(file(), QByteArray::number(index), "P" + QByteArray::number(index), "", "", deviceType);
+        for (int index : indexes) {
+            const QByteArray key = QByteArray::number(index);
+            m_xml.addProfile(file(), key, "P" + key, "", "", deviceType);
+            // One light item per zone for the selected effect 2, as a new
+            // profile gets.
+            for (int zone = 0; zone < 3; ++zone) {
+                colorInfoData light{};
+                light.ledKeyboardOrSide = zone;
+                light.ledType = 2;
+                light.ledBrightness = 3;
+                light.ledSpeed = 3;
+                light.ledModeR = 255;
+                light.ledModeType = 1;
+                m_xml.addLightInfo(file(), key, light);
+            }
+        }
         m_xml.setProfileIndex(file(), current);
         m_page->loadProfileList(0);
     }
@@ -462,6 +476,55 @@ private slots:
         QCOMPARE(call.startFolder, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
     }
 
+    // --- Failures ----------------------------------------------------------
+
+    // A profile file the store can no longer read: every change says it
+    // failed instead of claiming success.
+    void failuresAreTold_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("add") << "add" << QStringLiteral("Add profile failed");
+        QTest::newRow("ok") << "ok" << QStringLiteral("Modify profile info failed");
+        QTest::newRow("import") << "import" << QStringLiteral("Import profile failed");
+        QTest::newRow("export") << "export" << QStringLiteral("Export profile failed");
+        QTest::newRow("reset") << "reset" << QStringLiteral("Reset the current profile failed");
+    }
+    void failuresAreTold()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, message);
+        ATTACH({m_keyboard.get()});
+        setProfiles({1, 2}, 1);
+        const QString source = m_files.filePath(QStringLiteral("source.xml"));
+        m_xml.createXmlFile(source);
+        m_xml.addProfile(source, "1", "One", "", "", 0);
+        profileListItem *second = row("2");
+        QFile broken(file());
+        QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        broken.write("<Parameters profileIndex=\"1\"><config index=");
+        broken.close();
+
+        if (action == QLatin1String("add")) {
+            ui()->pushButton_Add->click();
+        } else if (action == QLatin1String("ok")) {
+            ui()->textEdit_profileName->setPlainText(QStringLiteral("New"));
+            ui()->pushButton_OK->click();
+        } else if (action == QLatin1String("import")) {
+            m_prompts->answerOpenFile(source);
+            ui()->pushButton_Import->click();
+        } else if (action == QLatin1String("export")) {
+            m_prompts->answerFolder(m_files.path());
+            second->onProfileExport();
+        } else {
+            m_prompts->answerQuestion(0);
+            m_page->onResetoreCurrentProfile();
+        }
+        QCOMPARE(toast(), message);
+        QCOMPARE(bytesOf(file()), QByteArray("<Parameters profileIndex=\"1\"><config index="));
+        QCOMPARE(QDir(m_files.path()).entryList(QDir::Files), QStringList{"source.xml"});
+    }
+
     // --- Reset -------------------------------------------------------------
 
     void resetAnsweredNoChangesNothing_data()
@@ -588,7 +651,7 @@ private slots:
         QCOMPARE(m_xml.getProfileIndex(file()), 2);
         QCOMPARE(ui()->stackedWidget_Tool->currentWidget(), ui()->page_MouseDpiConfig);
         QVERIFY(ui()->pushButton_MouseDpiConfig->isChecked());
-        QVERIFY(m_mouse->waitForOutputCount(HidCmd::MouseReportRate, 1, kWaitMs));
+        QVERIFY(m_mouse->waitForOutputCount(HidCmd::MouseZoneLight, 1, kWaitMs));
     }
 
     // --- Switch by a bound key ---------------------------------------------
@@ -625,7 +688,6 @@ private slots:
         m_mouse->sendMouseState(0x04, 0);
         m_mouse->sendMouseState(0x00, 0);
         QTRY_COMPARE_WITH_TIMEOUT(m_xml.getProfileIndex(file()), 2, kWaitMs);
-        QVERIFY(m_mouse->waitForOutputCount(HidCmd::MouseReportRate, 1, kWaitMs));
         QVERIFY(m_mouse->waitForOutputCount(HidCmd::MouseZoneLight, 1, kWaitMs));
     }
 
