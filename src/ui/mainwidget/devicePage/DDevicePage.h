@@ -34,12 +34,16 @@ class DKeyWithAppPage;
 class DKeyWithTextPage;
 class DMacroCmdPage;
 class DMouseKeyPage;
+class DMouseLightPage;
+class DMousePage;
+class DMousePerformanceView;
 class DMultimediaPage;
 class DOnboardPage;
 class DPerformancePage;
 class DResetDefaultPage;
 class DSoftKeyboardPage;
 class DTipInfoDia;
+class DmouseConfigView;
 class MainHidInterFace;
 class QAbstractButton;
 class QAction;
@@ -145,6 +149,9 @@ public:
     bool uploadCustomKeyColors(int slot);
     void clearProfileItems();
     void loadProfileList(int refreshMode);
+    // The selected mouse's picture and lighting page, built in their hosts
+    // and wired; the views of an earlier mouse go first.
+    void buildMouseView(const QString &hidName);
 
     // The selected device's profile restored into the page, the panels and
     // the link (also run by a profile switch or reset).
@@ -172,6 +179,8 @@ public:
     QButtonGroup *buttonGroupOf(QObject *button) const;
     lightDealMain *keyboardEngine() const { return m_lightDealMain; }
     mouseLightDealMain *mouseEngine() const { return m_mouseLightDealMain; }
+    DMousePage *currentMousePage() const;
+    DMouseLightPage *currentMouseLightPage() const;
 
 signals:
     void sigHidDeviceListUpdate(QList<hidStructInfo> list);
@@ -433,6 +442,10 @@ private:
     DPerformancePage *m_performancePage = nullptr;
     DCustomEventListPage *m_customEventListPage = nullptr;
     DSoftKeyboardPage *m_softKeyboardPage = nullptr;
+    DmouseConfigView *m_mouseConfigView = nullptr;
+    DMousePerformanceView *m_mousePerformanceView = nullptr;
+    QPointer<DMousePage> m_mousePage;
+    QPointer<DMouseLightPage> m_mouseLightPage;
     ColorWheelTool *m_colorWheelTool = nullptr;
     lightDealMain *m_lightDealMain = nullptr;
     QList<DDeviceListItem *> m_deviceItemList;
