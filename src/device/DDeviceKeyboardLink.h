@@ -45,6 +45,8 @@ public:
 
     void openHidDevice(const hidStructInfo &info);
     void setProFileInfo(xmlInterface *xml, const char *profilePath);
+    // The profile file bindings are looked up in; empty until given.
+    QString getProFilePath() const { return m_profilePath; }
     void setCurProFileIndex(int index);
     void setUpgradeSerialNumber(const QString &serial);
 

@@ -41,10 +41,17 @@
 #include "profileDefaults.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
+#include "lightingReports.h"
 #include "lightDealMain.h"
 #include "mouseReports.h"
 #include "mouseLightDealMain.h"
 #include "onboardExplainDia.h"
+#include "pagePrompts.h"
+#include "pcProfileRules.h"
+#include "pcProfileStore.h"
+#include "pcProfileTexts.h"
+#include "TextNumber.h"
+#include "profileListItem.h"
 #include "xmlInterface.h"
 
 #include <QButtonGroup>
@@ -53,9 +60,11 @@
 #include <QFileInfo>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QThread>
 
 #include <cstring>
@@ -88,6 +97,7 @@ constexpr int kToolAreaLightHeight = 100;
 
 // Lighting: the mouse's DPI-indicator effects and the panel edits the
 // routing tells apart.
+constexpr int kMusicEffect = 100;
 constexpr int kMouseAroundDpiEffect = 7;
 constexpr int kMouseZoneDpiEffect = 3;
 constexpr int kEditBrightness = 2;
@@ -2083,9 +2093,7 @@ void DDevicePage::onCloseMenuWidow()
 
 // --- Parts that grow on the page: empty until their routing is in place --
 
-void DDevicePage::loadProfileList(int) {}
 
-void DDevicePage::onCustomEventChangProfile(int) {}
 void DDevicePage::onMouseTriggeredDPIkey() {}
 void DDevicePage::onMouseActivatesSniperKey(bool) {}
 void DDevicePage::onRuningMouse0x47Cmd() {}
@@ -2872,10 +2880,6 @@ void DDevicePage::onModifyCustomLightItemNameFailed()
 
 // --- Parts that grow on the page (continued) ------------------------------
 
-void DDevicePage::onResetoreCurrentProfile() {}
-void DDevicePage::onExportProfileChildList(QString, QString) {}
-void DDevicePage::onDeleteProfile(QString, QString) {}
-void DDevicePage::onProfileItemMouseClicked(QString, QString) {}
 void DDevicePage::onMouseDpiInfoSet() {}
 void DDevicePage::onResetoreMouseCurrentProfile() {}
 void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
@@ -2884,7 +2888,326 @@ void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
 void DDevicePage::on_pushButton_MoreOperate_clicked() {}
 void DDevicePage::on_pushButton_Test_clicked() {}
 
-void DDevicePage::on_pushButton_Import_clicked() {}
-void DDevicePage::on_pushButton_Add_clicked() {}
-void DDevicePage::on_pushButton_selectAppPath_clicked() {}
-void DDevicePage::on_pushButton_OK_clicked() {}
+// --- PC profiles ------------------------------------------------------------
+
+pcProfileStore DDevicePage::profileStore() const
+{
+    return pcProfileStore(m_xmlInterface, m_proFilePath);
+}
+
+void DDevicePage::toastOutcome(bool ok, const char *success, const char *failure)
+{
+    if (!ok)
+        qWarning().noquote() << "---------- PC profile:" << failure << "----------";
+    toast(ok ? success : failure);
+}
+
+void DDevicePage::showCurrentProfile(const QString &index)
+{
+    const profileInfo info = profileStore().info(index);
+    const QString name = pcProfileStore::nameOf(info);
+    ui->textEdit_profileName->setPlainText(name);
+    ui->label_currentProfileName->setText(name);
+    ui->textEdit_profileLinkProgram->setPlainText(pcProfileStore::programOf(info));
+    if (m_keyWithTextPage)
+        m_keyWithTextPage->clearSavedText();
+    for (profileListItem *row : qAsConst(m_profileItemList))
+        row->setSelectedStatus(row->getProfileIndex() == index);
+    m_currentProfileIndexText = index;
+    m_currentProfileName = name;
+}
+
+void DDevicePage::clearProfileItems()
+{
+    m_profileItemLayout = ui->verticalLayout_30;
+    // The last item is the spacer below the rows.
+    for (int n = m_profileItemLayout->count(); n > 1; --n) {
+        QLayoutItem *item = m_profileItemLayout->takeAt(0);
+        if (QWidget *row = item->widget()) {
+            row->hide();
+            row->deleteLater();
+        }
+        delete item;
+    }
+}
+
+void DDevicePage::loadProfileList(int refreshMode)
+{
+    clearProfileItems();
+    m_profileItemList.clear();
+    m_currentProfileItem = nullptr;
+    const pcProfileStore store = profileStore();
+    const xmlIndexNameList profiles = store.profiles();
+    for (const auto &profile : profiles) {
+        auto *row = new profileListItem(ui->scrollAreaWidgetContents_2);
+        connect(row, SIGNAL(sigProfileItemMouseClicked(QString, QString)), this,
+                SLOT(onProfileItemMouseClicked(QString, QString)));
+        connect(row, SIGNAL(sigExportProfileChildList(QString, QString)), this,
+                SLOT(onExportProfileChildList(QString, QString)));
+        connect(row, SIGNAL(sigDeleteProfile(QString, QString)), this, SLOT(onDeleteProfile(QString, QString)));
+        const QString index = QString::fromUtf8(profile.first);
+        row->setProfileInfo(index, QString::fromUtf8(profile.second));
+        m_profileItemLayout->insertWidget(m_profileItemLayout->count() - 1, row);
+        m_profileItemList.append(row);
+        if (textToInt(profile.first.constData()) == m_profileIndex) {
+            row->setSelectedStatus(true);
+            const profileInfo info = store.info(index);
+            ui->textEdit_profileName->setPlainText(pcProfileStore::nameOf(info));
+            ui->textEdit_profileLinkProgram->setPlainText(pcProfileStore::programOf(info));
+        }
+    }
+    if (profiles.isEmpty() || refreshMode != 0 || m_currentHidInfo.hidType != kHidTypeKeyboard || !m_keyboardPage)
+        return;
+    const QMap<int, keyboardButCustom *> buttons = m_keyboardPage->getKeyButtonMap();
+    for (const QString &code : qAsConst(m_assignedKeyCodeList)) {
+        if (keyboardButCustom *button = buttons.value(code.toInt()))
+            button->setKeyAssigned(true);
+    }
+}
+
+void DDevicePage::onProfileItemMouseClicked(QString index, QString)
+{
+    profileListItem *row = nullptr;
+    if (m_selectFirstProfileItem) {
+        row = m_profileItemList.value(0);
+        m_selectFirstProfileItem = false;
+    } else {
+        row = qobject_cast<profileListItem *>(sender());
+    }
+    if (!row || row == m_currentProfileItem)
+        return;
+
+    showCurrentProfile(index);
+    const int profile = textToInt(index.toUtf8().constData());
+    if (m_currentHidInfo.hidType == kHidTypeKeyboard) {
+        loadKeyboardSettings(profile);
+        showToolPage(ui->stackedWidget_Tool->indexOf(ui->page_Performance), ui->pushButton_Performance);
+        if (m_keyboardPage)
+            m_keyboardPage->clearCurrentKey();
+        m_resetDefaultPage->setCurrentKey(qMakePair(-1, tr("Default")));
+        m_currentKeyCode = -1;
+        m_currentKeyText.clear();
+        resetKeyFunctionList();
+        m_curCustomPageIndex = 10;
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_Default);
+        ui->toolButton_Default->setSelected(true);
+    } else if (m_currentHidInfo.hidType == kHidTypeMouse) {
+        loadMouseSettings(profile);
+        showToolPage(ui->stackedWidget_Tool->indexOf(ui->page_MouseDpiConfig), ui->pushButton_MouseDpiConfig);
+    }
+    m_currentProfileItem = row;
+    m_profileIndex = profile;
+    profileStore().setCurrentProfile(profile);
+    if (m_currentDeviceLink)
+        m_currentDeviceLink->setCurProFileIndex(profile);
+
+    if (m_currentHidInfo.hidType == kHidTypeKeyboard && m_xmlInterface) {
+        const QByteArray key = decimal(profile);
+        colorInfoData light{};
+        if (m_xmlInterface->getLightInfo(m_proFilePath, key, 0, m_keyLightType, light))
+            m_colorWheelTool->setColorInfo(light);
+        if (m_xmlInterface->getLightInfo(m_proFilePath, key, 1, m_sideLightType, light)) {
+            m_colorWheelTool->setColorInfo(light);
+            onSendSetSideColorData();
+        }
+    }
+    m_colorWheelTool->clearCustomColors();
+}
+
+void DDevicePage::onCustomEventChangProfile(int profileIndex)
+{
+    // The device whose key asked for the switch, not the one on show.
+    auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
+    if (!link)
+        link = m_currentDeviceLink;
+    if (!link)
+        return;
+    const bool selected = link == m_currentDeviceLink;
+    pcProfileStore store(m_xmlInterface, selected ? m_proFilePath : link->getProFilePath());
+    if (!store.hasProfile(profileIndex)) {
+        qWarning().noquote() << "---------- Switch to profile" << profileIndex << "ignored: no such profile ----------";
+        return;
+    }
+    if (!store.setCurrentProfile(profileIndex))
+        qWarning().noquote() << "---------- Switch to profile" << profileIndex << "not stored ----------";
+    link->setCurProFileIndex(profileIndex);
+    if (!selected)
+        return; // its settings go out at its next load
+
+    if (m_currentHidInfo.hidType == kHidTypeKeyboard)
+        loadKeyboardSettings(profileIndex);
+    else if (m_currentHidInfo.hidType == kHidTypeMouse)
+        loadMouseSettings(profileIndex);
+    m_profileIndex = profileIndex;
+    showCurrentProfile(QString::number(profileIndex));
+    m_currentProfileItem = nullptr;
+}
+
+void DDevicePage::onDeleteProfile(QString index, QString)
+{
+    auto *row = qobject_cast<profileListItem *>(sender());
+    if (!row)
+        return;
+    pcProfileStore store = profileStore();
+    if (store.profiles().size() <= 1) {
+        toast(pcProfileTexts::KeepOne);
+        return;
+    }
+    const bool removed = store.removeProfile(index);
+    toastOutcome(removed, pcProfileTexts::DeleteDone, pcProfileTexts::DeleteFailed);
+    if (!removed)
+        return;
+    m_profileItemLayout->removeWidget(row);
+    row->hide();
+    row->deleteLater();
+    m_profileItemList.removeAll(row);
+    if (index != m_currentProfileIndexText)
+        return;
+    m_currentProfileItem = nullptr;
+    const xmlIndexNameList rest = store.profiles();
+    if (rest.isEmpty())
+        return;
+    m_selectFirstProfileItem = true;
+    onProfileItemMouseClicked(QString::fromUtf8(rest.first().first), QString::fromUtf8(rest.first().second));
+}
+
+void DDevicePage::onExportProfileChildList(QString index, QString name)
+{
+    if (!qobject_cast<profileListItem *>(sender()) || !profileLoaded())
+        return;
+    const QString folder = pagePrompts::current().existingFolder(this, tr(pcProfileTexts::SaveDirectory), m_desktopPath);
+    if (folder.isEmpty()) {
+        toast(pcProfileTexts::SelectSaveDirectory);
+        return;
+    }
+    const bool ok = profileStore().exportProfile(index, pcProfileRules::exportFilePath(folder, name, index));
+    toastOutcome(ok, pcProfileTexts::ExportDone, pcProfileTexts::ExportFailed);
+}
+
+void DDevicePage::on_pushButton_Import_clicked()
+{
+    if (!profileLoaded())
+        return;
+    const QString file = pagePrompts::current().openFile(this, tr(pcProfileTexts::OpenProfileFile), m_desktopPath,
+                                                         tr(pcProfileTexts::ProfileFilter));
+    if (file.isEmpty()) {
+        toast(pcProfileTexts::SelectImportFile);
+        return;
+    }
+    const pcProfileStore::ImportResult result = profileStore().importLastProfile(file);
+    if (result == pcProfileStore::ImportResult::NotProfileFile) {
+        toast(pcProfileTexts::NotProfileFile);
+        return;
+    }
+    loadProfileList(1);
+    toastOutcome(result == pcProfileStore::ImportResult::Imported, pcProfileTexts::ImportDone,
+                 pcProfileTexts::ImportFailed);
+}
+
+void DDevicePage::on_pushButton_Add_clicked()
+{
+    // The panel serves a loaded device only.
+    if (!m_xmlInterface || m_currentDeviceSnInfo.isEmpty())
+        return;
+    pcProfileStore store = profileStore();
+    if (!store.fileExists()) {
+        // Made as the device load makes it: profile 1 with the defaults of
+        // the device's type, and current.
+        const bool made = prepareProfileFile(fixedText(m_currentHidInfo.hidName), m_currentDeviceSnInfo);
+        if (!made)
+            return; // the load's own toast says why
+        if (m_currentDeviceLink)
+            m_currentDeviceLink->setCurProFileIndex(m_profileIndex);
+        loadProfileList(2);
+        showCurrentProfile(QString::number(m_profileIndex));
+        m_currentProfileItem = nullptr;
+        toast(pcProfileTexts::AddDone);
+        return;
+    }
+    const int index = pcProfileRules::newProfileIndex(store.profiles());
+    const QString name = pcProfileRules::newProfileName(index);
+    const QString model = fixedText(m_currentHidInfo.hidName);
+    bool ok = false;
+    if (m_currentHidInfo.hidType == kHidTypeMouse) {
+        ok = store.addProfile(index, name, kHidTypeMouse)
+            && profileDefaults::writeMouseSettings(*m_xmlInterface, m_proFilePath, index);
+    } else {
+        ok = store.addProfile(index, name, kHidTypeKeyboard);
+        if (ok) {
+            addDefaultCustomLights(index);
+            ok = profileDefaults::writeKeyboardLightItems(*m_xmlInterface, m_proFilePath, index, model)
+                && profileDefaults::writeKeyboardSideRule(*m_xmlInterface, m_proFilePath, index, model);
+        }
+    }
+    loadProfileList(2);
+    toastOutcome(ok, pcProfileTexts::AddDone, pcProfileTexts::AddFailed);
+}
+
+void DDevicePage::on_pushButton_selectAppPath_clicked()
+{
+    if (!profileLoaded())
+        return;
+    // Programs have no ".exe" here.
+    const QString file = pagePrompts::current().openFile(this, tr(pcProfileTexts::SelectExe), m_desktopPath, tr(pcProfileTexts::AppFilter));
+    if (file.isEmpty() || !QFileInfo(file).isFile())
+        return;
+    ui->textEdit_profileLinkProgram->clear();
+    ui->textEdit_profileLinkProgram->append(file);
+}
+
+void DDevicePage::on_pushButton_OK_clicked()
+{
+    if (!profileLoaded())
+        return;
+    const QString name = ui->textEdit_profileName->toPlainText();
+    if (name.isEmpty()) {
+        toast(pcProfileTexts::NameEmpty);
+        return;
+    }
+    const QString program = ui->textEdit_profileLinkProgram->toPlainText();
+    // The store would give back a cut text.
+    if (!pcProfileRules::fitsStore(name, program)) {
+        toast(pcProfileTexts::TooLong);
+        return;
+    }
+    const bool ok = profileStore().setProfileTexts(m_currentProfileIndexText, name, program);
+    loadProfileList(3);
+    toastOutcome(ok, pcProfileTexts::ModifyDone, pcProfileTexts::ModifyFailed);
+    if (!ok)
+        return;
+    m_currentProfileName = name;
+    ui->label_currentProfileName->setText(name);
+}
+
+void DDevicePage::onResetoreCurrentProfile()
+{
+    if (!profileLoaded())
+        return;
+    const int answer = pagePrompts::current().question(this, tr(pcProfileTexts::Tip), tr(pcProfileTexts::ResetQuestion),
+                                                       {tr(pcProfileTexts::Yes), tr(pcProfileTexts::No)});
+    if (answer != 0)
+        return;
+    m_keyLightType = 2;
+    m_sideLightType = 2;
+    qDebug().noquote() << "--------------------------- Reset Profile ----------------------------";
+    pcProfileStore store = profileStore();
+    const QString model = fixedText(m_currentHidInfo.hidName);
+    bool ok = store.recreateProfile(m_profileIndex, kHidTypeKeyboard)
+        && profileDefaults::writeKeyboardLightItems(*m_xmlInterface, m_proFilePath, m_profileIndex, model)
+        && profileDefaults::writeKeyboardSideRule(*m_xmlInterface, m_proFilePath, m_profileIndex, model);
+    if (ok)
+        addDefaultCustomLights(m_profileIndex);
+    loadKeyboardSettings(m_profileIndex);
+    onCurIndexChanged_Key(0);
+    ui->stackedWidget_Tool->setCurrentWidget(ui->page_Performance);
+
+    const hidReportData report = resetReport();
+    const int written = m_currentHidInterface ? m_currentHidInterface->writeHidData(report.data(), int(report.size()))
+                                              : -1;
+    if (written < 0)
+        qDebug().noquote() << "---------- *** [Reset] Failed *** ----------";
+    else
+        qDebug().noquote() << "---------- *** [Reset] Successful *** ---------- ";
+    toastOutcome(ok && written >= 0, pcProfileTexts::ResetDone,
+                 pcProfileTexts::ResetFailed);
+}

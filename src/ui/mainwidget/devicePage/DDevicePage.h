@@ -56,6 +56,7 @@ class onboardLayerFiles;
 class keyboardPage;
 class lightDealMain;
 class mouseLightDealMain;
+class pcProfileStore;
 class profileListItem;
 class xmlInterface;
 class Ui_DDevicePage;
@@ -152,6 +153,7 @@ public:
     void clearCustomLightItems();
     bool showAndUploadCustomLight(const QString &index, int slot, bool blankOnly);
     bool uploadCustomKeyColors(int slot);
+    void clearProfileItems();
     void loadProfileList(int refreshMode);
     // The selected mouse's picture and lighting page, built in their hosts
     // and wired; the views of an earlier mouse go first.
@@ -365,6 +367,12 @@ private:
     bool isCurrentDeviceOpen() const;
     bool profileLoaded() const;
     void profileLabelPressed();
+    // PC profiles.
+    pcProfileStore profileStore() const;
+    // The profile's name and program in the edit area and the label, its
+    // row highlighted; the text page stores its next text anew.
+    void showCurrentProfile(const QString &index);
+    void toastOutcome(bool ok, const char *success, const char *failure);
     void showToolPage(int pageIndex, QAbstractButton *tab);
     void dropExplainPopup();
 

@@ -3,6 +3,7 @@
 #include "xmlInterface.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstring>
@@ -80,9 +81,15 @@ bool pcProfileStore::exportProfile(const QString &index, const QString &destPath
 {
     if (!m_xml)
         return false;
-    if (!QFileInfo(destPath).isFile() && !m_xml->createXmlFile(destPath))
+    const bool made = !QFileInfo(destPath).isFile();
+    if (made && !m_xml->createXmlFile(destPath))
         return false;
-    return m_xml->exportProfile(m_path, destPath, index.toUtf8(), false);
+    if (m_xml->exportProfile(m_path, destPath, index.toUtf8(), false))
+        return true;
+    // No empty file left behind by a failed export.
+    if (made)
+        QFile::remove(destPath);
+    return false;
 }
 
 pcProfileStore::ImportResult pcProfileStore::importLastProfile(const QString &sourcePath)

@@ -152,6 +152,11 @@ private slots:
         QVERIFY(!store.exportProfile(QStringLiteral("4"), path(QStringLiteral("none/Four.xml"))));
         QVERIFY(!QFile::exists(path(QStringLiteral("none/Four.xml"))));
         QVERIFY(!store.exportProfile(QStringLiteral("9"), path(QStringLiteral("Nine.xml"))));
+        QVERIFY(!QFile::exists(path(QStringLiteral("Nine.xml"))));
+        // A file that was there stays as it was.
+        const QByteArray before = bytesOf(dest);
+        QVERIFY(!store.exportProfile(QStringLiteral("9"), dest));
+        QCOMPARE(bytesOf(dest), before);
     }
 
     void recreateKeepsIndexAndName_data()
