@@ -97,7 +97,6 @@ constexpr int kToolAreaLightHeight = 100;
 
 // Lighting: the mouse's DPI-indicator effects and the panel edits the
 // routing tells apart.
-constexpr int kMusicEffect = 100;
 constexpr int kMouseAroundDpiEffect = 7;
 constexpr int kMouseZoneDpiEffect = 3;
 constexpr int kEditBrightness = 2;
