@@ -9,6 +9,7 @@
 #include <QList>
 #include <QMap>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -44,6 +45,7 @@ class QButtonGroup;
 class QMenu;
 class keyboardButCustom;
 class keyboardPage;
+class mouseKeySender;
 class lightDealMain;
 class mouseLightDealMain;
 class profileListItem;
@@ -182,6 +184,8 @@ public slots:
     void onCustomKeyInfoSaveSuccessful();
     // A key-function page could not store its binding: the reason.
     void onCustomKeyInfoSaveFailed(QString reason);
+    // A mouse button assignment went out, or could not.
+    void onMouseKeyAssignmentFinished(int outcome);
     void onMacroListHaveChangedSendToDevice(QString macroIndex, QString macroName);
 
     // Lighting.
@@ -266,6 +270,9 @@ private slots:
     void on_toolButton_OnboardDownload_clicked();
     void on_pushButton_LightOnOff_clicked();
 
+private slots:
+    void onSniperLinkDestroyed(QObject *link);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -287,6 +294,26 @@ private:
     bool profileLoaded() const;
     void profileLabelPressed();
     void showToolPage(int pageIndex, QAbstractButton *tab);
+
+    // Key selection and the key-function pages.
+    void openKeyPanel();
+    void showKeyFunctionPage(int id, int keyCode, const QString &caption, const QString &keyFilePath,
+                             int onboardMode);
+    template <class Page>
+    void feedKeyFunctionPage(Page *page, int id, int keyCode, const QString &caption, const QString &keyFilePath,
+                             int onboardMode);
+    void routeCapturedKey(int keyCode);
+    // The binding of a key in the current PC profile; keyCode "-1" when none.
+    customKeyInfo currentBinding(int keyCode) const;
+    // The caption of an on-board key after its binding changed; a key that
+    // is the FN1 key in the other layer loses that binding there.
+    void refreshOnboardKey(int keyCode);
+    void refreshMouseButtonCaption();
+    void sendMouseKeyAssignment();
+
+    // Mouse settings: a link's signal acts on the mouse that sent it.
+    DDeviceKeyboardLink *mouseLinkOf(QObject *sender) const;
+    void sendMouseDpiReport(DDeviceKeyboardLink *link);
     void dropExplainPopup();
 
     // Device list and link duties.
@@ -382,13 +409,14 @@ private:
     hidStructInfo m_currentHidInfo;
     int m_currentMouseButtonMask = 1;
     QString m_currentMouseButtonText;
-    QMap<int, int> m_dpiCodeMap;
     mouseLightDealMain *m_mouseLightDealMain = nullptr;
     bool m_scrollLinked = false;
     bool m_logoLinked = false;
     int m_mouseLightZone = 0;
-    bool m_sniperActive = false;
-    bool m_mouse0x47Ack = true;
+    // Mice whose sniper button is held; a mouse leaves the set with its link.
+    QSet<QObject *> m_sniperLinks;
+    // Sends the mouse button assignments, one after the other.
+    mouseKeySender *m_mouseKeySender = nullptr;
     bool m_supportOnboard = true;
     int m_onboardMode = 0;
     int m_onboardLayer = 0;

@@ -1,0 +1,67 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Left Click</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Dpi Loop</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Forward_L</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Backward_L</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Right Click</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Center Click</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Forward_R</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Backward_R</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Please select one Key first!</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operate successful</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operate failed</translation>
+    </message>
+    <message>
+        <source>The macro is too long for the mouse (at most 50 events)</source>
+        <translation>The macro is too long for the mouse (at most 50 events)</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Empty</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Reset the current profile successful</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Reset the current profile failed</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,67 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Cycle DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Suivant (G)</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Précédent (G)</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Suivant (D)</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Précédent (D)</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Veuillez d'abord choisir une touche !</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>L'opération a échoué</translation>
+    </message>
+    <message>
+        <source>The macro is too long for the mouse (at most 50 events)</source>
+        <translation>La macro est trop longue pour la souris (50 événements au plus)</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Profil actuel réinitialisé</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>La réinitialisation du profil actuel a échoué</translation>
+    </message>
+</context>
+</TS>

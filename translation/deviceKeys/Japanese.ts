@@ -1,0 +1,67 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>左クリック</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>DPI切り替え</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>進む(左)</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>戻る(左)</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右クリック</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中クリック</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>進む(右)</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>戻る(右)</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>先にキーを選択してください！</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作に成功しました</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作に失敗しました</translation>
+    </message>
+    <message>
+        <source>The macro is too long for the mouse (at most 50 events)</source>
+        <translation>マウスにはマクロが長すぎます（最大50イベント）</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>現在のプロファイルをリセットしました</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>現在のプロファイルのリセットに失敗しました</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,67 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy przycisk</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Przełączanie DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Dalej (L)</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Wstecz (L)</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy przycisk</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy przycisk</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Dalej (P)</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Wstecz (P)</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Najpierw wybierz klawisz!</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operacja udana</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operacja nie powiodła się</translation>
+    </message>
+    <message>
+        <source>The macro is too long for the mouse (at most 50 events)</source>
+        <translation>Makro jest za długie dla myszy (najwyżej 50 zdarzeń)</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Puste</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Zresetowano bieżący profil</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Nie udało się zresetować bieżącego profilu</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,67 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Левый щелчок</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Переключение DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Вперёд (Л)</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Назад (Л)</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правый щелчок</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Средний щелчок</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Вперёд (П)</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Назад (П)</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Сначала выберите клавишу!</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операция выполнена</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Операция не выполнена</translation>
+    </message>
+    <message>
+        <source>The macro is too long for the mouse (at most 50 events)</source>
+        <translation>Макрос слишком длинный для мыши (не более 50 событий)</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Пусто</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Текущий профиль сброшен</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Не удалось сбросить текущий профиль</translation>
+    </message>
+</context>
+</TS>
