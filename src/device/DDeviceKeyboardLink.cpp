@@ -202,7 +202,7 @@ void DDeviceKeyboardLink::openHidDevice(const hidStructInfo &info)
 void DDeviceKeyboardLink::setProFileInfo(xmlInterface *xml, const char *profilePath)
 {
     m_xml = xml;
-    m_profilePath = QString::fromLocal8Bit(profilePath ? profilePath : "").left(255);
+    m_profilePath = QString::fromLocal8Bit(profilePath ? profilePath : ""); // whole: a cut path names another file
 }
 
 void DDeviceKeyboardLink::setCurProFileIndex(int index)
@@ -329,6 +329,14 @@ void DDeviceKeyboardLink::onHidSNDataArrived(MainHidInterFace *transport, QByteA
         m_cmdSend->checkMouseLightModeList();
     else
         m_cmdSend->inquireLightMode();
+}
+
+void DDeviceKeyboardLink::setInitFinished()
+{
+    if (m_initFinished)
+        return;
+    m_initFinished = true;
+    emit sigInitFinished();
 }
 
 // --- Input reports ------------------------------------------------------
@@ -495,7 +503,7 @@ void DDeviceKeyboardLink::handleLightList(const hidReportData &answer)
         qDebug().noquote().nospace() << "-------------[Side] hidName:" << name << " lightTypeList Num:"
                                      << m_sideLightList.lightTypeList.size() << "  SpeedMax:"
                                      << m_sideLightList.speedMax << "  BrightnessMax:" << m_sideLightList.brightnessMax;
-        m_initFinished = true;
+        setInitFinished();
         break;
     case HidCmd::MouseLightList:
         m_aroundLightList = lightTypeListInfo();
@@ -505,7 +513,7 @@ void DDeviceKeyboardLink::handleLightList(const hidReportData &answer)
         qDebug() << "----------------------------------- 01 lightTypeList.size:" << m_aroundLightList.lightTypeList.size();
         qDebug() << "----------------------------------- 02 scrollLightTypeList.size:" << m_scrollLightList.lightTypeList.size();
         qDebug() << "----------------------------------- 03 logoLightTypeList.size:" << m_logoLightList.lightTypeList.size();
-        m_initFinished = true;
+        setInitFinished();
         break;
     default:
         break;

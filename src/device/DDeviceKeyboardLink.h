@@ -127,6 +127,8 @@ signals:
     void sigRuningOnboard0x19Cmd();
     void sigRuningOnboard0x18Cmd();
     void sigRuningMouse0x47Cmd();
+    // Once, when isInitFinished turns true (the device's light lists came).
+    void sigInitFinished();
 
 private:
     // A binding as carried out at a key's press; its release undoes exactly
@@ -145,6 +147,7 @@ private:
     void handleMultimedia(const hidReportData &report);
     void handleMouseButtons(const hidReportData &report);
     void handleLightList(const hidReportData &answer);
+    void setInitFinished();
 
     void setKeyCells(const QMap<int, QPoint> &cells);
     void executeMultimediaBit(int group, int bit, bool pressed);

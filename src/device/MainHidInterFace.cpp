@@ -82,6 +82,7 @@ int MainHidInterFace::hidOpenPath(int /*vid*/, int /*pid*/, const QString &path)
         std::lock_guard<std::mutex> lock(m_connectionMutex);
         m_connection = std::move(connection);
     }
+    m_deviceLost.store(false);
     m_open.store(true);
     const hidReportData request = serialRequestReport();
     if (writeHidData(request.data(), kHidReportSize) == 0)
@@ -230,6 +231,8 @@ QString MainHidInterFace::getSerialNumber() const
 }
 
 bool MainHidInterFace::isSerialReceived() const { return m_serialReceived.load(); }
+
+bool MainHidInterFace::isDeviceLost() const { return m_deviceLost.load(); }
 int MainHidInterFace::shakeHandsRunNum() const { return m_ShakeHandsRunNum.load(); }
 
 void MainHidInterFace::onShakeHandsRuning()
@@ -287,6 +290,8 @@ void MainHidInterFace::run()
         if (n > 0) {
             handleInput(input, n);
         } else if (n < 0) {
+            if (!m_deviceLost.exchange(true))
+                emit sigHidDeviceLost();
             std::unique_lock<std::mutex> lock(m_pauseMutex);
             m_pauseEnd.wait_for(lock, std::chrono::milliseconds(kReadErrorPauseMs),
                                 [this] { return !m_open.load(); });

@@ -84,6 +84,9 @@ public:
     QString getSerialNumber() const;
     // Whether an answer to the serial request has been read since the open.
     bool isSerialReceived() const;
+    // A read failed since the open: the device was unplugged (or its node
+    // went away). A device plugged back is a new device: open it anew.
+    bool isDeviceLost() const;
     int shakeHandsRunNum() const;
     int deviceIndex() const { return m_deviceIndex; }
     QString hidName() const { return m_strHidName; }
@@ -113,6 +116,8 @@ signals:
     // Additionally for every 0x15 answer.
     void sigHidSnGetOver(MainHidInterFace *transport, QByteArray report, QString name);
     void sigHidWriteErrorInfo(QString text);
+    // Once per open, from the transport thread, when the device is lost.
+    void sigHidDeviceLost();
     void sigGetHidListSuccessful();
 
 public slots:
@@ -142,6 +147,7 @@ private:
     std::atomic<int> m_framePackets{0};
     std::atomic<bool> m_pcMode{true};
     std::atomic<bool> m_serialReceived{false};
+    std::atomic<bool> m_deviceLost{false};
     std::atomic<int> m_ShakeHandsRunNum{0};
     QTimer *m_shakeHandsTimer = nullptr;
 

@@ -42,12 +42,15 @@ private slots:
     void upgradeSerialIsWrittenBack();
     void keyboardListsMakeReady();
     void mouseListsMakeReady();
+    void readySignalFollowsTheLastAnswer_data();
+    void readySignalFollowsTheLastAnswer();
     void openFailureLeavesLinkNotReady();
     void teardownClosesAndStaysSilent();
     void teardownReleasesWhatIsHeld_data();
     void teardownReleasesWhatIsHeld();
 
     void keyStateRelayed();
+    void longProfilePathIsKeptWhole();
     void fullKeyReportEchoed();
     void multimediaPassesOrIsHeldBack();
     void onboardModeOnlyLightsAndAcknowledges();
@@ -188,6 +191,58 @@ void tst_DeviceLink::mouseListsMakeReady()
     QCOMPARE(f.link->getLogoLightTypeList().brightnessMax, 6);
 }
 
+// The link says once that it is ready, when the last light list came, however
+// late; a device that never answers one never makes it ready.
+void tst_DeviceLink::readySignalFollowsTheLastAnswer_data()
+{
+    QTest::addColumn<bool>("mouse");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("ready");
+    const int late = SimAckPolicy::Late;
+    const int never = SimAckPolicy::Never;
+    QTest::newRow("keyboard, all at once") << false << int(HidCmd::SerialRead) << int(SimAckPolicy::Immediate) << true;
+    QTest::newRow("keyboard, serial late") << false << int(HidCmd::SerialRead) << late << true;
+    QTest::newRow("keyboard, side list late") << false << int(HidCmd::SideLightList) << late << true;
+    QTest::newRow("keyboard, no serial answer") << false << int(HidCmd::SerialRead) << never << false;
+    QTest::newRow("keyboard, no key list") << false << int(HidCmd::KeyLightList) << never << false;
+    QTest::newRow("keyboard, no side list") << false << int(HidCmd::SideLightList) << never << false;
+    QTest::newRow("mouse, lists late") << true << int(HidCmd::MouseLightList) << late << true;
+    QTest::newRow("mouse, no lists") << true << int(HidCmd::MouseLightList) << never << false;
+}
+
+void tst_DeviceLink::readySignalFollowsTheLastAnswer()
+{
+    QFETCH(bool, mouse);
+    QFETCH(int, command);
+    QFETCH(int, mode);
+    QFETCH(bool, ready);
+    constexpr int kLateMs = 150;
+    LinkFixture f(mouse ? testMouse() : testKeyboard());
+    f.device->setAnswerPolicy(static_cast<unsigned char>(command),
+                              mode == SimAckPolicy::Late ? SimAckPolicy::late(kLateMs)
+                                                         : mode == SimAckPolicy::Never ? SimAckPolicy::never()
+                                                                                       : SimAckPolicy::immediate());
+    QElapsedTimer clock;
+    clock.start();
+    f.link = std::make_unique<DDeviceKeyboardLink>(1);
+    QSignalSpy readySpy(f.link.get(), &DDeviceKeyboardLink::sigInitFinished);
+    f.link->openHidDevice(f.deviceRecord());
+    if (ready) {
+        QVERIFY(readySpy.wait(kLinkWaitMs));
+        QVERIFY(f.link->isInitFinished());
+        if (mode == SimAckPolicy::Late)
+            QVERIFY(clock.elapsed() >= kLateMs);
+        // A second answer does not make it ready again.
+        f.device->sendInput(reportOf({1, mouse ? HidCmd::MouseLightList : HidCmd::SideLightList, 0, 0, 0, 0}));
+        QTest::qWait(100);
+        QCOMPARE(readySpy.count(), 1);
+    } else {
+        QVERIFY(!readySpy.wait(400));
+        QVERIFY(!f.link->isInitFinished());
+    }
+}
+
 void tst_DeviceLink::openFailureLeavesLinkNotReady()
 {
     LinkFixture f(testKeyboard());
@@ -259,6 +314,23 @@ void tst_DeviceLink::keyStateRelayed()
     f.device->sendKeyState(0, {});
     QVERIFY(f.waitOutputs(3));
     QCOMPARE(f.outputs(), (Reports{keyReport(0x02, {kUsageA}), keyReport(0x02, {kUsageA}), keyReport(0)}));
+}
+
+// A profile path longer than 255 bytes is the file it names, not a cut of it.
+void tst_DeviceLink::longProfilePathIsKeptWhole()
+{
+    LinkFixture f(testKeyboard());
+    const QString deep = f.dir.filePath(QString(120, QLatin1Char('d')) + QLatin1Char('/') + QString(120, QLatin1Char('e')));
+    QVERIFY(QDir().mkpath(deep));
+    f.profilePath = deep + QStringLiteral("/pardexProFile.xml");
+    QVERIFY(f.profilePath.toLocal8Bit().size() > 255);
+    QVERIFY(f.xml.createXmlFile(f.profilePath));
+    QVERIFY(f.xml.addProfile(f.profilePath, "1", "Profile 1", "", "", 0));
+    f.bind(kUsageA, "0", "5"); // A types B
+    QVERIFY(f.openClean());
+    f.device->sendKeyState(0, {kUsageA});
+    QVERIFY(f.waitOutputs(1));
+    QCOMPARE(f.outputs().first(), keyReport(0, {5}));
 }
 
 void tst_DeviceLink::fullKeyReportEchoed()

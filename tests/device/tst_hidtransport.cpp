@@ -146,6 +146,7 @@ private slots:
     void destroyingAnOpenTransportClosesTheDevice();
     void reopeningAnOpenTransportClosesItFirst();
     void unpluggedDeviceReportsLightWriteErrors();
+    void unplugIsReportedOncePerOpen();
     void nonInterruptibleBackendStillDelivers();
     void hidrawConnectionWaitsAndWakes();
     void transportOverHidrawConnection();
@@ -537,6 +538,29 @@ void tst_HidTransport::unpluggedDeviceReportsLightWriteErrors()
     QTRY_VERIFY_WITH_TIMEOUT(emitted.errors().size() >= 1, kWaitMs);
     QCOMPARE(transport->hidClose(), 0);
     QVERIFY(emitted.errors().front().startsWith(QStringLiteral("hid_write lightData ERROR:[-1] ")));
+}
+
+// A device unplugged and plugged back is another device: its transport
+// says so once, and a fresh open starts clean.
+void tst_HidTransport::unplugIsReportedOncePerOpen()
+{
+    auto transport = openTransport(QStringLiteral("Quissaro"), m_keyboard);
+    QVERIFY(transport);
+    QSignalSpy lost(transport.get(), &MainHidInterFace::sigHidDeviceLost);
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::SerialRead, 1, kWaitMs));
+    QVERIFY(!transport->isDeviceLost());
+    m_keyboard->unplug();
+    m_keyboard->plug();
+    QVERIFY(lost.wait(kWaitMs));
+    QVERIFY(transport->isDeviceLost());
+    QTest::qWait(300); // the failed reads go on
+    QCOMPARE(lost.count(), 1);
+    QCOMPARE(transport->hidOpenPath(0, 0, m_keyboard->path()), 0);
+    QVERIFY(!transport->isDeviceLost());
+    transport->start();
+    QVERIFY(m_keyboard->waitForOutputCount(HidCmd::SerialRead, 2, kWaitMs));
+    QCOMPARE(transport->hidClose(), 0);
+    QCOMPARE(lost.count(), 1);
 }
 
 void tst_HidTransport::nonInterruptibleBackendStillDelivers()

@@ -70,6 +70,13 @@ void SimulatedDevice::setAckPolicy(unsigned char command, const SimAckPolicy &po
     m_ackSeen.remove(command);
 }
 
+void SimulatedDevice::setAnswerPolicy(unsigned char command, const SimAckPolicy &policy)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_answerPolicies.insert(command, policy);
+    m_answerSeen.remove(command);
+}
+
 void SimulatedDevice::setIdentificationText(const QByteArray &text)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -367,6 +374,13 @@ void SimulatedDevice::answerLocked(unsigned char command, const QByteArray &payl
     deliverLocked(report, delayMs);
 }
 
+void SimulatedDevice::answerListLocked(unsigned char command, const QByteArray &list)
+{
+    int delay = 0;
+    if (answerDueLocked(command, &delay))
+        answerLocked(command, list, delay);
+}
+
 QByteArray SimulatedDevice::serialAnswerLocked() const
 {
     switch (m_config.serialMode) {
@@ -382,25 +396,36 @@ QByteArray SimulatedDevice::serialAnswerLocked() const
     return QByteArray();
 }
 
-void SimulatedDevice::acknowledgeLocked(const hidReportData &report)
+bool SimulatedDevice::policyAnswers(const SimAckPolicy &policy, int seen, int *delayMs)
 {
-    const unsigned char command = report[kHidCommandByte];
-    const SimAckPolicy policy = m_ackPolicies.value(command);
-    const int seen = m_ackSeen.value(command) + 1;
-    m_ackSeen.insert(command, seen);
+    *delayMs = policy.mode == SimAckPolicy::Late ? policy.delayMs : 0;
     switch (policy.mode) {
     case SimAckPolicy::Never:
-        return;
+        return false;
     case SimAckPolicy::DropFirst:
-        if (seen <= policy.dropCount)
-            return;
-        break;
+        return seen > policy.dropCount;
     case SimAckPolicy::Late:
     case SimAckPolicy::Immediate:
         break;
     }
-    const int delay = policy.mode == SimAckPolicy::Late ? policy.delayMs : 0;
-    answerLocked(command, QByteArray(), delay, report[kHidZoneByte], report[kHidPacketByte]);
+    return true;
+}
+
+bool SimulatedDevice::answerDueLocked(unsigned char command, int *delayMs)
+{
+    const int seen = m_answerSeen.value(command) + 1;
+    m_answerSeen.insert(command, seen);
+    return policyAnswers(m_answerPolicies.value(command), seen, delayMs);
+}
+
+void SimulatedDevice::acknowledgeLocked(const hidReportData &report)
+{
+    const unsigned char command = report[kHidCommandByte];
+    const int seen = m_ackSeen.value(command) + 1;
+    m_ackSeen.insert(command, seen);
+    int delay = 0;
+    if (policyAnswers(m_ackPolicies.value(command), seen, &delay))
+        answerLocked(command, QByteArray(), delay, report[kHidZoneByte], report[kHidPacketByte]);
 }
 
 void SimulatedDevice::respondLocked(const hidReportData &report)
@@ -429,12 +454,15 @@ void SimulatedDevice::respondLocked(const hidReportData &report)
         }
         break;
     case HidCmd::SerialRead: {
+        int delay = 0;
+        if (!answerDueLocked(HidCmd::SerialRead, &delay))
+            break;
         QByteArray serial = serialAnswerLocked().left(kSerialNumberLength);
         serial.append(QByteArray(kSerialNumberLength - serial.size(), '\0'));
         hidReportData answer = hidReportFrame(HidCmd::SerialRead, 0, 0, kSerialAnswerLength);
         hidReportPut(answer, kHidPayloadOffset, reinterpret_cast<const unsigned char *>(serial.constData()),
                      kSerialNumberLength);
-        deliverLocked(answer, 0);
+        deliverLocked(answer, delay);
         break;
     }
     case HidCmd::SerialWrite: {
@@ -451,15 +479,15 @@ void SimulatedDevice::respondLocked(const hidReportData &report)
         break;
     case HidCmd::KeyLightList:
         if (m_config.deviceType == 0)
-            answerLocked(HidCmd::KeyLightList, m_config.keyLightList);
+            answerListLocked(HidCmd::KeyLightList, m_config.keyLightList);
         break;
     case HidCmd::SideLightList:
         if (m_config.deviceType == 0)
-            answerLocked(HidCmd::SideLightList, m_config.sideLightList);
+            answerListLocked(HidCmd::SideLightList, m_config.sideLightList);
         break;
     case HidCmd::MouseLightList:
         if (m_config.deviceType == 1)
-            answerLocked(HidCmd::MouseLightList, m_config.mouseLightLists);
+            answerListLocked(HidCmd::MouseLightList, m_config.mouseLightLists);
         break;
     default:
         break;

@@ -49,6 +49,9 @@ public:
     void setKeyBlocking(int value);
     void setAnswerHandshake(bool answer);
     void setAckPolicy(unsigned char command, const SimAckPolicy &policy);
+    // When the device answers the serial request (0x15) and the light-list
+    // requests: at once, late, after dropping the first n, or never.
+    void setAnswerPolicy(unsigned char command, const SimAckPolicy &policy);
     // Replaces the identification text (for malformed answers).
     void setIdentificationText(const QByteArray &text);
     void setAnswerIdentification(bool answer);
@@ -111,6 +114,11 @@ private:
     void answerLocked(unsigned char command, const QByteArray &payload, int delayMs = 0,
                       unsigned char byte2 = 0, unsigned char byte4 = 0);
     void acknowledgeLocked(const hidReportData &report);
+    // Whether the nth request of a command is answered under a policy, and
+    // after how long.
+    static bool policyAnswers(const SimAckPolicy &policy, int seen, int *delayMs);
+    bool answerDueLocked(unsigned char command, int *delayMs);
+    void answerListLocked(unsigned char command, const QByteArray &list);
     void deliverLocked(const hidReportData &report, int delayMs);
     QByteArray serialAnswerLocked() const;
 
@@ -125,6 +133,8 @@ private:
     int m_staleDateAnswers = 0;
     QMap<unsigned char, SimAckPolicy> m_ackPolicies;
     QMap<unsigned char, int> m_ackSeen;
+    QMap<unsigned char, SimAckPolicy> m_answerPolicies;
+    QMap<unsigned char, int> m_answerSeen;
     int m_failOpen = 0;
     bool m_failWrites = false;
     bool m_plugged = true;

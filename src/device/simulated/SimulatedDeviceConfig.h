@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// How a simulated device acknowledges 0x16, 0x18, 0x19 and 0x47 reports.
+// How a simulated device acknowledges 0x16, 0x18, 0x19 and 0x47 reports, and
+// (setAnswerPolicy) when it answers the serial and light-list requests.
 struct SimAckPolicy
 {
     enum Mode { Immediate, Late, DropFirst, Never };

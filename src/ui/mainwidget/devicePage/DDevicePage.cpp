@@ -22,10 +22,17 @@
 #include "DPerformancePage.h"
 #include "DResetDefaultPage.h"
 #include "DSoftKeyboardPage.h"
+#include "DCustomLightListItem.h"
+#include "DOnboardPage.h"
 #include "DTipInfoDia.h"
 #include "MainHidInterFace.h"
 #include "deviceKeyTexts.h"
+#include "deviceModelSets.h"
 #include "devicePageGeometry.h"
+#include "devicePageTheme.h"
+#include "deviceProfileFiles.h"
+#include "hidPathChanges.h"
+#include "profileDefaults.h"
 #include "keyboardButCustom.h"
 #include "keyRouting.h"
 #include "keyboardPage.h"
@@ -35,7 +42,6 @@
 #include "mouseLightDealMain.h"
 #include "mouseReports.h"
 #include "mouseSettingsReports.h"
-#include "DOnboardPage.h"
 #include "SoftKeyboardButCustom.h"
 #include "hidBindingCodes.h"
 #include "onboardBindingTexts.h"
@@ -44,6 +50,8 @@
 
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QDebug>
 #include <QFile>
 #include <QMouseEvent>
@@ -69,6 +77,13 @@ enum ToolId { ToolPerformance = 0, ToolCustomList = 1, ToolSoftKeyboard = 2, Too
 // Key-function pages the on-screen keyboard marks keys for.
 constexpr int kPageRemapKey = 1;
 constexpr int kPageCombinationKey = 2;
+
+// Effects the load treats apart, and their rows in the key-effect list.
+constexpr int kCustomEffect = 10;
+constexpr int kMusicalRhythmEffect = 100;
+constexpr int kMusicalRhythmRow = 14;
+constexpr int kCustomEffectRow = 11;
+constexpr int kDpiEffectRow = 13;
 
 constexpr int kToolAreaKeyboardHeight = 200;
 constexpr int kToolAreaMouseHeight = 240;
@@ -346,13 +361,41 @@ bool DDevicePage::isLightChanged() const
     return m_lightChanged;
 }
 
-// Until the lighting routing asks, there is nothing to save: go on.
 int DDevicePage::askSaveLightChanges()
 {
-    return 2;
+    // Nothing unsaved, or no device to keep it for: go on.
+    if (!m_lightChanged || !isDeviceLoaded())
+        return 2;
+    // One overlay for the page's life, laid over the window at each prompt.
+    if (m_mainWidget && !m_maskWidget) {
+        m_maskWidget = new QWidget(m_mainWidget);
+        m_maskWidget->setWindowFlags(m_maskWidget->windowFlags() | Qt::FramelessWindowHint);
+        m_maskWidget->setObjectName(QStringLiteral("widget"));
+        m_maskWidget->setStyleSheet(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 120);}"));
+    }
+    if (m_maskWidget) {
+        m_maskWidget->resize(m_mainWidget->size());
+        m_maskWidget->raise();
+        m_maskWidget->show();
+    }
+    m_tipInfoDia->updateTheme();
+    if (m_mainWidget) {
+        const QPoint origin = m_mainWidget->pos();
+        m_tipInfoDia->move(origin.x() + (m_mainWidget->width() - m_tipInfoDia->width()) / 2,
+                           origin.y() + (m_mainWidget->height() - m_tipInfoDia->height()) / 2);
+    }
+    m_tipInfoDia->setWindowModality(Qt::WindowModal);
+    m_tipInfoDia->clearAnswer();
+    m_tipInfoDia->exec();
+    return m_tipInfoDia->answer();
 }
 
-void DDevicePage::saveLightChanges() {}
+// Only a loaded device has a profile to store the edit in.
+void DDevicePage::saveLightChanges()
+{
+    if (isDeviceLoaded())
+        m_colorWheelTool->saveChanges();
+}
 
 void DDevicePage::clearLightChanged()
 {
@@ -361,15 +404,25 @@ void DDevicePage::clearLightChanged()
 
 void DDevicePage::stopDeviceLighting()
 {
+    ui->checkBox_LightSynchronize->setChecked(false);
     m_lightDealMain->stopAllThreads();
+    m_lightDealMain->setMusicMode(false);
     m_mouseLightDealMain->stopAllThreads();
+    if (m_currentHidInfo.hidType == kHidTypeMouse)
+        m_mouseLightDealMain->setLightSynchronize(false);
+    else if (m_currentHidInfo.hidType == kHidTypeKeyboard)
+        m_lightDealMain->setLightSynchronize(false);
 }
 
 void DDevicePage::showFirstDevice()
 {
-    if (!m_currentDeviceItem && !m_deviceItemList.isEmpty())
-        selectRow(m_deviceItemList.first());
-    updateShownPage();
+    if (m_operations.isBusy()) {
+        m_operations.deferShowFirst();
+        return;
+    }
+    beginDeviceOperation();
+    showFirstDeviceNow();
+    endDeviceOperation();
 }
 
 QList<hidStructInfo> DDevicePage::getHidDeviceList() const
@@ -379,32 +432,21 @@ QList<hidStructInfo> DDevicePage::getHidDeviceList() const
 
 bool DDevicePage::loadHidDeviceList(const QList<hidStructInfo> &list)
 {
-    m_hidInfoList = list;
-    m_hidPathInfoMap.clear();
-    m_newHidPathList.clear();
-    if (m_hidListLoaded) {
-        for (const hidStructInfo &record : list) {
-            const QString path = fixedText(record.hidPath);
-            m_hidPathInfoMap.insert(path, record);
-            m_newHidPathList.append(path);
-        }
+    // A device operation waits: the list is taken when it ends (the latest
+    // wins), and a wait for a device the list lacks ends now.
+    if (m_operations.isBusy()) {
+        m_operations.deferList(list);
         emit sigHidDeviceListUpdate(list);
         return false;
     }
-
-    clearDeviceItems();
-    for (const hidStructInfo &record : list) {
-        const QString path = fixedText(record.hidPath);
-        m_hidPathInfoMap.insert(path, record);
-        m_newHidPathList.append(path);
-        addDevice(record);
+    takeDeviceList(list);
+    if (m_hidListLoaded) {
+        emit sigHidDeviceListUpdate(list);
+        return false;
     }
-    if (!m_deviceItemList.isEmpty()) {
-        m_hidListLoaded = true;
-        m_hidPathList = m_newHidPathList;
-        showFirstDevice();
-    }
-    updateShownPage();
+    beginDeviceOperation();
+    buildDeviceList();
+    endDeviceOperation();
     emit sigHidDeviceListUpdate(list);
     return true;
 }
@@ -417,30 +459,13 @@ void DDevicePage::insertOrRemoveHidDevice(bool inserted, const QString &)
                                     : "------------------------------------------ ****************************** "
                                       "Keyboard [ OutPut ] ****************************** "
                                       "--------------------------------------------");
-    // A burst can both add and remove: both directions are compared.
-    const QStringList taken = m_hidPathList;
-    for (const QString &path : taken) {
-        if (!m_newHidPathList.contains(path)) {
-            qDebug().noquote() << "------------------------------------------OutPutHidPath FindHidPath:" << path;
-            m_hidPathList.removeAll(path);
-            removeDevice(path);
-        }
+    if (m_operations.isBusy()) {
+        m_operations.deferReconcile();
+        return;
     }
-    for (const QString &path : qAsConst(m_newHidPathList)) {
-        if (!m_hidPathList.contains(path)) {
-            qDebug().noquote() << "------------------------------------------ InsertHidPath FindHidPath:" << path;
-            m_hidPathList.append(path);
-            addDevice(m_hidPathInfoMap.value(path));
-        }
-    }
-    if (m_hidPathItemMap.isEmpty()) {
-        m_hidListLoaded = false; // the next list builds everything again
-        m_devicePageInited = false;
-        ui->label_currentProfileName->setText(tr("Profile 1"));
-    } else if (!m_currentDeviceItem) {
-        selectRow(m_deviceItemList.first());
-    }
-    updateShownPage();
+    beginDeviceOperation();
+    reconcileDeviceList();
+    endDeviceOperation();
 }
 
 QMap<QString, DDeviceKeyboardLink *> DDevicePage::getDeviceLinkMap() const
@@ -460,30 +485,157 @@ void DDevicePage::closeAllDevices()
     const QStringList paths = m_hidPathItemMap.keys() + m_hidPathLinkMap.keys();
     for (const QString &path : paths)
         removeDevice(path);
+    unloadCurrentDevice();
+    m_currentDeviceItem = nullptr;
     m_hidPathList.clear();
     m_newHidPathList.clear();
     m_hidInfoList.clear();
     m_hidPathInfoMap.clear();
     m_hidListLoaded = false;
-}
-
-void DDevicePage::retranslateAllUI()
-{
-    ui->retranslateUi(this);
-    initSelectionLists();
-    // The explanation panel takes its texts when it is built.
-    dropExplainPopup();
-}
-
-void DDevicePage::changeAppTheme()
-{
-    for (DDeviceListItem *row : qAsConst(m_deviceItemList))
-        row->updateThemeStyle();
-    // The pop-up takes the theme's colours when it is built.
-    dropExplainPopup();
+    m_devicePageInited = false;
 }
 
 // --- Device list and link duties -----------------------------------------
+
+void DDevicePage::beginDeviceOperation()
+{
+    m_operations.begin();
+}
+
+// What came during the operation's waits runs now, in the order a user
+// would expect: the latest list, then the page shown, then a selection.
+void DDevicePage::endDeviceOperation()
+{
+    if (!m_operations.end())
+        return;
+    for (deviceOperationQueue::Pending pending = m_operations.take(); !pending.isEmpty();
+         pending = m_operations.take()) {
+        m_operations.begin();
+        if (pending.hasList) {
+            takeDeviceList(pending.list);
+            if (m_hidListLoaded)
+                reconcileDeviceList();
+            else
+                buildDeviceList();
+        } else if (pending.reconcile) {
+            reconcileDeviceList();
+        }
+        if (pending.showFirst)
+            showFirstDeviceNow();
+        if (!pending.selection.isEmpty())
+            selectDevice(pending.selection, pending.selectionFrom);
+        m_operations.end();
+    }
+}
+
+void DDevicePage::takeDeviceList(const QList<hidStructInfo> &list)
+{
+    m_hidInfoList = list;
+    m_hidPathInfoMap.clear();
+    m_newHidPathList.clear();
+    for (const hidStructInfo &record : list) {
+        const QString path = fixedText(record.hidPath);
+        m_hidPathInfoMap.insert(path, record);
+        m_newHidPathList.append(path);
+    }
+}
+
+// The first list (or the first after every device left): a row and a link
+// per record, then its first device and the first of the other type.
+void DDevicePage::buildDeviceList()
+{
+    clearDeviceItems();
+    const QList<hidStructInfo> records = m_hidInfoList;
+    for (const hidStructInfo &record : records)
+        addDevice(record);
+    if (!m_deviceItemList.isEmpty()) {
+        m_hidListLoaded = true;
+        m_hidPathList = m_hidPathItemMap.keys();
+        // In list order, as the rows stand.
+        m_hidPathList.clear();
+        for (DDeviceListItem *row : qAsConst(m_deviceItemList))
+            m_hidPathList.append(row->getHidPath());
+        m_currentDeviceItem = m_deviceItemList.first();
+        m_currentDeviceItem->updateThemeStyle();
+        const QStringList selections = deviceSelection::onNewList(attachedDevices());
+        for (int i = 0; i < selections.size(); ++i) {
+            if (i == 0)
+                showFirstDeviceNow();
+            else
+                selectDevice(selections.at(i), 1);
+        }
+    }
+    updateShownPage();
+}
+
+// Rows and links follow the latest list both ways: every path that went,
+// then every path that came. A path that went and came within one burst
+// has a dead link: it is taken out and in again.
+void DDevicePage::reconcileDeviceList()
+{
+    hidPathChanges changes = hidPathChanges::compare(m_hidPathList, m_newHidPathList);
+    for (const QString &path : qAsConst(m_hidPathList)) {
+        if (!m_newHidPathList.contains(path))
+            continue;
+        DDeviceKeyboardLink *link = m_hidPathLinkMap.value(path);
+        MainHidInterFace *hid = link ? link->getHidInterface() : nullptr;
+        if (!link || !hid || hid->isDeviceLost()) {
+            changes.removed.append(path);
+            changes.added.append(path);
+        }
+    }
+    if (changes.isEmpty())
+        return;
+
+    const QString selectedPath = m_currentDeviceItem ? m_currentDeviceItem->getHidPath() : QString();
+    const int selectedType = m_currentDeviceItem ? m_currentDeviceItem->getHidType() : -1;
+    for (const QString &path : qAsConst(changes.removed)) {
+        qDebug().noquote() << "------------------------------------------OutPutHidPath FindHidPath:" << path;
+        m_hidPathList.removeAll(path);
+        const int type = m_hidPathItemMap.contains(path) ? m_hidPathItemMap.value(path)->getHidType() : -1;
+        const bool wasSelected = path == selectedPath;
+        removeDevice(path);
+        // Another device's engine stops when no device of its type is left.
+        if (!wasSelected && !deviceSelection::hasType(attachedDevices(), type)
+            && !changes.added.contains(path)) {
+            bool typeComing = false;
+            for (const QString &added : qAsConst(changes.added))
+                typeComing = typeComing || m_hidPathInfoMap.value(added).hidType == type;
+            if (!typeComing) {
+                if (type == kHidTypeKeyboard) {
+                    m_lightDealMain->stopAllThreads();
+                    m_lightDealMain->setMusicMode(false);
+                    m_lightDealMain->setLightSynchronize(false);
+                } else if (type == kHidTypeMouse) {
+                    m_mouseLightDealMain->stopAllThreads();
+                    m_mouseLightDealMain->setLightSynchronize(false);
+                }
+            }
+        }
+    }
+    for (const QString &path : qAsConst(changes.added)) {
+        if (!m_hidPathInfoMap.contains(path) || m_hidPathItemMap.contains(path))
+            continue;
+        qDebug().noquote() << "------------------------------------------ InsertHidPath FindHidPath:" << path;
+        m_hidPathList.append(path);
+        addDevice(m_hidPathInfoMap.value(path));
+    }
+    if (m_hidPathItemMap.isEmpty()) {
+        m_hidListLoaded = false; // the next list builds everything again
+        m_devicePageInited = false;
+    }
+    if (!m_currentDeviceItem && !selectedPath.isEmpty() && m_hidPathItemMap.isEmpty()) {
+        m_hidInfoList.clear();
+        ui->label_currentProfileName->setText(tr("Profile 1"));
+    }
+    if (m_newHidPathList.size() == 1 && changes.added.contains(m_newHidPathList.first()))
+        m_lightPanelActive = false;
+    const QStringList selections = deviceSelection::afterChange(attachedDevices(), selectedPath, selectedType,
+                                                                changes);
+    for (const QString &path : selections)
+        selectDevice(path, 1);
+    updateShownPage();
+}
 
 // Rows of an earlier list; their links go with them.
 void DDevicePage::clearDeviceItems()
@@ -505,44 +657,143 @@ void DDevicePage::addDevice(const hidStructInfo &record)
     m_deviceItemList.append(row);
     m_hidPathItemMap.insert(path, row);
     m_hidPathInfoMap.insert(path, record);
-    m_hidPathLinkMap.insert(path, createDeviceLink(record));
+    createDeviceLink(record);
 }
 
-// The row goes at once; the link is torn down, so the device is closed and
-// a re-plug gets a fresh one.
+// The row and the link go at once: the link's transport is let go by every
+// holder, then the link closes the device, so a re-plug gets a fresh one.
 void DDevicePage::removeDevice(const QString &path)
 {
-    if (DDeviceListItem *row = m_hidPathItemMap.take(path)) {
+    if (m_keyboardPage)
+        m_keyboardPage->hideSideLights();
+    DDeviceListItem *row = m_hidPathItemMap.take(path);
+    if (row && row == m_currentDeviceItem) {
+        m_lightPanelActive = false;
+        on_pushButton_CloseKeyCustom_clicked();
+        on_pushButton_CloseLedCustom_clicked();
+        stopDeviceLighting();
+        // An edit of a device that left is nobody's to save.
+        clearLightChanged();
+        m_currentDeviceItem = nullptr;
+        unloadCurrentDevice();
+    }
+    if (row) {
         m_deviceItemList.removeAll(row);
-        if (row == m_currentDeviceItem) {
-            m_currentDeviceItem = nullptr;
-            m_lightPanelActive = false;
-            std::memset(&m_currentHidInfo, 0, sizeof m_currentHidInfo);
-            m_currentHidInfo.hidType = -1;
-        }
         m_deviceItemLayout->removeWidget(row);
         delete row;
     }
     m_hidPathInfoMap.remove(path);
-    delete m_hidPathLinkMap.take(path);
+    if (DDeviceKeyboardLink *link = m_hidPathLinkMap.take(path)) {
+        releaseTransport(link->getHidInterface());
+        if (m_currentDeviceLink == link)
+            unloadCurrentDevice();
+        delete link;
+    }
+}
+
+void DDevicePage::releaseTransport(MainHidInterFace *transport)
+{
+    if (!transport)
+        return;
+    if (m_keyboardEngineHid == transport) {
+        m_lightDealMain->stopAllThreads();
+        m_lightDealMain->setHidInterface(nullptr);
+        m_keyboardEngineHid = nullptr;
+    }
+    if (m_mouseEngineHid == transport) {
+        m_mouseLightDealMain->stopAllThreads();
+        m_mouseLightDealMain->setHidInterface(nullptr);
+        m_mouseEngineHid = nullptr;
+    }
+    if (m_currentHidInterface == transport) {
+        m_performancePage->setHidInterfaceAndXml(nullptr, m_xmlInterface);
+        m_macroCmdPage->setHidInterfaceAndXml(nullptr, m_xmlInterface);
+        m_resetDefaultPage->setHidInterfaceAndXml(nullptr, m_xmlInterface);
+        m_changeKeyPage->setHidInterfaceAndXml(nullptr, m_xmlInterface);
+        m_mouseKeyPage->setHidInterfaceAndXml(nullptr, m_xmlInterface);
+        m_keyWithTextPage->setHidInterfaceAndXml(nullptr, m_xmlInterface);
+        m_keyDisablePage->setHidInterfaceAndXml(nullptr, m_xmlInterface);
+        m_multimediaPage->setHidInterfaceAndXml(nullptr, m_xmlInterface);
+        m_keyCombinationPage->setHidInterfaceAndXml(nullptr, m_xmlInterface);
+        m_hotKeyPage->setHidInterfaceAndXml(nullptr, m_xmlInterface);
+        m_changProfilePage->setHidInterfaceAndXml(nullptr, m_xmlInterface);
+        m_keyWithAppPage->setHidInterfaceAndXml(nullptr, m_xmlInterface);
+    }
+}
+
+// The selected device is no longer loaded: nothing may reach its transport
+// or its files.
+void DDevicePage::unloadCurrentDevice()
+{
+    releaseTransport(m_currentHidInterface);
+    m_currentHidInterface = nullptr;
+    m_currentDeviceLink = nullptr;
+    m_proFilePath.clear();
+    m_currentDeviceSnInfo.clear();
+    m_assignedKeyCodeList.clear();
 }
 
 DDeviceKeyboardLink *DDevicePage::createDeviceLink(const hidStructInfo &record)
 {
+    const QString path = fixedText(record.hidPath);
+    const QString model = fixedText(record.hidName);
     auto *link = new DDeviceKeyboardLink(++m_deviceIndexCounter);
-    if (m_upgradeSerialPending && fixedText(record.hidPath) == m_upgradeHidPath) {
+    connect(link, SIGNAL(sigCustomEventChangProfile(int)), this, SLOT(onCustomEventChangProfile(int)));
+    connect(link, SIGNAL(sigMouseTriggeredDPIkey()), this, SLOT(onMouseTriggeredDPIkey()));
+    connect(link, SIGNAL(sigMouseActivatesSniperKey(bool)), this, SLOT(onMouseActivatesSniperKey(bool)));
+    connect(link, SIGNAL(sigRuningOnboard0x19Cmd()), this, SLOT(onRuningOnboard0x19Cmd()));
+    connect(link, SIGNAL(sigRuningOnboard0x18Cmd()), this, SLOT(onRuningOnboard0x18Cmd()));
+    connect(link, SIGNAL(sigRuningMouse0x47Cmd()), this, SLOT(onRuningMouse0x47Cmd()));
+    if (m_upgradeSerialPending && path == m_upgradeHidPath) {
         m_upgradeSerialPending = false;
         link->setUpgradeSerialNumber(m_upgradeSnInfo);
     }
+    // A serial that comes after the wait still gives the link its file.
+    connect(link, &DDeviceKeyboardLink::sigInitFinished, this, [this, link, model] { giveLinkItsProfile(link, model); });
     link->openHidDevice(record);
-    return link;
+    m_hidPathLinkMap.insert(path, link);
+    QPointer<DDeviceKeyboardLink> guard(link);
+    waitForLink(link, path);
+    if (guard)
+        giveLinkItsProfile(link, model);
+    return guard;
 }
 
-void DDevicePage::selectRow(DDeviceListItem *row)
+// The link's own file, once its serial is known and safe; never a path
+// with an empty serial folder.
+void DDevicePage::giveLinkItsProfile(DDeviceKeyboardLink *link, const QString &model)
 {
-    m_currentDeviceItem = row;
-    for (DDeviceListItem *item : qAsConst(m_deviceItemList))
-        item->setSelected(item == row);
+    const QString path = deviceProfileFiles::profilePath(DDataManager::instance()->getUserConfigPath(), model,
+                                                         link->getSerialNumber());
+    if (!path.isEmpty())
+        link->setProFileInfo(m_xmlInterface, path.toLocal8Bit().constData());
+}
+
+devicePageWait::Outcome DDevicePage::waitForLink(DDeviceKeyboardLink *link, const QString &path)
+{
+    devicePageWait wait(devicePageWait::kLinkReadyMs);
+    wait.endOnLinkReady(link);
+    wait.endWhenListLacks(this, &DDevicePage::sigHidDeviceListUpdate, path);
+    if (m_operations.pendingListLacks(path))
+        wait.finish(devicePageWait::Gone);
+    return wait.run();
+}
+
+bool DDevicePage::isStillCurrent(const QString &path, const DDeviceKeyboardLink *link) const
+{
+    return link && m_currentDeviceItem && m_currentDeviceItem->getHidPath() == path
+        && m_hidPathLinkMap.value(path) == link && m_currentDeviceLink == link
+        && !m_operations.pendingListLacks(path);
+}
+
+QList<deviceSelection::attachedDevice> DDevicePage::attachedDevices() const
+{
+    QList<deviceSelection::attachedDevice> devices;
+    for (const QString &path : qAsConst(m_newHidPathList)) {
+        if (m_hidPathItemMap.contains(path))
+            devices.append({path, m_hidPathInfoMap.value(path).hidType});
+    }
+    return devices;
 }
 
 void DDevicePage::updateShownPage()
@@ -550,20 +801,683 @@ void DDevicePage::updateShownPage()
     ui->stackedWidget_KeyboardArea->setCurrentIndex(m_deviceItemList.isEmpty() ? kPageTipShow : kPageKeyboardShow);
 }
 
+void DDevicePage::markSelectedRow(DDeviceListItem *row)
+{
+    for (DDeviceListItem *item : qAsConst(m_deviceItemList))
+        item->setSelected(item == row);
+}
+
+void DDevicePage::setEngineScreenUpdates(int type, bool enabled)
+{
+    if (type == kHidTypeKeyboard)
+        m_lightDealMain->setScreenUpdateEnabled(enabled);
+    else if (type == kHidTypeMouse)
+        m_mouseLightDealMain->setScreenUpdateEnabled(enabled);
+}
+
+// The first row, the first time the page has devices to show.
+void DDevicePage::showFirstDeviceNow()
+{
+    if (m_hidInfoList.isEmpty() || m_deviceItemList.isEmpty()) {
+        ui->stackedWidget_KeyboardArea->setCurrentIndex(kPageTipShow);
+        return;
+    }
+    if (m_devicePageInited)
+        return;
+    DDeviceListItem *row = m_deviceItemList.first();
+    m_devicePageInited = true;
+    m_deviceShownOnce = true;
+    ui->stackedWidget_KeyboardArea->setCurrentIndex(kPageKeyboardShow);
+    m_currentDeviceItem = row;
+    markSelectedRow(row);
+    // The views go, and with them the key button.
+    if (m_currentKeyButton)
+        m_currentKeyButton->setSelected(false, true);
+    m_currentKeyButton = nullptr;
+    deleteDeviceViews();
+    const hidStructInfo record = m_hidPathInfoMap.value(row->getHidPath());
+    createDeviceView(record);
+    ui->pushButton_Custom->setChecked(true);
+    ui->label_ProductName->setText(row->getProductName());
+    ui->label_DeviceName->setText(row->getDeviceName());
+    setCurrentDevice(record);
+    onInitLoadHid(row->getHidName(), 0);
+    if (m_currentDeviceItem == row)
+        on_pushButton_CloseKeyCustom_clicked();
+}
+
+// A tile (1) or a row (2) chose the device at path.
+void DDevicePage::selectDevice(const QString &path, int connectFrom)
+{
+    DDeviceListItem *row = m_hidPathItemMap.value(path);
+    if (!row || row == m_currentDeviceItem)
+        return;
+    const hidStructInfo record = m_hidPathInfoMap.value(path);
+    setEngineScreenUpdates(record.hidType, false);
+    if (connectFrom == 2)
+        clearLightChanged();
+    m_lightPanelActive = false;
+    if (connectFrom != 2 && !m_deviceShownOnce) {
+        m_currentDeviceItem = nullptr;
+        m_deviceShownOnce = true;
+        m_devicePageInited = true;
+    }
+    markSelectedRow(row);
+    if (m_currentKeyButton)
+        m_currentKeyButton->setSelected(false, true);
+    m_currentKeyButton = nullptr;
+    createDeviceView(record);
+    m_currentDeviceItem = row;
+    setCurrentDevice(record);
+    onInitLoadHid(row->getHidName(), connectFrom);
+    if (m_currentDeviceItem != row)
+        return; // it left meanwhile
+    on_pushButton_CloseKeyCustom_clicked();
+    ui->pushButton_Custom->setChecked(true);
+    ui->label_ProductName->setText(row->getProductName());
+    ui->label_DeviceName->setText(row->getDeviceName());
+    setEngineScreenUpdates(record.hidType, true);
+}
+
 void DDevicePage::onHomePageDeviceItemClicked(QString hidPath)
 {
-    DDeviceListItem *row = m_hidPathItemMap.value(hidPath);
-    if (row && row != m_currentDeviceItem)
-        selectRow(row);
+    if (m_operations.isBusy()) {
+        m_operations.deferSelection(hidPath, 1);
+        return;
+    }
+    beginDeviceOperation();
+    selectDevice(hidPath, 1);
+    endDeviceOperation();
 }
 
 void DDevicePage::onDeviceItemPressed()
 {
     auto *row = qobject_cast<DDeviceListItem *>(sender());
-    if (row && row != m_currentDeviceItem) {
-        clearLightChanged();
-        selectRow(row);
+    if (!row)
+        return;
+    if (m_operations.isBusy()) {
+        m_operations.deferSelection(row->getHidPath(), 2);
+        return;
     }
+    beginDeviceOperation();
+    selectDevice(row->getHidPath(), 2);
+    endDeviceOperation();
+}
+
+void DDevicePage::deleteDeviceViews()
+{
+    if (m_keyboardPage) {
+        m_lightDealMain->stopAllThreads();
+        delete m_keyboardPage;
+    }
+}
+
+// The view of the chosen type; the engine of the other type keeps
+// streaming to its device.
+void DDevicePage::createDeviceView(const hidStructInfo &record)
+{
+    const int type = record.hidType;
+    const QString model = fixedText(record.hidName);
+    if (m_currentDeviceItem) {
+        const int oldType = m_currentDeviceItem->getHidType();
+        if (oldType != type) {
+            if (type == kHidTypeKeyboard) {
+                m_lightDealMain->setLightSynchronize(false);
+            } else {
+                m_mouseLightDealMain->setLightSynchronize(false);
+                m_lightDealMain->stopAllThreads();
+                delete m_keyboardPage;
+            }
+            m_lightDealMain->setScreenUpdateEnabled(type == kHidTypeKeyboard);
+            m_mouseLightDealMain->setScreenUpdateEnabled(type == kHidTypeMouse);
+        } else {
+            if (type == kHidTypeKeyboard) {
+                m_lightDealMain->setLightSynchronize(false);
+                m_lightDealMain->stopAllThreads();
+                delete m_keyboardPage;
+            } else {
+                m_mouseLightDealMain->setLightSynchronize(false);
+            }
+        }
+    } else {
+        deleteDeviceViews();
+        m_lightDealMain->setScreenUpdateEnabled(type == kHidTypeKeyboard);
+        m_mouseLightDealMain->setScreenUpdateEnabled(type == kHidTypeMouse);
+    }
+
+    if (type == kHidTypeKeyboard) {
+        m_keyboardPage = new keyboardPage(ui->hidDeviceShowFrame);
+        connect(m_keyboardPage, SIGNAL(sigKeyboardAlreadyLoad()), this, SLOT(onKeyboardAlreadyLoad_Over()));
+        connect(m_keyboardPage, SIGNAL(sigUpdateCustomLight()), this, SLOT(onUpdateCustomLight()));
+        connect(m_keyboardPage, SIGNAL(sigKeyboardClicked(int, QString)), this, SLOT(onKeyboardClicked(int, QString)));
+        ui->hidDeviceShowFrame->layout()->addWidget(m_keyboardPage);
+        m_keyboardPage->setKeyboardName(model);
+    }
+}
+
+// Record, link and transport of the chosen device; the transport frames
+// its light reports for the device's type.
+void DDevicePage::setCurrentDevice(const hidStructInfo &record)
+{
+    std::memset(&m_currentHidInfo, 0, sizeof m_currentHidInfo);
+    m_currentHidInfo = record;
+    m_currentDeviceLink = m_hidPathLinkMap.value(fixedText(record.hidPath));
+    m_currentHidInterface = m_currentDeviceLink ? m_currentDeviceLink->getHidInterface() : nullptr;
+    if (m_currentHidInterface)
+        m_currentHidInterface->setFrameMode(record.hidType);
+}
+
+void DDevicePage::onKeyboardAlreadyLoad_Over()
+{
+    if (m_keyboardPage)
+        m_keyboardPage->hideSideLights();
+}
+
+bool DDevicePage::isDeviceLoaded() const
+{
+    return m_currentDeviceLink && m_currentHidInterface && !m_proFilePath.isEmpty();
+}
+
+QString DDevicePage::currentDevicePath() const
+{
+    return m_currentDeviceItem ? m_currentDeviceItem->getHidPath() : QString();
+}
+
+void DDevicePage::retranslateAllUI()
+{
+    ui->retranslateUi(this);
+    initSelectionLists();
+    if (m_currentDeviceItem) {
+        ui->label_ProductName->setText(m_currentDeviceItem->getProductName());
+        ui->label_DeviceName->setText(m_currentDeviceItem->getDeviceName());
+    }
+    ui->label_currentProfileName->setText(m_currentProfileName);
+    // The remembered rows are marked again; the DPI effect row never is.
+    const auto markRow = [this](selectionLists::List list, int id) {
+        if (id < 0 || (list == selectionLists::KeyEffect && id == kDpiEffectRow))
+            return;
+        if (CustomButton *button = listButton(list, id))
+            button->setSelected(true);
+    };
+    markRow(selectionLists::KeyFunction, m_curKeyIndex);
+    markRow(selectionLists::KeyEffect, m_curLedIndex);
+    markRow(selectionLists::SideEffect, m_curSideLedIndex);
+    m_macroCmdPage->retranslate();
+    m_resetDefaultPage->retranslate();
+    m_changeKeyPage->retranslate();
+    m_mouseKeyPage->retranslate();
+    m_keyWithTextPage->retranslate();
+    m_keyDisablePage->retranslate();
+    m_multimediaPage->retranslate();
+    m_keyCombinationPage->retranslate();
+    m_hotKeyPage->retranslate();
+    m_changProfilePage->retranslate();
+    m_keyWithAppPage->retranslate();
+    m_performancePage->retranslate();
+    m_customEventListPage->retranslate();
+    // Without a loaded device there is no file to list.
+    if (isDeviceLoaded())
+        m_customEventListPage->loadCustomEventList(m_xmlInterface, m_proFilePath.toLocal8Bit().constData(),
+                                                   m_profileIndex, m_softKeyNameMap);
+    m_colorWheelTool->updateLanguage();
+    if (m_onboardMode == 1)
+        onCurIndexChangedOn_board(m_onboardLayer == 0 ? 0 : 1);
+    // The explanation panel takes its texts when it is built.
+    dropExplainPopup();
+}
+
+void DDevicePage::changeAppTheme()
+{
+    const themeColorInfo theme = DDataManager::instance()->getThemeColor();
+    const bool pictures = DDataManager::instance()->isBgImageUsing();
+    const QFont fonts[] = {DDataManager::instance()->getFont(0), DDataManager::instance()->getFont(1)};
+
+    const devicePageTheme::noticeLook notice = devicePageTheme::notice(theme);
+    m_notice->setBackgroundColor(notice.background);
+    m_notice->setTextColor(notice.text);
+    QFont noticeFont(notice.fontFamily);
+    noticeFont.setPixelSize(notice.pixelSize);
+    m_notice->setTextFont(noticeFont);
+
+    if (!m_hidPathInfoMap.isEmpty()) {
+        for (DDeviceListItem *row : qAsConst(m_deviceItemList))
+            row->updateThemeStyle();
+    }
+    const QList<devicePageTheme::styleSheetRow> sheets = devicePageTheme::styleSheets(theme);
+    const auto apply = [this, &fonts](const devicePageTheme::styleSheetRow &row) {
+        if (QWidget *widget = findChild<QWidget *>(QLatin1String(row.objectName)))
+            widget->setStyleSheet(row.sheet);
+        for (const devicePageTheme::fontUse &use : row.fonts) {
+            QWidget *widget = findChild<QWidget *>(QLatin1String(use.objectName));
+            if (!widget)
+                continue;
+            QFont font = fonts[use.kind == 1 ? 1 : 0];
+            font.setPointSize(use.pointSize);
+            widget->setFont(font);
+        }
+    };
+    for (int i = 0; i < devicePageTheme::kFirstBlockEnd && i < sheets.size(); ++i)
+        apply(sheets.at(i));
+    if (m_curLedIndex == kCustomEffectRow) {
+        for (DCustomLightListItem *item : qAsConst(m_customLightItemList))
+            item->updateTheme();
+    }
+    for (int i = devicePageTheme::kFirstBlockEnd; i < devicePageTheme::kSecondBlockEnd && i < sheets.size(); ++i)
+        apply(sheets.at(i));
+
+    const devicePageTheme::rowLook rows = devicePageTheme::selectionRows(theme, pictures);
+    for (selectionLists::List list : {selectionLists::KeyFunction, selectionLists::KeyEffect,
+                                      selectionLists::SideEffect, selectionLists::ScrollAndLogo}) {
+        for (const selectionLists::Row &row : selectionLists::rows(list)) {
+            if (CustomButton *button = listButton(list, row.id))
+                button->setThemeColors(rows.selectedBackground, rows.hoverBackground, rows.normalBackground,
+                                       rows.normalText, rows.selectedText, rows.fontFamily);
+        }
+    }
+    loadProfileList(0);
+    if (sheets.size() > devicePageTheme::kSecondBlockEnd)
+        apply(sheets.at(devicePageTheme::kSecondBlockEnd));
+    m_colorWheelTool->updateTheme();
+    if (sheets.size() > devicePageTheme::kSecondBlockEnd + 1)
+        apply(sheets.at(devicePageTheme::kSecondBlockEnd + 1));
+
+    m_resetDefaultPage->changAppTheme();
+    m_macroCmdPage->changAppTheme();
+    m_changeKeyPage->changAppTheme();
+    m_mouseKeyPage->changAppTheme();
+    m_keyWithTextPage->changAppTheme();
+    m_keyDisablePage->changAppTheme();
+    m_multimediaPage->changAppTheme();
+    m_keyCombinationPage->changAppTheme();
+    m_hotKeyPage->changAppTheme();
+    m_changProfilePage->changAppTheme();
+    m_keyWithAppPage->changAppTheme();
+    m_performancePage->changAppTheme();
+    m_customEventListPage->changAppTheme();
+    if (isDeviceLoaded())
+        m_customEventListPage->loadCustomEventList(m_xmlInterface, m_proFilePath.toLocal8Bit().constData(),
+                                                   m_profileIndex, m_softKeyNameMap);
+    m_softKeyboardPage->updateTheme();
+    if (m_keyboardPage)
+        m_keyboardPage->updateTheme();
+    // The pop-up takes the theme's colours when it is built.
+    dropExplainPopup();
+}
+
+// --- Device load -----------------------------------------------------------
+
+void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
+{
+    qDebug().noquote() << "-------------------------------- *** DDevicePage::onInitLoadHid *** "
+                          "--------------------------------- 001 connectFrom:"
+                       << connectFrom;
+    const QString path = currentDevicePath();
+    const QPointer<DDeviceKeyboardLink> link = m_currentDeviceLink;
+    if (!link || path.isEmpty()) {
+        unloadCurrentDevice();
+        return;
+    }
+    devicePageWait::Outcome outcome = devicePageWait::Done;
+    if (!link->isInitFinished())
+        outcome = waitForLink(link, path);
+    // The device may have gone, or another been chosen, meanwhile.
+    if (!isStillCurrent(path, link))
+        return;
+    qDebug().noquote() << "-------------------------------- *** DDevicePage::onInitLoadHid *** "
+                          "--------------------------------- 002";
+    // The model is the selected record's, whatever name the caller had.
+    const QString model = fixedText(m_currentHidInfo.hidName);
+    if (model != hidName)
+        qDebug().noquote() << "------------------------- onInitLoadHid model:" << model << "asked:" << hidName;
+    m_currentDeviceSnInfo = m_currentHidInterface ? m_currentHidInterface->getSerialNumber() : QString();
+    if (outcome == devicePageWait::Gone || m_currentDeviceSnInfo.isEmpty()
+        || deviceProfileFiles::profilePath(DDataManager::instance()->getUserConfigPath(), model,
+                                           m_currentDeviceSnInfo)
+               .isEmpty()) {
+        // Selected, never loaded: every panel asks for an open device.
+        unloadCurrentDevice();
+        m_currentDeviceLink = link;
+        return;
+    }
+    qDebug().noquote() << "------------------------- onInitLoadHid m_currentDeviceSnInfo:" << m_currentDeviceSnInfo;
+    const int type = m_currentHidInfo.hidType;
+
+    ui->frame_CustomLight->hide();
+    ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_deviceShow);
+    m_colorWheelTool->setDeviceType(type);
+    ui->stackedWidget_Onboard->hide();
+    ui->frame_OnboardProfile->hide();
+    ui->frame_OnboardDownload->hide();
+    ui->pushButton_AppMode->setChecked(true);
+    for (QWidget *button : {static_cast<QWidget *>(ui->toolButton_Text), static_cast<QWidget *>(ui->toolButton_Disable),
+                            static_cast<QWidget *>(ui->toolButton_Shortcuts),
+                            static_cast<QWidget *>(ui->toolButton_SwitchProfile),
+                            static_cast<QWidget *>(ui->toolButton_OpenApp)})
+        button->show();
+    m_currentKeyCode = -1;
+
+    if (type == kHidTypeKeyboard) {
+        m_supportOnboard = m_keyboardPage && m_keyboardPage->supportsOnboard();
+        m_onboardMode = 0;
+        link->setOnboardMode(0);
+        delete m_onboardPage;
+        ui->pushButton_Performance->show();
+        ui->pushButton_CustomList->show();
+        ui->pushButton_Performance->setChecked(true);
+        ui->pushButton_MousePerformance->hide();
+        ui->pushButton_MouseDpiConfig->hide();
+        ui->stackedWidget_Tool->setCurrentWidget(ui->page_Performance);
+        filterLightTypes();
+        link->setLightDealMain(m_lightDealMain);
+        if (m_keyboardPage)
+            link->setKeyButtonMap(m_keyboardPage->getKeyButtonMap());
+        const lightTypeListInfo keys = link->getKeyLightTypeList();
+        const lightTypeListInfo side = link->getSideLightTypeList();
+        onSendKeyboardAndSideLightSpeedAndBrightness(keys.speedMax, keys.brightnessMax, side.speedMax,
+                                                     side.brightnessMax);
+    } else {
+        m_supportOnboard = false;
+        m_onboardMode = 0;
+        link->setOnboardMode(0);
+        m_mouseSettingsLoaded = false;
+        m_currentMouseButton = 0;
+        ui->pushButton_MousePerformance->show();
+        ui->pushButton_MouseDpiConfig->show();
+        ui->pushButton_Performance->hide();
+        ui->pushButton_CustomList->hide();
+        ui->stackedWidget_Tool->setCurrentWidget(ui->page_MouseDpiConfig);
+        filterMouseLightTypes();
+        link->setMouseLightDealMain(m_mouseLightDealMain);
+    }
+
+    if (!prepareProfileFile(model, m_currentDeviceSnInfo)) {
+        unloadCurrentDevice();
+        m_currentDeviceLink = link;
+        return;
+    }
+    link->setProFileInfo(m_xmlInterface, m_proFilePath.toLocal8Bit().constData());
+    m_profileIndex = m_xmlInterface->getProfileIndex(m_proFilePath);
+    link->setCurProFileIndex(m_profileIndex);
+    const QByteArray profile = decimal(m_profileIndex);
+
+    if (type == kHidTypeKeyboard) {
+        m_lightDealMain->setHidInterface(m_currentHidInterface);
+        m_keyboardEngineHid = m_currentHidInterface;
+        m_keyLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 0);
+        m_sideLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 1);
+        link->setKeyLightType(m_keyLightType);
+        m_ledOpenOrClose = m_xmlInterface->getLightOpenOrClose(m_proFilePath, profile);
+        showLightOnOffStyle();
+        m_lightSynchronizeStatus = m_xmlInterface->getLightSynchronizeStatus(m_proFilePath, profile);
+        ui->checkBox_LightSynchronize->setChecked(m_lightSynchronizeStatus == 1);
+        m_performancePage->setHidInterfaceAndXml(m_currentHidInterface, m_xmlInterface);
+        m_performancePage->setProfileIndex(m_profileIndex);
+        m_performancePage->setFilePaths(m_macroFilePath.toLocal8Bit().constData(),
+                                        m_proFilePath.toLocal8Bit().constData());
+        m_performancePage->loadPerformanceOptions();
+        loadKeyboardSettings(m_profileIndex);
+        if (!isStillCurrent(path, link))
+            return;
+        if (ui->stackedWidget_Tool->currentWidget() == ui->page_CustomList)
+            m_customEventListPage->loadCustomEventList(m_xmlInterface, m_proFilePath.toLocal8Bit().constData(),
+                                                       m_profileIndex, m_softKeyNameMap);
+        qDebug().noquote() << "------------------------------------------------------------ *** Light 01 *** "
+                              "------------------------";
+        onCurIndexChangedMainPage(1);
+        qDebug().noquote() << "------------------------------------------------------------ *** Light 02 *** "
+                              "------------------------";
+        onCurIndexChangedMainPage(0);
+    } else {
+        m_mouseLightDealMain->setHidInterface(m_currentHidInterface);
+        m_mouseEngineHid = m_currentHidInterface;
+        m_mouseAroundLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 0);
+        m_mouseScrollLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 1);
+        m_mouseLogoLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 2);
+        link->setAroundLightType(m_mouseAroundLightType);
+        link->setScrollLightType(m_mouseScrollLightType);
+        link->setLogoLightType(m_mouseLogoLightType);
+        m_ledOpenOrClose = m_xmlInterface->getLightOpenOrClose(m_proFilePath, profile);
+        showLightOnOffStyle();
+        m_lightSynchronizeStatus = m_xmlInterface->getLightSynchronizeStatus(m_proFilePath, profile);
+        ui->checkBox_LightSynchronize->setChecked(m_lightSynchronizeStatus == 1);
+        loadMouseSettings(m_profileIndex);
+        if (!isStillCurrent(path, link))
+            return;
+        onCurIndexChangedMainPage(1);
+        onCurIndexChangedMainPage(0);
+        m_mouseSettingsLoaded = true;
+    }
+
+    profileInfo header{};
+    m_xmlInterface->getProfileInfo(m_proFilePath, profile, header);
+    m_currentProfileIndexText = QString::number(m_profileIndex);
+    m_currentProfileName = QString::fromUtf8(fixedText(header.name).toUtf8());
+    ui->label_currentProfileName->setText(m_currentProfileName);
+    showModeSelector();
+}
+
+// The device's folder and profile file, made on its first load: one
+// profile with the defaults. A file that no longer parses is set aside and
+// made anew. False (the user told) when the file cannot be had.
+bool DDevicePage::prepareProfileFile(const QString &model, const QString &serial)
+{
+    const QString userConfig = DDataManager::instance()->getUserConfigPath();
+    const QString path = deviceProfileFiles::profilePath(userConfig, model, serial);
+    if (!m_xmlInterface || path.isEmpty())
+        return false;
+    if (!deviceProfileFiles::makeDeviceFolder(userConfig, model, serial)) {
+        toast(QT_TR_NOOP("The device's profile folder could not be created"));
+        return false;
+    }
+    m_proFilePath = path;
+    deviceProfileFiles::FileState state = deviceProfileFiles::inspect(*m_xmlInterface, path);
+    if (state == deviceProfileFiles::FileState::Unreadable) {
+        const QString aside = deviceProfileFiles::setAside(path, QDateTime::currentDateTime());
+        qWarning().noquote() << "------------------------- unreadable profile file" << path << "set aside as" << aside;
+        if (aside.isEmpty()) {
+            toast(QT_TR_NOOP("The device's profile file could not be read"));
+            return false;
+        }
+        toast(QT_TR_NOOP("The device's profile file could not be read; it was set aside and a new one made"));
+        state = deviceProfileFiles::FileState::Missing;
+    }
+    if (state == deviceProfileFiles::FileState::Missing) {
+        m_profileIndex = 1;
+        bool ok = m_xmlInterface->createXmlFile(path)
+            && m_xmlInterface->addProfile(path, "1", "Profile1", QByteArray(), QByteArray(), m_currentHidInfo.hidType);
+        if (ok && m_currentHidInfo.hidType == kHidTypeKeyboard) {
+            ok = profileDefaults::writeKeyboardLightItems(*m_xmlInterface, path, 1, model);
+            addDefaultCustomLights(1);
+            ok = ok && profileDefaults::writeKeyboardSideRule(*m_xmlInterface, path, 1, model);
+        } else if (ok) {
+            ok = profileDefaults::writeMouseSettings(*m_xmlInterface, path, 1);
+        }
+        if (!ok) {
+            // A half-made file would read as this device's profile.
+            QFile::remove(path);
+            m_proFilePath.clear();
+            toast(QT_TR_NOOP("The device's profile file could not be created"));
+            return false;
+        }
+    }
+    return true;
+}
+
+void DDevicePage::showLightOnOffStyle()
+{
+    ui->pushButton_LightOnOff->setStyleSheet(QLatin1String(m_ledOpenOrClose == 0 ? kLedOnSheet : kLedOffSheet));
+}
+
+// On-board keyboards offer the mode selector; the Fn model only a factory
+// restore besides it.
+void DDevicePage::showModeSelector()
+{
+    if (!m_supportOnboard) {
+        ui->frame_HidDeviceTypeChang->hide();
+        return;
+    }
+    ui->frame_HidDeviceTypeChang->show();
+    if (deviceModelSets::isOnboardFnModel(fixedText(m_currentHidInfo.hidName))) {
+        ui->toolButton_RestoreFactorySettings->show();
+    } else {
+        ui->pushButton_AppMode->show();
+        ui->pushButton_OnboardMode->show();
+        ui->toolButton_RestoreFactorySettings->hide();
+    }
+}
+
+void DDevicePage::loadKeyboardSettings(int profileIndex)
+{
+    m_profileIndex = profileIndex;
+    if (!m_xmlInterface || m_proFilePath.isEmpty() || !QFileInfo(m_proFilePath).isFile())
+        return;
+    const QByteArray profile = decimal(m_profileIndex);
+    const QMap<int, keyboardButCustom *> keys = m_keyboardPage ? m_keyboardPage->getKeyButtonMap()
+                                                               : QMap<int, keyboardButCustom *>();
+    for (const QString &code : qAsConst(m_assignedKeyCodeList)) {
+        if (keyboardButCustom *key = keys.value(code.toInt()))
+            key->setKeyAssigned(false);
+    }
+    QList<QByteArray> codes;
+    m_xmlInterface->getKeyCodeList(m_proFilePath, profile, codes);
+    m_assignedKeyCodeList.clear();
+    for (const QByteArray &code : qAsConst(codes)) {
+        m_assignedKeyCodeList.append(QString::fromLatin1(code));
+        keyboardButCustom *key = keys.value(code.toInt());
+        if (key && (m_mainPageIndex == 0 || m_mainPageIndex == 2))
+            key->setKeyAssigned(true);
+    }
+    profileInfo header{};
+    m_xmlInterface->getProfileInfo(m_proFilePath, profile, header);
+    ui->label_currentProfileName->setText(QString::fromUtf8(fixedText(header.name).toUtf8()));
+    const QByteArray filePath = m_proFilePath.toLocal8Bit();
+    if (ui->stackedWidget_Tool->currentWidget() == ui->page_CustomList) {
+        qDebug().noquote() << "------------------------ *** Into CustomList *** ------------------------";
+        m_customEventListPage->loadCustomEventList(m_xmlInterface, filePath.constData(), m_profileIndex,
+                                                   m_softKeyNameMap);
+    }
+    m_macroCmdPage->setProfileIndex(m_profileIndex);
+    m_changeKeyPage->setProfileIndex(m_profileIndex);
+    m_keyCombinationPage->setProfileIndex(m_profileIndex);
+    m_multimediaPage->setProfileIndex(m_profileIndex);
+    m_mouseKeyPage->setProfileIndex(m_profileIndex);
+    m_keyDisablePage->setProfileIndex(m_profileIndex);
+    m_keyWithTextPage->setProfileIndex(m_profileIndex);
+    m_changProfilePage->setProfileIndex(m_profileIndex);
+    m_keyWithAppPage->setProfileIndex(m_profileIndex);
+    m_resetDefaultPage->setProfileIndex(m_profileIndex);
+    m_hotKeyPage->setProfileIndex(m_profileIndex);
+    m_performancePage->setProfileIndex(m_profileIndex);
+    m_macroCmdPage->loadCurrentKeyFunction();
+    m_changeKeyPage->loadCurrentKeyFunction();
+    m_keyCombinationPage->loadCurrentKeyFunction();
+    m_multimediaPage->loadCurrentKeyFunction();
+    m_mouseKeyPage->loadCurrentKeyFunction();
+    m_keyDisablePage->loadCurrentKeyFunction();
+    m_keyWithTextPage->loadCurrentKeyFunction();
+    m_changProfilePage->loadCurrentKeyFunction();
+    m_keyWithAppPage->loadCurrentKeyFunction();
+    m_hotKeyPage->loadCurrentKeyFunction();
+    m_performancePage->loadPerformanceOptions();
+
+    m_keyLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 0);
+    colorInfoData keyLight{};
+    if (m_xmlInterface->getLightInfo(m_proFilePath, profile, 0, m_keyLightType, keyLight)) {
+        m_colorWheelTool->setColorInfo(keyLight);
+        if (m_keyLightType == kMusicalRhythmEffect) {
+            // Streaming is forced on for this effect.
+            if (m_mainPageIndex != 2) {
+                onCurIndexChangedMainPage(1);
+                onCurIndexChangedMainPage(0);
+            }
+            ui->checkBox_LightSynchronize->setChecked(true);
+            onCurIndexChanged_Led(kMusicalRhythmRow);
+            on_checkBox_LightSynchronize_clicked();
+            ui->toolButton_MusicalRhythm->setSelected(true);
+        } else {
+            if (m_keyLightType == kCustomEffect)
+                loadCustomLightList();
+            m_lightDealMain->setMusicMode(false);
+            onSendSetKeyboardColorData();
+            m_lightSynchronizeStatus = m_xmlInterface->getLightSynchronizeStatus(m_proFilePath, profile);
+            ui->checkBox_LightSynchronize->setChecked(m_lightSynchronizeStatus == 1);
+            on_checkBox_LightSynchronize_clicked();
+        }
+    }
+    m_sideLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 1);
+    colorInfoData sideLight{};
+    if (m_xmlInterface->getLightInfo(m_proFilePath, profile, 1, m_sideLightType, sideLight)) {
+        m_colorWheelTool->setColorInfo(sideLight);
+        onSendSetSideColorData();
+    }
+    m_colorWheelTool->clearCustomColors();
+}
+
+void DDevicePage::loadMouseSettings(int profileIndex)
+{
+    m_profileIndex = profileIndex;
+    if (!m_xmlInterface || m_proFilePath.isEmpty() || !QFileInfo(m_proFilePath).isFile())
+        return;
+    const QByteArray profile = decimal(m_profileIndex);
+    QList<QByteArray> codes;
+    m_xmlInterface->getKeyCodeList(m_proFilePath, profile, codes);
+    m_assignedKeyCodeList.clear();
+    for (const QByteArray &code : qAsConst(codes))
+        m_assignedKeyCodeList.append(QString::fromLatin1(code));
+    profileInfo header{};
+    m_xmlInterface->getProfileInfo(m_proFilePath, profile, header);
+    ui->label_currentProfileName->setText(QString::fromUtf8(fixedText(header.name).toUtf8()));
+    m_macroCmdPage->setProfileIndex(m_profileIndex);
+    m_changeKeyPage->setProfileIndex(m_profileIndex);
+    m_keyCombinationPage->setProfileIndex(m_profileIndex);
+    m_multimediaPage->setProfileIndex(m_profileIndex);
+    m_mouseKeyPage->setProfileIndex(m_profileIndex);
+    m_keyDisablePage->setProfileIndex(m_profileIndex);
+    m_keyWithTextPage->setProfileIndex(m_profileIndex);
+    m_changProfilePage->setProfileIndex(m_profileIndex);
+    m_keyWithAppPage->setProfileIndex(m_profileIndex);
+    m_resetDefaultPage->setProfileIndex(m_profileIndex);
+    m_hotKeyPage->setProfileIndex(m_profileIndex);
+    m_macroCmdPage->loadCurrentKeyFunction();
+    m_changeKeyPage->loadCurrentKeyFunction();
+    m_keyCombinationPage->loadCurrentKeyFunction();
+    m_multimediaPage->loadCurrentKeyFunction();
+    m_mouseKeyPage->loadCurrentKeyFunction();
+    m_keyDisablePage->loadCurrentKeyFunction();
+    m_keyWithTextPage->loadCurrentKeyFunction();
+    m_changProfilePage->loadCurrentKeyFunction();
+    m_keyWithAppPage->loadCurrentKeyFunction();
+    m_hotKeyPage->loadCurrentKeyFunction();
+
+    onCurIndexChanged_MouseRateNumIndex(m_xmlInterface->getFeature(m_proFilePath, profile, 0));
+    int *zoneEffects[] = {&m_mouseAroundLightType, &m_mouseScrollLightType, &m_mouseLogoLightType};
+    for (int zone = 0; zone < 3; ++zone) {
+        *zoneEffects[zone] = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, zone);
+        colorInfoData light{};
+        if (m_xmlInterface->getLightInfo(m_proFilePath, profile, zone, *zoneEffects[zone], light)) {
+            m_colorWheelTool->setColorInfo(light);
+            setMouseLightConfig(zone);
+        }
+    }
+    m_colorWheelTool->clearCustomColors();
+    m_lightSynchronizeStatus = m_xmlInterface->getLightSynchronizeStatus(m_proFilePath, profile);
+    ui->checkBox_LightSynchronize->setChecked(m_lightSynchronizeStatus == 1);
+    on_checkBox_LightSynchronize_clicked();
+}
+
+void DDevicePage::writeDefaultKeyboardLights(int profileIndex)
+{
+    if (!m_xmlInterface)
+        return;
+    const QString model = fixedText(m_currentHidInfo.hidName);
+    profileDefaults::writeKeyboardLightItems(*m_xmlInterface, m_proFilePath, profileIndex, model);
+    profileDefaults::writeKeyboardSideRule(*m_xmlInterface, m_proFilePath, profileIndex, model);
+}
+
+void DDevicePage::writeDefaultMouseSettings(int profileIndex)
+{
+    if (m_xmlInterface)
+        profileDefaults::writeMouseSettings(*m_xmlInterface, m_proFilePath, profileIndex);
 }
 
 // --- Toasts --------------------------------------------------------------
@@ -1037,9 +1951,10 @@ void DDevicePage::onCloseMenuWidow()
 
 void DDevicePage::enterLightingPanel() {}
 void DDevicePage::loadProfileList(int) {}
+void DDevicePage::addDefaultCustomLights(int) {}
+void DDevicePage::loadCustomLightList() {}
+void DDevicePage::setMouseLightConfig(int) {}
 
-void DDevicePage::onKeyboardAlreadyLoad_Over() {}
-void DDevicePage::onInitLoadHid(QString, int) {}
 void DDevicePage::onCustomEventChangProfile(int) {}
 void DDevicePage::onRuningOnboard0x19Cmd() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}

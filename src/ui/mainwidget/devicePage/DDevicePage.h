@@ -1,5 +1,8 @@
 #pragma once
 
+#include "deviceOperationQueue.h"
+#include "devicePageWait.h"
+#include "deviceSelection.h"
 #include "hidStructInfo.h"
 #include "selectionLists.h"
 #include "xmlRecords.h"
@@ -125,6 +128,25 @@ public:
     void enterLightingPanel();
     void updateMouseDpiColors();
     void loadProfileList(int refreshMode);
+
+    // The selected device's profile restored into the page, the panels and
+    // the link (also run by a profile switch or reset).
+    void loadKeyboardSettings(int profileIndex);
+    void loadMouseSettings(int profileIndex);
+    // What a new or reset profile holds besides the store's defaults; call
+    // right after the profile is made or emptied.
+    void writeDefaultKeyboardLights(int profileIndex);
+    void writeDefaultMouseSettings(int profileIndex);
+    // The custom per-key lighting of a new profile, and the custom list.
+    void addDefaultCustomLights(int profileIndex);
+    void loadCustomLightList();
+    // Sends a mouse zone's light report from the colour panel's record.
+    void setMouseLightConfig(int zone);
+    // The selected device's view: keyboard picture or mouse pages.
+    void createDeviceView(const hidStructInfo &record);
+    // Whether a device is selected and loaded (its profile file known).
+    bool isDeviceLoaded() const;
+    QString currentDevicePath() const;
 
     // --- Read by tests and by the parts that grow on the page -----------
     int mainPageIndex() const { return m_mainPageIndex; }
@@ -316,13 +338,35 @@ private:
     void sendMouseDpiReport(DDeviceKeyboardLink *link);
     void dropExplainPopup();
 
-    // Device list and link duties.
+    // Device list and link duties. One device operation runs at a time;
+    // what comes during its waits is taken when it ends.
     void clearDeviceItems();
     void addDevice(const hidStructInfo &record);
     void removeDevice(const QString &path);
     DDeviceKeyboardLink *createDeviceLink(const hidStructInfo &record);
-    void selectRow(DDeviceListItem *row);
     void updateShownPage();
+    void beginDeviceOperation();
+    void endDeviceOperation();
+    void takeDeviceList(const QList<hidStructInfo> &list);
+    void buildDeviceList();
+    void reconcileDeviceList();
+    void showFirstDeviceNow();
+    void selectDevice(const QString &path, int connectFrom);
+    void markSelectedRow(DDeviceListItem *row);
+    void deleteDeviceViews();
+    void setCurrentDevice(const hidStructInfo &record);
+    void setEngineScreenUpdates(int type, bool enabled);
+    // Every holder of the transport lets it go before its link is deleted.
+    void releaseTransport(MainHidInterFace *transport);
+    void giveLinkItsProfile(DDeviceKeyboardLink *link, const QString &model);
+    devicePageWait::Outcome waitForLink(DDeviceKeyboardLink *link, const QString &path);
+    // After a wait: the device is still attached, selected and on its link.
+    bool isStillCurrent(const QString &path, const DDeviceKeyboardLink *link) const;
+    QList<deviceSelection::attachedDevice> attachedDevices() const;
+    bool prepareProfileFile(const QString &model, const QString &serial);
+    void unloadCurrentDevice();
+    void showLightOnOffStyle();
+    void showModeSelector();
 
     Ui_DDevicePage *ui = nullptr;
     bool m_lightPanelActive = false;
@@ -434,6 +478,11 @@ private:
     customKeyInfo m_onboardKeyInfo;
     bool m_onboardDownloadOk = true;
     unsigned char m_lastOnboardPacket[64] = {};
+    deviceOperationQueue m_operations;
+    // Which transport each engine was given last (the pages only ever hold
+    // the selected device's).
+    QPointer<MainHidInterFace> m_keyboardEngineHid;
+    QPointer<MainHidInterFace> m_mouseEngineHid;
     bool m_upgradeSerialPending = false;
     QString m_upgradeHidPath;
     QString m_upgradeSnInfo;
