@@ -173,6 +173,10 @@ QString themeColorInfo::cssColor(const QString &text, int alpha)
         parts = parts.mid(0, 3);
         parts.append(QString::number(alpha));
     }
+    // Qt's style sheets read an alpha of 0 or 1 as a fraction of 1, so an
+    // alpha of 1 (of 255, nearly transparent) would come out opaque.
+    if (parts.size() > 3 && parts.at(3).toInt() == 1)
+        parts[3] = QStringLiteral("0.004");
     const QString joined = parts.join(QLatin1Char(','));
     return parts.size() > 3 ? QStringLiteral("rgba(%1)").arg(joined) : QStringLiteral("rgb(%1)").arg(joined);
 }

@@ -296,6 +296,9 @@ private slots:
         QTest::newRow("alpha given replaces the text's") << "34,34,34,128" << 130 << "rgba(34,34,34,130)"
                                                           << QColor(34, 34, 34);
         QTest::newRow("blanks") << " 1, 2 ,3" << -1 << "rgb(1,2,3)" << QColor(1, 2, 3);
+        // Written as a fraction: style sheets read a plain 1 as opaque.
+        QTest::newRow("alpha 1") << "30,30,30,1" << -1 << "rgba(30,30,30,0.004)" << QColor(30, 30, 30);
+        QTest::newRow("alpha 1 given") << "30,30,30" << 1 << "rgba(30,30,30,0.004)" << QColor(30, 30, 30);
     }
 
     void themeColorAsCss()

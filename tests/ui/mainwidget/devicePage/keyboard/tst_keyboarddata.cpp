@@ -3,13 +3,10 @@
 #include "ReadOnlyDataFile.h"
 #include "xmlInterface.h"
 #include "xmlPrinter.h"
+#include "../../../../tools/generatorOutput.h"
 
 #include <QtTest>
-#include <QDirIterator>
 #include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <cjson/cJSON.h>
@@ -654,35 +651,17 @@ void tst_KeyboardData::macroPageLayout()
 // give exactly the files in the tree.
 void tst_KeyboardData::generatorOutputIsCommitted()
 {
-    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-    if (python.isEmpty())
+    const GeneratorOutput out = GeneratorOutput::run(QStringLiteral("tools/keyboardData/generate.py"), 120000);
+    if (out.pythonMissing)
         QSKIP("python3 is not installed");
-    const QString source = qEnvironmentVariable("VELMORA_SOURCE_DIR");
-    QVERIFY(!source.isEmpty());
-    QTemporaryDir out;
-    QVERIFY(out.isValid());
-    QProcess generator;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("PYTHONDONTWRITEBYTECODE"), QStringLiteral("1"));
-    generator.setProcessEnvironment(env);
-    generator.start(python, {source + QStringLiteral("/tools/keyboardData/generate.py"), out.path()});
-    QVERIFY(generator.waitForFinished(120000));
-    QVERIFY2(generator.exitStatus() == QProcess::NormalExit && generator.exitCode() == 0,
-             generator.readAllStandardError().constData());
-
-    int compared = 0;
-    QDirIterator it(out.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString generated = it.next();
-        const QString relative = QDir(out.path()).relativeFilePath(generated);
-        QFile fresh(generated);
-        QFile committed(source + QLatin1Char('/') + relative);
-        QVERIFY(fresh.open(QIODevice::ReadOnly));
-        QVERIFY2(committed.open(QIODevice::ReadOnly), qPrintable(relative + QStringLiteral(" is not committed")));
-        QVERIFY2(fresh.readAll() == committed.readAll(), qPrintable(relative + QStringLiteral(" is out of date")));
-        ++compared;
+    QVERIFY2(out.error.isEmpty(), qPrintable(out.error));
+    for (auto it = out.files.cbegin(); it != out.files.cend(); ++it) {
+        bool exists = false;
+        const QByteArray committed = GeneratorOutput::committed(it.key(), &exists);
+        QVERIFY2(exists, qPrintable(it.key() + QStringLiteral(" is not committed")));
+        QVERIFY2(committed == it.value(), qPrintable(it.key() + QStringLiteral(" is out of date")));
     }
-    QVERIFY(compared >= 5 + 1 + 1 + 6 + 4 + 12 + 5);
+    QVERIFY(out.files.size() >= 5 + 1 + 1 + 6 + 4 + 12 + 5);
 }
 
 QTEST_GUILESS_MAIN(tst_KeyboardData)
