@@ -60,6 +60,22 @@
         <translation>Profil actuel réinitialisé</translation>
     </message>
     <message>
+        <source>Tip</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Réinitialiser le profil actuel ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
         <source>Reset the current profile failed</source>
         <translation>La réinitialisation du profil actuel a échoué</translation>
     </message>

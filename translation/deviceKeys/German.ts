@@ -60,6 +60,22 @@
         <translation>Aktuelles Profil zurückgesetzt</translation>
     </message>
     <message>
+        <source>Tip</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Aktuelles Profil zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
         <source>Reset the current profile failed</source>
         <translation>Zurücksetzen des aktuellen Profils fehlgeschlagen</translation>
     </message>

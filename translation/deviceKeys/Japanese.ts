@@ -60,6 +60,22 @@
         <translation>現在のプロファイルをリセットしました</translation>
     </message>
     <message>
+        <source>Tip</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>現在のプロファイルをリセットしますか？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
         <source>Reset the current profile failed</source>
         <translation>現在のプロファイルのリセットに失敗しました</translation>
     </message>

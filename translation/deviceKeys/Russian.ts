@@ -60,6 +60,22 @@
         <translation>Текущий профиль сброшен</translation>
     </message>
     <message>
+        <source>Tip</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Сбросить текущий профиль?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
         <source>Reset the current profile failed</source>
         <translation>Не удалось сбросить текущий профиль</translation>
     </message>

@@ -40,12 +40,15 @@
 #include "mouseKeyAssignment.h"
 #include "mouseKeySender.h"
 #include "mouseLightDealMain.h"
+#include "lightingReports.h"
 #include "mouseReports.h"
 #include "mouseSettingsReports.h"
 #include "SoftKeyboardButCustom.h"
 #include "hidBindingCodes.h"
 #include "onboardBindingTexts.h"
 #include "onboardExplainDia.h"
+#include "pagePrompts.h"
+#include "pcProfileStore.h"
 #include "xmlInterface.h"
 
 #include <QButtonGroup>
@@ -1998,7 +2001,6 @@ void DDevicePage::onResetoreCurrentProfile() {}
 void DDevicePage::onExportProfileChildList(QString, QString) {}
 void DDevicePage::onDeleteProfile(QString, QString) {}
 void DDevicePage::onProfileItemMouseClicked(QString, QString) {}
-void DDevicePage::onResetoreMouseCurrentProfile() {}
 void DDevicePage::onCurIndexChangedSelMode(int) {}
 void DDevicePage::onCurIndexChangedOn_board(int) {}
 void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString) {}
@@ -2557,4 +2559,32 @@ void DDevicePage::updateMouseDpiColors()
         mouseSettingsReports::dpiColors({m_xmlInterface, m_proFilePath, decimal(m_profileIndex)}, &active);
     if (!colors.isEmpty())
         m_mouseLightDealMain->setDpiColors(colors, active);
+}
+
+// The profile keeps its index and name and gets a new mouse profile's
+// settings, which are then reloaded and sent; the toast says whether the
+// file and the mouse took it.
+void DDevicePage::onResetoreMouseCurrentProfile()
+{
+    const int answer = pagePrompts::current().question(this, tr(deviceKeyTexts::kTip),
+                                                       tr(deviceKeyTexts::kResetQuestion),
+                                                       {tr(deviceKeyTexts::kYes), tr(deviceKeyTexts::kNo)});
+    if (answer != 0)
+        return;
+    bool ok = profileLoaded();
+    if (ok) {
+        pcProfileStore store(m_xmlInterface, m_proFilePath);
+        ok = store.recreateProfile(m_profileIndex, kHidTypeMouse)
+            && profileDefaults::writeMouseSettings(*m_xmlInterface, m_proFilePath, m_profileIndex);
+        loadMouseSettings(m_profileIndex);
+        onCurIndexChanged_Key(0);
+    }
+    const hidReportData report = resetReport();
+    const int written =
+        m_currentHidInterface ? m_currentHidInterface->writeHidData(report.data(), kHidReportSize) : -1;
+    if (written < 0)
+        qDebug().noquote() << "---------- *** [Reset] Failed *** ----------";
+    else
+        qDebug().noquote() << "---------- *** [Reset] Successful *** ---------- ";
+    toast(ok && written >= 0 ? deviceKeyTexts::kResetProfileSuccessful : deviceKeyTexts::kResetProfileFailed);
 }

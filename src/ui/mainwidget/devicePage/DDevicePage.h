@@ -159,6 +159,8 @@ public:
     keyboardPage *currentKeyboardPage() const;
     QButtonGroup *buttonGroupOf(QObject *button) const;
     lightDealMain *keyboardEngine() const { return m_lightDealMain; }
+    // Decimal codes of the bound keys of the selected keyboard's profile.
+    QList<QString> assignedKeyCodes() const { return m_assignedKeyCodeList; }
     mouseLightDealMain *mouseEngine() const { return m_mouseLightDealMain; }
 
 signals:

@@ -12,5 +12,9 @@ const char *const kMouseMacroTooLong =
 const char *const kEmpty = QT_TRANSLATE_NOOP("DDevicePage", "Empty");
 const char *const kResetProfileSuccessful = QT_TRANSLATE_NOOP("DDevicePage", "Reset the current profile successful");
 const char *const kResetProfileFailed = QT_TRANSLATE_NOOP("DDevicePage", "Reset the current profile failed");
+const char *const kTip = QT_TRANSLATE_NOOP("DDevicePage", "Tip");
+const char *const kResetQuestion = QT_TRANSLATE_NOOP("DDevicePage", "Whether to reset the current profile?");
+const char *const kYes = QT_TRANSLATE_NOOP("DDevicePage", "Yes");
+const char *const kNo = QT_TRANSLATE_NOOP("DDevicePage", "No");
 
 } // namespace deviceKeyTexts

@@ -2,6 +2,16 @@
 // real page with simulated keyboards and mice.
 
 #include "CbNotice.h"
+#include "CustomButton.h"
+#include "DChangeKeyPage.h"
+#include "DDataManager.h"
+#include "DCustomEventListItem.h"
+#include "DCustomEventListPage.h"
+#include "DResetDefaultPage.h"
+#include "DSoftKeyboardPage.h"
+#include "keyboardButCustom.h"
+#include "keyboardPage.h"
+#include "ui_DDevicePage.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
 #include "FixedText.h"
@@ -11,7 +21,13 @@
 #include "mouseReports.h"
 #include "xmlInterface.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -58,6 +74,23 @@ void writeMouseProfile(xmlInterface &xml, const QString &path)
 
 } // namespace
 
+// Page of stackedWidget_Customize by key-function id.
+const char *const kFunctionPages[] = {"page_Default",     "page_Macro",          "page_RemapKey", "page_Mouse",
+                                      "page_Text",        "page_Disable",        "page_Multimedia",
+                                      "page_CombinationKey", "page_OpenApp",     "page_Shortcuts",
+                                      "page_SwitchProfile"};
+
+QString shownFunctionPage(DDevicePage &page)
+{
+    return page.form()->stackedWidget_Customize->currentWidget()->objectName();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 class tst_DevicePageKeys : public QObject
 {
     Q_OBJECT
@@ -99,13 +132,52 @@ private:
         return QTest::qWaitFor([&] { return device.outputCount(HidCmd::MouseDpi) >= count; }, kWaitMs);
     }
 
+    // The page with both devices, the keyboard selected and loaded.
+    bool select(DDevicePage &page, const SimulatedDevice &device)
+    {
+        if (page.getDeviceLinkMap().isEmpty()) {
+            page.setMacroFileAndXmlInterface(m_macroFile.toLocal8Bit().constData(), &m_xml);
+            page.loadHidDeviceList({recordOf(*m_keyboard), recordOf(*m_mouse)});
+        }
+        emit page.sigHomePageDeviceItemClicked(device.path());
+        return QTest::qWaitFor([&] { return page.isDeviceLoaded() && page.currentDevicePath() == device.path(); },
+                               kWaitMs);
+    }
+    bool loadKeyboard(DDevicePage &page)
+    {
+        return select(page, *m_keyboard) && page.currentKeyboardPage();
+    }
+    keyboardButCustom *key(DDevicePage &page, int code)
+    {
+        return page.currentKeyboardPage()->getKeyButtonMap().value(code);
+    }
+    void bindKey(DDevicePage &page, int code, int type, const QByteArray &value, const QByteArray &profile = "1")
+    {
+        m_xml.deleteKeyInfo(page.proFilePath(), profile, QByteArray::number(code));
+        m_xml.addKeyInfo(page.proFilePath(), profile, QByteArray::number(code), "K", QByteArray::number(type), "1",
+                         "1", value);
+    }
+    QLineEdit *remapField(DDevicePage &page)
+    {
+        return page.findChild<DChangeKeyPage *>()->findChild<QLineEdit *>(QStringLiteral("lineEdit_changForKey"));
+    }
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+    }
+
     void init()
     {
         m_backend = std::make_shared<SimulatedHidBackend>();
         HidBackend::install(m_backend);
         m_keyboard = m_backend->addDevice(SimulatedDeviceConfig::forModel(QStringLiteral("Quissaro")));
         m_mouse = m_backend->addDevice(SimulatedDeviceConfig::forModel(QStringLiteral("Bovelli")));
+        // Each test starts with the devices' profile files made anew.
+        QDir userConfig(DDataManager::instance()->getUserConfigPath());
+        QVERIFY(userConfig.removeRecursively());
+        QVERIFY(QDir().mkpath(userConfig.path()));
         m_mouseFile = m_dir.filePath(QStringLiteral("mouse.xml"));
         m_macroFile = m_dir.filePath(QStringLiteral("macro.xml"));
         writeMouseProfile(m_xml, m_mouseFile);
@@ -117,6 +189,192 @@ private slots:
         m_keyboard.reset();
         m_mouse.reset();
         m_backend.reset();
+    }
+
+    // A key click shows the function page of its binding, by kind; a kind
+    // outside 0..9 leaves the page shown before.
+    void keyClickShowsThePageOfItsBinding_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("tool");
+        QTest::newRow("no binding") << -2 << "page_Default" << "page_CustomList";
+        for (int type = 0; type <= 9; ++type) {
+            static const int ids[] = {2, 1, 7, 6, 3, 5, 4, 10, 8, 9};
+            const int id = ids[type];
+            QTest::newRow(qPrintable(QStringLiteral("kind %1").arg(type)))
+                << type << QString::fromLatin1(kFunctionPages[id])
+                << QString::fromLatin1(id == 2 || id == 7 ? "page_SoftKeyboard" : "page_CustomList");
+        }
+        QTest::newRow("kind 12") << 12 << "page_Shortcuts" << "page_CustomList";
+    }
+    void keyClickShowsThePageOfItsBinding()
+    {
+        QFETCH(int, type);
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        bindKey(page, 5, 9, "1,6"); // shows the shortcut page first
+        page.onKeyboardClicked(5, QStringLiteral("B"));
+        QCOMPARE(shownFunctionPage(page), QStringLiteral("page_Shortcuts"));
+        if (type >= -1)
+            bindKey(page, 4, type, "5");
+        page.onKeyboardClicked(4, QStringLiteral("A"));
+        QTEST(shownFunctionPage(page), "shown");
+        QTEST(page.form()->stackedWidget_Tool->currentWidget()->objectName(), "tool");
+        QVERIFY(page.form()->frame_Custom->isVisibleTo(&page));
+        QVERIFY(key(page, 4)->isSelected());
+        QVERIFY(!key(page, 5)->isSelected());
+    }
+
+    // The caption the pages get: the apostrophe key shows both of its
+    // characters, other captions lose their double quotes.
+    void keyCaptionReachesThePages_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("apostrophe key") << 52 << "'" << "' \"";
+        QTest::newRow("quoted caption") << 4 << "\"A\"" << "A";
+    }
+    void keyCaptionReachesThePages()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        page.onKeyboardClicked(code, text);
+        QCOMPARE(shownFunctionPage(page), QStringLiteral("page_Default"));
+        QTEST(page.findChild<DResetDefaultPage *>()->findChild<QLabel *>(QStringLiteral("label_KeyChar"))->text(),
+              "caption");
+    }
+
+    // A row of the customised-keys list picks its key as the view does.
+    void customListClickActsAsAKeyClick()
+    {
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        bindKey(page, 6, 3, "2");
+        emit page.findChild<DCustomEventListPage *>()->sigCustomEventItemMouseClicked(6, QStringLiteral("C"));
+        QCOMPARE(shownFunctionPage(page), QStringLiteral("page_Multimedia"));
+        QVERIFY(key(page, 6)->isSelected());
+        QVERIFY(page.form()->frame_Custom->isVisibleTo(&page));
+    }
+
+    void keyFunctionNeedsAKey()
+    {
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        page.onCurIndexChanged_Key(2);
+        QCOMPARE(page.notice()->text(), QStringLiteral("Please select one Key first!"));
+        QCOMPARE(shownFunctionPage(page), QStringLiteral("page_Default"));
+    }
+
+    // Captured keys reach the remap page: hook presses on the keys tab,
+    // on-screen clicks on any tab; releases and presses on the lighting tab
+    // do not.
+    void capturedKeysReachTheRemapPage()
+    {
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        page.onKeyboardClicked(4, QStringLiteral("A"));
+        page.onCurIndexChanged_Key(2);
+        QCOMPARE(shownFunctionPage(page), QStringLiteral("page_RemapKey"));
+        emit page.findChild<DChangeKeyPage *>()->sigChangKeyOrCombinationKeyFocusIn(true);
+        QLineEdit *field = remapField(page);
+
+        emit page.sigHookKeyboardRecviveStreamToDevice(0, 5, 0);
+        QCOMPARE(field->text(), QString());
+        emit page.sigHookKeyboardRecviveStreamToDevice(0, 5, 1);
+        QCOMPARE(field->text(), QStringLiteral("B"));
+
+        // Off the keys tab: the profile panel.
+        QTest::mouseClick(page.form()->label_currentProfileName, Qt::LeftButton);
+        QCOMPARE(page.mainPageIndex(), 2);
+        emit page.sigHookKeyboardRecviveStreamToDevice(0, 6, 1);
+        QCOMPARE(field->text(), QStringLiteral("B"));
+        emit page.findChild<DSoftKeyboardPage *>()->sigSoftKeyboardClicked(7, QStringLiteral("D"));
+        QCOMPARE(field->text(), QStringLiteral("D"));
+
+        // Focus gone: nothing is captured.
+        page.onCurIndexChangedMainPage(0);
+        QCOMPARE(page.mainPageIndex(), 0);
+        emit page.findChild<DChangeKeyPage *>()->sigChangKeyOrCombinationKeyFocusIn(false);
+        emit page.sigHookKeyboardRecviveStreamToDevice(0, 8, 1);
+        QCOMPARE(field->text(), QStringLiteral("D"));
+    }
+
+    // Saved twice then reset: the key is marked, listed once, then neither.
+    void savedKeysAreMarkedUntilReset()
+    {
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        page.onKeyboardClicked(4, QStringLiteral("A"));
+        page.onCurIndexChanged_Key(2);
+        auto *remap = page.findChild<DChangeKeyPage *>();
+        auto *ok = remap->findChild<QPushButton *>(QStringLiteral("pushButton_OK"));
+        for (int target : {5, 6}) {
+            remap->setCapturedKey(target);
+            ok->click();
+            QCOMPARE(page.notice()->text(), QStringLiteral("Operate successful"));
+        }
+        QVERIFY(key(page, 4)->isKeyAssigned());
+        QCOMPARE(page.assignedKeyCodes().count(QStringLiteral("4")), 1);
+
+        page.onCurIndexChanged_Key(0);
+        page.findChild<DResetDefaultPage *>()->findChild<QPushButton *>(QStringLiteral("pushButton_OK"))->click();
+        QVERIFY(!key(page, 4)->isKeyAssigned());
+        QVERIFY(!page.assignedKeyCodes().contains(QStringLiteral("4")));
+        QVERIFY(!m_xml.hasKeyInfo(page.proFilePath(), "1", "4"));
+    }
+
+    // A page that could not store its binding says why; nothing is marked.
+    void failedSaveIsTold()
+    {
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        page.onKeyboardClicked(4, QStringLiteral("A"));
+        emit page.findChild<DChangeKeyPage *>()->sigCustomKeyInfoSaveFailed(QStringLiteral("disk full"));
+        QCOMPARE(page.notice()->text(), QStringLiteral("disk full"));
+        QVERIFY(!key(page, 4)->isKeyAssigned());
+    }
+
+    // An edited macro refreshes its copy only where a key of the profile in
+    // use is bound to it, also after that profile changed by key.
+    void macroCopiesFollowTheProfileInUse()
+    {
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        const QString profileFile = page.proFilePath();
+        m_xml.addProfile(profileFile, "2", "Profile2", "", "", 0);
+        m_xml.addMacro(m_macroFile, "3", "Three");
+        macroItemInfo item{};
+        fixedTextCopy(item.mark, QByteArray("1"));
+        fixedTextCopy(item.delay, QByteArray("20"));
+        fixedTextCopy(item.type, QByteArray("key"));
+        fixedTextCopy(item.keyCode, QByteArray("4"));
+        fixedTextCopy(item.operateExplain, QByteArray("down"));
+        m_xml.addMacroItems(m_macroFile, {item}, "3");
+
+        // Not bound: the profile file stays as it is.
+        const QByteArray before = fileBytes(profileFile);
+        emit page.sigMacroListHaveChangedSendToDevice(QStringLiteral("3"), QStringLiteral("Three"));
+        QCOMPARE(fileBytes(profileFile), before);
+
+        // Profile 2 in use (as a switch by key leaves it), bound there.
+        page.loadKeyboardSettings(2);
+        bindKey(page, 9, 1, "3", "2");
+        emit page.sigMacroListHaveChangedSendToDevice(QStringLiteral("3"), QStringLiteral("Three"));
+        QList<macroItemInfo> copy;
+        QVERIFY(m_xml.getBindMacroItems(profileFile, "2", "3", copy));
+        QCOMPARE(copy.size(), 1);
+        QVERIFY(!m_xml.getBindMacroItems(profileFile, "1", "3", copy) || copy.isEmpty());
+
+        // A second edit replaces the copy.
+        m_xml.addMacroItems(m_macroFile, {item}, "3");
+        emit page.sigMacroListHaveChangedSendToDevice(QStringLiteral("3"), QStringLiteral("Three"));
+        copy.clear();
+        QVERIFY(m_xml.getBindMacroItems(profileFile, "2", "3", copy));
+        QCOMPARE(copy.size(), 2);
     }
 
     // Without an open device the key panel says so and routes nothing.
@@ -135,8 +393,7 @@ private slots:
     void sniperOfAnotherMouseReachesOnlyThatMouse()
     {
         DDevicePage page;
-        page.setMacroFileAndXmlInterface(m_macroFile.toLocal8Bit().constData(), &m_xml);
-        QVERIFY(page.loadHidDeviceList({recordOf(*m_keyboard), recordOf(*m_mouse)}));
+        QVERIFY(loadKeyboard(page));
         QVERIFY(readyLink(page, *m_keyboard));
         QVERIFY(readyLink(page, *m_mouse));
         m_xml.addKeyInfo(m_mouseFile, "1", QByteArray::number(kForwardCode), "Forward", "4", "0", "0",
@@ -160,8 +417,7 @@ private slots:
     void dpiKeyOfAnotherMouseStepsItsOwnFile()
     {
         DDevicePage page;
-        page.setMacroFileAndXmlInterface(m_macroFile.toLocal8Bit().constData(), &m_xml);
-        QVERIFY(page.loadHidDeviceList({recordOf(*m_keyboard), recordOf(*m_mouse)}));
+        QVERIFY(loadKeyboard(page));
         QVERIFY(readyLink(page, *m_keyboard));
         QVERIFY(readyLink(page, *m_mouse));
         m_mouse->clearOutputs();
@@ -178,8 +434,7 @@ private slots:
     void sniperLeavesWithTheMouse()
     {
         DDevicePage page;
-        page.setMacroFileAndXmlInterface(m_macroFile.toLocal8Bit().constData(), &m_xml);
-        QVERIFY(page.loadHidDeviceList({recordOf(*m_keyboard), recordOf(*m_mouse)}));
+        QVERIFY(loadKeyboard(page));
         QVERIFY(readyLink(page, *m_mouse));
         m_xml.addKeyInfo(m_mouseFile, "1", QByteArray::number(kForwardCode), "Forward", "4", "0", "0",
                          QByteArray::number(kSniperFunction));
@@ -203,5 +458,14 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_DevicePageKeys)
+// The page keeps each device's profile file under the program's data
+// folder: a folder of the test's own.
+int main(int argc, char **argv)
+{
+    QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    tst_DevicePageKeys test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_devicepagekeys.moc"

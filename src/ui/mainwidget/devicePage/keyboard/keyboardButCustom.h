@@ -42,6 +42,7 @@ public:
     int getColumn() const { return m_column; }
     QColor getKeyColor() const { return m_lightColor; }
     bool isSelected() const { return m_selected; }
+    bool isKeyAssigned() const { return m_assigned; }
     int getPosX() const { return m_posX; }
     int getPosY() const { return m_posY; }
 
