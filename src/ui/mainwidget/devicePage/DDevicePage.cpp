@@ -195,7 +195,8 @@ DDevicePage::DDevicePage(QWidget *parent)
             SLOT(onHookKeyboardRecviveStreamToDevice(int, int, int)));
 
     m_mouseKeySender = new mouseKeySender(this);
-    connect(m_mouseKeySender, SIGNAL(sigAssignmentFinished(int)), this, SLOT(onMouseKeyAssignmentFinished(int)));
+    // Not one of the page's slots: the sender is the page's own helper.
+    connect(m_mouseKeySender, &mouseKeySender::sigAssignmentFinished, this, &DDevicePage::mouseKeyAssignmentFinished);
 
     updateShownPage();
 }
@@ -2437,7 +2438,7 @@ void DDevicePage::sendMouseKeyAssignment()
                               });
 }
 
-void DDevicePage::onMouseKeyAssignmentFinished(int outcome)
+void DDevicePage::mouseKeyAssignmentFinished(int outcome)
 {
     switch (outcome) {
     case mouseKeySender::Sent:
@@ -2508,15 +2509,14 @@ void DDevicePage::onMouseActivatesSniperKey(bool held)
         return;
     if (held && !m_sniperLinks.contains(link)) {
         m_sniperLinks.insert(link);
-        connect(link, SIGNAL(destroyed(QObject *)), this, SLOT(onSniperLinkDestroyed(QObject *)),
-                Qt::UniqueConnection);
+        connect(link, &QObject::destroyed, this, &DDevicePage::sniperLinkDestroyed, Qt::UniqueConnection);
     } else if (!held) {
         m_sniperLinks.remove(link);
     }
     sendMouseDpiReport(link);
 }
 
-void DDevicePage::onSniperLinkDestroyed(QObject *link)
+void DDevicePage::sniperLinkDestroyed(QObject *link)
 {
     m_sniperLinks.remove(link);
 }
@@ -2566,19 +2566,20 @@ void DDevicePage::updateMouseDpiColors()
 // file and the mouse took it.
 void DDevicePage::onResetoreMouseCurrentProfile()
 {
+    // Only a loaded mouse has a profile to reset.
+    if (m_currentHidInfo.hidType != kHidTypeMouse || !profileLoaded())
+        return;
     const int answer = pagePrompts::current().question(this, tr(deviceKeyTexts::kTip),
                                                        tr(deviceKeyTexts::kResetQuestion),
                                                        {tr(deviceKeyTexts::kYes), tr(deviceKeyTexts::kNo)});
     if (answer != 0)
         return;
-    bool ok = profileLoaded();
-    if (ok) {
-        pcProfileStore store(m_xmlInterface, m_proFilePath);
-        ok = store.recreateProfile(m_profileIndex, kHidTypeMouse)
-            && profileDefaults::writeMouseSettings(*m_xmlInterface, m_proFilePath, m_profileIndex);
-        loadMouseSettings(m_profileIndex);
-        onCurIndexChanged_Key(0);
-    }
+    pcProfileStore store(m_xmlInterface, m_proFilePath);
+    const bool stored = store.recreateProfile(m_profileIndex, kHidTypeMouse)
+        && profileDefaults::writeMouseSettings(*m_xmlInterface, m_proFilePath, m_profileIndex);
+    loadMouseSettings(m_profileIndex);
+    onCurIndexChanged_Key(0);
+
     const hidReportData report = resetReport();
     const int written =
         m_currentHidInterface ? m_currentHidInterface->writeHidData(report.data(), kHidReportSize) : -1;
@@ -2586,5 +2587,5 @@ void DDevicePage::onResetoreMouseCurrentProfile()
         qDebug().noquote() << "---------- *** [Reset] Failed *** ----------";
     else
         qDebug().noquote() << "---------- *** [Reset] Successful *** ---------- ";
-    toast(ok && written >= 0 ? deviceKeyTexts::kResetProfileSuccessful : deviceKeyTexts::kResetProfileFailed);
+    toast(stored && written >= 0 ? deviceKeyTexts::kResetProfileSuccessful : deviceKeyTexts::kResetProfileFailed);
 }

@@ -208,8 +208,6 @@ public slots:
     void onCustomKeyInfoSaveSuccessful();
     // A key-function page could not store its binding: the reason.
     void onCustomKeyInfoSaveFailed(QString reason);
-    // A mouse button assignment went out, or could not.
-    void onMouseKeyAssignmentFinished(int outcome);
     void onMacroListHaveChangedSendToDevice(QString macroIndex, QString macroName);
 
     // Lighting.
@@ -294,9 +292,6 @@ private slots:
     void on_toolButton_OnboardDownload_clicked();
     void on_pushButton_LightOnOff_clicked();
 
-private slots:
-    void onSniperLinkDestroyed(QObject *link);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -334,10 +329,13 @@ private:
     void refreshOnboardKey(int keyCode);
     void refreshMouseButtonCaption();
     void sendMouseKeyAssignment();
+    // A mouse button assignment went out, or could not: the toast says so.
+    void mouseKeyAssignmentFinished(int outcome);
 
     // Mouse settings: a link's signal acts on the mouse that sent it.
     DDeviceKeyboardLink *mouseLinkOf(QObject *sender) const;
     void sendMouseDpiReport(DDeviceKeyboardLink *link);
+    void sniperLinkDestroyed(QObject *link);
     void dropExplainPopup();
 
     // Device list and link duties. One device operation runs at a time;
