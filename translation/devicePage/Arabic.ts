@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>تصادم</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>تعذّر إنشاء مجلد ملف تعريف الجهاز</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>تعذّرت قراءة ملف تعريف الجهاز</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>تعذّرت قراءة ملف تعريف الجهاز؛ تم وضعه جانبًا وإنشاء ملف جديد</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>تعذّر إنشاء ملف تعريف الجهاز</translation>
+    </message>
 </context>
 </TS>

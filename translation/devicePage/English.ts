@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>Collision</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>The device's profile folder could not be created</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>The device's profile file could not be read</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>The device's profile file could not be read; it was set aside and a new one made</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>The device's profile file could not be created</translation>
+    </message>
 </context>
 </TS>

@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>Collision</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>Le dossier de profil de l'appareil n'a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>Le fichier de profil de l'appareil n'a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>Le fichier de profil de l'appareil n'a pas pu être lu ; il a été mis de côté et un nouveau a été créé</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>Le fichier de profil de l'appareil n'a pas pu être créé</translation>
+    </message>
 </context>
 </TS>

@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>Kollision</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>Der Profilordner des Geräts konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>Die Profildatei des Geräts konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>Die Profildatei des Geräts konnte nicht gelesen werden; sie wurde beiseitegelegt und eine neue angelegt</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>Die Profildatei des Geräts konnte nicht angelegt werden</translation>
+    </message>
 </context>
 </TS>

@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>Collisione</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>Impossibile creare la cartella del profilo del dispositivo</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>Impossibile leggere il file del profilo del dispositivo</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>Impossibile leggere il file del profilo del dispositivo; è stato messo da parte e ne è stato creato uno nuovo</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>Impossibile creare il file del profilo del dispositivo</translation>
+    </message>
 </context>
 </TS>

@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>コリジョン</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>デバイスのプロファイルフォルダーを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>デバイスのプロファイルファイルを読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>デバイスのプロファイルファイルを読み込めませんでした。別名で保存し、新しいファイルを作成しました</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>デバイスのプロファイルファイルを作成できませんでした</translation>
+    </message>
 </context>
 </TS>

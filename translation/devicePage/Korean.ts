@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>충돌</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>장치의 프로필 폴더를 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>장치의 프로필 파일을 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>장치의 프로필 파일을 읽을 수 없습니다. 따로 보관하고 새 파일을 만들었습니다</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>장치의 프로필 파일을 만들 수 없습니다</translation>
+    </message>
 </context>
 </TS>

@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>Zderzenie</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>Nie można utworzyć folderu profilu urządzenia</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>Nie można odczytać pliku profilu urządzenia</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>Nie można odczytać pliku profilu urządzenia; odłożono go i utworzono nowy</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>Nie można utworzyć pliku profilu urządzenia</translation>
+    </message>
 </context>
 </TS>

@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>Colisão</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>Não foi possível criar a pasta de perfil do dispositivo</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>Não foi possível ler o ficheiro de perfil do dispositivo</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>Não foi possível ler o ficheiro de perfil do dispositivo; foi posto de parte e foi criado um novo</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>Não foi possível criar o ficheiro de perfil do dispositivo</translation>
+    </message>
 </context>
 </TS>

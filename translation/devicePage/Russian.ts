@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>Столкновение</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>Не удалось создать папку профиля устройства</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>Не удалось прочитать файл профиля устройства</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>Не удалось прочитать файл профиля устройства; он сохранён отдельно, создан новый</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>Не удалось создать файл профиля устройства</translation>
+    </message>
 </context>
 </TS>

@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>Colisión</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>No se pudo crear la carpeta de perfil del dispositivo</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>No se pudo leer el archivo de perfil del dispositivo</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>No se pudo leer el archivo de perfil del dispositivo; se ha apartado y se ha creado uno nuevo</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>No se pudo crear el archivo de perfil del dispositivo</translation>
+    </message>
 </context>
 </TS>

@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>碰撞</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>无法创建设备的配置文件夹</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>无法读取设备的配置文件</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>无法读取设备的配置文件；已将其另存并新建了一个</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>无法创建设备的配置文件</translation>
+    </message>
 </context>
 </TS>

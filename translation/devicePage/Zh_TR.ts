@@ -267,5 +267,21 @@
         <source>Collision</source>
         <translation>碰撞</translation>
     </message>
+    <message>
+        <source>The device's profile folder could not be created</source>
+        <translation>無法建立裝置的設定檔資料夾</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read</source>
+        <translation>無法讀取裝置的設定檔</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be read; it was set aside and a new one made</source>
+        <translation>無法讀取裝置的設定檔；已將其另存並新建了一個</translation>
+    </message>
+    <message>
+        <source>The device's profile file could not be created</source>
+        <translation>無法建立裝置的設定檔</translation>
+    </message>
 </context>
 </TS>

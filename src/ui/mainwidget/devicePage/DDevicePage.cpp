@@ -18,6 +18,10 @@
 #include "DKeyWithTextPage.h"
 #include "DMacroCmdPage.h"
 #include "DMouseKeyPage.h"
+#include "DMouseLightPage.h"
+#include "DMousePage.h"
+#include "DMousePerformanceView.h"
+#include "DmouseConfigView.h"
 #include "DMultimediaPage.h"
 #include "DPerformancePage.h"
 #include "DResetDefaultPage.h"
@@ -283,6 +287,16 @@ void DDevicePage::buildToolPages()
             SLOT(onSoftKeyboardClicked(int, QString)));
     m_softKeyboardPage->loadKeyboardInfo();
     m_softKeyNameMap = m_softKeyboardPage->getKeyNameMap();
+
+    m_mousePerformanceView = new DMousePerformanceView(ui->page_MousePerformance);
+    connect(m_mousePerformanceView, SIGNAL(sigCurIndexChanged_MouseRateNumIndex(int)), this,
+            SLOT(onCurIndexChanged_MouseRateNumIndex(int)));
+    connect(m_mousePerformanceView, SIGNAL(sigResetoreMouseCurrentProfile()), this,
+            SLOT(onResetoreMouseCurrentProfile()));
+    ui->page_MousePerformance->layout()->addWidget(m_mousePerformanceView);
+    m_mouseConfigView = new DmouseConfigView(ui->page_MouseDpiConfig);
+    connect(m_mouseConfigView, SIGNAL(sigDpiConfigChanged()), this, SLOT(onMouseDpiInfoSet()));
+    ui->page_MouseDpiConfig->layout()->addWidget(m_mouseConfigView);
 }
 
 void DDevicePage::buildButtonGroups()
@@ -412,9 +426,10 @@ void DDevicePage::stopDeviceLighting()
     m_lightDealMain->stopAllThreads();
     m_lightDealMain->setMusicMode(false);
     m_mouseLightDealMain->stopAllThreads();
-    if (m_currentHidInfo.hidType == kHidTypeMouse)
+    // Only a streaming device is told to stop streaming.
+    if (m_currentHidInfo.hidType == kHidTypeMouse && m_mouseLightDealMain->isLightSynchronize())
         m_mouseLightDealMain->setLightSynchronize(false);
-    else if (m_currentHidInfo.hidType == kHidTypeKeyboard)
+    else if (m_currentHidInfo.hidType == kHidTypeKeyboard && m_lightDealMain->isLightSynchronize())
         m_lightDealMain->setLightSynchronize(false);
 }
 
@@ -486,6 +501,10 @@ void DDevicePage::setHidUpgradeInfo(bool pending, const QString &hidPath, const 
 
 void DDevicePage::closeAllDevices()
 {
+    // The engines let go first: the devices get no lighting reports while
+    // they close, only what their links send at teardown.
+    releaseTransport(m_keyboardEngineHid);
+    releaseTransport(m_mouseEngineHid);
     const QStringList paths = m_hidPathItemMap.keys() + m_hidPathLinkMap.keys();
     for (const QString &path : paths)
         removeDevice(path);
@@ -598,7 +617,11 @@ void DDevicePage::reconcileDeviceList()
         m_hidPathList.removeAll(path);
         const int type = m_hidPathItemMap.contains(path) ? m_hidPathItemMap.value(path)->getHidType() : -1;
         const bool wasSelected = path == selectedPath;
+        const bool renewed = m_newHidPathList.contains(path);
+        const hidStructInfo record = m_hidPathInfoMap.value(path);
         removeDevice(path);
+        if (renewed)
+            m_hidPathInfoMap.insert(path, record);
         // Another device's engine stops when no device of its type is left.
         if (!wasSelected && !deviceSelection::hasType(attachedDevices(), type)
             && !changes.added.contains(path)) {
@@ -910,10 +933,27 @@ void DDevicePage::onDeviceItemPressed()
 
 void DDevicePage::deleteDeviceViews()
 {
-    if (m_keyboardPage) {
-        m_lightDealMain->stopAllThreads();
-        delete m_keyboardPage;
+    deleteKeyboardView();
+    deleteMouseViews();
+}
+
+// The engine paints the view's keys: it stops first.
+void DDevicePage::deleteKeyboardView()
+{
+    if (!m_keyboardPage)
+        return;
+    m_lightDealMain->stopAllThreads();
+    delete m_keyboardPage;
+}
+
+// The engine lets go of the LED dots before they go.
+void DDevicePage::deleteMouseViews()
+{
+    if (m_mouseLightPage) {
+        m_mouseLightDealMain->setLedWidgets({});
+        delete m_mouseLightPage;
     }
+    delete m_mousePage;
 }
 
 // The view of the chosen type; the engine of the other type keeps
@@ -923,31 +963,25 @@ void DDevicePage::createDeviceView(const hidStructInfo &record)
     const int type = record.hidType;
     const QString model = fixedText(record.hidName);
     if (m_currentDeviceItem) {
-        const int oldType = m_currentDeviceItem->getHidType();
-        if (oldType != type) {
-            if (type == kHidTypeKeyboard) {
-                m_lightDealMain->setLightSynchronize(false);
-            } else {
-                m_mouseLightDealMain->setLightSynchronize(false);
-                m_lightDealMain->stopAllThreads();
-                delete m_keyboardPage;
-            }
-            m_lightDealMain->setScreenUpdateEnabled(type == kHidTypeKeyboard);
-            m_mouseLightDealMain->setScreenUpdateEnabled(type == kHidTypeMouse);
+        if (type == kHidTypeKeyboard)
+            m_lightDealMain->setLightSynchronize(false);
+        else
+            m_mouseLightDealMain->setLightSynchronize(false);
+        if (m_currentDeviceItem->getHidType() != type) {
+            if (type == kHidTypeKeyboard)
+                deleteMouseViews();
+            else
+                deleteKeyboardView();
+        } else if (type == kHidTypeKeyboard) {
+            deleteKeyboardView();
         } else {
-            if (type == kHidTypeKeyboard) {
-                m_lightDealMain->setLightSynchronize(false);
-                m_lightDealMain->stopAllThreads();
-                delete m_keyboardPage;
-            } else {
-                m_mouseLightDealMain->setLightSynchronize(false);
-            }
+            deleteMouseViews();
         }
     } else {
         deleteDeviceViews();
-        m_lightDealMain->setScreenUpdateEnabled(type == kHidTypeKeyboard);
-        m_mouseLightDealMain->setScreenUpdateEnabled(type == kHidTypeMouse);
     }
+    m_lightDealMain->setScreenUpdateEnabled(type == kHidTypeKeyboard);
+    m_mouseLightDealMain->setScreenUpdateEnabled(type == kHidTypeMouse);
 
     if (type == kHidTypeKeyboard) {
         m_keyboardPage = new keyboardPage(ui->hidDeviceShowFrame);
@@ -956,6 +990,20 @@ void DDevicePage::createDeviceView(const hidStructInfo &record)
         connect(m_keyboardPage, SIGNAL(sigKeyboardClicked(int, QString)), this, SLOT(onKeyboardClicked(int, QString)));
         ui->hidDeviceShowFrame->layout()->addWidget(m_keyboardPage);
         m_keyboardPage->setKeyboardName(model);
+    } else if (type == kHidTypeMouse) {
+        m_mousePage = new DMousePage(model, ui->hidDeviceShowFrame);
+        connect(m_mousePage, SIGNAL(sigMouseButtonClicked(int)), this, SLOT(onMouseButtonClicked(int)));
+        connect(m_mousePage, SIGNAL(sigMouseInfoAlreadyLoad()), this, SLOT(onMouseInfoAlreadyLoad()));
+        ui->hidDeviceShowFrame->layout()->addWidget(m_mousePage);
+        m_mousePage->setKeyNameMap(m_softKeyNameMap);
+        m_mousePage->setXmlInterface(m_xmlInterface);
+        m_mousePage->loadMouseInfo(model);
+        m_mouseLightPage = new DMouseLightPage(model, ui->mouseLightFrame);
+        connect(m_mouseLightPage, SIGNAL(sigScrollLinkStatus(int)), this, SLOT(onScrollLinkStatus(int)));
+        connect(m_mouseLightPage, SIGNAL(sigLogoLinkStatus(int)), this, SLOT(onLogoLinkStatus(int)));
+        connect(m_mouseLightPage, SIGNAL(sigSelectMouseLightType(int)), this, SLOT(onSelectMouseLightType(int)));
+        ui->mouseLightFrame->layout()->addWidget(m_mouseLightPage);
+        m_mouseLightPage->loadMouseInfo(model);
     }
 }
 
@@ -980,6 +1028,24 @@ void DDevicePage::onKeyboardAlreadyLoad_Over()
 bool DDevicePage::isDeviceLoaded() const
 {
     return m_currentDeviceLink && m_currentHidInterface && !m_proFilePath.isEmpty();
+}
+
+QWidget *DDevicePage::formWidget(const char *objectName) const
+{
+    const QList<QWidget *> subPages = {m_macroCmdPage,       m_resetDefaultPage, m_changeKeyPage,   m_mouseKeyPage,
+                                       m_keyWithTextPage,    m_keyDisablePage,   m_multimediaPage,  m_keyCombinationPage,
+                                       m_hotKeyPage,         m_changProfilePage, m_keyWithAppPage,  m_performancePage,
+                                       m_customEventListPage, m_softKeyboardPage, m_colorWheelTool, m_keyboardPage,
+                                       m_onboardPage,        m_tipInfoDia,       m_mousePage,      m_mouseLightPage,
+                                       m_mousePerformanceView, m_mouseConfigView};
+    for (QWidget *widget : findChildren<QWidget *>(QLatin1String(objectName))) {
+        bool inSubPage = false;
+        for (QWidget *page : subPages)
+            inSubPage = inSubPage || (page && (page == widget || page->isAncestorOf(widget)));
+        if (!inSubPage)
+            return widget;
+    }
+    return nullptr;
 }
 
 QString DDevicePage::currentDevicePath() const
@@ -1024,6 +1090,15 @@ void DDevicePage::retranslateAllUI()
         m_customEventListPage->loadCustomEventList(m_xmlInterface, m_proFilePath.toLocal8Bit().constData(),
                                                    m_profileIndex, m_softKeyNameMap);
     m_colorWheelTool->updateLanguage();
+    if (m_currentHidInfo.hidType == kHidTypeMouse) {
+        if (m_mousePage)
+            m_mousePage->retranslateButtons();
+        relabelMouseButtons();
+        if (m_mouseLightPage)
+            m_mouseLightPage->retranslate();
+        m_mousePerformanceView->retranslate();
+        m_mouseConfigView->retranslate();
+    }
     if (m_onboardMode == 1)
         onCurIndexChangedOn_board(m_onboardLayer == 0 ? 0 : 1);
     // The explanation panel takes its texts when it is built.
@@ -1049,10 +1124,10 @@ void DDevicePage::changeAppTheme()
     }
     const QList<devicePageTheme::styleSheetRow> sheets = devicePageTheme::styleSheets(theme);
     const auto apply = [this, &fonts](const devicePageTheme::styleSheetRow &row) {
-        if (QWidget *widget = findChild<QWidget *>(QLatin1String(row.objectName)))
+        if (QWidget *widget = formWidget(row.objectName))
             widget->setStyleSheet(row.sheet);
         for (const devicePageTheme::fontUse &use : row.fonts) {
-            QWidget *widget = findChild<QWidget *>(QLatin1String(use.objectName));
+            QWidget *widget = formWidget(use.objectName);
             if (!widget)
                 continue;
             QFont font = fonts[use.kind == 1 ? 1 : 0];
@@ -1102,8 +1177,19 @@ void DDevicePage::changeAppTheme()
         m_customEventListPage->loadCustomEventList(m_xmlInterface, m_proFilePath.toLocal8Bit().constData(),
                                                    m_profileIndex, m_softKeyNameMap);
     m_softKeyboardPage->updateTheme();
+    if (m_onboardPage)
+        m_onboardPage->changAppTheme();
     if (m_keyboardPage)
         m_keyboardPage->updateTheme();
+    if (m_mousePage) {
+        m_mousePage->updateTheme();
+        m_mousePage->retranslateButtons();
+        relabelMouseButtons();
+    }
+    if (m_mouseLightPage)
+        m_mouseLightPage->updateTheme();
+    m_mousePerformanceView->updateTheme();
+    m_mouseConfigView->updateTheme();
     // The pop-up takes the theme's colours when it is built.
     dropExplainPopup();
 }
@@ -1180,6 +1266,8 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
         onSendKeyboardAndSideLightSpeedAndBrightness(keys.speedMax, keys.brightnessMax, side.speedMax,
                                                      side.brightnessMax);
     } else {
+        if (m_mouseLightPage)
+            m_mouseLightPage->updateTheme();
         m_supportOnboard = false;
         m_onboardMode = 0;
         link->setOnboardMode(0);
@@ -1234,12 +1322,24 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
     } else {
         m_mouseLightDealMain->setHidInterface(m_currentHidInterface);
         m_mouseEngineHid = m_currentHidInterface;
+        if (m_mouseLightPage)
+            m_mouseLightDealMain->setLedWidgets(m_mouseLightPage->getLedWidgets());
+        const QByteArray filePath = m_proFilePath.toLocal8Bit();
+        m_mouseConfigView->setXmlInfo(filePath.constData(), m_xmlInterface);
         m_mouseAroundLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 0);
         m_mouseScrollLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 1);
         m_mouseLogoLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 2);
         link->setAroundLightType(m_mouseAroundLightType);
         link->setScrollLightType(m_mouseScrollLightType);
         link->setLogoLightType(m_mouseLogoLightType);
+        if (m_mousePage)
+            m_mousePage->setProfilePath(filePath.constData());
+        m_mousePerformanceView->setProfileIndex(m_profileIndex);
+        m_mouseConfigView->setProfileIndex(m_profileIndex);
+        if (m_mouseLightPage) {
+            m_mouseLightPage->setXmlInfo(filePath.constData(), m_xmlInterface);
+            m_mouseLightPage->setProfileIndex(m_profileIndex);
+        }
         m_ledOpenOrClose = m_xmlInterface->getLightOpenOrClose(m_proFilePath, profile);
         showLightOnOffStyle();
         m_lightSynchronizeStatus = m_xmlInterface->getLightSynchronizeStatus(m_proFilePath, profile);
@@ -1250,6 +1350,8 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
         onCurIndexChangedMainPage(1);
         onCurIndexChangedMainPage(0);
         m_mouseSettingsLoaded = true;
+        if (m_mouseLightPage)
+            m_mouseLightPage->loadLinkStatus();
     }
 
     profileInfo header{};
@@ -1420,14 +1522,12 @@ void DDevicePage::loadKeyboardSettings(int profileIndex)
 void DDevicePage::loadMouseSettings(int profileIndex)
 {
     m_profileIndex = profileIndex;
+    if (m_mousePage)
+        m_mousePage->retranslateButtons();
     if (!m_xmlInterface || m_proFilePath.isEmpty() || !QFileInfo(m_proFilePath).isFile())
         return;
     const QByteArray profile = decimal(m_profileIndex);
-    QList<QByteArray> codes;
-    m_xmlInterface->getKeyCodeList(m_proFilePath, profile, codes);
-    m_assignedKeyCodeList.clear();
-    for (const QByteArray &code : qAsConst(codes))
-        m_assignedKeyCodeList.append(QString::fromLatin1(code));
+    relabelMouseButtons();
     profileInfo header{};
     m_xmlInterface->getProfileInfo(m_proFilePath, profile, header);
     ui->label_currentProfileName->setText(QString::fromUtf8(fixedText(header.name).toUtf8()));
@@ -1442,6 +1542,9 @@ void DDevicePage::loadMouseSettings(int profileIndex)
     m_keyWithAppPage->setProfileIndex(m_profileIndex);
     m_resetDefaultPage->setProfileIndex(m_profileIndex);
     m_hotKeyPage->setProfileIndex(m_profileIndex);
+    m_mousePerformanceView->setProfileIndex(m_profileIndex);
+    m_mouseConfigView->setProfileIndex(m_profileIndex);
+    m_mouseConfigView->loadDpiConfig();
     m_macroCmdPage->loadCurrentKeyFunction();
     m_changeKeyPage->loadCurrentKeyFunction();
     m_keyCombinationPage->loadCurrentKeyFunction();
@@ -1453,7 +1556,9 @@ void DDevicePage::loadMouseSettings(int profileIndex)
     m_keyWithAppPage->loadCurrentKeyFunction();
     m_hotKeyPage->loadCurrentKeyFunction();
 
-    onCurIndexChanged_MouseRateNumIndex(m_xmlInterface->getFeature(m_proFilePath, profile, 0));
+    const int rate = m_xmlInterface->getFeature(m_proFilePath, profile, 0);
+    m_mousePerformanceView->setRateIndex(rate);
+    onCurIndexChanged_MouseRateNumIndex(rate);
     int *zoneEffects[] = {&m_mouseAroundLightType, &m_mouseScrollLightType, &m_mouseLogoLightType};
     for (int zone = 0; zone < 3; ++zone) {
         *zoneEffects[zone] = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, zone);
@@ -1467,6 +1572,26 @@ void DDevicePage::loadMouseSettings(int profileIndex)
     m_lightSynchronizeStatus = m_xmlInterface->getLightSynchronizeStatus(m_proFilePath, profile);
     ui->checkBox_LightSynchronize->setChecked(m_lightSynchronizeStatus == 1);
     on_checkBox_LightSynchronize_clicked();
+}
+
+// Every bound mouse button shows its binding; the list holds exactly the
+// bound codes.
+void DDevicePage::relabelMouseButtons()
+{
+    m_assignedKeyCodeList.clear();
+    if (!m_xmlInterface || m_proFilePath.isEmpty())
+        return;
+    const QByteArray profile = decimal(m_profileIndex);
+    QList<QByteArray> codes;
+    m_xmlInterface->getKeyCodeList(m_proFilePath, profile, codes);
+    for (const QByteArray &code : qAsConst(codes)) {
+        customKeyInfo info;
+        std::memset(&info, 0, sizeof info);
+        const bool read = m_xmlInterface->getKeyInfo(m_proFilePath, profile, code, info);
+        m_assignedKeyCodeList.append(QString::fromLatin1(code));
+        if (read && m_mousePage && fixedText(info.keyCode) != QLatin1String("-1"))
+            m_mousePage->setMouseKeyInfo(code.toInt(), info);
+    }
 }
 
 void DDevicePage::writeDefaultKeyboardLights(int profileIndex)

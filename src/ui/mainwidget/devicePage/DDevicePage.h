@@ -34,6 +34,10 @@ class DKeyWithAppPage;
 class DKeyWithTextPage;
 class DMacroCmdPage;
 class DMouseKeyPage;
+class DMouseLightPage;
+class DMousePage;
+class DMousePerformanceView;
+class DmouseConfigView;
 class DMultimediaPage;
 class DOnboardPage;
 class DPerformancePage;
@@ -147,6 +151,8 @@ public:
     // Whether a device is selected and loaded (its profile file known).
     bool isDeviceLoaded() const;
     QString currentDevicePath() const;
+    // The page form's own widget of that name, not a sub-page's namesake.
+    QWidget *formWidget(const char *objectName) const;
 
     // --- Read by tests and by the parts that grow on the page -----------
     int mainPageIndex() const { return m_mainPageIndex; }
@@ -354,6 +360,9 @@ private:
     void selectDevice(const QString &path, int connectFrom);
     void markSelectedRow(DDeviceListItem *row);
     void deleteDeviceViews();
+    void deleteKeyboardView();
+    void deleteMouseViews();
+    void relabelMouseButtons();
     void setCurrentDevice(const hidStructInfo &record);
     void setEngineScreenUpdates(int type, bool enabled);
     // Every holder of the transport lets it go before its link is deleted.
@@ -478,6 +487,10 @@ private:
     customKeyInfo m_onboardKeyInfo;
     bool m_onboardDownloadOk = true;
     unsigned char m_lastOnboardPacket[64] = {};
+    QPointer<DMousePage> m_mousePage;
+    QPointer<DMouseLightPage> m_mouseLightPage;
+    DMousePerformanceView *m_mousePerformanceView = nullptr;
+    DmouseConfigView *m_mouseConfigView = nullptr;
     deviceOperationQueue m_operations;
     // Which transport each engine was given last (the pages only ever hold
     // the selected device's).

@@ -483,7 +483,7 @@ private slots:
         QVERIFY(rows.at(30).sheet.contains(QStringLiteral("border: 1px solid rgb(0,0,0); font: bold 10pt \"Fam\"; color: rgb(0,0,0); }")));
         // Hover backgrounds carry alpha 130; "0,0,0,1" shows what lies behind.
         QVERIFY(rows.at(10).sheet.contains(QStringLiteral("QPushButton:hover { background-color: rgba(33,33,33,130); }")));
-        QCOMPARE(rows.at(1).sheet, QStringLiteral("QScrollArea#scrollArea{ background-color: rgba(0,0,0,1); }"));
+        QCOMPARE(rows.at(1).sheet, QStringLiteral("QScrollArea#scrollArea{ background-color: rgba(0,0,0,0.004); }"));
         QCOMPARE(rows.at(5).sheet, QStringLiteral("QFrame#frame_2{ background-color: rgb(24,24,24); }"));
         // Fonts: kind 0 at 12, 14, 11 and 22 pt, kind 1 at 14.
         QList<QList<int>> fonts;
