@@ -2087,7 +2087,6 @@ void DDevicePage::setMouseLightConfig(int) {}
 void DDevicePage::onCustomEventChangProfile(int) {}
 void DDevicePage::onRuningOnboard0x19Cmd() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}
-void DDevicePage::onMouseInfoAlreadyLoad() {}
 
 void DDevicePage::onCustomKeyInfoSaveFailed(QString reason)
 {
@@ -2472,6 +2471,11 @@ void DDevicePage::onKeyboardAlreadyLoad(int keyCode)
         onShoudUpdateKeyboard(keyCode);
         return;
     }
+    if (m_currentHidInfo.hidType == kHidTypeMouse) {
+        if (m_mousePage)
+            m_mousePage->resetButtonText(keyCode);
+        return;
+    }
     if (m_currentHidInfo.hidType != kHidTypeKeyboard || !m_keyboardPage)
         return;
     keyboardButCustom *key = m_keyboardPage->getKeyButtonMap().value(keyCode);
@@ -2513,9 +2517,18 @@ void DDevicePage::refreshOnboardKey(int keyCode)
         m_xmlInterface->deleteKeyInfo(other, profile, code);
 }
 
-// The mouse picture arrives with the mouse pages: until then there is no
-// caption to refresh.
-void DDevicePage::refreshMouseButtonCaption() {}
+// The button being assigned is captioned by its binding, or by its own
+// name once it has none.
+void DDevicePage::refreshMouseButtonCaption()
+{
+    if (!m_mousePage)
+        return;
+    const customKeyInfo info = currentBinding(m_currentKeyCode);
+    if (bindingKeyCode(info) != -1)
+        m_mousePage->setMouseKeyInfo(m_currentKeyCode, info);
+    else
+        m_mousePage->setButtonText(m_currentKeyCode, m_currentMouseButtonText);
+}
 
 // The copies live under the profile in use: its number, not the text a
 // switch by key may have left behind.
@@ -2660,8 +2673,12 @@ void DDevicePage::onMouseTriggeredDPIkey()
         return;
     }
     // The selected mouse: its DPI view steps, stores and asks for the report.
-    if (profileLoaded() && mouseSettingsReports::stepDpiLevel({m_xmlInterface, m_proFilePath, decimal(m_profileIndex)}))
-        onMouseDpiInfoSet();
+    m_mouseConfigView->switchToNextDpiLevel();
+}
+
+void DDevicePage::onMouseInfoAlreadyLoad()
+{
+    m_mouseConfigView->setEnableXYVisible(m_mousePage && m_mousePage->getSupportEnableXY() == 1);
 }
 
 void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int index)
@@ -2704,6 +2721,8 @@ void DDevicePage::onResetoreMouseCurrentProfile()
         && profileDefaults::writeMouseSettings(*m_xmlInterface, m_proFilePath, m_profileIndex);
     loadMouseSettings(m_profileIndex);
     onCurIndexChanged_Key(0);
+    if (m_mousePage)
+        m_mousePage->retranslateButtons();
 
     const hidReportData report = resetReport();
     const int written =

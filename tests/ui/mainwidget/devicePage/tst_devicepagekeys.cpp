@@ -4,6 +4,8 @@
 #include "CbNotice.h"
 #include "CustomButton.h"
 #include "DChangeKeyPage.h"
+#include "DMousePage.h"
+#include "DmouseConfigView.h"
 #include "DDataManager.h"
 #include "DCustomEventListItem.h"
 #include "DCustomEventListPage.h"
@@ -18,7 +20,10 @@
 #include "HidBackend.h"
 #include "MainHidInterFace.h"
 #include "SimulatedHidBackend.h"
+#include "keyRouting.h"
+#include "mouseKeySender.h"
 #include "mouseReports.h"
+#include "scriptedPagePrompts.h"
 #include "xmlInterface.h"
 
 #include <QApplication>
@@ -156,6 +161,30 @@ private:
         m_xml.deleteKeyInfo(page.proFilePath(), profile, QByteArray::number(code));
         m_xml.addKeyInfo(page.proFilePath(), profile, QByteArray::number(code), "K", QByteArray::number(type), "1",
                          "1", value);
+    }
+    bool loadMouse(DDevicePage &page)
+    {
+        return select(page, *m_mouse) && page.findChild<DMousePage *>();
+    }
+    QList<hidReportData> keyReports() const { return m_mouse->outputReports(HidCmd::MouseKey); }
+    bool waitKeyReports(int count) const
+    {
+        return QTest::qWaitFor([&] { return m_mouse->outputCount(HidCmd::MouseKey) >= count; }, kWaitMs);
+    }
+    void addMacro(const QByteArray &index, int keyEvents, int delay)
+    {
+        m_xml.addMacro(m_macroFile, index, "M" + index);
+        QList<macroItemInfo> items;
+        for (int i = 0; i < keyEvents; ++i) {
+            macroItemInfo item{};
+            fixedTextCopy(item.mark, QByteArray::number(i / 2));
+            fixedTextCopy(item.delay, QByteArray::number(delay));
+            fixedTextCopy(item.type, QByteArray("key"));
+            fixedTextCopy(item.keyCode, QByteArray::number(4 + i / 2));
+            fixedTextCopy(item.operateExplain, QByteArray(i % 2 == 0 ? "down" : "up"));
+            items.append(item);
+        }
+        m_xml.addMacroItems(m_macroFile, items, index);
     }
     QLineEdit *remapField(DDevicePage &page)
     {
@@ -375,6 +404,228 @@ private slots:
         copy.clear();
         QVERIFY(m_xml.getBindMacroItems(profileFile, "2", "3", copy));
         QCOMPARE(copy.size(), 2);
+    }
+
+    // A saved button assignment reaches the selected mouse at once.
+    void buttonAssignmentReachesTheMouse_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QList<QByteArray>>("reports"); // each report's bytes 0..15, hex
+        QTest::newRow("right click: left ctrl + c")
+            << 4 << 2 << QByteArray("1,6") << QList<QByteArray>{"01470100003a0402" "000000000000" "e006"};
+        QTest::newRow("center click: wheel down")
+            << 5 << 4 << QByteArray("4") << QList<QByteArray>{"01470000003a0301000000000000ff00"};
+        QTest::newRow("forward right: forward left's slot")
+            << 6 << 0 << QByteArray("5") << QList<QByteArray>{"01470200003a03020000000000000500"};
+        QTest::newRow("macro of 13 key events, 300 ms")
+            << 4 << 1 << QByteArray("7")
+            << QList<QByteArray>{"014701000038" "0500003400010000" "0410", "014701003804" "0a", "014701ffff3a05"};
+    }
+    void buttonAssignmentReachesTheMouse()
+    {
+        QFETCH(int, button);
+        QFETCH(int, type);
+        QFETCH(QByteArray, value);
+        QFETCH(QList<QByteArray>, reports);
+        DDevicePage page;
+        QVERIFY(loadMouse(page));
+        addMacro("7", 13, 300);
+        m_mouse->clearOutputs();
+        page.onMouseButtonClicked(button);
+        const QByteArray code = QByteArray::number(keyRouting::mouseButton(button)->code);
+        // The picture captions a code on its first button of that code.
+        int shown = 0;
+        while (DMousePage::buttonCode(shown) != code.toInt())
+            ++shown;
+        const QString caption = page.findChild<DMousePage *>()->button(shown)->text();
+        m_xml.addKeyInfo(page.proFilePath(), "1", code, "K", QByteArray::number(type), "1", "1", value);
+        page.onShoudUpdateKeyboard(code.toInt());
+        page.onCustomKeyInfoSaveSuccessful();
+        QVERIFY(waitKeyReports(reports.size()));
+        const QList<hidReportData> sent = keyReports();
+        QCOMPARE(sent.size(), reports.size());
+        for (int i = 0; i < sent.size(); ++i) {
+            const QByteArray bytes(reinterpret_cast<const char *>(sent.at(i).data()), reports.at(i).size() / 2);
+            QCOMPARE(bytes.toHex(), QByteArray(reports.at(i)));
+        }
+        // The first data report of the macro: 300 ms as 01 2C after the key.
+        if (type == 1)
+            QCOMPARE(QByteArray(reinterpret_cast<const char *>(sent.first().data()) + 14, 4).toHex(),
+                     QByteArray("0410012c"));
+        QTRY_COMPARE_WITH_TIMEOUT(page.notice()->text(), QStringLiteral("Operate successful"), kWaitMs);
+        // The button shows its binding, not its name.
+        QVERIFY(page.findChild<DMousePage *>()->button(shown)->text() != caption);
+    }
+
+    // Nothing the mouse does not take goes out: a reset, texts, profile
+    // switches, programs, shortcuts, the left button.
+    void assignmentsTheMouseDoesNotTake_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("type");
+        QTest::newRow("left button") << 0 << 0;
+        for (int type = 6; type <= 9; ++type)
+            QTest::newRow(qPrintable(QStringLiteral("kind %1").arg(type))) << 4 << type;
+    }
+    void assignmentsTheMouseDoesNotTake()
+    {
+        QFETCH(int, button);
+        QFETCH(int, type);
+        DDevicePage page;
+        QVERIFY(loadMouse(page));
+        m_mouse->clearOutputs();
+        page.onMouseButtonClicked(button);
+        const QByteArray code = QByteArray::number(keyRouting::mouseButton(button)->code);
+        m_xml.addKeyInfo(page.proFilePath(), "1", code, "K", QByteArray::number(type), "1", "1", "5");
+        page.onCustomKeyInfoSaveSuccessful();
+        QCOMPARE(page.notice()->text(), QStringLiteral("Operate successful"));
+        QTest::qWait(50);
+        QCOMPARE(m_mouse->outputCount(HidCmd::MouseKey), 0);
+    }
+
+    void resetButtonSendsNothingAndShowsItsName()
+    {
+        DDevicePage page;
+        QVERIFY(loadMouse(page));
+        page.onMouseButtonClicked(4);
+        m_xml.addKeyInfo(page.proFilePath(), "1", "2", "K", "0", "1", "1", "5");
+        page.onCustomKeyInfoSaveSuccessful();
+        QVERIFY(waitKeyReports(1));
+        m_mouse->clearOutputs();
+        page.onCurIndexChanged_Key(0);
+        page.findChild<DResetDefaultPage *>()->findChild<QPushButton *>(QStringLiteral("pushButton_OK"))->click();
+        QVERIFY(!m_xml.hasKeyInfo(page.proFilePath(), "1", "2"));
+        QCOMPARE(page.findChild<DMousePage *>()->button(4)->text(), QStringLiteral("Right Click"));
+        QTest::qWait(50);
+        QCOMPARE(m_mouse->outputCount(HidCmd::MouseKey), 0);
+    }
+
+    // A keyboard gets no button report.
+    void keyboardGetsNoAssignmentReport()
+    {
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        m_keyboard->clearOutputs();
+        page.onKeyboardClicked(4, QStringLiteral("A"));
+        bindKey(page, 4, 0, "5");
+        page.onCustomKeyInfoSaveSuccessful();
+        QCOMPARE(page.notice()->text(), QStringLiteral("Operate successful"));
+        QTest::qWait(50);
+        QCOMPARE(m_keyboard->outputCount(HidCmd::MouseKey), 0);
+    }
+
+    // A transport that refuses the report is a failure, not a success.
+    void refusedAssignmentIsAFailure()
+    {
+        DDevicePage page;
+        QVERIFY(loadMouse(page));
+        page.onMouseButtonClicked(4);
+        m_xml.addKeyInfo(page.proFilePath(), "1", "2", "K", "0", "1", "1", "5");
+        page.getDeviceLinkMap().value(m_mouse->path())->getHidInterface()->hidClose();
+        page.onCustomKeyInfoSaveSuccessful();
+        QCOMPARE(page.notice()->text(), QStringLiteral("Operate failed"));
+    }
+
+    // Forward right shares forward left's binding; the X/Y option follows
+    // the mouse's layout.
+    void mouseButtonsShowTheirBinding()
+    {
+        DDevicePage page;
+        QVERIFY(loadMouse(page));
+        m_xml.addKeyInfo(page.proFilePath(), "1", "16", "K", "3", "1", "1", "2");
+        page.onMouseButtonClicked(6);
+        QCOMPARE(shownFunctionPage(page), QStringLiteral("page_Multimedia"));
+        QCOMPARE(page.form()->stackedWidget_Tool->currentWidget(), page.form()->page_MouseDpiConfig);
+        page.onMouseButtonClicked(0);
+        QCOMPARE(shownFunctionPage(page), QStringLiteral("page_Default"));
+        auto *dpiView = page.findChild<DmouseConfigView *>();
+        QVERIFY(dpiView->findChild<QFrame *>(QStringLiteral("frame_6"))->isVisibleTo(dpiView));
+    }
+
+    // The selected mouse's DPI levels, sniper and DPI buttons and report rate.
+    void selectedMouseSettings()
+    {
+        DDevicePage page;
+        QVERIFY(loadMouse(page));
+        m_mouse->clearOutputs();
+        page.onMouseDpiInfoSet();
+        QVERIFY(waitDpiReports(*m_mouse, 1));
+        const hidReportData dpi = dpiReports(*m_mouse).last();
+        QCOMPARE(int(dpi[5]), 0x26);
+        QCOMPARE(int(dpi[6]), 2);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(dpi.data()) + 7, 6).toHex(), QByteArray("011212ff0000"));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(dpi.data()) + 37, 6).toHex(), QByteArray("010d0d8000ff"));
+        QCOMPARE(int(dpi[43]), 1);
+
+        // Sniper held, then released: only byte 6 changes.
+        m_xml.addKeyInfo(page.proFilePath(), "1", "8", "K", "4", "1", "1", QByteArray::number(kSniperFunction));
+        m_mouse->sendMouseState(8, 0);
+        QVERIFY(waitDpiReports(*m_mouse, 2));
+        QCOMPARE(int(dpiReports(*m_mouse).last()[6]), 5);
+        m_mouse->sendMouseState(0, 0);
+        QVERIFY(waitDpiReports(*m_mouse, 3));
+        QVERIFY(dpiReports(*m_mouse).last() == dpi);
+
+        // The DPI button steps the view's level and sends it.
+        m_mouse->sendMouseState(kDpiCode, 0);
+        QVERIFY(waitDpiReports(*m_mouse, 4));
+        QCOMPARE(int(dpiReports(*m_mouse).last()[6]), 3);
+        QCOMPARE(m_xml.getDpiUsingIndex(page.proFilePath(), "1"), 4);
+        QCOMPARE(page.findChild<DmouseConfigView *>()->activeLevel(), 4);
+
+        // Report rate 1000 Hz: stored, and sent.
+        page.onCurIndexChanged_MouseRateNumIndex(3);
+        QTRY_COMPARE_WITH_TIMEOUT(m_mouse->outputCount(HidCmd::MouseReportRate) > 0, true, kWaitMs);
+        QCOMPARE(int(m_mouse->outputReports(HidCmd::MouseReportRate).last()[6]), 1);
+        QCOMPARE(m_xml.getFeature(page.proFilePath(), "1", 0), 3);
+
+        // A closed mouse still gets the rate stored.
+        page.getDeviceLinkMap().value(m_mouse->path())->getHidInterface()->hidClose();
+        page.onCurIndexChanged_MouseRateNumIndex(1);
+        QCOMPARE(m_xml.getFeature(page.proFilePath(), "1", 0), 1);
+    }
+
+    // The reset of a mouse profile asks first, then brings the defaults
+    // back and sends the reset report; a refused report is a failure.
+    void mouseProfileReset()
+    {
+        scriptedPagePrompts prompts;
+        DDevicePage page;
+        QVERIFY(loadMouse(page));
+        const QString file = page.proFilePath();
+        m_xml.setDpiUsingIndex(file, "1", 5);
+        m_xml.setFeature(file, "1", 0, 0);
+        m_xml.addKeyInfo(file, "1", "2", "K", "0", "1", "1", "5");
+        const QByteArray changed = fileBytes(file);
+        m_mouse->clearOutputs();
+
+        prompts.answerQuestion(1); // No
+        page.onResetoreMouseCurrentProfile();
+        QCOMPARE(prompts.calls(scriptedPagePrompts::Question).size(), 1);
+        QCOMPARE(prompts.calls().last().text, QStringLiteral("Whether to reset the current profile?"));
+        QCOMPARE(prompts.calls().last().buttons, (QStringList{"Yes", "No"}));
+        QCOMPARE(fileBytes(file), changed);
+
+        prompts.answerQuestion(0);
+        page.onResetoreMouseCurrentProfile();
+        QCOMPARE(m_xml.getDpiUsingIndex(file, "1"), 3);
+        QCOMPARE(m_xml.getFeature(file, "1", 0), 2);
+        QVERIFY(!m_xml.hasKeyInfo(file, "1", "2"));
+        QList<dpiConfigInfo> levels;
+        m_xml.getDpiList(file, "1", levels);
+        QCOMPARE(levels.size(), 6);
+        QTRY_COMPARE_WITH_TIMEOUT(m_mouse->outputCount(HidCmd::Reset), 1, kWaitMs);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(m_mouse->outputReports(HidCmd::Reset).first().data()), 8)
+                     .toHex(),
+                 QByteArray("0114000000000100"));
+        QCOMPARE(page.notice()->text(), QStringLiteral("Reset the current profile successful"));
+
+        page.getDeviceLinkMap().value(m_mouse->path())->getHidInterface()->hidClose();
+        prompts.answerQuestion(0);
+        page.onResetoreMouseCurrentProfile();
+        QCOMPARE(page.notice()->text(), QStringLiteral("Reset the current profile failed"));
     }
 
     // Without an open device the key panel says so and routes nothing.
