@@ -3,6 +3,7 @@
 #include "DDataManager.h"
 #include "DLoginWidget.h"
 #include "DMainWidget.h"
+#include "DSettingsDia.h"
 #include "QtLinguist.h"
 #include "SettingsKeys.h"
 #include "TerminationSignalNotifier.h"
@@ -36,6 +37,8 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv)
     QApplication::setFont(font);
 
     initSettings();
+    // The settings dialog installs a chosen language through our one translator.
+    DSettingsDia::setLanguageInstaller([this](int languageIndex) { return setLanguage(languageIndex); });
     initLogin();
 }
 

@@ -187,6 +187,8 @@ QString DDataManager::getUserSettingsPath() const
     return SettingsKeys::userSettingsPath(m_userConfigDir);
 }
 
+QString DDataManager::getDefaultConfigPath() const { return m_defaultConfigPath; }
+
 bool DDataManager::isUserConfig() const { return m_userConfig; }
 bool DDataManager::isBgImageUsing() const { return m_bgImageIsUsing; }
 void DDataManager::setBgImageUsing(bool use) { m_bgImageIsUsing = use; }

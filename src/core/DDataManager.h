@@ -46,6 +46,8 @@ public:
     QString getUserConfigPath() const; // same folder, the name other pages use
     QString getLogCollectDir() const;
     QString getUserSettingsPath() const; // the user settings file in the UserConfig folder
+    // The default settings file this manager was built with (the resource in the program).
+    QString getDefaultConfigPath() const;
 
     bool isUserConfig() const;
     bool isBgImageUsing() const;

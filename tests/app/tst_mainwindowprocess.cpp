@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -136,6 +137,16 @@ private slots:
     {
         m_home = std::make_unique<ProgramHome>();
         QVERIFY(m_home->isValid());
+        // The program ran this version before: no firmware check opens its
+        // dialog over the tiles.
+        const QSettings defaults(qEnvironmentVariable("VELMORA_SOURCE_DIR")
+                                     + "/images/configDir/PardexDefaultConfig.ini",
+                                 QSettings::IniFormat);
+        const QString version = defaults.value("AppVersion/Version").toString();
+        QVERIFY(!version.isEmpty());
+        QVERIFY(QDir().mkpath(appData() + "/UserConfig"));
+        QSettings(appData() + "/UserConfig/PardexConfig.ini", QSettings::IniFormat)
+            .setValue("oldVersion/VersionInfo", version);
     }
 
     void tilesFollowThePlugsAndSigtermStops()

@@ -1,6 +1,8 @@
 #include "SimulatedDevice.h"
 
 #include "SimulatedConnection.h"
+#include "bootloaderProtocol.h"
+#include "firmwareImage.h"
 #include "hidProtocolReports.h"
 
 #include <algorithm>
@@ -21,10 +23,227 @@ SimulatedDevice::SimulatedDevice(const SimulatedDeviceConfig &config, int port)
 {
 }
 
+SimulatedDevice::~SimulatedDevice()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_scheduleMutex);
+        m_scheduleStop = true;
+        m_scheduled.clear();
+    }
+    m_scheduleCond.notify_all();
+    if (m_scheduleThread.joinable()) {
+        // The last owner may be a scheduled action of this very device.
+        if (m_scheduleThread.get_id() == std::this_thread::get_id())
+            m_scheduleThread.detach();
+        else
+            m_scheduleThread.join();
+    }
+}
+
 SimulatedDeviceConfig SimulatedDevice::config() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_config;
+    if (m_mode == Mode::Normal)
+        return m_config;
+    SimulatedDeviceConfig c = m_config;
+    c.vendorId = m_config.bootloader.vendorId;
+    c.productId = m_config.bootloader.productId;
+    c.product = m_config.modelName + QStringLiteral(" Bootloader");
+    return c;
+}
+
+QList<int> SimulatedDevice::interfaceNumbers() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_mode == Mode::Bootloader)
+        return {kBootloaderInterfaceNumber};
+    return {kOtherInterfaceNumber, kInterfaceNumber};
+}
+
+bool SimulatedDevice::isBootloader() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_mode == Mode::Bootloader;
+}
+
+void SimulatedDevice::setBootloaderConfig(const SimBootloaderConfig &config)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_config.bootloader = config;
+}
+
+void SimulatedDevice::setBootloaderFault(const SimBootloaderFault &fault)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_fault = fault;
+    m_faultsLeft = fault.attempts;
+}
+
+void SimulatedDevice::enterBootloader() { leaveForBootloader(0); }
+
+QByteArray SimulatedDevice::flashedImage() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_flash;
+}
+
+int SimulatedDevice::bootloaderAttempts() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_attempts;
+}
+
+int SimulatedDevice::completedFlashes() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_flashes;
+}
+
+QString SimulatedDevice::firmwareVersion() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_config.identificationFields.value(kFirmwareVersionField);
+}
+
+QByteArray SimulatedDevice::serialNumber() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return serialAnswerLocked();
+}
+
+// The device restarts: it leaves, and its port shows the bootloader.
+void SimulatedDevice::leaveForBootloader(int arrivalDelayMs)
+{
+    unplug();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_mode == Mode::Normal) {
+            m_mode = Mode::Bootloader;
+            m_flash = QByteArray(m_config.bootloader.imageSize, '\xFF');
+            m_nextBlock = -1;
+        }
+    }
+    if (arrivalDelayMs > 0)
+        schedule(arrivalDelayMs, [this] { plug(); });
+    else
+        plug();
+}
+
+// A whole image is in: the bootloader leaves and the device comes back at
+// the image's version.
+void SimulatedDevice::returnFromBootloader()
+{
+    unplug();
+    int delay = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const SimBootloaderConfig &b = m_config.bootloader;
+        firmwareChipInfo chip;
+        chip.imageSize = b.imageSize;
+        chip.idTextAddress = b.idTextAddress;
+        chip.idBlockAddress = b.idTextAddress - kFirmwareIdTextOffset;
+        const QString version =
+            firmwareIdentificationFields(firmwareIdentificationText(m_flash, chip)).value(kFirmwareVersionField);
+        while (m_config.identificationFields.size() <= kFirmwareVersionField)
+            m_config.identificationFields.append(QString());
+        m_config.identificationFields[kFirmwareVersionField] = version;
+        if (b.returnWithoutSerial)
+            m_config.serialMode = SimSerialMode::Missing;
+        m_mode = Mode::Normal;
+        delay = b.returnDelayMs;
+    }
+    schedule(delay, [this] { plug(); });
+}
+
+void SimulatedDevice::schedule(int delayMs, std::function<void()> action)
+{
+    std::lock_guard<std::mutex> lock(m_scheduleMutex);
+    if (m_scheduleStop)
+        return;
+    const Scheduled item{Clock::now() + std::chrono::milliseconds(std::max(delayMs, 0)), std::move(action)};
+    auto at = std::upper_bound(m_scheduled.begin(), m_scheduled.end(), item,
+                               [](const Scheduled &a, const Scheduled &b) { return a.due < b.due; });
+    m_scheduled.insert(at, item);
+    if (!m_scheduleThread.joinable())
+        m_scheduleThread = std::thread([this] { runScheduled(); });
+    m_scheduleCond.notify_all();
+}
+
+void SimulatedDevice::runScheduled()
+{
+    std::unique_lock<std::mutex> lock(m_scheduleMutex);
+    while (!m_scheduleStop) {
+        if (m_scheduled.empty()) {
+            m_scheduleCond.wait(lock);
+            continue;
+        }
+        if (m_scheduled.front().due > Clock::now()) {
+            m_scheduleCond.wait_until(lock, m_scheduled.front().due);
+            continue;
+        }
+        std::function<void()> action = std::move(m_scheduled.front().action);
+        m_scheduled.pop_front();
+        lock.unlock();
+        action();
+        lock.lock();
+    }
+}
+
+bool SimulatedDevice::bootloaderWriteLocked(const hidReportData &report)
+{
+    if (report[kHidCommandByte] != HidCmd::BootloaderData)
+        return true;
+    const SimBootloaderConfig &b = m_config.bootloader;
+    const int index = bootloaderReportIndex(report);
+    if (index == kBootloaderEndIndex) {
+        if (m_nextBlock == bootloaderBlockCount(b.imageSize)) {
+            m_nextBlock = -1;
+            ++m_flashes;
+            schedule(0, [this] { returnFromBootloader(); });
+        }
+        return true;
+    }
+    if (index == 0) {
+        ++m_attempts;
+        m_nextBlock = 0;
+        m_flash.fill('\xFF');
+    }
+    SimBootloaderFault::Kind fault = SimBootloaderFault::None;
+    if (m_fault.kind != SimBootloaderFault::None && index == m_fault.block && m_faultsLeft != 0) {
+        fault = m_fault.kind;
+        if (m_faultsLeft > 0)
+            --m_faultsLeft;
+    }
+    switch (fault) {
+    case SimBootloaderFault::FailWrite:
+        return false;
+    case SimBootloaderFault::Unplug:
+        m_nextBlock = -1;
+        schedule(0, [this] { unplug(); });
+        return true;
+    case SimBootloaderFault::Silence:
+        return true;
+    case SimBootloaderFault::AnswerOne:
+    case SimBootloaderFault::AnswerTwo:
+        m_nextBlock = -1;
+        deliverLocked(bootloaderAnswerReport(fault == SimBootloaderFault::AnswerOne ? 1 : 2), 0);
+        return true;
+    default:
+        break;
+    }
+    // Each block in turn, with its length, its data inverted.
+    const int n = bootloaderBlockLength(b.imageSize, index);
+    const bool inOrder = m_nextBlock >= 0 && index == m_nextBlock && n > 0;
+    if (!inOrder || report[kHidLengthByte] != n + kBootloaderFillerBytes) {
+        m_nextBlock = -1;
+        deliverLocked(bootloaderAnswerReport(1), 0);
+        return true;
+    }
+    for (int i = 0; i < n; ++i)
+        m_flash[index * kBootloaderBlockBytes + i] = static_cast<char>(~report[kHidPayloadOffset + i]);
+    ++m_nextBlock;
+    deliverLocked(bootloaderAnswerReport(0), fault == SimBootloaderFault::HoldAnswer ? m_fault.holdMs : 0);
+    return true;
 }
 
 QString SimulatedDevice::modelName() const
@@ -285,7 +504,8 @@ std::unique_ptr<HidConnection> SimulatedDevice::open(int interfaceNumber, bool i
     std::shared_ptr<ConnectionState> state;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (!m_plugged || interfaceNumber != kInterfaceNumber)
+        const int wanted = m_mode == Mode::Bootloader ? kBootloaderInterfaceNumber : kInterfaceNumber;
+        if (!m_plugged || interfaceNumber != wanted)
             return nullptr;
         if (m_failOpen != 0) {
             if (m_failOpen > 0)
@@ -332,8 +552,13 @@ int SimulatedDevice::writeFrom(ConnectionState &state, const unsigned char *data
     if (!m_plugged || !state.alive || m_failWrites)
         return -1;
     const hidReportData report = hidReportFromBytes(data, length);
+    if (m_mode == Mode::Bootloader) {
+        if (!bootloaderWriteLocked(report))
+            return -1;
+    } else {
+        respondLocked(report);
+    }
     m_outputs.append({report, Clock::now()});
-    respondLocked(report);
     m_cond.notify_all();
     return std::min(length, kHidReportSize);
 }
@@ -488,6 +713,13 @@ void SimulatedDevice::respondLocked(const hidReportData &report)
     case HidCmd::MouseLightList:
         if (m_config.deviceType == 1)
             answerListLocked(HidCmd::MouseLightList, m_config.mouseLightLists);
+        break;
+    case HidCmd::EnterBootloader:
+        if (!m_config.bootloader.ignoreEnter) {
+            const int delay = m_config.bootloader.arrivalDelayMs;
+            // The device restarts once the report is out.
+            schedule(0, [this, delay] { leaveForBootloader(delay); });
+        }
         break;
     default:
         break;

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 class HidConnection;
 
@@ -28,14 +29,24 @@ struct SimulatedOutput
 // handshake and light-list requests, acknowledges 0x16/0x18/0x19/0x47 by a
 // policy, records every output report, sends input reports on demand, and
 // can refuse opens, fail writes and be unplugged. Thread-safe.
+//
+// On 0x0B it leaves and its port shows its bootloader (interface 0, the
+// bootloader's ids), which takes an image block by block and, after the end
+// report of a whole image, leaves again and the device returns on its old
+// path at the image's version. Anything short of that leaves it a
+// bootloader, also across unplug and plug.
 class SimulatedDevice : public std::enable_shared_from_this<SimulatedDevice>
 {
 public:
     static constexpr int kInterfaceNumber = 2;
     static constexpr int kOtherInterfaceNumber = 0;
+    static constexpr int kBootloaderInterfaceNumber = 0;
 
     SimulatedDevice(const SimulatedDeviceConfig &config, int port);
+    ~SimulatedDevice();
 
+    // The device as it enumerates now: in bootloader mode with the
+    // bootloader's ids.
     SimulatedDeviceConfig config() const;
     QString modelName() const;
     int port() const { return m_port; }
@@ -70,6 +81,24 @@ public:
     // the state, on the caller's thread, outside the device's lock.
     using PlugObserver = std::function<void(bool plugged)>;
     void setPlugObserver(PlugObserver observer);
+
+    // The interfaces the device enumerates now: 0 and 2, or the bootloader's.
+    QList<int> interfaceNumbers() const;
+
+    // Firmware update.
+    bool isBootloader() const;
+    void setBootloaderConfig(const SimBootloaderConfig &config);
+    void setBootloaderFault(const SimBootloaderFault &fault);
+    // Leaves for the bootloader now, as 0x0B does (without its delay).
+    void enterBootloader();
+    // What the bootloader holds: imageSize bytes, 0xFF where nothing was written.
+    QByteArray flashedImage() const;
+    // Transfers begun (block 0 received) and images completed.
+    int bootloaderAttempts() const;
+    int completedFlashes() const;
+    // The version field of the identification answer.
+    QString firmwareVersion() const;
+    QByteArray serialNumber() const;
 
     // Inspection.
     QList<SimulatedOutput> outputs() const;
@@ -121,6 +150,15 @@ private:
     void answerListLocked(unsigned char command, const QByteArray &list);
     void deliverLocked(const hidReportData &report, int delayMs);
     QByteArray serialAnswerLocked() const;
+    // The bootloader's handling of a 0x0C report; false makes the write fail.
+    bool bootloaderWriteLocked(const hidReportData &report);
+    void leaveForBootloader(int arrivalDelayMs);
+    void returnFromBootloader();
+    // Runs action on the device's own thread after delayMs, outside its lock.
+    void schedule(int delayMs, std::function<void()> action);
+    void runScheduled();
+
+    enum class Mode { Normal, Bootloader };
 
     const int m_port;
     mutable std::mutex m_mutex;
@@ -143,4 +181,23 @@ private:
     int m_openCount = 0;
     QList<std::shared_ptr<ConnectionState>> m_connections;
     QList<SimulatedOutput> m_outputs;
+
+    Mode m_mode = Mode::Normal;
+    SimBootloaderFault m_fault;
+    int m_faultsLeft = 0;
+    QByteArray m_flash;
+    int m_nextBlock = -1; // -1: no transfer under way
+    int m_attempts = 0;
+    int m_flashes = 0;
+
+    struct Scheduled
+    {
+        std::chrono::steady_clock::time_point due;
+        std::function<void()> action;
+    };
+    std::mutex m_scheduleMutex;
+    std::condition_variable m_scheduleCond;
+    std::deque<Scheduled> m_scheduled;
+    bool m_scheduleStop = false;
+    std::thread m_scheduleThread;
 };

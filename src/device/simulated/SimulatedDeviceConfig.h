@@ -27,6 +27,39 @@ enum class SimSerialMode {
     Hostile,     // a 32-character path-like text
 };
 
+// The bootloader a simulated device restarts into on 0x0B, and how it comes
+// back once it holds a whole image.
+struct SimBootloaderConfig
+{
+    int vendorId = 0x0416;
+    int productId = 0x3F00;
+    int imageSize = 0x10000;      // of the device's chip family
+    int idTextAddress = 0xFE1C;   // where the image keeps its identification text
+    int arrivalDelayMs = 20;      // from 0x0B to the bootloader's arrival
+    int returnDelayMs = 20;       // from the end report to the device's return
+    bool ignoreEnter = false;     // 0x0B does nothing
+    bool returnWithoutSerial = false; // the device comes back answering no serial
+};
+
+// A fault of the simulated bootloader at one block, for a number of attempts
+// (an attempt begins with block 0).
+struct SimBootloaderFault
+{
+    enum Kind {
+        None,
+        AnswerOne,  // answers byte 2 = 1
+        AnswerTwo,  // answers byte 2 = 2
+        Silence,    // never answers
+        HoldAnswer, // answers holdMs late
+        FailWrite,  // the block report's write fails
+        Unplug,     // the bootloader is pulled out
+    };
+    Kind kind = None;
+    int block = 0;
+    int attempts = 1; // -1: every attempt
+    int holdMs = 0;
+};
+
 // The model of one simulated keyboard or mouse.
 struct SimulatedDeviceConfig
 {
@@ -49,6 +82,7 @@ struct SimulatedDeviceConfig
     QByteArray keyLightList;
     QByteArray sideLightList;
     QByteArray mouseLightLists; // Around, Scroll and Logo back to back
+    SimBootloaderConfig bootloader;
 
     static SimulatedDeviceConfig keyboard(const QString &model);
     static SimulatedDeviceConfig mouse(const QString &model);
@@ -57,4 +91,6 @@ struct SimulatedDeviceConfig
 
     static const char *const kHostileSerial;
     static const char *const kMouseModel;
+    // The keyboard model on the NUC121 chip (ids 0416:B23C); the others are M252.
+    static const char *const kNuc121Model;
 };

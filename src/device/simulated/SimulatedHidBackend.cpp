@@ -1,6 +1,7 @@
 #include "SimulatedHidBackend.h"
 
 #include "HidConnection.h"
+#include "simulatedFirmwareImages.h"
 
 #include <QStringList>
 #include <QtGlobal>
@@ -93,7 +94,7 @@ QList<HidDeviceEntry> SimulatedHidBackend::enumerate()
         if (!device->isPlugged())
             continue;
         const SimulatedDeviceConfig config = device->config();
-        for (int iface : {SimulatedDevice::kOtherInterfaceNumber, SimulatedDevice::kInterfaceNumber}) {
+        for (int iface : device->interfaceNumbers()) {
             HidDeviceEntry entry;
             entry.path = device->path(iface);
             entry.nodePath = device->nodePath(iface);
@@ -152,5 +153,6 @@ std::shared_ptr<SimulatedHidBackend> SimulatedHidBackend::installFromEnvironment
         return nullptr;
     auto backend = fromModelList(models);
     HidBackend::install(backend);
+    simulatedFirmwareImages::install();
     return backend;
 }

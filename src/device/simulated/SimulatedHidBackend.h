@@ -49,7 +49,8 @@ public:
     // A backend with one device per comma-separated model name.
     static std::shared_ptr<SimulatedHidBackend> fromModelList(const QString &models);
     // Installs fromModelList(VELMORA_SIMULATED_DEVICES) when the variable is
-    // set and not empty; returns the installed backend or null.
+    // set and not empty, with the simulated firmware images; returns the
+    // installed backend or null.
     static std::shared_ptr<SimulatedHidBackend> installFromEnvironment();
 
 private:

@@ -8,10 +8,13 @@
 #include "DHomePage.h"
 #include "DLinkagePage.h"
 #include "DMacroPage.h"
+#include "DSettingsDia.h"
 #include "DeviceNotifier.h"
 #include "MainHidInterFace.h"
 #include "ReadOnlyDataFile.h"
 #include "SettingsKeys.h"
+#include "bootloaderProtocol.h"
+#include "firmwareUpgradeControl.h"
 #include "lightingReports.h"
 #include "mainWindowFrame.h"
 #include "xmlInterface.h"
@@ -24,7 +27,9 @@
 #include <QFile>
 #include <QIcon>
 #include <QMenu>
+#include <QMetaObject>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QSettings>
 #include <QWindow>
@@ -45,18 +50,8 @@ constexpr int kAppNamePointSize = 16;
 constexpr int kPageButtonPointSize = 14;
 // A burst of device events within this time makes one rescan.
 constexpr int kRescanBurstMs = 300;
-// From a bootloader's arrival to the search for it.
-constexpr int kBootloaderSearchDelayMs = 1000;
 // How long the stop waits for the light-synchronise report to be written.
 constexpr int kStopFlushMs = 200;
-
-struct UsbIds
-{
-    int vendorId;
-    int productId;
-};
-// Devices in bootloader mode, for the firmware transfer.
-constexpr UsbIds kBootloaderIds[] = {{0x0416, 0x3F00}, {0x0416, 0x3F02}, {0x0C45, 0x6565}, {0x0C45, 0x4560}};
 
 QString now()
 {
@@ -169,6 +164,7 @@ DMainWidget::DMainWidget(const Hooks &hooks, QWidget *parent)
 
     createPages();
     m_devicePage->setMainWidget(this);
+    createFirmwareUpgrade();
     createScanner();
 
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this,
@@ -180,7 +176,6 @@ DMainWidget::DMainWidget(const Hooks &hooks, QWidget *parent)
     m_burstTimer.setInterval(kRescanBurstMs);
     connect(&m_burstTimer, &QTimer::timeout, this, &DMainWidget::onRescanBurstEnd);
     m_bootloaderTimer.setSingleShot(true);
-    m_bootloaderTimer.setInterval(kBootloaderSearchDelayMs);
     connect(&m_bootloaderTimer, &QTimer::timeout, this, &DMainWidget::ontheHidIntoFirmwareUpgrade);
 
     DDataManager::instance()->writeLog(QStringLiteral("********************--------------------END DMainWidget INIT:")
@@ -192,6 +187,8 @@ DMainWidget::DMainWidget(const Hooks &hooks, QWidget *parent)
 DMainWidget::~DMainWidget()
 {
     releaseDevices();
+    // Before the update dialog, a child of the window, goes.
+    m_firmware.reset();
     delete ui;
 }
 
@@ -467,7 +464,35 @@ void DMainWidget::on_pushButton_Setting_clicked()
     openSettingsDialog();
 }
 
-void DMainWidget::openSettingsDialog() {}
+void DMainWidget::openSettingsDialog()
+{
+    // A fresh cover each time; the last one has done its work.
+    delete m_settingsOverlay;
+    auto *overlay = new QWidget(this, Qt::FramelessWindowHint);
+    overlay->resize(size());
+    overlay->setObjectName(QStringLiteral("widget"));
+    overlay->setStyleSheet(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100);}"));
+    overlay->show();
+    m_settingsOverlay = overlay;
+
+    auto *dialog = new DSettingsDia(this);
+    m_settingsDialog = dialog;
+    dialog->setFirmwareInfoMap(m_scanner->getFirmwareInfoMap());
+    connect(dialog, &DSettingsDia::sigSettingsWindowClose, this, &DMainWidget::onSettingsWindowClose);
+    connect(dialog, &DSettingsDia::sigUpdataAllUI, this, &DMainWidget::omUpdataAllUI);
+    connect(dialog, &DSettingsDia::sigUpdateApp, this, &DMainWidget::onUpdateApp);
+    connect(dialog, &DSettingsDia::sigChangAppTheme, this, &DMainWidget::onChangAppTheme);
+    connect(dialog, &DSettingsDia::sigFirmwareUpgradeCheck, this, &DMainWidget::onFirmwareUpgradeCheck);
+
+    dialog->move(pos().x() + (width() - dialog->width()) / 2, pos().y() + (height() - dialog->height()) / 2);
+    dialog->setWindowModality(Qt::WindowModal);
+    const QPointer<DMainWidget> self(this);
+    dialog->exec();
+    // Escape or the window manager close it without its Close button: the
+    // window must not stay dimmed.
+    if (self)
+        onSettingsWindowClose();
+}
 
 void DMainWidget::onSettingsWindowClose()
 {
@@ -565,11 +590,7 @@ bool DMainWidget::isSupportedDevice(int vendorId, int productId) const
 
 bool DMainWidget::isBootloaderDevice(int vendorId, int productId)
 {
-    for (const UsbIds &ids : kBootloaderIds) {
-        if (ids.vendorId == vendorId && ids.productId == productId)
-            return true;
-    }
-    return false;
+    return isBootloaderId(vendorId, productId);
 }
 
 void DMainWidget::onDeviceArrived(const QString &path, int vendorId, int productId)
@@ -578,9 +599,9 @@ void DMainWidget::onDeviceArrived(const QString &path, int vendorId, int product
     if (isSupportedDevice(vendorId, productId))
         queueRescan(MainHidInterFace::ScanArrival, path);
     if (isBootloaderDevice(vendorId, productId)) {
-        m_firmwareRetryCount = 0;
+        m_firmware->resetFirmwareRetry();
         if (!m_bootloaderTimer.isActive())
-            m_bootloaderTimer.start();
+            m_bootloaderTimer.start(m_firmware->timeLimits().bootloaderArrivalMs);
     }
 }
 
@@ -694,13 +715,35 @@ void DMainWidget::onGetHidListSuccessful()
     }
 }
 
-void DMainWidget::checkFirmwareUpgrade(bool) {}
+void DMainWidget::createFirmwareUpgrade()
+{
+    firmwareUpgradeControl::Hooks hooks;
+    hooks.versionInfoList = [this] { return m_scanner ? m_scanner->getVersionInfoList() : QList<hidVersionInfo>(); };
+    hooks.hidInfoList = [this] { return m_scanner ? m_scanner->getHidInfoList() : QList<hidStructInfo>(); };
+    hooks.deviceLinkMap = [this] { return m_devicePage->getDeviceLinkMap(); };
+    hooks.setHidUpgradeInfo = [this](bool pending, const QString &path, const QString &serial) {
+        m_devicePage->setHidUpgradeInfo(pending, path, serial);
+    };
+    m_firmware = std::make_unique<firmwareUpgradeControl>(this, hooks);
+}
 
-void DMainWidget::ontheHidIntoFirmwareUpgrade() {}
+void DMainWidget::checkFirmwareUpgrade(bool requested)
+{
+    m_firmware->checkFirmwareUpgrade(requested ? 1 : 0);
+}
+
+void DMainWidget::ontheHidIntoFirmwareUpgrade()
+{
+    m_firmware->ontheHidIntoFirmwareUpgrade();
+}
 
 void DMainWidget::onFirmwareUpgradeCheck()
 {
-    checkFirmwareUpgrade(true);
+    const QPointer<QObject> settings = sender();
+    m_firmware->onFirmwareUpgradeCheck([settings] {
+        if (settings)
+            QMetaObject::invokeMethod(settings, "showNoUpgradeNotice");
+    });
 }
 
 // ---- stop ---------------------------------------------------------------------------
@@ -710,6 +753,9 @@ void DMainWidget::releaseDevices()
     if (m_devicesReleased)
         return;
     m_devicesReleased = true;
+    // A transfer stops and its bootloader closes first.
+    if (m_firmware)
+        m_firmware->stop();
     m_burstTimer.stop();
     m_bootloaderTimer.stop();
     delete m_deviceNotifier;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DSettingsDia.h"
+
 #include <QPoint>
 #include <QPointer>
 #include <QString>
@@ -17,6 +19,7 @@ class DHomePage;
 class DLinkagePage;
 class DMacroPage;
 class DeviceNotifier;
+class firmwareUpgradeControl;
 class MainHidInterFace;
 class QAction;
 class QButtonGroup;
@@ -72,6 +75,9 @@ public:
     DMacroPage *macroPage() const { return m_macroPage; }
     DLinkagePage *linkagePage() const { return m_linkagePage; }
     MainHidInterFace *scanner() const { return m_scanner.get(); }
+    // The settings dialog while it is open (its upgrade check answers it).
+    DSettingsDia *settingsDialog() const { return m_settingsDialog; }
+    firmwareUpgradeControl *firmwareUpgrade() const { return m_firmware.get(); }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     QMenu *trayMenu() const { return m_trayMenu.get(); }
     int edgeZone() const { return m_edgeZone; }
@@ -109,11 +115,14 @@ public slots:
     void on_pushButton_Setting_clicked();
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
 
-    // Firmware update: filled by the firmware dialogs. The check compares the
-    // attached devices' versions with the images the program carries; the
-    // bootloader search runs after a bootloader has arrived.
+    // Firmware update, carried out by the window's firmwareUpgradeControl.
+    // The check compares the attached devices' versions with the images the
+    // program carries; the bootloader search runs after a bootloader has
+    // arrived.
     virtual void checkFirmwareUpgrade(bool requested);
     virtual void ontheHidIntoFirmwareUpgrade();
+    // The settings dialog's check: the update dialog at once, or the
+    // sender's showNoUpgradeNotice when nothing can be upgraded.
     void onFirmwareUpgradeCheck();
 
 protected:
@@ -138,8 +147,8 @@ private:
     void registerDeviceNotify();
     void createPages();
     void createScanner();
-    // Settings dialog: filled by the settings dialog, which also brings its
-    // dimming overlay.
+    void createFirmwareUpgrade();
+    // Dims the window and runs a new settings dialog over it.
     void openSettingsDialog();
 
     void stopMacroRecording();
@@ -170,6 +179,7 @@ private:
     DLinkagePage *m_linkagePage = nullptr;
     int m_currentPageId = PageHome;
     QPointer<QWidget> m_settingsOverlay;
+    QPointer<DSettingsDia> m_settingsDialog;
 
     // Tray.
     std::unique_ptr<QMenu> m_trayMenu;
@@ -181,6 +191,7 @@ private:
 
     // Devices: the scanner, hot-plug and the rescan worker.
     std::unique_ptr<MainHidInterFace> m_scanner;
+    std::unique_ptr<firmwareUpgradeControl> m_firmware;
     DeviceNotifier *m_deviceNotifier = nullptr;
     QTimer m_burstTimer;       // one rescan per burst of matching events
     QTimer m_bootloaderTimer;  // the bootloader search, once per arrival burst
@@ -188,7 +199,6 @@ private:
     bool m_burstRemoval = false;
     QString m_burstPath;
     int m_followUpMode = 0;    // a burst that came during a scan; 0 none
-    int m_firmwareRetryCount = 0;
     int m_rescanCount = 0;
     std::thread m_rescanThread;
     std::atomic<bool> m_rescanRunning{false};

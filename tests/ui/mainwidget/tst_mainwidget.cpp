@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QTranslator>
 #include <QtTest>
 
@@ -256,6 +257,11 @@ private slots:
         DMainWidget window(m_parts.hooks());
         window.show();
         m_parts.macroPage->recording = true;
+        // The settings dialog runs modally: close it once it is open.
+        QTimer::singleShot(0, &window, [&window] {
+            if (window.settingsDialog())
+                window.settingsDialog()->close();
+        });
         window.findChild<QPushButton *>(button)->click();
         QVERIFY(!m_parts.macroPage->recording);
         QVERIFY(m_parts.exits.isEmpty());
