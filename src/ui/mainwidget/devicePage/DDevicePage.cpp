@@ -77,9 +77,6 @@ constexpr int kPageTipShow = 1;
 // Ids of the main group.
 constexpr int kMainKeys = 0;
 
-// Tool ids of the tool group.
-enum ToolId { ToolPerformance = 0, ToolCustomList = 1, ToolSoftKeyboard = 2, ToolMousePerformance = 3,
-              ToolMouseDpiConfig = 4 };
 
 // Key-function pages the on-screen keyboard marks keys for.
 constexpr int kPageRemapKey = 1;
@@ -1103,6 +1100,7 @@ void DDevicePage::retranslateAllUI()
         onCurIndexChangedOn_board(m_onboardLayer == 0 ? 0 : 1);
     // The explanation panel takes its texts when it is built.
     dropExplainPopup();
+    dropOnboardMenuPopups();
 }
 
 void DDevicePage::changeAppTheme()
@@ -1192,6 +1190,7 @@ void DDevicePage::changeAppTheme()
     m_mouseConfigView->updateTheme();
     // The pop-up takes the theme's colours when it is built.
     dropExplainPopup();
+    dropOnboardMenuPopups();
 }
 
 // --- Device load -----------------------------------------------------------
@@ -2085,8 +2084,6 @@ void DDevicePage::loadCustomLightList() {}
 void DDevicePage::setMouseLightConfig(int) {}
 
 void DDevicePage::onCustomEventChangProfile(int) {}
-void DDevicePage::onRuningOnboard0x19Cmd() {}
-void DDevicePage::onRuningOnboard0x18Cmd() {}
 
 void DDevicePage::onCustomKeyInfoSaveFailed(QString reason)
 {
@@ -2126,21 +2123,6 @@ void DDevicePage::onResetoreCurrentProfile() {}
 void DDevicePage::onExportProfileChildList(QString, QString) {}
 void DDevicePage::onDeleteProfile(QString, QString) {}
 void DDevicePage::onProfileItemMouseClicked(QString, QString) {}
-void DDevicePage::onCurIndexChangedSelMode(int) {}
-void DDevicePage::onCurIndexChangedOn_board(int) {}
-void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString) {}
-void DDevicePage::onProfileCreateNew() {}
-void DDevicePage::onProfileExport() {}
-void DDevicePage::onProfileImport() {}
-void DDevicePage::onProfileDelete() {}
-void DDevicePage::onProfileModifyName() {}
-void DDevicePage::onOnboardKeyboardClicked(int, QString) {}
-void DDevicePage::onKeyboardMouseRightKeyClicked(int, QString) {}
-void DDevicePage::onEmptyForKey() {}
-void DDevicePage::onConfigQWERTY() {}
-void DDevicePage::onConfigMac() {}
-void DDevicePage::onConfigDvorak() {}
-void DDevicePage::onConfigCleanLayer() {}
 
 // Hidden buttons: no behaviour.
 void DDevicePage::on_pushButton_MoreOperate_clicked() {}
@@ -2150,14 +2132,7 @@ void DDevicePage::on_pushButton_Import_clicked() {}
 void DDevicePage::on_pushButton_Add_clicked() {}
 void DDevicePage::on_pushButton_selectAppPath_clicked() {}
 void DDevicePage::on_pushButton_OK_clicked() {}
-void DDevicePage::on_pushButton_OnboardMoreOperate_clicked() {}
-void DDevicePage::on_pushButton_OnboardSave_clicked() {}
-void DDevicePage::on_pushButton_OnboardCancel_clicked() {}
-void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked() {}
-void DDevicePage::on_pushButton_Fn1Key_clicked() {}
 void DDevicePage::on_checkBox_LightSynchronize_clicked() {}
-void DDevicePage::on_toolButton_RestoreFactorySettings_clicked() {}
-void DDevicePage::on_toolButton_OnboardDownload_clicked() {}
 void DDevicePage::on_pushButton_LightOnOff_clicked() {}
 
 // --- Key selection and key-function routing ------------------------------

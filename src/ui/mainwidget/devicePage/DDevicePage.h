@@ -51,6 +51,8 @@ class QBoxLayout;
 class QButtonGroup;
 class QMenu;
 class keyboardButCustom;
+class onboardDownloadSender;
+class onboardLayerFiles;
 class keyboardPage;
 class mouseKeySender;
 class lightDealMain;
@@ -72,6 +74,10 @@ class DDevicePage : public QWidget
     Q_OBJECT
 
 public:
+    // Tool ids of the tool group.
+    enum ToolId { ToolPerformance = 0, ToolCustomList = 1, ToolSoftKeyboard = 2, ToolMousePerformance = 3,
+                  ToolMouseDpiConfig = 4 };
+
     explicit DDevicePage(QWidget *parent = nullptr);
     // Stops both engines' threads, then deletes the links and the engines.
     ~DDevicePage() override;
@@ -167,6 +173,26 @@ public:
     lightDealMain *keyboardEngine() const { return m_lightDealMain; }
     // Decimal codes of the bound keys of the selected keyboard's profile.
     QList<QString> assignedKeyCodes() const { return m_assignedKeyCodeList; }
+
+    // --- On-board mode ---------------------------------------------------
+    // The mode in one place: the page's flag, the transport's handshake
+    // flag and the link's input handling.
+    void applyDeviceMode(int mode);
+    int onboardMode() const { return m_onboardMode; }
+    int onboardLayer() const { return m_onboardLayer; }
+    int currentOnboardProfileIndex() const { return m_currentOnboardProfileIndex; }
+    DOnboardPage *onboardPage() const;
+    QString onboardListFilePath() const { return m_onboardProFilePath; }
+    QString onboardDefaultFilePath() const { return m_onboardDefaultFilePath; }
+    QString onboardFn1FilePath() const { return m_onboardFn1FilePath; }
+    bool isOnboardDownloadRunning() const;
+    ArrowWidget *onboardConfigMenuPopup() const;
+    ArrowWidget *onboardLayerMenuPopup() const;
+    void addOnboardConfig(int index);
+    void removeOnboardConfig(int index);
+    void applyOnboardFastConfig(int layout);
+    void loadOnboardLayerKeyTexts();
+    void refreshOnboardLayerKeyTexts();
     mouseLightDealMain *mouseEngine() const { return m_mouseLightDealMain; }
 
 signals:
@@ -278,6 +304,8 @@ public slots:
     void onConfigCleanLayer();
 
 private slots:
+    void onOnboardDownloadFinished(bool successful);
+
     // Bound by name to the form's buttons.
     void on_pushButton_MoreOperate_clicked();
     void on_pushButton_Test_clicked();
@@ -303,6 +331,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The on-board tests select a keyboard without the device load.
+    friend class tst_OnboardMode;
+    friend class tst_OnboardModeScreenshots;
+
     // Every connection of the page goes by signal and slot name.
     QButtonGroup *makeGroup(const QList<QPair<QAbstractButton *, int>> &buttons, const char *slot);
     template <class Page>
@@ -343,6 +375,20 @@ private:
     void sendMouseDpiReport(DDeviceKeyboardLink *link);
     void sniperLinkDestroyed(QObject *link);
     void dropExplainPopup();
+
+    // On-board mode.
+    onboardLayerFiles onboardLayers() const;
+    QString currentOnboardLayerFile() const;
+    void enterOnboardMode();
+    void leaveOnboardMode();
+    void fillOnboardProfileBox();
+    void setOnboardKeyPageProfileIndex(int index);
+    void setOnboardControlsEnabled(bool enabled);
+    void resultToast(bool ok, const char *successText, const char *failureText);
+    ArrowWidget *onboardMenuPopup(QPointer<ArrowWidget> &popup, int flag, int type, int height);
+    void showOnboardMenuPopup(ArrowWidget *popup, QWidget *button);
+    // The menus take the theme's colours and the language's texts when built.
+    void dropOnboardMenuPopups();
 
     // Device list and link duties. One device operation runs at a time;
     // what comes during its waits is taken when it ends.
@@ -496,6 +542,10 @@ private:
     // the selected device's).
     QPointer<MainHidInterFace> m_keyboardEngineHid;
     QPointer<MainHidInterFace> m_mouseEngineHid;
+    QPointer<onboardDownloadSender> m_onboardSender;
+    // One pop-up per menu button, built at its first click.
+    QPointer<ArrowWidget> m_onboardConfigMenuPopup;
+    QPointer<ArrowWidget> m_onboardLayerMenuPopup;
     bool m_upgradeSerialPending = false;
     QString m_upgradeHidPath;
     QString m_upgradeSnInfo;

@@ -16,4 +16,13 @@ bool isOnboardFnModel(const QString &model)
     return model == QLatin1String(onboardFnModel);
 }
 
+bool isOnboardMenuVariantModel(const QString &model)
+{
+    for (const char *name : onboardMenuVariantModels) {
+        if (model == QLatin1String(name))
+            return true;
+    }
+    return false;
+}
+
 } // namespace deviceModelSets

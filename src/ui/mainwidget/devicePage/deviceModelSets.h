@@ -11,7 +11,11 @@ constexpr const char *sideBreathModels[] = {"Rulvarro", "Varrowen"};
 // The Fn key serves as the FN1 key in the on-board layers.
 constexpr const char *onboardFnModel = "Rulvarro";
 
+// Their on-board layer menu offers only QWERTY and Clean layer.
+constexpr const char *onboardMenuVariantModels[] = {"Rulvarro", "Varrowen"};
+
 bool isSideBreathModel(const QString &model);
 bool isOnboardFnModel(const QString &model);
+bool isOnboardMenuVariantModel(const QString &model);
 
 } // namespace deviceModelSets

@@ -102,9 +102,9 @@ QString onboardKeyCaption(const customKeyInfo &binding, int configIndex,
         return QString();
     switch (hidBindingNumber(binding.operateType, sizeof binding.operateType)) {
     case kBindingKey: {
-        const QString name = keyNames.value(bindingValue(binding));
-        if (configIndex == kOnboardMacConfigIndex && name == QLatin1String("Win"))
-            return QStringLiteral("Com");
+        QString name = keyNames.value(bindingValue(binding));
+        if (configIndex == kOnboardMacConfigIndex)
+            name.replace(QLatin1String("Win"), QLatin1String("Com"));
         return name;
     }
     case kBindingMacro: return onboardMacroText(store, macroFilePath, binding);

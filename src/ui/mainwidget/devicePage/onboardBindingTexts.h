@@ -22,7 +22,7 @@ QString onboardMouseText(const customKeyInfo &binding);
 QString onboardMultimediaText(const customKeyInfo &binding);
 
 // The on-board configuration whose layers are the Mac layout: there the
-// Windows key is the Command key.
+// Windows keys are the Command keys ("L-Win" reads "L-Com").
 constexpr int kOnboardMacConfigIndex = 2;
 
 // The caption of any on-board binding by its kind; empty for no binding or

@@ -24,7 +24,7 @@ customKeyInfo binding(const char *keyCode, const char *type, const char *value, 
 QMap<int, QString> keyNames()
 {
     return {{4, QStringLiteral("A")}, {38, QStringLiteral("9(")}, {39, QStringLiteral("0)")},
-            {41, QStringLiteral("Esc")}, {227, QStringLiteral("Win")},
+            {41, QStringLiteral("Esc")}, {227, QStringLiteral("L-Win")}, {231, QStringLiteral("Win")},
             {-10, QStringLiteral("Fn")}, {-20, QStringLiteral("FN1")}};
 }
 
@@ -142,8 +142,9 @@ private slots:
         QTest::addColumn<int>("config");
         QTest::addColumn<QString>("text");
         QTest::newRow("remap") << QByteArray("4") << QByteArray("0") << QByteArray("41") << 1 << "Esc";
-        QTest::newRow("win") << QByteArray("4") << QByteArray("0") << QByteArray("227") << 1 << "Win";
-        QTest::newRow("win on mac") << QByteArray("4") << QByteArray("0") << QByteArray("227") << 2 << "Com";
+        QTest::newRow("win") << QByteArray("4") << QByteArray("0") << QByteArray("227") << 1 << "L-Win";
+        QTest::newRow("win on mac") << QByteArray("4") << QByteArray("0") << QByteArray("227") << 2 << "L-Com";
+        QTest::newRow("bare win on mac") << QByteArray("4") << QByteArray("0") << QByteArray("231") << 2 << "Com";
         QTest::newRow("fn") << QByteArray("-10") << QByteArray("0") << QByteArray("-10") << 2 << "Fn";
         QTest::newRow("fn1") << QByteArray("-10") << QByteArray("0") << QByteArray("-20") << 1 << "FN1";
         QTest::newRow("unnamed target") << QByteArray("4") << QByteArray("0") << QByteArray("250") << 1 << "";

@@ -1,0 +1,104 @@
+#include "onboardConfigList.h"
+
+#include "xmlInterface.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace onboardConfigList {
+
+namespace {
+
+int largestIndex(xmlInterface *store, const QString &path)
+{
+    xmlIndexNameList list;
+    store->getProfileList(path, list);
+    int largest = 0;
+    for (const auto &entry : list)
+        largest = std::max(largest, entry.first.toInt());
+    return largest;
+}
+
+// Moves a file aside, replacing an older ".bak".
+bool moveAside(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    const QString backup = path + QStringLiteral(".bak");
+    QFile::remove(backup);
+    return QFile::rename(path, backup);
+}
+
+} // namespace
+
+files filesIn(const QString &deviceFolder)
+{
+    return {deviceFolder + QStringLiteral("/pardexOnboardProFile.xml"),
+            deviceFolder + QStringLiteral("/OnboardDefaultProFile.xml"),
+            deviceFolder + QStringLiteral("/OnboardFN1ProFile.xml")};
+}
+
+int newConfigIndex(const QList<int> &indexes)
+{
+    int previous = 0;
+    for (int value : indexes) {
+        if (value - previous > 1)
+            return previous + 1;
+        previous = value;
+    }
+    return previous + 1;
+}
+
+QString newConfigName(int index) { return QStringLiteral("NewConfig%1").arg(index); }
+
+int currentIndex(const QList<int> &indexes, int stored)
+{
+    if (indexes.isEmpty() || indexes.contains(stored))
+        return stored;
+    return *std::min_element(indexes.begin(), indexes.end());
+}
+
+int importIndex(xmlInterface *store, const files &f)
+{
+    return std::max({largestIndex(store, f.list), largestIndex(store, f.defaultLayer),
+                     largestIndex(store, f.fn1Layer)})
+           + 1;
+}
+
+bool importableConfigs(xmlInterface *store, const QString &path, QByteArray &defaultIndex,
+                       QByteArray &fn1Index)
+{
+    xmlIndexNameList list;
+    if (!store->getProfileList(path, list) || list.size() != 2)
+        return false;
+    defaultIndex = list.at(0).first;
+    fn1Index = list.at(1).first;
+    return true;
+}
+
+bool prepareFiles(xmlInterface *store, const files &f, bool &created)
+{
+    xmlIndexNameList list;
+    created = !store->getMacroList(f.list, list);
+    if (!created)
+        return true;
+    bool ok = true;
+    for (const QString &path : {f.list, f.defaultLayer, f.fn1Layer})
+        ok = moveAside(path) && ok;
+    for (const QString &path : {f.list, f.defaultLayer, f.fn1Layer})
+        ok = store->createXmlFile(path) && ok;
+    return ok;
+}
+
+QList<int> indexesOf(const xmlIndexNameList &list)
+{
+    QList<int> indexes;
+    for (const auto &entry : list)
+        indexes.append(entry.first.toInt());
+    std::sort(indexes.begin(), indexes.end());
+    return indexes;
+}
+
+} // namespace onboardConfigList
