@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>نقرة يسرى</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>تبديل DPI</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>للأمام (يسار)</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>للخلف (يسار)</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>نقرة يمنى</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>نقرة وسطى</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>للأمام (يمين)</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>للخلف (يمين)</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>يرجى اختيار مفتاح أولاً!</translation>
     </message>

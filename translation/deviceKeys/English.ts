@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>Left Click</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>Dpi Loop</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>Forward_L</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>Backward_L</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>Right Click</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>Center Click</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>Forward_R</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>Backward_R</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>Please select one Key first!</translation>
     </message>

@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>Clic gauche</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>Cycle DPI</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>Suivant (G)</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>Précédent (G)</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>Clic droit</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>Clic central</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>Suivant (D)</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>Précédent (D)</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>Veuillez d'abord choisir une touche !</translation>
     </message>

@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>Linksklick</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>DPI-Wechsel</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>Vorwärts (L)</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>Zurück (L)</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>Rechtsklick</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>Mittelklick</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>Vorwärts (R)</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>Zurück (R)</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>Bitte zuerst eine Taste wählen!</translation>
     </message>

@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>Clic sinistro</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>Ciclo DPI</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>Avanti (S)</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>Indietro (S)</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>Clic destro</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>Clic centrale</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>Avanti (D)</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>Indietro (D)</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>Seleziona prima un tasto!</translation>
     </message>

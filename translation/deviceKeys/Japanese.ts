@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>左クリック</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>DPI切り替え</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>進む(左)</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>戻る(左)</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>右クリック</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>中クリック</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>進む(右)</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>戻る(右)</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>先にキーを選択してください！</translation>
     </message>

@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>왼쪽 클릭</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>DPI 전환</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>앞으로(왼쪽)</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>뒤로(왼쪽)</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>오른쪽 클릭</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>가운데 클릭</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>앞으로(오른쪽)</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>뒤로(오른쪽)</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>먼저 키를 선택하세요!</translation>
     </message>

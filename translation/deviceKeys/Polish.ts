@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>Lewy przycisk</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>Przełączanie DPI</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>Dalej (L)</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>Wstecz (L)</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>Prawy przycisk</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>Środkowy przycisk</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>Dalej (P)</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>Wstecz (P)</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>Najpierw wybierz klawisz!</translation>
     </message>

@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>Clique esquerdo</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>Ciclo de DPI</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>Avançar (E)</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>Retroceder (E)</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>Clique direito</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>Clique central</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>Avançar (D)</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>Retroceder (D)</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>Selecione primeiro uma tecla!</translation>
     </message>

@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>Левый щелчок</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>Переключение DPI</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>Вперёд (Л)</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>Назад (Л)</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>Правый щелчок</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>Средний щелчок</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>Вперёд (П)</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>Назад (П)</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>Сначала выберите клавишу!</translation>
     </message>

@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>Clic izquierdo</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>Ciclo de DPI</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>Adelante (I)</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>Atrás (I)</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>Clic derecho</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>Clic central</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>Adelante (D)</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>Atrás (D)</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>¡Seleccione primero una tecla!</translation>
     </message>

@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>左键</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>DPI循环</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>前进(左)</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>后退(左)</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>右键</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>中键</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>前进(右)</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>后退(右)</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>请先选择一个按键！</translation>
     </message>

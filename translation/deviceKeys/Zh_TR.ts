@@ -4,38 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>Left Click</source>
-        <translation>左鍵</translation>
-    </message>
-    <message>
-        <source>Dpi Loop</source>
-        <translation>DPI循環</translation>
-    </message>
-    <message>
-        <source>Forward_L</source>
-        <translation>前進(左)</translation>
-    </message>
-    <message>
-        <source>Backward_L</source>
-        <translation>後退(左)</translation>
-    </message>
-    <message>
-        <source>Right Click</source>
-        <translation>右鍵</translation>
-    </message>
-    <message>
-        <source>Center Click</source>
-        <translation>中鍵</translation>
-    </message>
-    <message>
-        <source>Forward_R</source>
-        <translation>前進(右)</translation>
-    </message>
-    <message>
-        <source>Backward_R</source>
-        <translation>後退(右)</translation>
-    </message>
-    <message>
         <source>Please select one Key first!</source>
         <translation>請先選擇一個按鍵！</translation>
     </message>

@@ -2225,7 +2225,7 @@ void DDevicePage::onMouseButtonClicked(int index)
     QString caption;
     if (const keyRouting::MouseButton *button = keyRouting::mouseButton(index)) {
         m_currentMouseButtonMask = button->code;
-        caption = tr(button->caption);
+        caption = QCoreApplication::translate("DMousePage", button->caption);
     }
     m_currentMouseButtonText = caption;
     m_currentKeyCode = m_currentMouseButtonMask;

@@ -26,15 +26,16 @@ const PageRoute kRoutes[] = {
 };
 
 // The left button has no slot on the mouse: it is never assigned there.
+// The captions are the mouse picture's own.
 const MouseButton kMouseButtons[kMouseButtonCount] = {
-    {0, 1, QT_TRANSLATE_NOOP("DDevicePage", "Left Click"), -1},
-    {1, 32, QT_TRANSLATE_NOOP("DDevicePage", "Dpi Loop"), kMouseSlotDpi},
-    {2, 16, QT_TRANSLATE_NOOP("DDevicePage", "Forward_L"), kMouseSlotForward},
-    {3, 8, QT_TRANSLATE_NOOP("DDevicePage", "Backward_L"), kMouseSlotBack},
-    {4, 2, QT_TRANSLATE_NOOP("DDevicePage", "Right Click"), kMouseSlotRight},
-    {5, 4, QT_TRANSLATE_NOOP("DDevicePage", "Center Click"), kMouseSlotMiddle},
-    {6, 16, QT_TRANSLATE_NOOP("DDevicePage", "Forward_R"), kMouseSlotForward},
-    {7, 8, QT_TRANSLATE_NOOP("DDevicePage", "Backward_R"), kMouseSlotBack},
+    {0, 1, QT_TRANSLATE_NOOP("DMousePage", "Left Click"), -1},
+    {1, 32, QT_TRANSLATE_NOOP("DMousePage", "Dpi Loop"), kMouseSlotDpi},
+    {2, 16, QT_TRANSLATE_NOOP("DMousePage", "Forward_L"), kMouseSlotForward},
+    {3, 8, QT_TRANSLATE_NOOP("DMousePage", "Backward_L"), kMouseSlotBack},
+    {4, 2, QT_TRANSLATE_NOOP("DMousePage", "Right Click"), kMouseSlotRight},
+    {5, 4, QT_TRANSLATE_NOOP("DMousePage", "Center Click"), kMouseSlotMiddle},
+    {6, 16, QT_TRANSLATE_NOOP("DMousePage", "Forward_R"), kMouseSlotForward},
+    {7, 8, QT_TRANSLATE_NOOP("DMousePage", "Backward_R"), kMouseSlotBack},
 };
 
 } // namespace

@@ -34,7 +34,7 @@ struct MouseButton
 {
     int index;           // argument of the picture's click signal
     int code;            // key code of the button's binding in the profile
-    const char *caption; // source text, context "DDevicePage"
+    const char *caption; // source text, context "DMousePage"
     int slot;            // slot of the button assignment report, -1: none
 };
 

@@ -5,6 +5,8 @@
 #include "CustomButton.h"
 #include "DChangeKeyPage.h"
 #include "DMousePage.h"
+#include "DOnboardPage.h"
+#include "SoftKeyboardButCustom.h"
 #include "DmouseConfigView.h"
 #include "DDataManager.h"
 #include "DCustomEventListItem.h"
@@ -88,6 +90,23 @@ const char *const kFunctionPages[] = {"page_Default",     "page_Macro",         
 QString shownFunctionPage(DDevicePage &page)
 {
     return page.form()->stackedWidget_Customize->currentWidget()->objectName();
+}
+
+QStringList layerItems(xmlInterface &store, const QString &file)
+{
+    QList<customKeyInfo> list;
+    store.getKeyInfoList(file, "1", list);
+    QStringList result;
+    for (const customKeyInfo &info : list)
+        result << QStringLiteral("%1:%2:%3").arg(fixedText(info.keyCode), fixedText(info.operateType),
+                                                 fixedText(info.Value));
+    return result;
+}
+
+QString onboardCaption(DDevicePage &page, int code)
+{
+    SoftKeyboardButCustom *button = page.onboardPage()->getKeyButtonMap().value(code);
+    return button ? button->getKeyText() : QStringLiteral("<no key>");
 }
 
 QByteArray fileBytes(const QString &path)
@@ -626,6 +645,74 @@ private slots:
         prompts.answerQuestion(0);
         page.onResetoreMouseCurrentProfile();
         QCOMPARE(page.notice()->text(), QStringLiteral("Reset the current profile failed"));
+    }
+
+    // In the on-board mode the pages work on the key picked on the on-board
+    // picture and on the layer file being edited; the functions the layers
+    // cannot hold only keep their page number.
+    void onboardKeysGoToTheLayerFiles()
+    {
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        page.form()->pushButton_OnboardMode->click();
+        QCOMPARE(page.onboardMode(), 1);
+        page.onCurIndexChanged_Key(2);
+        QCOMPARE(page.notice()->text(), QStringLiteral("Please select one Key first!"));
+
+        page.onOnboardKeyboardClicked(4, QStringLiteral("A"));
+        page.onCurIndexChanged_Key(0);
+        QCOMPARE(shownFunctionPage(page), QStringLiteral("page_Default"));
+        QCOMPARE(page.findChild<DResetDefaultPage *>()->findChild<QLabel *>(QStringLiteral("label_KeyChar"))->text(),
+                 QStringLiteral("Empty"));
+        page.onCurIndexChanged_Key(2);
+        for (int id : {4, 5, 8, 9, 10}) {
+            page.onCurIndexChanged_Key(id);
+            QCOMPARE(shownFunctionPage(page), QStringLiteral("page_RemapKey"));
+        }
+
+        // The remap page stores a captured key at once, in the default layer.
+        page.onCurIndexChanged_Key(2);
+        emit page.findChild<DChangeKeyPage *>()->sigChangKeyOrCombinationKeyFocusIn(true);
+        emit page.sigHookKeyboardRecviveStreamToDevice(0, 5, 1);
+        QVERIFY(layerItems(m_xml, page.onboardDefaultFilePath()).contains(QStringLiteral("4:0:5")));
+        QCOMPARE(onboardCaption(page, 4), QStringLiteral("B"));
+
+        // In the FN1 layer, the FN1 layer's file.
+        page.form()->pushButton_FN1->click();
+        QCOMPARE(page.onboardLayer(), 1);
+        page.onOnboardKeyboardClicked(4, QStringLiteral("A"));
+        page.onCurIndexChanged_Key(2);
+        emit page.findChild<DChangeKeyPage *>()->sigChangKeyOrCombinationKeyFocusIn(true);
+        emit page.sigHookKeyboardRecviveStreamToDevice(0, 6, 1);
+        QVERIFY(layerItems(m_xml, page.onboardFn1FilePath()).contains(QStringLiteral("4:0:6")));
+        QVERIFY(layerItems(m_xml, page.onboardDefaultFilePath()).contains(QStringLiteral("4:0:5")));
+    }
+
+    // A key that is the FN1 key in the other layer loses that binding once
+    // this layer gives it anything else.
+    void fn1KeyLeavesTheOtherLayer()
+    {
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        page.form()->pushButton_OnboardMode->click();
+        QCOMPARE(page.onboardLayer(), 0);
+        const QString fn1 = page.onboardFn1FilePath();
+        const QString layer = page.onboardDefaultFilePath();
+        m_xml.addKeyInfo(fn1, "1", "30", "1", "0", "1", "1", "-20");
+        m_xml.addKeyInfo(fn1, "1", "31", "2", "0", "1", "1", "-20");
+
+        // 30 gets a multimedia function here: gone from the FN1 layer.
+        m_xml.deleteKeyInfo(layer, "1", "30");
+        m_xml.addKeyInfo(layer, "1", "30", "1", "3", "1", "1", "2");
+        page.onShoudUpdateKeyboard(30);
+        QVERIFY(!layerItems(m_xml, fn1).join(' ').contains(QStringLiteral("30:")));
+        QVERIFY(!onboardCaption(page, 30).isEmpty());
+
+        // 31 is the FN1 key here too: kept there.
+        m_xml.deleteKeyInfo(layer, "1", "31");
+        m_xml.addKeyInfo(layer, "1", "31", "2", "0", "1", "1", "-20");
+        page.onShoudUpdateKeyboard(31);
+        QVERIFY(layerItems(m_xml, fn1).contains(QStringLiteral("31:0:-20")));
     }
 
     // Without an open device the key panel says so and routes nothing.
