@@ -815,6 +815,57 @@ bool xmlInterface::moveMacroItem(const QString &path, const QByteArray &macro, c
     });
 }
 
+namespace {
+
+XMLElement *newMacroElement(XMLDocument &doc, const QByteArray &index, const QByteArray &name,
+                            const QList<macroItemInfo> &items)
+{
+    XMLElement *macro = doc.NewElement(kMacro);
+    macro->SetAttribute(kIndex, index.constData());
+    macro->SetAttribute(kName, name.constData());
+    appendMacroItems(doc, *macro, items);
+    return macro;
+}
+
+} // namespace
+
+bool xmlInterface::replaceMacroItems(const QString &path, const QByteArray &macro,
+                                     const QList<macroItemInfo> &items)
+{
+    return changeUnder(path, macroAnchor(macro), [&items](xmlStoreDocument &doc, XMLElement &node) {
+        XMLElement *item = node.FirstChildElement(kItem);
+        while (item) {
+            XMLElement *next = item->NextSiblingElement(kItem);
+            node.DeleteChild(item);
+            item = next;
+        }
+        appendMacroItems(doc.document(), node, items);
+        return true;
+    });
+}
+
+bool xmlInterface::addMacroWithItems(const QString &path, const QByteArray &index, const QByteArray &name,
+                                     const QList<macroItemInfo> &items)
+{
+    return changeUnder(path, rootAnchor(), [&](xmlStoreDocument &doc, XMLElement &root) {
+        root.InsertEndChild(newMacroElement(doc.document(), index, name, items));
+        return true;
+    });
+}
+
+bool xmlInterface::createMacroFile(const QString &path, const QByteArray &index, const QByteArray &name,
+                                   const QList<macroItemInfo> &items)
+{
+    const StoreLock lock;
+    xmlStoreDocument doc(path, xmlStoreDocument::NewFile);
+    XMLDocument &d = doc.document();
+    XMLElement *root = d.NewElement(kRoot);
+    root->SetAttribute(kProfileIndex, 1);
+    d.InsertEndChild(root);
+    root->InsertEndChild(newMacroElement(d, index, name, items));
+    return doc.save();
+}
+
 // --- Macros bound in a profile -------------------------------------------
 
 bool xmlInterface::addBindMacro(const QString &path, const QByteArray &profile,

@@ -119,6 +119,17 @@ public:
     // Moves that event one place up or down among its siblings.
     bool moveMacroItem(const QString &path, const QByteArray &macro, const QByteArray &mark,
                        bool up, bool second);
+    // Replaces all events of the macro with the list in one save; the macro
+    // element keeps its place, index and name. A failed save loses nothing.
+    bool replaceMacroItems(const QString &path, const QByteArray &macro,
+                           const QList<macroItemInfo> &items);
+    // Appends a macro together with its events in one save.
+    bool addMacroWithItems(const QString &path, const QByteArray &index, const QByteArray &name,
+                           const QList<macroItemInfo> &items);
+    // A new macro file holding just this macro, replacing any file at the
+    // path: written whole or not at all.
+    bool createMacroFile(const QString &path, const QByteArray &index, const QByteArray &name,
+                         const QList<macroItemInfo> &items);
 
     // --- Macros bound in a profile (children of `bindMacro`) ------------
     bool addBindMacro(const QString &path, const QByteArray &profile,

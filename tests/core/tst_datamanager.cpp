@@ -299,6 +299,7 @@ private slots:
         // Written as a fraction: style sheets read a plain 1 as opaque.
         QTest::newRow("alpha 1") << "30,30,30,1" << -1 << "rgba(30,30,30,0.004)" << QColor(30, 30, 30);
         QTest::newRow("alpha 1 given") << "30,30,30" << 1 << "rgba(30,30,30,0.004)" << QColor(30, 30, 30);
+        QTest::newRow("alpha 0") << "30,30,30" << 0 << "rgba(30,30,30,0)" << QColor(30, 30, 30);
     }
 
     void themeColorAsCss()

@@ -208,11 +208,13 @@ private slots:
         QCOMPARE(m_parts.devicePage->asked, 0);
         m_parts.devicePage->lightChanged = false;
 
+        // (The macro page's theme routine has loaded its list once already.)
+        const int listLoads = m_parts.macroPage->listLoads;
         ui->pushButton_Macro->click();
         QCOMPARE(ui->stackedWidget_Main->currentWidget(), ui->page_Macro);
         QVERIFY(m_parts.macroPage->isCurrentPage());
         QCOMPARE(m_parts.macroPage->keyboardLoads, 1);
-        QCOMPARE(m_parts.macroPage->listLoads, 1);
+        QCOMPARE(m_parts.macroPage->listLoads, listLoads + 1);
 
         // Leaving the macro page ends a recording first.
         m_parts.macroPage->recording = true;

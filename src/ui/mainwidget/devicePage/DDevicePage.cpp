@@ -21,7 +21,6 @@
 #include "DMouseLightPage.h"
 #include "DMousePage.h"
 #include "DMousePerformanceView.h"
-#include "DmouseConfigView.h"
 #include "DMultimediaPage.h"
 #include "DPerformancePage.h"
 #include "DResetDefaultPage.h"
@@ -29,6 +28,7 @@
 #include "DCustomLightListItem.h"
 #include "DOnboardPage.h"
 #include "DTipInfoDia.h"
+#include "DmouseConfigView.h"
 #include "MainHidInterFace.h"
 #include "deviceKeyTexts.h"
 #include "deviceModelSets.h"
@@ -285,15 +285,47 @@ void DDevicePage::buildToolPages()
     m_softKeyboardPage->loadKeyboardInfo();
     m_softKeyNameMap = m_softKeyboardPage->getKeyNameMap();
 
-    m_mousePerformanceView = new DMousePerformanceView(ui->page_MousePerformance);
-    connect(m_mousePerformanceView, SIGNAL(sigCurIndexChanged_MouseRateNumIndex(int)), this,
-            SLOT(onCurIndexChanged_MouseRateNumIndex(int)));
-    connect(m_mousePerformanceView, SIGNAL(sigResetoreMouseCurrentProfile()), this,
-            SLOT(onResetoreMouseCurrentProfile()));
-    ui->page_MousePerformance->layout()->addWidget(m_mousePerformanceView);
     m_mouseConfigView = new DmouseConfigView(ui->page_MouseDpiConfig);
     connect(m_mouseConfigView, SIGNAL(sigDpiConfigChanged()), this, SLOT(onMouseDpiInfoSet()));
     ui->page_MouseDpiConfig->layout()->addWidget(m_mouseConfigView);
+
+    m_mousePerformanceView = new DMousePerformanceView(ui->page_MousePerformance);
+    connect(m_mousePerformanceView, SIGNAL(sigResetoreMouseCurrentProfile()), this,
+            SLOT(onResetoreMouseCurrentProfile()));
+    connect(m_mousePerformanceView, SIGNAL(sigCurIndexChanged_MouseRateNumIndex(int)), this,
+            SLOT(onCurIndexChanged_MouseRateNumIndex(int)));
+    ui->page_MousePerformance->layout()->addWidget(m_mousePerformanceView);
+}
+
+void DDevicePage::buildMouseView(const QString &hidName)
+{
+    delete m_mousePage;
+    delete m_mouseLightPage;
+
+    m_mousePage = new DMousePage(hidName, ui->hidDeviceShowFrame);
+    connect(m_mousePage, SIGNAL(sigMouseButtonClicked(int)), this, SLOT(onMouseButtonClicked(int)));
+    connect(m_mousePage, SIGNAL(sigMouseInfoAlreadyLoad()), this, SLOT(onMouseInfoAlreadyLoad()));
+    ui->hidDeviceShowFrame->layout()->addWidget(m_mousePage);
+    m_mousePage->setKeyNameMap(m_softKeyNameMap);
+    m_mousePage->setXmlInterface(m_xmlInterface);
+    m_mousePage->loadMouseInfo(hidName);
+
+    m_mouseLightPage = new DMouseLightPage(hidName, ui->mouseLightFrame);
+    connect(m_mouseLightPage, SIGNAL(sigScrollLinkStatus(int)), this, SLOT(onScrollLinkStatus(int)));
+    connect(m_mouseLightPage, SIGNAL(sigLogoLinkStatus(int)), this, SLOT(onLogoLinkStatus(int)));
+    connect(m_mouseLightPage, SIGNAL(sigSelectMouseLightType(int)), this, SLOT(onSelectMouseLightType(int)));
+    ui->mouseLightFrame->layout()->addWidget(m_mouseLightPage);
+    m_mouseLightPage->loadMouseInfo(hidName);
+}
+
+DMousePage *DDevicePage::currentMousePage() const
+{
+    return m_mousePage;
+}
+
+DMouseLightPage *DDevicePage::currentMouseLightPage() const
+{
+    return m_mouseLightPage;
 }
 
 void DDevicePage::buildButtonGroups()
@@ -988,19 +1020,7 @@ void DDevicePage::createDeviceView(const hidStructInfo &record)
         ui->hidDeviceShowFrame->layout()->addWidget(m_keyboardPage);
         m_keyboardPage->setKeyboardName(model);
     } else if (type == kHidTypeMouse) {
-        m_mousePage = new DMousePage(model, ui->hidDeviceShowFrame);
-        connect(m_mousePage, SIGNAL(sigMouseButtonClicked(int)), this, SLOT(onMouseButtonClicked(int)));
-        connect(m_mousePage, SIGNAL(sigMouseInfoAlreadyLoad()), this, SLOT(onMouseInfoAlreadyLoad()));
-        ui->hidDeviceShowFrame->layout()->addWidget(m_mousePage);
-        m_mousePage->setKeyNameMap(m_softKeyNameMap);
-        m_mousePage->setXmlInterface(m_xmlInterface);
-        m_mousePage->loadMouseInfo(model);
-        m_mouseLightPage = new DMouseLightPage(model, ui->mouseLightFrame);
-        connect(m_mouseLightPage, SIGNAL(sigScrollLinkStatus(int)), this, SLOT(onScrollLinkStatus(int)));
-        connect(m_mouseLightPage, SIGNAL(sigLogoLinkStatus(int)), this, SLOT(onLogoLinkStatus(int)));
-        connect(m_mouseLightPage, SIGNAL(sigSelectMouseLightType(int)), this, SLOT(onSelectMouseLightType(int)));
-        ui->mouseLightFrame->layout()->addWidget(m_mouseLightPage);
-        m_mouseLightPage->loadMouseInfo(model);
+        buildMouseView(model);
     }
 }
 
@@ -1968,9 +1988,15 @@ void DDevicePage::onCurIndexChangedMainPage(int id)
         m_mouseLightDealMain->setLogoLightConfig(m_colorWheelTool->getColorInfo());
         m_colorWheelTool->setLightZone(0, m_mouseAroundLightType, m_ledOpenOrClose);
         m_mouseLightDealMain->setAroundLightConfig(m_colorWheelTool->getColorInfo());
+        if (m_mouseLightPage)
+            m_mouseLightPage->loadLinkStatus();
     }
+    if (m_mouseLightPage)
+        m_mouseLightPage->loadLinkStatus();
     m_mainPageIndex = 1;
     ui->frame_Custom->setVisible(m_ledOpenOrClose == 0);
+    if (m_mouseLightPage)
+        m_mouseLightPage->setLightDisabled(m_ledOpenOrClose);
 }
 
 void DDevicePage::onCurIndexChangedOperate(int id)

@@ -37,13 +37,13 @@ class DMouseKeyPage;
 class DMouseLightPage;
 class DMousePage;
 class DMousePerformanceView;
-class DmouseConfigView;
 class DMultimediaPage;
 class DOnboardPage;
 class DPerformancePage;
 class DResetDefaultPage;
 class DSoftKeyboardPage;
 class DTipInfoDia;
+class DmouseConfigView;
 class MainHidInterFace;
 class QAbstractButton;
 class QAction;
@@ -138,6 +138,9 @@ public:
     void enterLightingPanel();
     void updateMouseDpiColors();
     void loadProfileList(int refreshMode);
+    // The selected mouse's picture and lighting page, built in their hosts
+    // and wired; the views of an earlier mouse go first.
+    void buildMouseView(const QString &hidName);
 
     // The selected device's profile restored into the page, the panels and
     // the link (also run by a profile switch or reset).
@@ -194,6 +197,8 @@ public:
     void loadOnboardLayerKeyTexts();
     void refreshOnboardLayerKeyTexts();
     mouseLightDealMain *mouseEngine() const { return m_mouseLightDealMain; }
+    DMousePage *currentMousePage() const;
+    DMouseLightPage *currentMouseLightPage() const;
 
 signals:
     void sigHidDeviceListUpdate(QList<hidStructInfo> list);
@@ -488,6 +493,10 @@ private:
     DPerformancePage *m_performancePage = nullptr;
     DCustomEventListPage *m_customEventListPage = nullptr;
     DSoftKeyboardPage *m_softKeyboardPage = nullptr;
+    DmouseConfigView *m_mouseConfigView = nullptr;
+    DMousePerformanceView *m_mousePerformanceView = nullptr;
+    QPointer<DMousePage> m_mousePage;
+    QPointer<DMouseLightPage> m_mouseLightPage;
     ColorWheelTool *m_colorWheelTool = nullptr;
     lightDealMain *m_lightDealMain = nullptr;
     QList<DDeviceListItem *> m_deviceItemList;
@@ -533,10 +542,6 @@ private:
     customKeyInfo m_onboardKeyInfo;
     bool m_onboardDownloadOk = true;
     unsigned char m_lastOnboardPacket[64] = {};
-    QPointer<DMousePage> m_mousePage;
-    QPointer<DMouseLightPage> m_mouseLightPage;
-    DMousePerformanceView *m_mousePerformanceView = nullptr;
-    DmouseConfigView *m_mouseConfigView = nullptr;
     deviceOperationQueue m_operations;
     // Which transport each engine was given last (the pages only ever hold
     // the selected device's).

@@ -48,7 +48,8 @@ public:
     void setFirmwareInfoMap(QMap<QString, QString> map);
     QMap<QString, QString> firmwareInfoMap() const { return m_firmwareInfoMap; }
 
-    void showNoUpgradeNotice();
+    // A slot: the main window answers the upgrade check through the sender.
+    Q_INVOKABLE void showNoUpgradeNotice();
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 

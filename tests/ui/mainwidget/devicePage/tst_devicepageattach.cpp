@@ -6,6 +6,7 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
 #include "DDevicePage.h"
+#include "DMouseLightPage.h"
 #include "HidBackend.h"
 #include "MainHidInterFace.h"
 #include "SimulatedHidBackend.h"
@@ -635,6 +636,57 @@ private slots:
         QCOMPARE(page->notice()->font().pixelSize(), 14);
         QCOMPARE(page->notice()->font().family(), devicePageTheme::notice(colors).fontFamily);
         QCOMPARE(page->currentKeyboardPage() != nullptr, withDevice);
+    }
+
+    // The tabs of a loaded device: the keyboard's keys tab after the load;
+    // the mouse lighting tab with the lights on or off.
+    void tabs_data()
+    {
+        QTest::addColumn<int>("device");
+        QTest::addColumn<int>("lightsOff");
+        QTest::newRow("keyboard") << kQuissaro << 0;
+        QTest::newRow("mouse, lights on") << kBovelli << 0;
+        QTest::newRow("mouse, lights off") << kBovelli << 1;
+    }
+    void tabs()
+    {
+        QFETCH(int, device);
+        QFETCH(int, lightsOff);
+        if (lightsOff) {
+            // The mouse's file as it was left: lights off.
+            auto first = newPage();
+            take(*first, list({device}));
+            QVERIFY(m_xml->setLightOpenOrClose(first->proFilePath(), "1", 1));
+            first.reset();
+            m_devices.at(device)->unplug();
+            m_devices.at(device)->plug();
+        }
+        auto page = newPage();
+        page->show();
+        take(*page, list({device}));
+        QVERIFY(page->isDeviceLoaded());
+        const Ui_DDevicePage *form = page->form();
+        QCOMPARE(page->mainPageIndex(), 0);
+        QVERIFY(form->pushButton_Custom->isChecked());
+        QCOMPARE(form->label_currentProfileName->text(), QStringLiteral("Profile1"));
+        if (device != kBovelli) {
+            // The selection ends with the key panel closed.
+            QCOMPARE(form->stackedWidget_Tool->currentWidget(), form->page_Performance);
+            QVERIFY(form->frame_Custom->isHidden());
+            QVERIFY(!form->pushButton_Performance->isHidden());
+            QVERIFY(form->pushButton_MouseDpiConfig->isHidden());
+            return;
+        }
+        QCOMPARE(form->stackedWidget_Tool->currentWidget(), form->page_MouseDpiConfig);
+        QVERIFY(form->pushButton_Performance->isHidden());
+        page->onCurIndexChangedMainPage(1);
+        QCOMPARE(page->mainPageIndex(), 1);
+        QCOMPARE(form->stackedWidget_DeviceChang->currentWidget(), form->page_MouseLight);
+        QCOMPARE(form->pushButton_LightOnOff->styleSheet().contains(QLatin1String(lightsOff ? "ledOff" : "ledOn")), true);
+        QCOMPARE(form->frame_Custom->isHidden(), lightsOff == 1);
+        QVERIFY(page->currentMouseLightPage());
+        QCOMPARE(page->currentMouseLightPage()->findChild<QFrame *>(QStringLiteral("frame_4"))->isEnabled(),
+                 lightsOff == 0);
     }
 };
 

@@ -1,10 +1,13 @@
 // The device page in a real X window, written to build/devicepage-screenshots/
 // for a person to look at: the page without a device, each side panel with
-// the tool pages below the device area, and the explanation pop-up. The form's
+// the tool pages below the device area, a mouse's panels and the
+// explanation pop-up. The form's
 // own look: the theme comes with the device. Also the pop-up under a real
 // pointer, which it must not take from its button.
 #include "ArrowWidget.h"
 #include "DDevicePage.h"
+#include "DMouseLightPage.h"
+#include "DMousePage.h"
 #include "ui_DDevicePage.h"
 
 #include <QDir>
@@ -112,6 +115,40 @@ private slots:
         ui()->frame_7->setVisible(tool != QLatin1String("page_LightOffOrOpen"));
         QTest::qWait(50);
         QVERIFY(save(m_page->grab(), QStringLiteral("panel_%1").arg(QTest::currentDataTag())));
+    }
+
+    // A mouse: its picture over the DPI or report-rate view, and its
+    // lighting page over the lighting panel.
+    void mousePanels_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("tool");
+        QTest::newRow("buttons_dpi") << "page_deviceShow" << "page_CustomKey" << "page_MouseDpiConfig";
+        QTest::newRow("buttons_report_rate") << "page_deviceShow" << "page_CustomKey" << "page_MousePerformance";
+        QTest::newRow("lighting") << "page_MouseLight" << "page_CustomLed" << "page_LightOffOrOpen";
+    }
+    void mousePanels()
+    {
+        QFETCH(QString, device);
+        QFETCH(QString, panel);
+        QFETCH(QString, tool);
+        m_page->buildMouseView(QStringLiteral("Bovelli"));
+        showDeviceArea();
+        ui()->stackedWidget_DeviceChang->setCurrentWidget(m_page->findChild<QWidget *>(device));
+        ui()->frame_Custom->show();
+        ui()->stackedWidget_CustomAll->setCurrentWidget(m_page->findChild<QWidget *>(panel));
+        ui()->stackedWidget->setCurrentWidget(ui()->page_KeyboardLed);
+        ui()->stackedWidget_Customize->setCurrentWidget(ui()->page_Default);
+        ui()->stackedWidget_Tool->setCurrentWidget(m_page->findChild<QWidget *>(tool));
+        const bool lighting = panel == QLatin1String("page_CustomLed");
+        ui()->lightOperateFrame->setVisible(lighting);
+        ui()->frame_6->setMaximumHeight(lighting ? 100 : 240);
+        ui()->frame_7->setVisible(!lighting);
+        QTest::qWait(50);
+        QVERIFY(m_page->currentMousePage()->isVisible() != lighting);
+        QVERIFY(m_page->currentMouseLightPage()->isVisible() == lighting);
+        QVERIFY(save(m_page->grab(), QStringLiteral("mouse_%1").arg(QTest::currentDataTag())));
     }
 
     void explainPopup()

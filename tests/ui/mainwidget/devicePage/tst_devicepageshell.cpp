@@ -18,11 +18,15 @@
 #include "DKeyWithTextPage.h"
 #include "DMacroCmdPage.h"
 #include "DMouseKeyPage.h"
+#include "DMouseLightPage.h"
+#include "DMousePage.h"
+#include "DMousePerformanceView.h"
 #include "DMultimediaPage.h"
 #include "DPerformancePage.h"
 #include "DResetDefaultPage.h"
 #include "DSoftKeyboardPage.h"
 #include "DTipInfoDia.h"
+#include "DmouseConfigView.h"
 #include "devicePageGeometry.h"
 #include "devicePageTestSupport.h"
 #include "keyboardPage.h"
@@ -35,6 +39,7 @@
 #include <QDirIterator>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTranslator>
 #include <QtTest>
 
@@ -193,6 +198,8 @@ private slots:
             {page.findChild<DPerformancePage *>(), ui->page_Performance},
             {page.findChild<DCustomEventListPage *>(), ui->page_CustomList},
             {page.findChild<DSoftKeyboardPage *>(), ui->page_SoftKeyboard},
+            {page.findChild<DmouseConfigView *>(), ui->page_MouseDpiConfig},
+            {page.findChild<DMousePerformanceView *>(), ui->page_MousePerformance},
             {page.findChild<ColorWheelTool *>(), ui->page},
         };
         for (const Hosted &h : hosted) {
@@ -250,6 +257,11 @@ private slots:
         QTest::newRow("on-screen keyboard") << "DSoftKeyboardPage" << QStringList{
             "sigSoftKeyboardAlreadyLoad() -> DDevicePage::onSoftKeyboardAlreadyLoad()",
             "sigSoftKeyboardClicked(int,QString) -> DDevicePage::onSoftKeyboardClicked(int,QString)"};
+        QTest::newRow("DPI view") << "DmouseConfigView" << QStringList{
+            "sigDpiConfigChanged() -> DDevicePage::onMouseDpiInfoSet()"};
+        QTest::newRow("report-rate view") << "DMousePerformanceView" << QStringList{
+            "sigCurIndexChanged_MouseRateNumIndex(int) -> DDevicePage::onCurIndexChanged_MouseRateNumIndex(int)",
+            "sigResetoreMouseCurrentProfile() -> DDevicePage::onResetoreMouseCurrentProfile()"};
         QTest::newRow("save prompt") << "DTipInfoDia" << QStringList{
             "sigTipInfoDiaClose() -> DDevicePage::onTipInfoDiaClose()"};
         QTest::newRow("on-board profiles") << "comboBox_OnboardProfile" << QStringList{
@@ -302,10 +314,54 @@ private slots:
         QVERIFY(page.findChildren<DDeviceListItem *>().isEmpty());
         QVERIFY(page.findChildren<keyboardPage *>().isEmpty());
         QVERIFY(!page.currentKeyboardPage());
+        QVERIFY(page.findChildren<DMousePage *>().isEmpty());
+        QVERIFY(page.findChildren<DMouseLightPage *>().isEmpty());
         QVERIFY(page.getDeviceLinkMap().isEmpty());
         QVERIFY(page.getHidDeviceList().isEmpty());
         QCOMPARE(page.form()->horizontalLayout_24->count(), 1);
         QVERIFY(!page.isLightChanged());
+    }
+
+    // A mouse's picture and lighting page go into their hosts, wired to the
+    // page; the next mouse's views replace them.
+    void mouseViews()
+    {
+        DDevicePage page;
+        const Ui_DDevicePage *ui = page.form();
+        QPointer<DMousePage> firstPicture;
+        QPointer<DMouseLightPage> firstLighting;
+        for (int round = 0; round < 2; ++round) {
+            page.buildMouseView(QStringLiteral("Bovelli"));
+            DMousePage *picture = page.currentMousePage();
+            DMouseLightPage *lighting = page.currentMouseLightPage();
+            QVERIFY(picture && lighting);
+            QVERIFY(picture->isLoaded());
+            QVERIFY(!lighting->getLedWidgets().isEmpty());
+            QCOMPARE(picture->parentWidget(), ui->hidDeviceShowFrame);
+            QCOMPARE(ui->hidDeviceShowFrame->layout()->indexOf(picture), 0);
+            QCOMPARE(lighting->parentWidget(), ui->mouseLightFrame);
+            QCOMPARE(ui->mouseLightFrame->layout()->indexOf(lighting), 0);
+            QCOMPARE(page.findChildren<DMousePage *>().size(), 1);
+            QCOMPARE(page.findChildren<DMouseLightPage *>().size(), 1);
+
+            QStringList pictureWiring = devicePageTest::connectionsTo(picture, "DDevicePage");
+            pictureWiring.sort();
+            QCOMPARE(pictureWiring,
+                     (QStringList{"sigMouseButtonClicked(int) -> DDevicePage::onMouseButtonClicked(int)",
+                                  "sigMouseInfoAlreadyLoad() -> DDevicePage::onMouseInfoAlreadyLoad()"}));
+            QStringList lightingWiring = devicePageTest::connectionsTo(lighting, "DDevicePage");
+            lightingWiring.sort();
+            QCOMPARE(lightingWiring,
+                     (QStringList{"sigLogoLinkStatus(int) -> DDevicePage::onLogoLinkStatus(int)",
+                                  "sigScrollLinkStatus(int) -> DDevicePage::onScrollLinkStatus(int)",
+                                  "sigSelectMouseLightType(int) -> DDevicePage::onSelectMouseLightType(int)"}));
+            if (round == 0) {
+                firstPicture = picture;
+                firstLighting = lighting;
+            }
+        }
+        QVERIFY(!firstPicture);
+        QVERIFY(!firstLighting);
     }
 
     // Only a left press on the profile name asks for a device; it is not
