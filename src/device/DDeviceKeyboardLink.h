@@ -51,6 +51,10 @@ public:
     void setUpgradeSerialNumber(const QString &serial);
 
     MainHidInterFace *getHidInterface() const;
+    // The store, file and profile the link looks bindings up in: a device's
+    // own, whichever device the page shows.
+    xmlInterface *getProFileStore() const { return m_xml; }
+    int getCurProFileIndex() const { return m_profileIndex; }
     QString getSerialNumber() const;
     bool isInitFinished() const;
     lightTypeListInfo getKeyLightTypeList() const;

@@ -33,6 +33,7 @@
 #include "MainHidInterFace.h"
 #include "customLightView.h"
 #include "deviceLightSender.h"
+#include "deviceKeyTexts.h"
 #include "deviceModelSets.h"
 #include "devicePageGeometry.h"
 #include "devicePageTheme.h"
@@ -40,11 +41,20 @@
 #include "hidPathChanges.h"
 #include "profileDefaults.h"
 #include "keyboardButCustom.h"
+#include "keyRouting.h"
 #include "keyboardPage.h"
 #include "lightingReports.h"
 #include "lightDealMain.h"
 #include "mouseReports.h"
+#include "mouseKeyAssignment.h"
+#include "mouseKeySender.h"
 #include "mouseLightDealMain.h"
+#include "lightingReports.h"
+#include "mouseReports.h"
+#include "mouseSettingsReports.h"
+#include "SoftKeyboardButCustom.h"
+#include "hidBindingCodes.h"
+#include "onboardBindingTexts.h"
 #include "onboardExplainDia.h"
 #include "pagePrompts.h"
 #include "pcProfileRules.h"
@@ -69,6 +79,7 @@
 
 #include <cstring>
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -112,6 +123,26 @@ QByteArray decimal(int value)
 {
     return QByteArray::number(value);
 }
+
+// What a key-function page takes besides the shared feeding.
+template <class Page, class = void>
+struct takesKeyNameMap : std::false_type {};
+template <class Page>
+struct takesKeyNameMap<Page, std::void_t<decltype(std::declval<Page &>().setKeyNameMap(QMap<int, QString>()))>>
+    : std::true_type {};
+template <class Page, class = void>
+struct loadsKeyFunction : std::false_type {};
+template <class Page>
+struct loadsKeyFunction<Page, std::void_t<decltype(std::declval<Page &>().loadCurrentKeyFunction())>>
+    : std::true_type {};
+template <class Page, class = void>
+struct takesDeviceType : std::false_type {};
+template <class Page>
+struct takesDeviceType<Page, std::void_t<decltype(std::declval<Page &>().setDeviceType(0))>> : std::true_type {};
+template <class Page, class = void>
+struct takesOnboardMode : std::false_type {};
+template <class Page>
+struct takesOnboardMode<Page, std::void_t<decltype(std::declval<Page &>().setOnboardMode(0))>> : std::true_type {};
 
 } // namespace
 
@@ -186,6 +217,10 @@ DDevicePage::DDevicePage(QWidget *parent)
             SLOT(onMacroListHaveChangedSendToDevice(QString, QString)));
     connect(this, SIGNAL(sigHookKeyboardRecviveStreamToDevice(int, int, int)), this,
             SLOT(onHookKeyboardRecviveStreamToDevice(int, int, int)));
+
+    m_mouseKeySender = new mouseKeySender(this);
+    // Not one of the page's slots: the sender is the page's own helper.
+    connect(m_mouseKeySender, &mouseKeySender::sigAssignmentFinished, this, &DDevicePage::mouseKeyAssignmentFinished);
 
     updateShownPage();
 }
@@ -2093,29 +2128,12 @@ void DDevicePage::onCloseMenuWidow()
 // --- Parts that grow on the page: empty until their routing is in place --
 
 
-void DDevicePage::onMouseTriggeredDPIkey() {}
-void DDevicePage::onMouseActivatesSniperKey(bool) {}
-void DDevicePage::onRuningMouse0x47Cmd() {}
-void DDevicePage::onKeyboardClicked(int, QString) {}
-void DDevicePage::onMouseButtonClicked(int) {}
-void DDevicePage::onCurIndexChanged_Key(int) {}
-void DDevicePage::onClickedCancel() {}
-void DDevicePage::onHookKeyboardRecviveStreamToDevice(int, int, int) {}
-void DDevicePage::onSoftKeyboardClicked(int, QString) {}
-void DDevicePage::onChangKeyOrCombinationKeyFocusIn(bool) {}
-void DDevicePage::onSoftKeyboardAlreadyLoad() {}
-void DDevicePage::onSoftKeyboardClickedKeyReset() {}
-void DDevicePage::onResetSoftKeyStatusToDefault(int) {}
-void DDevicePage::onMouseInfoAlreadyLoad() {}
-void DDevicePage::onShoudUpdateKeyboard(int) {}
-void DDevicePage::onKeyboardAlreadyLoad(int) {}
-void DDevicePage::onCustomKeyInfoSaveSuccessful() {}
+
 
 void DDevicePage::onCustomKeyInfoSaveFailed(QString reason)
 {
     m_notice->showNotice(reason, getNoticePoint());
 }
-void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
 
 // --- Lighting routing ----------------------------------------------------
 
@@ -2461,21 +2479,6 @@ void DDevicePage::enterLightingPanel()
         m_ledOpenOrClose = m_xmlInterface->getLightOpenOrClose(m_proFilePath, profileText());
     ui->frame_Custom->setVisible(m_ledOpenOrClose == 0);
     ui->pushButton_LightOnOff->setStyleSheet(QLatin1String(m_ledOpenOrClose == 0 ? kLedOnSheet : kLedOffSheet));
-}
-
-void DDevicePage::updateMouseDpiColors()
-{
-    if (!profileLoaded())
-        return;
-    QList<dpiConfigInfo> levels;
-    m_xmlInterface->getDpiList(m_proFilePath, profileText(), levels);
-    if (levels.isEmpty())
-        return;
-    QList<QColor> colours;
-    for (const dpiConfigInfo &level : qAsConst(levels))
-        colours.append(QColor(qBound(0, level.dpiColorR, 255), qBound(0, level.dpiColorG, 255),
-                              qBound(0, level.dpiColorB, 255), 255));
-    m_mouseLightDealMain->setDpiColors(colours, m_xmlInterface->getDpiUsingIndex(m_proFilePath, profileText()));
 }
 
 // --- Lighting reports and light synchronisation --------------------------
@@ -2879,9 +2882,6 @@ void DDevicePage::onModifyCustomLightItemNameFailed()
 
 // --- Parts that grow on the page (continued) ------------------------------
 
-void DDevicePage::onMouseDpiInfoSet() {}
-void DDevicePage::onResetoreMouseCurrentProfile() {}
-void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
 
 // Hidden buttons: no behaviour.
 void DDevicePage::on_pushButton_MoreOperate_clicked() {}
@@ -3209,4 +3209,579 @@ void DDevicePage::onResetoreCurrentProfile()
         qDebug().noquote() << "---------- *** [Reset] Successful *** ---------- ";
     toastOutcome(ok && written >= 0, pcProfileTexts::ResetDone,
                  pcProfileTexts::ResetFailed);
+}
+
+
+// --- Key selection and key-function routing ------------------------------
+
+void DDevicePage::openKeyPanel()
+{
+    if ((!ui->frame_Custom->isHidden() && m_mainPageIndex == kMainKeys) || !isCurrentDeviceOpen())
+        return;
+    qDebug().noquote() << "------------------------ *** ui->frame_Custom->isHidden *** ------------------------";
+    ui->stackedWidget_CustomAll->setCurrentWidget(ui->page_CustomKey);
+    ui->frame_Custom->show();
+    ui->pushButton_Custom->setChecked(true);
+    ui->pushButton_Led->setChecked(false);
+    ui->pushButton_PerformanceChang->setChecked(false);
+}
+
+namespace {
+
+// A record that reads as no binding until the store fills it.
+customKeyInfo noBinding()
+{
+    customKeyInfo info;
+    std::memset(&info, 0, sizeof info);
+    for (char *field : {info.keyCode, info.keyChar, info.operateType, info.repeatNum, info.mode})
+        std::strcpy(field, "-1");
+    std::strcpy(info.Value, "-1");
+    return info;
+}
+
+int bindingKeyCode(const customKeyInfo &info)
+{
+    return hidBindingNumber(info.keyCode, sizeof info.keyCode);
+}
+
+bool isFn1Binding(const customKeyInfo &info)
+{
+    return bindingKeyCode(info) != -1 && hidBindingNumber(info.Value, sizeof info.Value) == kBindingValueFn1;
+}
+
+} // namespace
+
+customKeyInfo DDevicePage::currentBinding(int keyCode) const
+{
+    customKeyInfo info = noBinding();
+    if (profileLoaded())
+        m_xmlInterface->getKeyInfo(m_proFilePath, decimal(m_profileIndex), decimal(keyCode), info);
+    return info;
+}
+
+namespace {
+
+// The key-function id of a stored binding; -1 for kinds outside 0..9.
+int keyFunctionIdOf(const customKeyInfo &info)
+{
+    if (bindingKeyCode(info) == -1)
+        return 0;
+    return selectionLists::keyFunctionIdForBinding(hidBindingNumber(info.operateType, sizeof info.operateType));
+}
+
+} // namespace
+
+void DDevicePage::onKeyboardClicked(int keyCode, QString keyText)
+{
+    m_currentKeyCode = keyCode;
+    m_currentKeyText = keyRouting::keyCaption(keyCode, keyText);
+    if (profileLoaded() && QFile::exists(m_proFilePath)) {
+        const int id = keyFunctionIdOf(currentBinding(keyCode));
+        if (id >= 0)
+            onCurIndexChanged_Key(id);
+        openKeyPanel();
+    }
+
+    qDebug().noquote() << "------------------------ *** setAlreadyClickSelected *** ------------------------";
+    if (m_currentKeyButton)
+        m_currentKeyButton->setSelected(false, true);
+    m_currentKeyButton = nullptr;
+    if (m_keyboardPage) {
+        if (keyboardButCustom *key = m_keyboardPage->getKeyButtonMap().value(keyCode)) {
+            key->setSelected(true, true);
+            m_currentKeyButton = key;
+        }
+    }
+    if (m_onboardMode == 1)
+        updateOnboardMargins();
+}
+
+void DDevicePage::onMouseButtonClicked(int index)
+{
+    m_currentMouseButton = index;
+    QString caption;
+    if (const keyRouting::MouseButton *button = keyRouting::mouseButton(index)) {
+        m_currentMouseButtonMask = button->code;
+        caption = QCoreApplication::translate("DMousePage", button->caption);
+    }
+    m_currentMouseButtonText = caption;
+    m_currentKeyCode = m_currentMouseButtonMask;
+    m_currentKeyText = caption;
+    int id = 0;
+    if (profileLoaded() && m_xmlInterface->hasKeyInfo(m_proFilePath, decimal(m_profileIndex), decimal(m_currentKeyCode)))
+        id = qMax(0, keyFunctionIdOf(currentBinding(m_currentKeyCode)));
+    onCurIndexChanged_Key(id);
+    openKeyPanel();
+}
+
+void DDevicePage::onCurIndexChanged_Key(int id)
+{
+    if (!isCurrentDeviceOpen()) {
+        toast(QT_TR_NOOP("Please open hid first!"));
+        return;
+    }
+    m_curKeyIndex = id;
+    const keyRouting::PageRoute *route = keyRouting::pageRoute(id);
+    if (!route)
+        return;
+
+    if (m_onboardMode == 0) {
+        if (m_currentKeyCode == -1) {
+            toast(deviceKeyTexts::kSelectKeyFirst);
+            return;
+        }
+        if (route->softKeySelect >= 0) {
+            ui->stackedWidget_Tool->setCurrentWidget(ui->page_SoftKeyboard);
+            ui->pushButton_SoftKeyboard->setChecked(true);
+        } else if (m_currentHidInfo.hidType == kHidTypeMouse) {
+            ui->stackedWidget_Tool->setCurrentWidget(ui->page_MouseDpiConfig);
+            ui->pushButton_MouseDpiConfig->setChecked(true);
+        } else {
+            onCurIndexChangedOperate(ToolCustomList);
+            ui->pushButton_CustomList->setChecked(true);
+        }
+        resetKeyFunctionList();
+        showKeyFunctionPage(id, m_currentKeyCode, m_currentKeyText, m_proFilePath, 0);
+        return;
+    }
+
+    if (m_onboardKeyCode == -1) {
+        toast(deviceKeyTexts::kSelectKeyFirst);
+        return;
+    }
+    resetKeyFunctionList();
+    if (!route->onboardOffered) {
+        m_curCustomPageIndex = route->pageNumber;
+        return;
+    }
+    const QString layerFile = m_onboardLayer == 0 ? m_onboardDefaultFilePath : m_onboardFn1FilePath;
+    const QString caption = id == 0 ? tr(deviceKeyTexts::kEmpty) : m_onboardKeyText;
+    showKeyFunctionPage(id, m_onboardKeyCode, caption, layerFile, 1);
+}
+
+void DDevicePage::showKeyFunctionPage(int id, int keyCode, const QString &caption, const QString &keyFilePath,
+                                      int onboardMode)
+{
+    const keyRouting::PageRoute *route = keyRouting::pageRoute(id);
+    m_curCustomPageIndex = route->pageNumber;
+    if (CustomButton *button = listButton(selectionLists::KeyFunction, id))
+        button->setSelected(true);
+    switch (id) {
+    case 0:
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_Default);
+        feedKeyFunctionPage(m_resetDefaultPage, id, keyCode, caption, keyFilePath, onboardMode);
+        break;
+    case 1:
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_Macro);
+        feedKeyFunctionPage(m_macroCmdPage, id, keyCode, caption, keyFilePath, onboardMode);
+        break;
+    case 2:
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_RemapKey);
+        feedKeyFunctionPage(m_changeKeyPage, id, keyCode, caption, keyFilePath, onboardMode);
+        break;
+    case 3:
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_Mouse);
+        feedKeyFunctionPage(m_mouseKeyPage, id, keyCode, caption, keyFilePath, onboardMode);
+        break;
+    case 4:
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_Text);
+        feedKeyFunctionPage(m_keyWithTextPage, id, keyCode, caption, keyFilePath, onboardMode);
+        break;
+    case 5:
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_Disable);
+        feedKeyFunctionPage(m_keyDisablePage, id, keyCode, caption, keyFilePath, onboardMode);
+        break;
+    case 6:
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_Multimedia);
+        feedKeyFunctionPage(m_multimediaPage, id, keyCode, caption, keyFilePath, onboardMode);
+        break;
+    case 7:
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_CombinationKey);
+        feedKeyFunctionPage(m_keyCombinationPage, id, keyCode, caption, keyFilePath, onboardMode);
+        break;
+    case 8:
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_OpenApp);
+        feedKeyFunctionPage(m_keyWithAppPage, id, keyCode, caption, keyFilePath, onboardMode);
+        break;
+    case 9:
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_Shortcuts);
+        feedKeyFunctionPage(m_hotKeyPage, id, keyCode, caption, keyFilePath, onboardMode);
+        break;
+    case 10:
+        ui->stackedWidget_Customize->setCurrentWidget(ui->page_SwitchProfile);
+        feedKeyFunctionPage(m_changProfilePage, id, keyCode, caption, keyFilePath, onboardMode);
+        break;
+    default:
+        break;
+    }
+}
+
+// Each page is given what it takes, in the order the pages expect: the
+// shared feeding, the key names, the binding, the device type, the
+// on-screen keyboard's marking, the mode.
+template <class Page>
+void DDevicePage::feedKeyFunctionPage(Page *page, int id, int keyCode, const QString &caption,
+                                      const QString &keyFilePath, int onboardMode)
+{
+    const keyRouting::PageRoute *route = keyRouting::pageRoute(id);
+    page->setHidInterfaceAndXml(m_currentHidInterface, m_xmlInterface);
+    page->setCurrentKey(qMakePair(keyCode, caption));
+    page->setFilePaths(m_macroFilePath.toLocal8Bit().constData(), keyFilePath.toLocal8Bit().constData());
+    if constexpr (takesKeyNameMap<Page>::value)
+        page->setKeyNameMap(m_softKeyNameMap);
+    if constexpr (loadsKeyFunction<Page>::value)
+        page->loadCurrentKeyFunction();
+    if constexpr (takesDeviceType<Page>::value)
+        page->setDeviceType(m_currentHidInfo.hidType);
+    if (route->softKeySelect >= 0)
+        m_softKeyboardPage->setSelectEnabled(route->softKeySelect);
+    if constexpr (takesOnboardMode<Page>::value) {
+        if (route->takesOnboardMode)
+            page->setOnboardMode(onboardMode);
+    }
+}
+
+void DDevicePage::onClickedCancel()
+{
+    onCurIndexChanged_Key(0);
+}
+
+void DDevicePage::onChangKeyOrCombinationKeyFocusIn(bool focused)
+{
+    m_keyCaptureFocus = focused;
+    if (m_curCustomPageIndex == keyRouting::kCombinationPageNumber)
+        m_softKeyboardPage->setMultiSelectEnabled(focused);
+}
+
+void DDevicePage::routeCapturedKey(int keyCode)
+{
+    if (!m_keyCaptureFocus || !isCurrentDeviceOpen())
+        return;
+    if (m_curCustomPageIndex == keyRouting::kRemapPageNumber)
+        m_changeKeyPage->setCapturedKey(keyCode);
+    else if (m_curCustomPageIndex == keyRouting::kCombinationPageNumber)
+        m_keyCombinationPage->addCapturedKey(keyCode);
+}
+
+void DDevicePage::onHookKeyboardRecviveStreamToDevice(int, int keyCode, int isDown)
+{
+    if (m_mainPageIndex != kMainKeys || isDown == 0)
+        return;
+    routeCapturedKey(keyCode);
+}
+
+void DDevicePage::onSoftKeyboardClicked(int keyCode, QString)
+{
+    routeCapturedKey(keyCode);
+}
+
+void DDevicePage::onSoftKeyboardAlreadyLoad()
+{
+    m_softKeyNameMap = m_softKeyboardPage->getKeyNameMap();
+}
+
+void DDevicePage::onSoftKeyboardClickedKeyReset()
+{
+    m_softKeyboardPage->resetAllKeyStatus();
+}
+
+void DDevicePage::onResetSoftKeyStatusToDefault(int keyCode)
+{
+    m_softKeyboardPage->resetKeyStatus(keyCode);
+}
+
+// --- Key labels and bound macro copies -----------------------------------
+
+void DDevicePage::onShoudUpdateKeyboard(int keyCode)
+{
+    if (m_onboardMode == 1) {
+        refreshOnboardKey(keyCode);
+        return;
+    }
+    if (m_currentHidInfo.hidType == kHidTypeMouse) {
+        refreshMouseButtonCaption();
+        return;
+    }
+    if (m_currentHidInfo.hidType != kHidTypeKeyboard || !m_keyboardPage)
+        return;
+    keyboardButCustom *key = m_keyboardPage->getKeyButtonMap().value(keyCode);
+    if (!key)
+        return;
+    const QString code = QString::number(keyCode);
+    if (!m_assignedKeyCodeList.contains(code))
+        m_assignedKeyCodeList.append(code);
+    key->setKeyAssigned(true);
+    if (ui->stackedWidget_Tool->currentWidget() == ui->page_CustomList && profileLoaded()) {
+        m_customEventListPage->loadCustomEventList(m_xmlInterface, m_proFilePath.toLocal8Bit().constData(),
+                                                   m_profileIndex, m_softKeyNameMap);
+    }
+}
+
+void DDevicePage::onKeyboardAlreadyLoad(int keyCode)
+{
+    if (m_onboardMode == 1) {
+        onShoudUpdateKeyboard(keyCode);
+        return;
+    }
+    if (m_currentHidInfo.hidType == kHidTypeMouse) {
+        if (m_mousePage)
+            m_mousePage->resetButtonText(keyCode);
+        return;
+    }
+    if (m_currentHidInfo.hidType != kHidTypeKeyboard || !m_keyboardPage)
+        return;
+    keyboardButCustom *key = m_keyboardPage->getKeyButtonMap().value(keyCode);
+    if (!key)
+        return;
+    m_assignedKeyCodeList.removeAll(QString::number(keyCode));
+    key->setKeyAssigned(false);
+    if (ui->stackedWidget_Tool->currentWidget() == ui->page_CustomList && profileLoaded()) {
+        qDebug().noquote() << "------------------------ *** Into CustomList *** ------------------------";
+        m_customEventListPage->loadCustomEventList(m_xmlInterface, m_proFilePath.toLocal8Bit().constData(),
+                                                   m_profileIndex, m_softKeyNameMap);
+    }
+}
+
+void DDevicePage::refreshOnboardKey(int keyCode)
+{
+    if (!m_xmlInterface)
+        return;
+    const QByteArray profile = decimal(m_currentOnboardProfileIndex);
+    const QByteArray code = decimal(keyCode);
+    const QString current = m_onboardLayer == 0 ? m_onboardDefaultFilePath : m_onboardFn1FilePath;
+    const QString other = m_onboardLayer == 0 ? m_onboardFn1FilePath : m_onboardDefaultFilePath;
+    customKeyInfo here = noBinding();
+    customKeyInfo there = noBinding();
+    m_xmlInterface->getKeyInfo(current, profile, code, here);
+    m_xmlInterface->getKeyInfo(other, profile, code, there);
+
+    QString caption;
+    if (bindingKeyCode(here) != -1) {
+        m_onboardKeyInfo = here;
+        caption = onboardKeyCaption(here, m_currentOnboardProfileIndex, m_softKeyNameMap, m_xmlInterface,
+                                    m_macroFilePath);
+    }
+    if (m_onboardPage) {
+        if (SoftKeyboardButCustom *button = m_onboardPage->getKeyButtonMap().value(keyCode))
+            button->setKeyText(caption);
+    }
+    if (isFn1Binding(there) && !isFn1Binding(here))
+        m_xmlInterface->deleteKeyInfo(other, profile, code);
+}
+
+// The button being assigned is captioned by its binding, or by its own
+// name once it has none.
+void DDevicePage::refreshMouseButtonCaption()
+{
+    if (!m_mousePage)
+        return;
+    const customKeyInfo info = currentBinding(m_currentKeyCode);
+    if (bindingKeyCode(info) != -1)
+        m_mousePage->setMouseKeyInfo(m_currentKeyCode, info);
+    else
+        m_mousePage->setButtonText(m_currentKeyCode, m_currentMouseButtonText);
+}
+
+// The copies live under the profile in use: its number, not the text a
+// switch by key may have left behind.
+void DDevicePage::onMacroListHaveChangedSendToDevice(QString macroIndex, QString macroName)
+{
+    qDebug().noquote() << "---------------onMacroListHaveChangedSendToDevice  strMacroIndex:" << macroIndex
+                       << " strMacroName:" << macroName;
+    if (!profileLoaded())
+        return;
+    const QByteArray profile = decimal(m_profileIndex);
+    const QByteArray index = macroIndex.toUtf8();
+    if (m_xmlInterface->countKeysWithValue(m_proFilePath, profile, "1", index) < 1)
+        return;
+    m_xmlInterface->deleteBindMacro(m_proFilePath, profile, index);
+    QList<macroItemInfo> items;
+    m_xmlInterface->getMacroItems(m_macroFilePath, index, macroName.toUtf8(), items);
+    m_xmlInterface->addBindMacro(m_proFilePath, profile, items, index, macroName.toUtf8());
+}
+
+// --- Button assignments --------------------------------------------------
+
+void DDevicePage::onCustomKeyInfoSaveSuccessful()
+{
+    if (m_currentHidInfo.hidType == kHidTypeMouse && m_currentKeyCode != -1) {
+        sendMouseKeyAssignment();
+        return;
+    }
+    toast(deviceKeyTexts::kOperateSuccessful);
+}
+
+// The assignment goes to the mouse shown now, read from its file when its
+// turn comes; its toast follows the outcome.
+void DDevicePage::sendMouseKeyAssignment()
+{
+    mouseKeyAssignment::Source source;
+    source.store = m_xmlInterface;
+    source.profilePath = m_proFilePath;
+    source.profile = decimal(m_profileIndex);
+    source.macroFilePath = m_macroFilePath;
+    source.keyCode = m_currentKeyCode;
+    source.buttonIndex = m_currentMouseButton;
+    m_mouseKeySender->enqueue(m_currentHidInterface, m_currentDeviceLink,
+                              [source](QList<hidReportData> &reports) {
+                                  return mouseKeyAssignment::readReports(source, reports);
+                              });
+}
+
+void DDevicePage::mouseKeyAssignmentFinished(int outcome)
+{
+    switch (outcome) {
+    case mouseKeySender::Sent:
+    case mouseKeySender::Nothing:
+        toast(deviceKeyTexts::kOperateSuccessful);
+        break;
+    case mouseKeySender::TooManyEvents:
+        toast(deviceKeyTexts::kMouseMacroTooLong);
+        break;
+    default:
+        toast(deviceKeyTexts::kOperateFailed);
+        break;
+    }
+}
+
+// Only the answers of the link that carries a send count for it.
+void DDevicePage::onRuningMouse0x47Cmd()
+{
+    m_mouseKeySender->acknowledge(sender());
+}
+
+// --- Mouse settings ------------------------------------------------------
+
+DDeviceKeyboardLink *DDevicePage::mouseLinkOf(QObject *sender) const
+{
+    auto *link = qobject_cast<DDeviceKeyboardLink *>(sender);
+    if (!link)
+        return m_currentHidInfo.hidType == kHidTypeMouse ? m_currentDeviceLink.data() : nullptr;
+    const QString path = m_hidPathLinkMap.key(link);
+    if (path.isEmpty() || m_hidPathInfoMap.value(path).hidType != kHidTypeMouse)
+        return nullptr;
+    return link;
+}
+
+// The selected mouse's report is built from the page's file and profile;
+// any other mouse's from its link's own.
+void DDevicePage::sendMouseDpiReport(DDeviceKeyboardLink *link)
+{
+    if (!link)
+        return;
+    mouseSettingsReports::Profile profile;
+    if (link == m_currentDeviceLink) {
+        profile = {m_xmlInterface, m_proFilePath, decimal(m_profileIndex)};
+    } else {
+        profile = {link->getProFileStore() ? link->getProFileStore() : m_xmlInterface, link->getProFilePath(),
+                   decimal(link->getCurProFileIndex())};
+    }
+    if (!profile.store || profile.path.isEmpty())
+        return;
+    const hidReportData report = mouseSettingsReports::dpiReport(profile, m_sniperLinks.contains(link));
+    MainHidInterFace *transport = link->getHidInterface();
+    if (transport && transport->writeHidData(report.data(), kHidReportSize) >= 0)
+        qDebug().noquote() << "USB serial port [Write DPI] Successful ...";
+    else
+        qDebug().noquote() << "USB serial port [Write DPI] Failed ...";
+}
+
+void DDevicePage::onMouseDpiInfoSet()
+{
+    if (m_currentHidInfo.hidType == kHidTypeMouse)
+        sendMouseDpiReport(m_currentDeviceLink);
+}
+
+void DDevicePage::onMouseActivatesSniperKey(bool held)
+{
+    DDeviceKeyboardLink *link = mouseLinkOf(sender());
+    if (!link)
+        return;
+    if (held && !m_sniperLinks.contains(link)) {
+        m_sniperLinks.insert(link);
+        connect(link, &QObject::destroyed, this, &DDevicePage::sniperLinkDestroyed, Qt::UniqueConnection);
+    } else if (!held) {
+        m_sniperLinks.remove(link);
+    }
+    sendMouseDpiReport(link);
+}
+
+void DDevicePage::sniperLinkDestroyed(QObject *link)
+{
+    m_sniperLinks.remove(link);
+}
+
+void DDevicePage::onMouseTriggeredDPIkey()
+{
+    DDeviceKeyboardLink *link = mouseLinkOf(sender());
+    if (!link)
+        return;
+    if (link != m_currentDeviceLink) {
+        const mouseSettingsReports::Profile profile{
+            link->getProFileStore() ? link->getProFileStore() : m_xmlInterface, link->getProFilePath(),
+            decimal(link->getCurProFileIndex())};
+        if (mouseSettingsReports::stepDpiLevel(profile))
+            sendMouseDpiReport(link);
+        return;
+    }
+    // The selected mouse: its DPI view steps, stores and asks for the report.
+    m_mouseConfigView->switchToNextDpiLevel();
+}
+
+void DDevicePage::onMouseInfoAlreadyLoad()
+{
+    m_mouseConfigView->setEnableXYVisible(m_mousePage && m_mousePage->getSupportEnableXY() == 1);
+}
+
+void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int index)
+{
+    if (profileLoaded())
+        m_xmlInterface->setFeature(m_proFilePath, decimal(m_profileIndex), 0, index);
+    const hidReportData report = mouseReportRateReport(index);
+    if (!m_currentHidInterface || m_currentHidInterface->writeHidData(report.data(), kHidReportSize) < 0)
+        qDebug().noquote() << "USB serial port [Mouse RateReturn] Failed ...";
+    else
+        qDebug().noquote() << "USB serial port [Mouse RateReturn] Successful ...";
+}
+
+void DDevicePage::updateMouseDpiColors()
+{
+    if (!profileLoaded())
+        return;
+    int active = 1;
+    const QList<QColor> colors =
+        mouseSettingsReports::dpiColors({m_xmlInterface, m_proFilePath, decimal(m_profileIndex)}, &active);
+    if (!colors.isEmpty())
+        m_mouseLightDealMain->setDpiColors(colors, active);
+}
+
+// The profile keeps its index and name and gets a new mouse profile's
+// settings, which are then reloaded and sent; the toast says whether the
+// file and the mouse took it.
+void DDevicePage::onResetoreMouseCurrentProfile()
+{
+    // Only a loaded mouse has a profile to reset.
+    if (m_currentHidInfo.hidType != kHidTypeMouse || !profileLoaded())
+        return;
+    const int answer = pagePrompts::current().question(this, tr(deviceKeyTexts::kTip),
+                                                       tr(deviceKeyTexts::kResetQuestion),
+                                                       {tr(deviceKeyTexts::kYes), tr(deviceKeyTexts::kNo)});
+    if (answer != 0)
+        return;
+    pcProfileStore store(m_xmlInterface, m_proFilePath);
+    const bool stored = store.recreateProfile(m_profileIndex, kHidTypeMouse)
+        && profileDefaults::writeMouseSettings(*m_xmlInterface, m_proFilePath, m_profileIndex);
+    loadMouseSettings(m_profileIndex);
+    onCurIndexChanged_Key(0);
+    if (m_mousePage)
+        m_mousePage->retranslateButtons();
+
+    const hidReportData report = resetReport();
+    const int written =
+        m_currentHidInterface ? m_currentHidInterface->writeHidData(report.data(), kHidReportSize) : -1;
+    if (written < 0)
+        qDebug().noquote() << "---------- *** [Reset] Failed *** ----------";
+    else
+        qDebug().noquote() << "---------- *** [Reset] Successful *** ---------- ";
+    toast(stored && written >= 0 ? deviceKeyTexts::kResetProfileSuccessful : deviceKeyTexts::kResetProfileFailed);
 }

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QMap>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -54,6 +55,7 @@ class keyboardButCustom;
 class onboardDownloadSender;
 class onboardLayerFiles;
 class keyboardPage;
+class mouseKeySender;
 class lightDealMain;
 class mouseLightDealMain;
 class pcProfileStore;
@@ -186,6 +188,8 @@ public:
     keyboardPage *currentKeyboardPage() const;
     QButtonGroup *buttonGroupOf(QObject *button) const;
     lightDealMain *keyboardEngine() const { return m_lightDealMain; }
+    // Decimal codes of the bound keys of the selected keyboard's profile.
+    QList<QString> assignedKeyCodes() const { return m_assignedKeyCodeList; }
 
     // --- On-board mode ---------------------------------------------------
     // The mode in one place: the page's flag, the transport's handshake
@@ -374,10 +378,31 @@ private:
     void showCurrentProfile(const QString &index);
     void toastOutcome(bool ok, const char *success, const char *failure);
     void showToolPage(int pageIndex, QAbstractButton *tab);
+
+    // Key selection and the key-function pages.
+    void openKeyPanel();
+    void showKeyFunctionPage(int id, int keyCode, const QString &caption, const QString &keyFilePath,
+                             int onboardMode);
+    template <class Page>
+    void feedKeyFunctionPage(Page *page, int id, int keyCode, const QString &caption, const QString &keyFilePath,
+                             int onboardMode);
+    void routeCapturedKey(int keyCode);
+    // The binding of a key in the current PC profile; keyCode "-1" when none.
+    customKeyInfo currentBinding(int keyCode) const;
+    // The caption of an on-board key after its binding changed; a key that
+    // is the FN1 key in the other layer loses that binding there.
+    void refreshOnboardKey(int keyCode);
+    void refreshMouseButtonCaption();
+    void sendMouseKeyAssignment();
+    // A mouse button assignment went out, or could not: the toast says so.
+    void mouseKeyAssignmentFinished(int outcome);
+
+    // Mouse settings: a link's signal acts on the mouse that sent it.
+    DDeviceKeyboardLink *mouseLinkOf(QObject *sender) const;
+    void sendMouseDpiReport(DDeviceKeyboardLink *link);
+    void sniperLinkDestroyed(QObject *link);
     void dropExplainPopup();
 
-    // Device list and link duties. One device operation runs at a time;
-    // what comes during its waits is taken when it ends.
     // On-board mode.
     onboardLayerFiles onboardLayers() const;
     QString currentOnboardLayerFile() const;
@@ -392,7 +417,8 @@ private:
     // The menus take the theme's colours and the language's texts when built.
     void dropOnboardMenuPopups();
 
-    // Device list and link duties.
+    // Device list and link duties. One device operation runs at a time;
+    // what comes during its waits is taken when it ends.
     void clearDeviceItems();
     void addDevice(const hidStructInfo &record);
     void removeDevice(const QString &path);
@@ -519,15 +545,16 @@ private:
     hidStructInfo m_currentHidInfo;
     int m_currentMouseButtonMask = 1;
     QString m_currentMouseButtonText;
-    QMap<int, int> m_dpiCodeMap;
     mouseLightDealMain *m_mouseLightDealMain = nullptr;
     // Whether the device took the reports of the last confirmed effect.
     bool m_lightSendOk = false;
     bool m_scrollLinked = false;
     bool m_logoLinked = false;
     int m_mouseLightZone = 0;
-    bool m_sniperActive = false;
-    bool m_mouse0x47Ack = true;
+    // Mice whose sniper button is held; a mouse leaves the set with its link.
+    QSet<QObject *> m_sniperLinks;
+    // Sends the mouse button assignments, one after the other.
+    mouseKeySender *m_mouseKeySender = nullptr;
     bool m_supportOnboard = true;
     int m_onboardMode = 0;
     int m_onboardLayer = 0;

@@ -134,6 +134,16 @@ private:
         return nullptr;
     }
     void press(profileListItem *r) { QTest::mousePress(r, Qt::LeftButton); }
+    // Forgets what the device got so far, once what the page queued for it
+    // has been written: a late writer would count it as the next action's.
+    void clearOutputs(SimulatedDevice &device) const
+    {
+        if (DDeviceKeyboardLink *link = linkOf(device)) {
+            if (MainHidInterFace *hid = link->getHidInterface())
+                hid->waitForCommandsWritten(5000);
+        }
+        device.clearOutputs();
+    }
 
 private slots:
     void initTestCase()
@@ -263,7 +273,7 @@ private slots:
         ATTACH({m_keyboard.get()});
         setProfiles({1, 2, 3}, 2);
         press(row("2"));
-        m_keyboard->clearOutputs();
+        clearOutputs(*m_keyboard);
         row("3")->onProfileDelete();
         QCOMPARE(toast(), QStringLiteral("Delete profile successful"));
         QCOMPARE(rowIndexes(), (QStringList{"1", "2"}));
@@ -279,7 +289,7 @@ private slots:
         ATTACH({m_keyboard.get()});
         setProfiles({1, 2, 3}, 2);
         press(row("2"));
-        m_keyboard->clearOutputs();
+        clearOutputs(*m_keyboard);
         row("2")->onProfileDelete();
         QCOMPARE(rowIndexes(), (QStringList{"1", "3"}));
         QCOMPARE(m_xml.getProfileIndex(file()), 1);
@@ -539,7 +549,7 @@ private slots:
         ATTACH({m_keyboard.get()});
         const QByteArray before = bytesOf(file());
         QTest::qWait(50);
-        m_keyboard->clearOutputs();
+        clearOutputs(*m_keyboard);
         m_prompts->answerQuestion(answer);
         m_page->onResetoreCurrentProfile();
         QTest::qWait(50);
@@ -570,7 +580,7 @@ private slots:
         m_xml.addKeyInfo(file(), "4", "4", "A", "0", "1", "0", "5");
         m_xml.setLightUsingIndex(file(), "4", 0, 5);
         QTest::qWait(50);
-        keyboard->clearOutputs();
+        clearOutputs(*keyboard);
 
         m_prompts->answerQuestion(0);
         m_page->onResetoreCurrentProfile();
@@ -617,7 +627,7 @@ private slots:
         m_xml.setProfileInfo(file(), "2", "P2", "/usr/bin/two", "");
         ui()->stackedWidget_Customize->setCurrentWidget(ui()->page_Macro);
         QTest::qWait(50);
-        m_keyboard->clearOutputs();
+        clearOutputs(*m_keyboard);
 
         press(row("2"));
         QCOMPARE(m_xml.getProfileIndex(file()), 2);
@@ -631,7 +641,7 @@ private slots:
 
         // The same row again: nothing.
         QTest::qWait(50);
-        m_keyboard->clearOutputs();
+        clearOutputs(*m_keyboard);
         press(row("2"));
         QTest::qWait(50);
         QCOMPARE(m_keyboard->outputCount(HidCmd::KeyLightEffect), 0);
@@ -646,7 +656,7 @@ private slots:
         ATTACH({m_mouse.get()});
         setProfiles({1, 2}, 1, 1);
         QTest::qWait(50);
-        m_mouse->clearOutputs();
+        clearOutputs(*m_mouse);
         press(row("2"));
         QCOMPARE(m_xml.getProfileIndex(file()), 2);
         QCOMPARE(ui()->stackedWidget_Tool->currentWidget(), ui()->page_MouseDpiConfig);
@@ -662,7 +672,7 @@ private slots:
         setProfiles({1, 2}, 1);
         m_xml.addKeyInfo(file(), "1", "4", "A", "7", "1", "0", "2");
         QTest::qWait(50);
-        m_keyboard->clearOutputs();
+        clearOutputs(*m_keyboard);
 
         m_keyboard->sendKeyState(0, {4});
         m_keyboard->sendKeyState(0, {});
@@ -684,7 +694,7 @@ private slots:
         setProfiles({1, 2}, 1, 1);
         m_xml.addKeyInfo(file(), "1", "4", "Middle", "7", "1", "0", "2");
         QTest::qWait(50);
-        m_mouse->clearOutputs();
+        clearOutputs(*m_mouse);
         m_mouse->sendMouseState(0x04, 0);
         m_mouse->sendMouseState(0x00, 0);
         QTRY_COMPARE_WITH_TIMEOUT(m_xml.getProfileIndex(file()), 2, kWaitMs);
@@ -706,7 +716,7 @@ private slots:
         const QByteArray mouseBefore = bytesOf(mouseFile);
         const QString label = ui()->label_currentProfileName->text();
         QTest::qWait(50);
-        m_mouse->clearOutputs();
+        clearOutputs(*m_mouse);
 
         m_keyboard->sendKeyState(0, {4});
         m_keyboard->sendKeyState(0, {});
@@ -739,7 +749,7 @@ private slots:
         m_xml.addKeyInfo(file(), "1", "4", "A", "7", "1", "0", "9");
         const QByteArray before = bytesOf(file());
         QTest::qWait(50);
-        device->clearOutputs();
+        clearOutputs(*device);
         if (mouse) {
             m_mouse->sendMouseState(0x04, 0);
             m_mouse->sendMouseState(0x00, 0);

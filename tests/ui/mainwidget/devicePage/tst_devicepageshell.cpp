@@ -641,7 +641,7 @@ private slots:
                               args[6], args[7], args[8], args[9]),
                      m.methodSignature().constData());
         }
-        QCOMPARE(slotCount, 101);
+        QCOMPARE(slotCount, 102);
 
         QVERIFY(page.loadHidDeviceList({}));
         page.insertOrRemoveHidDevice(true, QStringLiteral("hidPath"));

@@ -5,6 +5,7 @@
 #include "DDpiConfigListItem.h"
 #include "SVColorArea.h"
 #include "colorPickMath.h"
+#include "mouseDpiLevels.h"
 #include "ui_DmouseConfigView.h"
 #include "xmlInterface.h"
 
@@ -210,18 +211,12 @@ void DmouseConfigView::saveDpiInfo(DDpiConfigListItem *row)
 
 void DmouseConfigView::switchToNextDpiLevel()
 {
-    constexpr int kFirst = 1;
-    constexpr int kLast = 5;
-    int level = m_activeLevel;
-    // One round at most; a level without a row counts as disabled.
-    for (int step = 0; step < kLast; ++step) {
-        level = (level < kFirst || level >= kLast) ? kFirst : level + 1;
-        DDpiConfigListItem *row = m_rowByLevel.value(level);
-        if (row && row->getDpiInfo().selectStatus == 1) {
-            row->emitItemClicked();
-            row->emitSetToMouse();
-            return;
-        }
+    QList<dpiConfigInfo> levels;
+    for (DDpiConfigListItem *row : qAsConst(m_rows))
+        levels.append(row->getDpiInfo());
+    if (DDpiConfigListItem *row = m_rowByLevel.value(mouseDpiLevels::nextLevel(m_activeLevel, levels))) {
+        row->emitItemClicked();
+        row->emitSetToMouse();
     }
 }
 

@@ -1,0 +1,51 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Bitte zuerst eine Taste wählen!</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Vorgang erfolgreich</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Vorgang fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The macro is too long for the mouse (at most 50 events)</source>
+        <translation>Das Makro ist für die Maus zu lang (höchstens 50 Ereignisse)</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Aktuelles Profil zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Aktuelles Profil zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Reset the current profile failed</source>
+        <translation>Zurücksetzen des aktuellen Profils fehlgeschlagen</translation>
+    </message>
+</context>
+</TS>
