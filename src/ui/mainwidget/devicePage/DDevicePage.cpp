@@ -1281,10 +1281,7 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
     ui->frame_OnboardProfile->hide();
     ui->frame_OnboardDownload->hide();
     ui->pushButton_AppMode->setChecked(true);
-    for (QWidget *button : {static_cast<QWidget *>(ui->toolButton_Text), static_cast<QWidget *>(ui->toolButton_Disable),
-                            static_cast<QWidget *>(ui->toolButton_Shortcuts),
-                            static_cast<QWidget *>(ui->toolButton_SwitchProfile),
-                            static_cast<QWidget *>(ui->toolButton_OpenApp)})
+    for (QWidget *button : pcFunctionButtons())
         button->show();
     m_currentKeyCode = -1;
 

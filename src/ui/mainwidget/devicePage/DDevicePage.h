@@ -416,6 +416,10 @@ private:
     void showOnboardMenuPopup(ArrowWidget *popup, QWidget *button);
     // The menus take the theme's colours and the language's texts when built.
     void dropOnboardMenuPopups();
+    // The key functions only the PC can run (text, disable, shortcuts,
+    // profile switch, program), and with them the PC-only tool pages.
+    QList<QWidget *> pcFunctionButtons() const;
+    QList<QWidget *> pcModeOnlyButtons() const;
 
     // Device list and link duties. One device operation runs at a time;
     // what comes during its waits is taken when it ends.

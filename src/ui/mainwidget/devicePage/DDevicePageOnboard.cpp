@@ -102,6 +102,18 @@ bool DDevicePage::isOnboardEditing() const
     return m_onboardMode == kModeOnboard && m_xmlInterface && !m_onboardProFilePath.isEmpty();
 }
 
+QList<QWidget *> DDevicePage::pcFunctionButtons() const
+{
+    return {ui->toolButton_Text, ui->toolButton_Disable, ui->toolButton_Shortcuts, ui->toolButton_SwitchProfile,
+            ui->toolButton_OpenApp};
+}
+
+// What on-board mode has no use for: PC-only key functions and tool pages.
+QList<QWidget *> DDevicePage::pcModeOnlyButtons() const
+{
+    return pcFunctionButtons() << ui->pushButton_Performance << ui->pushButton_CustomList;
+}
+
 bool DDevicePage::isOnboardDownloadRunning() const
 {
     return m_onboardSender && m_onboardSender->isRunning();
@@ -149,12 +161,7 @@ void DDevicePage::leaveOnboardMode()
     ui->frame_OnboardProfile->hide();
     ui->frame_OnboardDownload->hide();
     ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_deviceShow);
-    for (QWidget *button : {static_cast<QWidget *>(ui->toolButton_Text), static_cast<QWidget *>(ui->toolButton_Disable),
-                            static_cast<QWidget *>(ui->toolButton_Shortcuts),
-                            static_cast<QWidget *>(ui->toolButton_SwitchProfile),
-                            static_cast<QWidget *>(ui->toolButton_OpenApp),
-                            static_cast<QWidget *>(ui->pushButton_Performance),
-                            static_cast<QWidget *>(ui->pushButton_CustomList)})
+    for (QWidget *button : pcModeOnlyButtons())
         button->show();
     ui->pushButton_CustomList->setChecked(true);
     onCurIndexChangedOperate(ToolCustomList);
@@ -234,12 +241,7 @@ void DDevicePage::enterOnboardMode()
     ui->stackedWidget_Onboard->setCurrentWidget(ui->page_OnboardOperate);
     ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_Onboard);
     ui->pushButton_Default->setChecked(true);
-    for (QWidget *button : {static_cast<QWidget *>(ui->toolButton_Text), static_cast<QWidget *>(ui->toolButton_Disable),
-                            static_cast<QWidget *>(ui->toolButton_Shortcuts),
-                            static_cast<QWidget *>(ui->toolButton_SwitchProfile),
-                            static_cast<QWidget *>(ui->toolButton_OpenApp),
-                            static_cast<QWidget *>(ui->pushButton_Performance),
-                            static_cast<QWidget *>(ui->pushButton_CustomList)})
+    for (QWidget *button : pcModeOnlyButtons())
         button->hide();
     ui->pushButton_SoftKeyboard->setChecked(true);
     onCurIndexChangedOperate(ToolSoftKeyboard);
