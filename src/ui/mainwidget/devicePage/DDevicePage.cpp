@@ -3175,13 +3175,33 @@ void DDevicePage::on_pushButton_OK_clicked()
     ui->label_currentProfileName->setText(name);
 }
 
+// The question before either reset; true for "Yes".
+bool DDevicePage::askResetProfile()
+{
+    return pagePrompts::current().question(this, tr(pcProfileTexts::Tip), tr(pcProfileTexts::ResetQuestion),
+                                           {tr(pcProfileTexts::Yes), tr(pcProfileTexts::No)})
+        == 0;
+}
+
+// The device restores its own defaults (0x14); the toast says whether the
+// file and the device both took the reset.
+void DDevicePage::sendResetReport(bool stored)
+{
+    const hidReportData report = resetReport();
+    const int written = m_currentHidInterface ? m_currentHidInterface->writeHidData(report.data(), int(report.size()))
+                                              : -1;
+    if (written < 0)
+        qDebug().noquote() << "---------- *** [Reset] Failed *** ----------";
+    else
+        qDebug().noquote() << "---------- *** [Reset] Successful *** ---------- ";
+    toastOutcome(stored && written >= 0, pcProfileTexts::ResetDone, pcProfileTexts::ResetFailed);
+}
+
 void DDevicePage::onResetoreCurrentProfile()
 {
     if (!profileLoaded())
         return;
-    const int answer = pagePrompts::current().question(this, tr(pcProfileTexts::Tip), tr(pcProfileTexts::ResetQuestion),
-                                                       {tr(pcProfileTexts::Yes), tr(pcProfileTexts::No)});
-    if (answer != 0)
+    if (!askResetProfile())
         return;
     m_keyLightType = 2;
     m_sideLightType = 2;
@@ -3197,15 +3217,7 @@ void DDevicePage::onResetoreCurrentProfile()
     onCurIndexChanged_Key(0);
     ui->stackedWidget_Tool->setCurrentWidget(ui->page_Performance);
 
-    const hidReportData report = resetReport();
-    const int written = m_currentHidInterface ? m_currentHidInterface->writeHidData(report.data(), int(report.size()))
-                                              : -1;
-    if (written < 0)
-        qDebug().noquote() << "---------- *** [Reset] Failed *** ----------";
-    else
-        qDebug().noquote() << "---------- *** [Reset] Successful *** ---------- ";
-    toastOutcome(ok && written >= 0, pcProfileTexts::ResetDone,
-                 pcProfileTexts::ResetFailed);
+    sendResetReport(ok);
 }
 
 
@@ -3760,10 +3772,7 @@ void DDevicePage::onResetoreMouseCurrentProfile()
     // Only a loaded mouse has a profile to reset.
     if (m_currentHidInfo.hidType != kHidTypeMouse || !profileLoaded())
         return;
-    const int answer = pagePrompts::current().question(this, tr(deviceKeyTexts::kTip),
-                                                       tr(deviceKeyTexts::kResetQuestion),
-                                                       {tr(deviceKeyTexts::kYes), tr(deviceKeyTexts::kNo)});
-    if (answer != 0)
+    if (!askResetProfile())
         return;
     pcProfileStore store(m_xmlInterface, m_proFilePath);
     const bool stored = store.recreateProfile(m_profileIndex, kHidTypeMouse)
@@ -3773,12 +3782,5 @@ void DDevicePage::onResetoreMouseCurrentProfile()
     if (m_mousePage)
         m_mousePage->retranslateButtons();
 
-    const hidReportData report = resetReport();
-    const int written =
-        m_currentHidInterface ? m_currentHidInterface->writeHidData(report.data(), kHidReportSize) : -1;
-    if (written < 0)
-        qDebug().noquote() << "---------- *** [Reset] Failed *** ----------";
-    else
-        qDebug().noquote() << "---------- *** [Reset] Successful *** ---------- ";
-    toast(stored && written >= 0 ? deviceKeyTexts::kResetProfileSuccessful : deviceKeyTexts::kResetProfileFailed);
+    sendResetReport(stored);
 }

@@ -420,6 +420,8 @@ private:
     // profile switch, program), and with them the PC-only tool pages.
     QList<QWidget *> pcFunctionButtons() const;
     QList<QWidget *> pcModeOnlyButtons() const;
+    bool askResetProfile();
+    void sendResetReport(bool stored);
 
     // Device list and link duties. One device operation runs at a time;
     // what comes during its waits is taken when it ends.
