@@ -38,6 +38,7 @@
 #include "devicePageGeometry.h"
 #include "devicePageTheme.h"
 #include "deviceProfileFiles.h"
+#include "deviceToolTabs.h"
 #include "hidPathChanges.h"
 #include "profileDefaults.h"
 #include "keyboardButCustom.h"
@@ -1057,6 +1058,8 @@ void DDevicePage::setCurrentDevice(const hidStructInfo &record)
     m_currentHidInterface = m_currentDeviceLink ? m_currentDeviceLink->getHidInterface() : nullptr;
     if (m_currentHidInterface)
         m_currentHidInterface->setFrameMode(record.hidType);
+    // Also for a device that never loads: its own tabs, not the last one's.
+    showToolTabs();
 }
 
 void DDevicePage::onKeyboardAlreadyLoad_Over()
@@ -1291,11 +1294,8 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
         applyDeviceMode(0);
         link->setOnboardMode(0);
         delete m_onboardPage;
-        ui->pushButton_Performance->show();
-        ui->pushButton_CustomList->show();
+        showToolTabs();
         ui->pushButton_Performance->setChecked(true);
-        ui->pushButton_MousePerformance->hide();
-        ui->pushButton_MouseDpiConfig->hide();
         ui->stackedWidget_Tool->setCurrentWidget(ui->page_Performance);
         filterLightTypes();
         link->setLightDealMain(m_lightDealMain);
@@ -1313,10 +1313,7 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
         link->setOnboardMode(0);
         m_mouseSettingsLoaded = false;
         m_currentMouseButton = 0;
-        ui->pushButton_MousePerformance->show();
-        ui->pushButton_MouseDpiConfig->show();
-        ui->pushButton_Performance->hide();
-        ui->pushButton_CustomList->hide();
+        showToolTabs();
         ui->stackedWidget_Tool->setCurrentWidget(ui->page_MouseDpiConfig);
         filterMouseLightTypes();
         link->setMouseLightDealMain(m_mouseLightDealMain);
@@ -1875,6 +1872,16 @@ void DDevicePage::showToolPage(int pageIndex, QAbstractButton *tab)
     ui->stackedWidget_Tool->setCurrentIndex(pageIndex);
     if (tab)
         tab->setChecked(true);
+}
+
+void DDevicePage::showToolTabs()
+{
+    const deviceToolTabs tabs = deviceToolTabs::forDevice(m_currentHidInfo.hidType, m_onboardMode);
+    ui->pushButton_Performance->setVisible(tabs.performance);
+    ui->pushButton_CustomList->setVisible(tabs.customList);
+    ui->pushButton_SoftKeyboard->setVisible(tabs.softKeyboard);
+    ui->pushButton_MousePerformance->setVisible(tabs.mousePerformance);
+    ui->pushButton_MouseDpiConfig->setVisible(tabs.mouseDpiConfig);
 }
 
 void DDevicePage::onCurIndexChangedMainPage(int id)

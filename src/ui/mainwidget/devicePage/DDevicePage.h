@@ -378,6 +378,8 @@ private:
     void showCurrentProfile(const QString &index);
     void toastOutcome(bool ok, const char *success, const char *failure);
     void showToolPage(int pageIndex, QAbstractButton *tab);
+    // The tool tabs of the selected device's type and mode.
+    void showToolTabs();
 
     // Key selection and the key-function pages.
     void openKeyPanel();
@@ -417,9 +419,8 @@ private:
     // The menus take the theme's colours and the language's texts when built.
     void dropOnboardMenuPopups();
     // The key functions only the PC can run (text, disable, shortcuts,
-    // profile switch, program), and with them the PC-only tool pages.
+    // profile switch, program).
     QList<QWidget *> pcFunctionButtons() const;
-    QList<QWidget *> pcModeOnlyButtons() const;
     bool askResetProfile();
     void sendResetReport(bool stored);
 

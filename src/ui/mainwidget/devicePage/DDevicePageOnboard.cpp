@@ -108,12 +108,6 @@ QList<QWidget *> DDevicePage::pcFunctionButtons() const
             ui->toolButton_OpenApp};
 }
 
-// What on-board mode has no use for: PC-only key functions and tool pages.
-QList<QWidget *> DDevicePage::pcModeOnlyButtons() const
-{
-    return pcFunctionButtons() << ui->pushButton_Performance << ui->pushButton_CustomList;
-}
-
 bool DDevicePage::isOnboardDownloadRunning() const
 {
     return m_onboardSender && m_onboardSender->isRunning();
@@ -161,8 +155,9 @@ void DDevicePage::leaveOnboardMode()
     ui->frame_OnboardProfile->hide();
     ui->frame_OnboardDownload->hide();
     ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_deviceShow);
-    for (QWidget *button : pcModeOnlyButtons())
+    for (QWidget *button : pcFunctionButtons())
         button->show();
+    showToolTabs();
     ui->pushButton_CustomList->setChecked(true);
     onCurIndexChangedOperate(ToolCustomList);
     setOnboardKeyPageProfileIndex(m_profileIndex);
@@ -241,8 +236,9 @@ void DDevicePage::enterOnboardMode()
     ui->stackedWidget_Onboard->setCurrentWidget(ui->page_OnboardOperate);
     ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_Onboard);
     ui->pushButton_Default->setChecked(true);
-    for (QWidget *button : pcModeOnlyButtons())
+    for (QWidget *button : pcFunctionButtons())
         button->hide();
+    showToolTabs();
     ui->pushButton_SoftKeyboard->setChecked(true);
     onCurIndexChangedOperate(ToolSoftKeyboard);
 }
