@@ -8,6 +8,7 @@
 #include "FixedText.h"
 #include "HidBackend.h"
 #include "SimulatedHidBackend.h"
+#include "devicePageTestSupport.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
 #include "selectionLists.h"
@@ -94,6 +95,7 @@ private slots:
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X display");
+        QVERIFY(devicePageTest::devicePictureBeside(QStringLiteral("Bovelli")));
         DDataManager::instance()->setKeyNumMap({{QStringLiteral("Rosquine"), 104}});
     }
 

@@ -8,6 +8,9 @@
 #include "DDevicePage.h"
 #include "DMouseLightPage.h"
 #include "DMousePage.h"
+#include "devicePageTestSupport.h"
+#include "deviceToolTabs.h"
+#include "hidStructInfo.h"
 #include "ui_DDevicePage.h"
 
 #include <QDir>
@@ -52,10 +55,18 @@ private:
 
     Ui_DDevicePage *ui() const { return m_page->form(); }
 
-    // The device area as it stands while a device is shown.
-    void showDeviceArea()
+    // The device area as it stands while a device of the type is shown: its
+    // own tool tabs, and the mode bar for a keyboard only.
+    void showDeviceArea(int hidType = kHidTypeKeyboard)
     {
         ui()->stackedWidget_KeyboardArea->setCurrentWidget(ui()->page_KeyboardShow);
+        const deviceToolTabs tabs = deviceToolTabs::forDevice(hidType, 0);
+        ui()->pushButton_Performance->setVisible(tabs.performance);
+        ui()->pushButton_CustomList->setVisible(tabs.customList);
+        ui()->pushButton_SoftKeyboard->setVisible(tabs.softKeyboard);
+        ui()->pushButton_MousePerformance->setVisible(tabs.mousePerformance);
+        ui()->pushButton_MouseDpiConfig->setVisible(tabs.mouseDpiConfig);
+        ui()->frame_HidDeviceTypeChang->setVisible(hidType == kHidTypeKeyboard);
     }
 
 private slots:
@@ -63,6 +74,7 @@ private slots:
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X display");
+        QVERIFY(devicePageTest::devicePictureBeside(QStringLiteral("Bovelli")));
         m_page = new DDevicePage;
         m_page->resize(1200, 790);
         m_page->show();
@@ -100,7 +112,7 @@ private slots:
         QFETCH(QString, panel);
         QFETCH(QString, list);
         QFETCH(QString, tool);
-        showDeviceArea();
+        showDeviceArea(list.startsWith(QLatin1String("page_MouseScroll")) ? kHidTypeMouse : kHidTypeKeyboard);
         ui()->frame_Custom->show();
         ui()->stackedWidget_CustomAll->setCurrentWidget(m_page->findChild<QWidget *>(panel));
         // The lighting panel's effect list, or the key panel's function page.
@@ -134,7 +146,7 @@ private slots:
         QFETCH(QString, panel);
         QFETCH(QString, tool);
         m_page->buildMouseView(QStringLiteral("Bovelli"));
-        showDeviceArea();
+        showDeviceArea(kHidTypeMouse);
         ui()->stackedWidget_DeviceChang->setCurrentWidget(m_page->findChild<QWidget *>(device));
         ui()->frame_Custom->show();
         ui()->stackedWidget_CustomAll->setCurrentWidget(m_page->findChild<QWidget *>(panel));

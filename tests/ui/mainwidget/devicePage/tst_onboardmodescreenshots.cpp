@@ -9,6 +9,7 @@
 #include "HidBackend.h"
 #include "MainHidInterFace.h"
 #include "SimulatedHidBackend.h"
+#include "devicePageTestSupport.h"
 #include "onboardTestFiles.h"
 #include "ui_DDevicePage.h"
 
@@ -127,6 +128,7 @@ private slots:
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X display");
+        QVERIFY(devicePageTest::devicePictureBeside(QStringLiteral("Quissaro")));
         const QString macroFile = m_macroDir.filePath(QStringLiteral("pardexMacro.xml"));
         m_store.createXmlFile(macroFile);
         m_store.addMacro(macroFile, "1", "Greeting");

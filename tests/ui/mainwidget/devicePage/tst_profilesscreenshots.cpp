@@ -3,9 +3,11 @@
 // current one highlighted and its name and program in the edit area, in
 // every theme.
 #include "DDataManager.h"
+#include "DDpiConfigListItem.h"
 #include "DDevicePage.h"
 #include "HidBackend.h"
 #include "SimulatedHidBackend.h"
+#include "devicePageTestSupport.h"
 #include "profileTestSupport.h"
 #include "ui_DDevicePage.h"
 #include "xmlInterface.h"
@@ -41,6 +43,7 @@ private slots:
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X display");
+        QVERIFY(devicePageTest::devicePictureBeside(QStringLiteral("Bovelli")));
         QVERIFY(m_data.isValid());
         qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
     }
@@ -77,15 +80,18 @@ private slots:
             QVERIFY(profileTest::attach(page, {device.get()}));
 
             const QString file = page.proFilePath();
-            const int type = device->config().deviceType;
-            xml.setProfileInfo(file, "1", "Profile1", "", "");
-            xml.addProfile(file, "2", "Racing & Strategy", "/usr/games/racer", "", type);
-            xml.addProfile(file, "3", "Büro", "", "", type);
+            Ui_DDevicePage *ui = page.form();
+            // Added as the user adds them, with the device type's defaults.
+            ui->pushButton_Add->click();
+            ui->pushButton_Add->click();
+            xml.setProfileInfo(file, "2", "Racing & Strategy", "/usr/games/racer", "");
+            xml.setProfileInfo(file, "3", "Büro", "", "");
             xml.setProfileIndex(file, 2);
             page.onCustomEventChangProfile(2);
+            if (device->config().deviceType == kHidTypeMouse)
+                QCOMPARE(page.findChildren<DDpiConfigListItem *>().size(), 6); // five levels and the sniper
             // As the window does after a theme change.
             page.changeAppTheme();
-            Ui_DDevicePage *ui = page.form();
             QTest::mousePress(ui->label_currentProfileName, Qt::LeftButton);
             QCOMPARE(ui->stackedWidget_CustomAll->currentWidget(), ui->page_ProfileOperate);
             QCOMPARE(ui->textEdit_profileName->toPlainText(), QStringLiteral("Racing & Strategy"));
