@@ -1200,6 +1200,7 @@ void DDevicePage::changeAppTheme()
     m_colorWheelTool->updateTheme();
     if (sheets.size() > devicePageTheme::kSecondBlockEnd + 1)
         apply(sheets.at(devicePageTheme::kSecondBlockEnd + 1));
+    ui->label_LogMsg->setStyleSheet(devicePageTheme::downloadStatusSheet(theme));
 
     m_resetDefaultPage->changAppTheme();
     m_macroCmdPage->changAppTheme();

@@ -226,4 +226,10 @@ QList<styleSheetRow> styleSheets(const themeColorInfo &t)
     };
 }
 
+QString downloadStatusSheet(const themeColorInfo &theme)
+{
+    return QStringLiteral("QLabel#label_LogMsg { color: %1; font: bold 12pt \"%2\"; }")
+        .arg(css(theme.TextDefaultColor), theme.TextFont);
+}
+
 } // namespace devicePageTheme

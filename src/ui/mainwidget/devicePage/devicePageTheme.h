@@ -60,6 +60,10 @@ struct styleSheetRow
 // panel.
 QList<styleSheetRow> styleSheets(const themeColorInfo &theme);
 
+// The on-board download status: its form colour is near white, unreadable
+// on light themes.
+QString downloadStatusSheet(const themeColorInfo &theme);
+
 constexpr int kFirstBlockEnd = 16;  // rows 1..16
 constexpr int kSecondBlockEnd = 35; // rows 17..35
 
