@@ -1206,6 +1206,7 @@ void DDevicePage::changeAppTheme()
     if (sheets.size() > devicePageTheme::kSecondBlockEnd + 1)
         apply(sheets.at(devicePageTheme::kSecondBlockEnd + 1));
     ui->label_LogMsg->setStyleSheet(devicePageTheme::downloadStatusSheet(theme));
+    ui->frame_11->setStyleSheet(devicePageTheme::deviceAreaSheet(theme));
 
     m_resetDefaultPage->changAppTheme();
     m_macroCmdPage->changAppTheme();

@@ -232,4 +232,9 @@ QString downloadStatusSheet(const themeColorInfo &theme)
         .arg(css(theme.TextDefaultColor), theme.TextFont);
 }
 
+QString deviceAreaSheet(const themeColorInfo &theme)
+{
+    return QStringLiteral("QFrame#frame_11 { background-color: %1; }").arg(css(theme.MainWidgetBgColor));
+}
+
 } // namespace devicePageTheme
