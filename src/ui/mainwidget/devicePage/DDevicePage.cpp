@@ -37,6 +37,7 @@
 #include "deviceModelSets.h"
 #include "devicePageGeometry.h"
 #include "devicePageTheme.h"
+#include "pageTextFitter.h"
 #include "deviceProfileFiles.h"
 #include "deviceToolTabs.h"
 #include "hidPathChanges.h"
@@ -168,6 +169,7 @@ DDevicePage::DDevicePage(QWidget *parent)
 
     m_notice = new CbNotice(this);
     m_notice->setFontPixelSize(14);
+    m_profileHeadingFitter = new pageTextFitter(ui->frame_27);
 
     QFont productFont = DDataManager::instance()->getFont(0);
     productFont.setPointSize(14);
@@ -1085,6 +1087,11 @@ QWidget *DDevicePage::formWidget(const char *objectName) const
         bool inSubPage = false;
         for (QWidget *page : subPages)
             inSubPage = inSubPage || (page && (page == widget || page->isAncestorOf(widget)));
+        // List rows reuse form names ("frame"): a device row found first
+        // would take the side bar's theme.
+        for (const QWidget *up = widget->parentWidget(); up && up != this && !inSubPage; up = up->parentWidget())
+            inSubPage = up->inherits("DDeviceListItem") || up->inherits("profileListItem")
+                || up->inherits("DCustomLightListItem") || up->inherits("DCustomEventListItem");
         if (!inSubPage)
             return widget;
     }
@@ -1099,6 +1106,7 @@ QString DDevicePage::currentDevicePath() const
 void DDevicePage::retranslateAllUI()
 {
     ui->retranslateUi(this);
+    m_profileHeadingFitter->refit();
     initSelectionLists();
     if (m_currentDeviceItem) {
         ui->label_ProductName->setText(m_currentDeviceItem->getProductName());
@@ -1203,6 +1211,8 @@ void DDevicePage::changeAppTheme()
     m_colorWheelTool->updateTheme();
     if (sheets.size() > devicePageTheme::kSecondBlockEnd + 1)
         apply(sheets.at(devicePageTheme::kSecondBlockEnd + 1));
+    ui->label_LogMsg->setStyleSheet(devicePageTheme::downloadStatusSheet(theme));
+    ui->frame_11->setStyleSheet(devicePageTheme::deviceAreaSheet(theme));
 
     m_resetDefaultPage->changAppTheme();
     m_macroCmdPage->changAppTheme();
