@@ -19,6 +19,12 @@ else()
 endif()
 option(VELMORA_PCH "Precompile the common Qt headers" ${_velmora_pch_default})
 
+if(VELMORA_PCH)
+    # libpulse's flags define _REENTRANT for everything above the platform
+    # library; defined everywhere (glibc ignores it), one header fits all.
+    add_compile_definitions(_REENTRANT)
+endif()
+
 set(VELMORA_PCH_STD_HEADERS <algorithm> <array> <atomic> <cstring> <functional> <memory> <mutex> <vector>)
 set(VELMORA_PCH_CORE_HEADERS <QByteArray> <QDebug> <QDir> <QFile> <QList> <QMap> <QObject> <QPointer>
     <QString> <QStringList> <QTimer> <QVariant>)
