@@ -1,24 +1,21 @@
 # Precompiled headers: the Qt headers nearly every file includes are parsed
-# once per kind of target instead of once per source file.
+# once per set of Qt modules instead of once per source file.
 #
 # A precompiled header only fits sources compiled with the same options and
 # the same Qt module macros (QtTest's headers look at QT_WIDGETS_LIB,
-# QT_GUI_LIB and QT_NETWORK_LIB), and libraries are compiled position
-# independent (-fPIC) while executables are not (-fPIE). So one small donor
-# target is made per combination, and every target of that combination
-# reuses the donor's header. GCC falls back to the plain headers when a
+# QT_GUI_LIB and QT_NETWORK_LIB). So one small donor target is made per set
+# of modules, and every target with that set reuses the donor's header. GCC falls back to the plain headers when a
 # header does not fit, so a mismatch only costs time.
 #
-# Off by default when a compiler launcher (ccache) is set: ccache then hashes
-# a build folder's own header file, and objects could no longer be shared
-# between build folders.
-if(CMAKE_CXX_COMPILER_LAUNCHER)
-    set(_velmora_pch_default OFF)
-else()
-    set(_velmora_pch_default ON)
+# Off by default until a whole clean build has shown the gain: each file
+# still loads a ~100 MB header, which costs about as much as parsing the few
+# Qt headers a typical file includes. Keep it off with a compiler launcher
+# (ccache): ccache then hashes a build folder's own header, and objects could
+# no longer be shared between build folders.
+option(VELMORA_PCH "Precompile the common Qt headers (not with ccache)" OFF)
+if(VELMORA_PCH AND CMAKE_CXX_COMPILER_LAUNCHER)
+    message(WARNING "VELMORA_PCH with a compiler launcher: set CCACHE_SLOPPINESS=pch_defines,time_macros")
 endif()
-option(VELMORA_PCH "Precompile the common Qt headers" ${_velmora_pch_default})
-
 if(VELMORA_PCH)
     # libpulse's flags define _REENTRANT for everything above the platform
     # library; defined everywhere (glibc ignores it), one header fits all.
