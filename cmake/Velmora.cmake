@@ -1,5 +1,7 @@
 # Helpers shared by every folder's CMakeLists.txt.
 
+include(${CMAKE_CURRENT_LIST_DIR}/VelmoraPch.cmake)
+
 # velmora_add_library(<target> [DEPS <targets>...] [EXCLUDE <files>...])
 # A static library made of every .cpp/.h/.ui file of the calling folder (not
 # its subfolders, nor the EXCLUDE files), so adding a source file needs no
@@ -31,6 +33,7 @@ function(velmora_add_library target)
     add_library(${target} STATIC ${_sources})
     target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+    velmora_use_pch(${target} ${ARG_DEPS})
 endfunction()
 
 # velmora_add_test(<name> SOURCES <files>... LABELS <labels>... [LIBS <targets>...]
@@ -51,6 +54,7 @@ function(velmora_add_test name)
     if(ARG_RESOURCES)
         target_link_libraries(${name} PRIVATE velmora_resources)
     endif()
+    velmora_use_pch(${name} ${ARG_LIBS} Qt5::Test)
     if(ARG_BESIDE_PROGRAM)
         velmora_place_beside_program(${name})
     endif()
@@ -98,6 +102,7 @@ function(velmora_add_bench name)
     cmake_parse_arguments(ARG "BESIDE_PROGRAM" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    velmora_use_pch(${name} ${ARG_LIBS})
     if(ARG_BESIDE_PROGRAM)
         velmora_place_beside_program(${name})
     else()
