@@ -5,6 +5,7 @@
 #include "SimulatedControlFifo.h"
 #include "SimulatedDeviceNotifier.h"
 #include "SimulatedHidBackend.h"
+#include "SimulatedSessionRecord.h"
 #include "SingleInstanceGuard.h"
 #include "getWindowsVersion.h"
 
@@ -67,5 +68,8 @@ int main(int argc, char **argv)
     DAppllication app(QString::fromLatin1(kApplicationId), argc, argv);
     // VELMORA_SIMULATED_CONTROL: a FIFO through which tests plug and unplug them.
     const std::unique_ptr<SimulatedControlFifo> control(SimulatedControlFifo::startFromEnvironment(simulated, nullptr));
-    return app.exec();
+    const int exitCode = app.exec();
+    // VELMORA_SIMULATED_RECORD: what the simulated devices were sent, for tests.
+    SimulatedSessionRecord::writeFromEnvironment(simulated);
+    return exitCode;
 }

@@ -2,13 +2,16 @@
 // person would: tiles on the screen follow plug and unplug through the
 // control FIFO, and SIGTERM stops it cleanly.
 #include "programHome.h"
+#include "xmlInterface.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -89,6 +92,21 @@ private:
     QString appData() const { return m_home->appData(); }
     QString fifoPath() const { return m_home->filePath("control"); }
     QByteArray log() const { return m_home->log(); }
+    QString recordPath() const { return m_home->filePath("devices.txt"); }
+
+    // The simulated devices' record of the run: model -> its line.
+    QMap<QString, QString> record() const
+    {
+        QFile file(recordPath());
+        QMap<QString, QString> lines;
+        if (!file.open(QIODevice::ReadOnly))
+            return lines;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            if (!line.isEmpty())
+                lines.insert(QString::fromUtf8(line.left(line.indexOf(' '))), QString::fromUtf8(line));
+        }
+        return lines;
+    }
 
     void start(QProcess &process, const QStringList &args = {})
     {
@@ -96,6 +114,7 @@ private:
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.insert("VELMORA_SIMULATED_DEVICES", "Quissaro,Bovelli");
         env.insert("VELMORA_SIMULATED_CONTROL", fifoPath());
+        env.insert("VELMORA_SIMULATED_RECORD", recordPath());
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(kProgram, args);
@@ -167,6 +186,53 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
         QCOMPARE(log().count("Stop collect log:"), 1);
         QVERIFY(QDir(appData() + "/dump").entryList(QDir::Files).isEmpty());
+    }
+
+    // A keyboard whose profile synchronises its lights streams from the
+    // start; SIGTERM tells it to stop before its link closes.
+    void sigtermStopsAStreamingKeyboard()
+    {
+        // The simulated keyboard's serial is the MD5 of its model name.
+        const QString folder = appData() + "/UserConfig/Quissaro/"
+            + QCryptographicHash::hash("Quissaro", QCryptographicHash::Md5).toHex();
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = folder + "/pardexProFile.xml";
+        {
+            xmlInterface xml;
+            QVERIFY(xml.createXmlFile(file));
+            QVERIFY(xml.addProfile(file, "1", "Profile1", "", "", 0));
+            colorInfoData light{};
+            light.ledType = 2;
+            for (int zone = 0; zone < 3; ++zone) {
+                light.ledKeyboardOrSide = zone;
+                QVERIFY(xml.addLightInfo(file, "1", light));
+            }
+            QVERIFY(xml.setProfileIndex(file, 1));
+            QVERIFY(xml.setLightSynchronizeStatus(file, "1", 1));
+        }
+
+        QProcess program;
+        start(program);
+        QVERIFY(waitUntilReady(program, 1));
+        QVERIFY2(waitForTiles(2), "two tiles");
+        program.terminate(); // SIGTERM
+        QVERIFY(program.waitForFinished(kStartTimeoutMs));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+
+        // Told to stream, then last told to stop; every device closed.
+        const QMap<QString, QString> devices = record();
+        const QRegularExpression line("^(\\w+) lightSynchronize=([0-9,]*) open=(\\d+)$");
+        const QRegularExpressionMatch keyboard = line.match(devices.value("Quissaro"));
+        QVERIFY2(keyboard.hasMatch(), qPrintable(devices.value("Quissaro")));
+        const QStringList sync = keyboard.captured(2).split(',', Qt::SkipEmptyParts);
+        QVERIFY2(sync.contains("1") && sync.last() == "0", qPrintable(devices.value("Quissaro")));
+        QCOMPARE(keyboard.captured(3), QStringLiteral("0"));
+        // The mouse was never told to stream.
+        const QRegularExpressionMatch mouse = line.match(devices.value("Bovelli"));
+        QVERIFY2(mouse.hasMatch(), qPrintable(devices.value("Bovelli")));
+        QVERIFY2(!mouse.captured(2).split(',').contains("1"), qPrintable(devices.value("Bovelli")));
+        QCOMPARE(mouse.captured(3), QStringLiteral("0"));
     }
 
     // Started hidden beside a tray, the window comes back when the program

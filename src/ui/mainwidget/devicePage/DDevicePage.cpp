@@ -1135,11 +1135,8 @@ void DDevicePage::retranslateAllUI()
     m_changProfilePage->retranslate();
     m_keyWithAppPage->retranslate();
     m_performancePage->retranslate();
+    // The list's rows are retranslated in place, not read again.
     m_customEventListPage->retranslate();
-    // Without a loaded device there is no file to list.
-    if (isDeviceLoaded())
-        m_customEventListPage->loadCustomEventList(m_xmlInterface, m_proFilePath.toLocal8Bit().constData(),
-                                                   m_profileIndex, m_softKeyNameMap);
     m_colorWheelTool->updateLanguage();
     if (m_currentHidInfo.hidType == kHidTypeMouse) {
         if (m_mousePage)
@@ -1226,10 +1223,8 @@ void DDevicePage::changeAppTheme()
     m_changProfilePage->changAppTheme();
     m_keyWithAppPage->changAppTheme();
     m_performancePage->changAppTheme();
+    // The list restyles its rows in place.
     m_customEventListPage->changAppTheme();
-    if (isDeviceLoaded())
-        m_customEventListPage->loadCustomEventList(m_xmlInterface, m_proFilePath.toLocal8Bit().constData(),
-                                                   m_profileIndex, m_softKeyNameMap);
     m_softKeyboardPage->updateTheme();
     if (m_onboardPage)
         m_onboardPage->changAppTheme();

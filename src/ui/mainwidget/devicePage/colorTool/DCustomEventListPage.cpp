@@ -1,6 +1,7 @@
 #include "DCustomEventListPage.h"
 #include "ui_DCustomEventListPage.h"
 
+#include "DCustomEventListItem.h"
 #include "DCustomEventWidget.h"
 #include "DDataManager.h"
 #include "keyFunctionStyle.h"
@@ -61,30 +62,45 @@ void DCustomEventListPage::onCustomEventListIsEmpty()
     ui->stackedWidget->setCurrentWidget(ui->page_NoHave);
 }
 
+// The rows stay; only their texts change.
 void DCustomEventListPage::retranslate()
 {
     ui->retranslateUi(this);
+    updateRowTexts();
 }
 
+void DCustomEventListPage::updateRowTexts()
+{
+    if (!m_panel)
+        return;
+    for (DCustomEventListItem *row : m_panel->findChildren<DCustomEventListItem *>(QString(), Qt::FindDirectChildrenOnly))
+        row->updateTexts();
+}
+
+// One sheet on the page for its frame, its tip, its scroll bar and every
+// row: a theme change restyles the rows once, in place.
 void DCustomEventListPage::changAppTheme()
 {
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-radius:8px;background-color:%1;border:0px solid %2;}")
-                                 .arg(keyFunctionStyle::color(theme.DeviceBottomBgColor),
-                                      keyFunctionStyle::color(theme.DeviceBorderColor)));
     const QString clear = keyFunctionStyle::clearBackground();
-    ui->page_NoHave->setStyleSheet(QStringLiteral("QWidget#page_NoHave{%1border-radius:8px;}").arg(clear));
-    ui->scrollArea->setStyleSheet(QStringLiteral("QScrollArea#scrollArea{%1}").arg(clear));
-    ui->scrollAreaWidgetContents->setStyleSheet(QStringLiteral("QWidget#scrollAreaWidgetContents{%1}").arg(clear));
-    ui->label_Tip->setStyleSheet(
-        QStringLiteral("QLabel{color:%1;%2}").arg(keyFunctionStyle::color(theme.TextCheckedColor),
-                                                  keyFunctionStyle::fontRule(theme)));
-    ui->widget_4->setStyleSheet(
-        QStringLiteral("QScrollBar:vertical{width:3px;background:transparent;margin:3px 0px 3px 0px;}"
-                       "QScrollBar::handle:vertical{background:rgba(0,0,0,51);min-height:20px;border-radius:1px;}"
-                       "QScrollBar::handle:vertical:hover{background:rgba(0,0,0,77);}"
-                       "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}"
-                       "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:%1;"
-                       "border-radius:3px;}")
-            .arg(keyFunctionStyle::color(theme.HomeScrollBarBgColor)));
+    setStyleSheet(
+        QStringLiteral("QFrame#frame{border-radius:8px;background-color:%1;border:0px solid %2;}"
+                       "QWidget#page_NoHave{%3border-radius:8px;}"
+                       "QScrollArea#scrollArea{%3}"
+                       "QWidget#scrollAreaWidgetContents{%3}"
+                       "QLabel#label_Tip{color:%4;%5}"
+                       "QWidget#widget_4 QScrollBar:vertical{width:3px;background:transparent;margin:3px 0px 3px 0px;}"
+                       "QWidget#widget_4 QScrollBar::handle:vertical{background:rgba(0,0,0,51);min-height:20px;"
+                       "border-radius:1px;}"
+                       "QWidget#widget_4 QScrollBar::handle:vertical:hover{background:rgba(0,0,0,77);}"
+                       "QWidget#widget_4 QScrollBar::add-line:vertical,"
+                       "QWidget#widget_4 QScrollBar::sub-line:vertical{height:0px;}"
+                       "QWidget#widget_4 QScrollBar::add-page:vertical,"
+                       "QWidget#widget_4 QScrollBar::sub-page:vertical{background:%6;border-radius:3px;}")
+            .arg(keyFunctionStyle::color(theme.DeviceBottomBgColor), keyFunctionStyle::color(theme.DeviceBorderColor),
+                 clear, keyFunctionStyle::color(theme.TextCheckedColor), keyFunctionStyle::fontRule(theme),
+                 keyFunctionStyle::color(theme.HomeScrollBarBgColor))
+        + DCustomEventListItem::rowStyleSheet(theme));
+    // The theme's font may cut the captions elsewhere.
+    updateRowTexts();
 }

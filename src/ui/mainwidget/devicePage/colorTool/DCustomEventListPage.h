@@ -26,6 +26,7 @@ public:
     // Replaces the list with the rows of that profile; nothing without a store
     // or a path.
     void loadCustomEventList(xmlInterface *xml, const char *path, int profileIndex, QMap<int, QString> keyNames);
+    // Both refresh the rows in place, without reading the file again.
     void retranslate();
     void changAppTheme();
 
@@ -39,6 +40,8 @@ public slots:
     void onCustomEventListIsEmpty();
 
 private:
+    void updateRowTexts();
+
     Ui::DCustomEventListPage *ui;
     QVBoxLayout *m_rowLayout;
     DCustomEventWidget *m_panel = nullptr;

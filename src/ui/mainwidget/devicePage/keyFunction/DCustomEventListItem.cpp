@@ -27,21 +27,25 @@ DCustomEventListItem::DCustomEventListItem(QWidget *parent) : QWidget(parent), u
     ui->label_CustomEvent->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     ui->label_CustomEvent->installEventFilter(this);
 
-    // Rows copy their colours when built; the list rebuilds them on a theme change.
-    const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    const QString font = keyFunctionStyle::fontRule(theme);
-    setStyleSheet(QStringLiteral("QFrame#frame_Left{border:1px solid %1;}"
-                                 "QLabel#label_Key{color:%1;border:none;%3}"
-                                 "QLabel#label_CustomEvent{color:%2;border:none;%3}"
-                                 "QFrame#frame_Right{border:1px solid %2;border-left:none;}"
-                                 "QFrame#frame_Right:hover{border:1px solid %1;border-left:none;}")
-                      .arg(keyFunctionStyle::color(theme.TextCheckedColor),
-                           keyFunctionStyle::color(theme.TextDefaultColor), font));
+    // Colours come from the list's one style sheet (rowStyleSheet), so a theme
+    // change restyles the rows without rebuilding them.
 }
 
 DCustomEventListItem::~DCustomEventListItem()
 {
     delete ui;
+}
+
+QString DCustomEventListItem::rowStyleSheet(const themeColorInfo &theme)
+{
+    const QString font = keyFunctionStyle::fontRule(theme);
+    return QStringLiteral("DCustomEventListItem QFrame#frame_Left{border:1px solid %1;}"
+                          "DCustomEventListItem QLabel#label_Key{color:%1;border:none;%3}"
+                          "DCustomEventListItem QLabel#label_CustomEvent{color:%2;border:none;%3}"
+                          "DCustomEventListItem QFrame#frame_Right{border:1px solid %2;border-left:none;}"
+                          "DCustomEventListItem QFrame#frame_Right:hover{border:1px solid %1;border-left:none;}")
+        .arg(keyFunctionStyle::color(theme.TextCheckedColor), keyFunctionStyle::color(theme.TextDefaultColor),
+             font);
 }
 
 void DCustomEventListItem::setProfileName(const QString &name)
@@ -54,9 +58,12 @@ void DCustomEventListItem::setCustomEvent(customKeyInfo info, QMap<int, QString>
     m_info = info;
     m_keyNames = keyNames;
     m_keyCode = keyFunctionCatalogue::fieldNumber(info.keyCode, sizeof info.keyCode);
-    m_keyCaption = keyFunctionCatalogue::keyCaptionOf(info);
-    m_captionCut = false;
+    updateTexts();
+}
 
+void DCustomEventListItem::updateTexts()
+{
+    m_keyCaption = keyFunctionCatalogue::keyCaptionOf(m_info);
     ui->label_Key->ensurePolished();
     const QString shown = DDataManager::instance()->getElidedText(ui->label_Key->font(), m_keyCaption, kCaptionWidth);
     m_captionCut = shown != m_keyCaption;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "themeColorInfo.h"
 #include "xmlRecords.h"
 
 #include <QMap>
@@ -24,6 +25,11 @@ public:
     // The target's name of a profile-switch binding; before setCustomEvent.
     void setProfileName(const QString &name);
     void setCustomEvent(customKeyInfo info, QMap<int, QString> keyNames);
+    // The caption and function text again, in the current language and font.
+    void updateTexts();
+
+    // The rows' colours and font, set once on a widget above them.
+    static QString rowStyleSheet(const themeColorInfo &theme);
 
     int keyCode() const { return m_keyCode; }
     QString keyCaption() const { return m_keyCaption; }

@@ -101,7 +101,8 @@ void tst_CustomEventScreenshots::everyKindOfBinding()
     QVERIFY(host.grab().save(QStringLiteral("%1/%2-customised-keys.png").arg(screenshotDir(), name)));
     QWidget whole;
     whole.setObjectName(QStringLiteral("host"));
-    whole.setStyleSheet(host.styleSheet());
+    // The list page carries the rows' sheet; the panel alone needs it too.
+    whole.setStyleSheet(host.styleSheet() + DCustomEventListItem::rowStyleSheet(DDataManager::instance()->getThemeColor()));
     auto *wholeLayout = new QVBoxLayout(&whole);
     DCustomEventWidget panelAlone;
     panelAlone.loadCustomEventList(&f.xml, QFile::encodeName(f.profilePath).constData(), 1, testKeyNames());
