@@ -53,15 +53,6 @@ QString css(const QString &themeText)
     return themeColorInfo::cssColor(themeText);
 }
 
-// A theme colour with the alpha of its fourth component, 0 without one.
-QColor colorWithOwnAlpha(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    QColor color = themeColorInfo::opaqueColor(text);
-    color.setAlpha(parts.size() > 3 ? qBound(0, parts.at(3).trimmed().toInt(), 255) : 0);
-    return color;
-}
-
 } // namespace
 
 DMousePage::DMousePage(const QString &modelName, QWidget *parent)
@@ -320,7 +311,7 @@ void DMousePage::updateTheme()
     ui->frame_MouseBg->setStyleSheet(
         QStringLiteral("QFrame#frame_MouseBg{border:0px solid %1;}").arg(css(theme.DeviceMouseBgColor)));
 
-    m_backgroundColor = colorWithOwnAlpha(theme.DeviceMouseBgColor);
+    m_backgroundColor = themeColorInfo::withAlpha(theme.DeviceMouseBgColor);
     m_lineColor = themeColorInfo::opaqueColor(theme.DeviceMouseDrawLineColor);
     m_dotColor = themeColorInfo::opaqueColor(theme.DeviceMouseDrawEllipseColor);
     m_leftLineColor = themeColorInfo::opaqueColor(theme.DeviceMouseDrawLineLeftKeyColor);
