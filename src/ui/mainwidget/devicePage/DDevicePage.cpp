@@ -331,6 +331,7 @@ void DDevicePage::buildMouseView(const QString &hidName)
     ui->hidDeviceShowFrame->layout()->addWidget(m_mousePage);
     m_mousePage->setKeyNameMap(m_softKeyNameMap);
     m_mousePage->setXmlInterface(m_xmlInterface);
+    m_mousePage->setMacroFilePath(m_macroFilePath);
     m_mousePage->loadMouseInfo(hidName);
 
     m_mouseLightPage = new DMouseLightPage(hidName, ui->mouseLightFrame);

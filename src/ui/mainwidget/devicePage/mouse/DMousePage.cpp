@@ -131,6 +131,11 @@ void DMousePage::setXmlInterface(xmlInterface *store)
     m_store = store;
 }
 
+void DMousePage::setMacroFilePath(const QString &path)
+{
+    m_macroFilePath = path;
+}
+
 void DMousePage::setProfilePath(const char *path)
 {
     // A path cut to a fixed buffer would name another file.
@@ -256,7 +261,7 @@ void DMousePage::setMouseKeyInfo(int buttonCode, customKeyInfo info)
     mouseButtonLabel::Sources sources;
     sources.keyNames = m_keyNames;
     sources.store = m_store;
-    sources.macroFilePath = DDataManager::instance()->getUserConfigDir() + QStringLiteral("/pardexMacro.xml");
+    sources.macroFilePath = m_macroFilePath;
     sources.profilePath = m_profilePath;
     const QString label = mouseButtonLabel::make(info, sources);
     const QString elided = DDataManager::instance()->getElidedText(m_labelFont, label, LabelElideWidth);
