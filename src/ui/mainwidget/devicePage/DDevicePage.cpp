@@ -56,6 +56,8 @@
 #include "hidBindingCodes.h"
 #include "onboardBindingTexts.h"
 #include "onboardExplainDia.h"
+#include "onboardKeyBinding.h"
+#include "onboardLayerFiles.h"
 #include "pagePrompts.h"
 #include "pcProfileRules.h"
 #include "pcProfileStore.h"
@@ -3558,12 +3560,11 @@ void DDevicePage::refreshOnboardKey(int keyCode)
         return;
     const QByteArray profile = decimal(m_currentOnboardProfileIndex);
     const QByteArray code = decimal(keyCode);
-    const QString current = m_onboardLayer == 0 ? m_onboardDefaultFilePath : m_onboardFn1FilePath;
-    const QString other = m_onboardLayer == 0 ? m_onboardFn1FilePath : m_onboardDefaultFilePath;
-    customKeyInfo here = noBinding();
-    customKeyInfo there = noBinding();
-    m_xmlInterface->getKeyInfo(current, profile, code, here);
-    m_xmlInterface->getKeyInfo(other, profile, code, there);
+    const onboardLayerFiles layers = onboardLayers();
+    const QString other = layers.otherLayerFile(m_onboardLayer);
+    // Read as the full layer reload reads, so both caption alike.
+    const customKeyInfo here = readOnboardBinding(m_xmlInterface, layers.layerFile(m_onboardLayer), profile, code);
+    const customKeyInfo there = readOnboardBinding(m_xmlInterface, other, profile, code);
 
     QString caption;
     if (bindingKeyCode(here) != -1) {
