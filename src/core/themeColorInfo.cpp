@@ -183,7 +183,12 @@ QString themeColorInfo::cssColor(const QString &text, int alpha)
 
 QColor themeColorInfo::opaqueColor(const QString &text)
 {
+    return withAlpha(text, 255);
+}
+
+QColor themeColorInfo::withAlpha(const QString &text, int alpha)
+{
     const QStringList parts = text.split(QLatin1Char(','));
-    return QColor(parts.value(0).trimmed().toInt(), parts.value(1).trimmed().toInt(),
-                  parts.value(2).trimmed().toInt(), 255);
+    const auto number = [&parts](int i) { return qBound(0, parts.value(i).trimmed().toInt(), 255); };
+    return QColor(number(0), number(1), number(2), alpha >= 0 ? qMin(alpha, 255) : number(3));
 }

@@ -84,6 +84,10 @@ struct themeColorInfo
     // The colour of an entry's first three numbers, opaque (an alpha
     // component of the text is ignored).
     static QColor opaqueColor(const QString &text);
+    // The colour of an entry's first three numbers with the given alpha
+    // (0 to 255); with alpha < 0, the entry's own fourth number, 0 without
+    // one.
+    static QColor withAlpha(const QString &text, int alpha = -1);
 
     // Entry i in file order; i must be in [0, Count).
     QString &entry(int i);

@@ -2,6 +2,8 @@
 
 #include "FixedText.h"
 #include "TextNumber.h"
+#include "WindowsInputCodes.h"
+#include "xmlRecords.h"
 
 #include <QString>
 
@@ -12,7 +14,6 @@ namespace {
 constexpr int kModifierUsageBase = 0xE0;
 constexpr unsigned char kMacroPressFlag = 0x10;
 constexpr unsigned char kMacroMouseFlag = 0x01;
-constexpr int kMaxDelayMs = 0xFFFF;
 } // namespace
 
 int hidMediaCode(int value)
@@ -77,18 +78,21 @@ bool hidMacroEventFromItem(const macroItemInfo &item, hidMacroEvent &event)
     const QString code = fixedText(item.keyCode);
     event = hidMacroEvent();
     event.press = fixedText(item.operateExplain) == QLatin1String("down");
-    event.delayMs = std::clamp(hidBindingNumber(item.delay, sizeof item.delay), 0, kMaxDelayMs);
+    event.delayMs = std::clamp(hidBindingNumber(item.delay, sizeof item.delay), 0, kMaxMacroDelay);
     if (type.contains(QLatin1String("key"))) {
         event.code = hidBindingNumber(item.keyCode, sizeof item.keyCode);
         return true;
     }
     if (type.contains(QLatin1String("mouse"))) {
         event.mouse = true;
-        if (code == QLatin1String("513") || code == QLatin1String("514"))
+        const auto isEither = [&code](int down, int up) {
+            return code == QString::number(down) || code == QString::number(up);
+        };
+        if (isEither(WinInput::LeftButtonDown, WinInput::LeftButtonUp))
             event.code = 0x01;
-        else if (code == QLatin1String("516") || code == QLatin1String("517"))
+        else if (isEither(WinInput::RightButtonDown, WinInput::RightButtonUp))
             event.code = 0x02;
-        else if (code == QLatin1String("519") || code == QLatin1String("520"))
+        else if (isEither(WinInput::MiddleButtonDown, WinInput::MiddleButtonUp))
             event.code = 0x04;
         else
             return false;
@@ -113,7 +117,7 @@ QByteArray hidMacroEventBytes(const QList<hidMacroEvent> &events)
     QByteArray bytes;
     bytes.reserve(events.size() * kMacroEventBytes);
     for (const hidMacroEvent &e : events) {
-        const int delay = std::clamp(e.delayMs, 0, kMaxDelayMs);
+        const int delay = std::clamp(e.delayMs, 0, kMaxMacroDelay);
         bytes.append(static_cast<char>(e.code & 0xFF));
         bytes.append(static_cast<char>((e.press ? kMacroPressFlag : 0) | (e.mouse ? kMacroMouseFlag : 0)));
         bytes.append(static_cast<char>((delay >> 8) & 0xFF));

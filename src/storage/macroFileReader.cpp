@@ -1,6 +1,7 @@
 #include "macroFileReader.h"
 
 #include "TextNumber.h"
+#include "WindowsInputCodes.h"
 #include "xmlRecordCodec.h"
 
 #include <QFile>
@@ -18,8 +19,9 @@ namespace {
 const char kRoot[] = "Parameters";
 const char kIndex[] = "index";
 
-const int kMouseMessages[] = {513, 514, 516, 517, 519, 520};
-constexpr long kMaxDelay = 65535;
+const int kMouseMessages[] = {WinInput::LeftButtonDown,   WinInput::LeftButtonUp,
+                              WinInput::RightButtonDown,  WinInput::RightButtonUp,
+                              WinInput::MiddleButtonDown, WinInput::MiddleButtonUp};
 
 bool equals(const char *text, const char *expected)
 {
@@ -36,7 +38,7 @@ bool isDelay(const char *text)
         if (*p < '0' || *p > '9')
             return false;
         value = value * 10 + (*p - '0');
-        if (value > kMaxDelay)
+        if (value > kMaxMacroDelay)
             return false;
     }
     return true;

@@ -277,6 +277,25 @@ void appendMacroItems(XMLDocument &doc, XMLElement &macro, const QList<macroItem
         appendItem(doc, macro, info);
 }
 
+XMLElement *newMacroElement(XMLDocument &doc, const QByteArray &index, const QByteArray &name,
+                            const QList<macroItemInfo> &items)
+{
+    XMLElement *macro = doc.NewElement(kMacro);
+    macro->SetAttribute(kIndex, index.constData());
+    macro->SetAttribute(kName, name.constData());
+    appendMacroItems(doc, *macro, items);
+    return macro;
+}
+
+// The root every new store file starts with.
+XMLElement *newRoot(XMLDocument &doc)
+{
+    XMLElement *root = doc.NewElement(kRoot);
+    root->SetAttribute(kProfileIndex, 1);
+    doc.InsertEndChild(root);
+    return root;
+}
+
 void removeElement(XMLDocument &doc, XMLElement &element)
 {
     doc.DeleteNode(&element);
@@ -459,9 +478,7 @@ bool xmlInterface::createXmlFile(const QString &path)
 {
     const StoreLock lock;
     xmlStoreDocument doc(path, xmlStoreDocument::NewFile);
-    XMLElement *root = doc.document().NewElement(kRoot);
-    root->SetAttribute(kProfileIndex, 1);
-    doc.document().InsertEndChild(root);
+    newRoot(doc.document());
     return doc.save();
 }
 
@@ -716,13 +733,7 @@ int xmlInterface::countKeysWithValue(const QString &path, const QByteArray &prof
 
 bool xmlInterface::addMacro(const QString &path, const QByteArray &index, const QByteArray &name)
 {
-    return changeUnder(path, rootAnchor(), [&](xmlStoreDocument &doc, XMLElement &root) {
-        XMLElement *macro = doc.document().NewElement(kMacro);
-        macro->SetAttribute(kIndex, index.constData());
-        macro->SetAttribute(kName, name.constData());
-        root.InsertEndChild(macro);
-        return true;
-    });
+    return addMacroWithItems(path, index, name, {});
 }
 
 bool xmlInterface::addMacroItems(const QString &path, const QList<macroItemInfo> &items,
@@ -815,20 +826,6 @@ bool xmlInterface::moveMacroItem(const QString &path, const QByteArray &macro, c
     });
 }
 
-namespace {
-
-XMLElement *newMacroElement(XMLDocument &doc, const QByteArray &index, const QByteArray &name,
-                            const QList<macroItemInfo> &items)
-{
-    XMLElement *macro = doc.NewElement(kMacro);
-    macro->SetAttribute(kIndex, index.constData());
-    macro->SetAttribute(kName, name.constData());
-    appendMacroItems(doc, *macro, items);
-    return macro;
-}
-
-} // namespace
-
 bool xmlInterface::replaceMacroItems(const QString &path, const QByteArray &macro,
                                      const QList<macroItemInfo> &items)
 {
@@ -858,11 +855,7 @@ bool xmlInterface::createMacroFile(const QString &path, const QByteArray &index,
 {
     const StoreLock lock;
     xmlStoreDocument doc(path, xmlStoreDocument::NewFile);
-    XMLDocument &d = doc.document();
-    XMLElement *root = d.NewElement(kRoot);
-    root->SetAttribute(kProfileIndex, 1);
-    d.InsertEndChild(root);
-    root->InsertEndChild(newMacroElement(d, index, name, items));
+    newRoot(doc.document())->InsertEndChild(newMacroElement(doc.document(), index, name, items));
     return doc.save();
 }
 
@@ -874,11 +867,7 @@ bool xmlInterface::addBindMacro(const QString &path, const QByteArray &profile,
 {
     return changeElement(path, profileAnchor(profile), childNamed(kBindMacro),
                          [&](XMLDocument &doc, XMLElement &bind) {
-                             XMLElement *macro = doc.NewElement(kMacro);
-                             macro->SetAttribute(kIndex, macroIndex.constData());
-                             macro->SetAttribute(kName, macroName.constData());
-                             appendMacroItems(doc, *macro, items);
-                             bind.InsertEndChild(macro);
+                             bind.InsertEndChild(newMacroElement(doc, macroIndex, macroName, items));
                          });
 }
 

@@ -25,6 +25,9 @@ struct customKeyInfo
     char Value[5120];
 };
 
+// The longest delay of a macro event, in milliseconds (the device's 16-bit field).
+constexpr int kMaxMacroDelay = 65535;
+
 // One macro event.
 struct macroItemInfo
 {

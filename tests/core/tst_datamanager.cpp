@@ -312,6 +312,33 @@ private slots:
         QCOMPARE(themeColorInfo::opaqueColor(text), opaque);
     }
 
+    // Painters take a theme colour with a chosen alpha, or with the entry's own.
+    void themeColorWithAlpha_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("alpha");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("own, none in the text") << "10,20,30" << -1 << QColor(10, 20, 30, 0);
+        QTest::newRow("own, in the text") << "10,20,30,40" << -1 << QColor(10, 20, 30, 40);
+        QTest::newRow("given replaces the text's") << "10,20,30,40" << 200 << QColor(10, 20, 30, 200);
+        QTest::newRow("given, opaque") << "10,20,30" << 255 << QColor(10, 20, 30, 255);
+        QTest::newRow("blanks") << " 10 , 20,30 , 40 " << -1 << QColor(10, 20, 30, 40);
+        QTest::newRow("short") << "10" << -1 << QColor(10, 0, 0, 0);
+        QTest::newRow("empty") << "" << 255 << QColor(0, 0, 0, 255);
+        QTest::newRow("not numbers") << "red,x,30,y" << -1 << QColor(0, 0, 30, 0);
+        QTest::newRow("out of range") << "300,-5,30,999" << -1 << QColor(255, 0, 30, 255);
+        QTest::newRow("given out of range") << "1,2,3" << 400 << QColor(1, 2, 3, 255);
+    }
+    void themeColorWithAlpha()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, alpha);
+        QFETCH(QColor, color);
+        const QColor got = themeColorInfo::withAlpha(text, alpha);
+        QVERIFY(got.isValid());
+        QCOMPARE(got, color);
+    }
+
     // Every shipped theme file carries exactly the table, in its format.
     void themeFileMatchesTable_data()
     {

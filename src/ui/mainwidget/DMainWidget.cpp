@@ -18,6 +18,7 @@
 #include "lightingReports.h"
 #include "mainWindowFrame.h"
 #include "xmlInterface.h"
+#include "xmlStoreFileNames.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -42,7 +43,6 @@ constexpr char kTimeFormat[] = "yyyy/MM/dd hh:mm:ss ddd";
 constexpr char kLogoPath[] = ":/images/pardexLogo.png";
 constexpr char kTrayIconPath[] = ":/images/trayLogo.ico";
 constexpr char kQuitIconPath[] = ":/images/mainpage/closeWindowSel.png";
-constexpr char kMacroFileName[] = "/pardexMacro.xml";
 constexpr char kHidModelFile[] = "hidList.xml";
 constexpr char kHidSupportFile[] = "hidListSupport.xml";
 constexpr char kRescanPathText[] = "hidPath";
@@ -207,7 +207,8 @@ void DMainWidget::readDefaultSettings()
 // UTF-8, and the pages take the whole path.
 void DMainWidget::createStoreAndMacroFile()
 {
-    const QString path = DDataManager::instance()->getUserConfigPath() + QLatin1String(kMacroFileName);
+    const QString path = DDataManager::instance()->getUserConfigPath() + QLatin1Char('/')
+                         + QLatin1String(xmlStoreFileNames::kMacroFile);
     m_macroFilePath = path.toLocal8Bit();
     m_xml = std::make_unique<xmlInterface>();
     if (!QFile::exists(path))

@@ -58,6 +58,8 @@
 #include "hidBindingCodes.h"
 #include "onboardBindingTexts.h"
 #include "onboardExplainDia.h"
+#include "onboardKeyBinding.h"
+#include "onboardLayerFiles.h"
 #include "pagePrompts.h"
 #include "pcProfileRules.h"
 #include "pcProfileStore.h"
@@ -334,6 +336,7 @@ void DDevicePage::buildMouseView(const QString &hidName)
     ui->hidDeviceShowFrame->layout()->addWidget(m_mousePage);
     m_mousePage->setKeyNameMap(m_softKeyNameMap);
     m_mousePage->setXmlInterface(m_xmlInterface);
+    m_mousePage->setMacroFilePath(m_macroFilePath);
     m_mousePage->loadMouseInfo(hidName);
 
     m_mouseLightPage = new DMouseLightPage(hidName, ui->mouseLightFrame);
@@ -1433,13 +1436,7 @@ bool DDevicePage::prepareProfileFile(const QString &model, const QString &serial
         m_profileIndex = 1;
         bool ok = m_xmlInterface->createXmlFile(path)
             && m_xmlInterface->addProfile(path, "1", "Profile1", QByteArray(), QByteArray(), m_currentHidInfo.hidType);
-        if (ok && m_currentHidInfo.hidType == kHidTypeKeyboard) {
-            ok = profileDefaults::writeKeyboardLightItems(*m_xmlInterface, path, 1, model);
-            addDefaultCustomLights(1);
-            ok = ok && profileDefaults::writeKeyboardSideRule(*m_xmlInterface, path, 1, model);
-        } else if (ok) {
-            ok = profileDefaults::writeMouseSettings(*m_xmlInterface, path, 1);
-        }
+        ok = ok && writeProfileDefaults(1);
         if (!ok) {
             // A half-made file would read as this device's profile.
             QFile::remove(path);
@@ -1675,19 +1672,16 @@ void DDevicePage::relabelMouseButtons()
     }
 }
 
-void DDevicePage::writeDefaultKeyboardLights(int profileIndex)
+bool DDevicePage::writeProfileDefaults(int profileIndex)
 {
-    if (!m_xmlInterface)
-        return;
+    if (!m_xmlInterface || m_proFilePath.isEmpty())
+        return false;
+    if (m_currentHidInfo.hidType == kHidTypeMouse)
+        return profileDefaults::writeMouseSettings(*m_xmlInterface, m_proFilePath, profileIndex);
     const QString model = fixedText(m_currentHidInfo.hidName);
-    profileDefaults::writeKeyboardLightItems(*m_xmlInterface, m_proFilePath, profileIndex, model);
-    profileDefaults::writeKeyboardSideRule(*m_xmlInterface, m_proFilePath, profileIndex, model);
-}
-
-void DDevicePage::writeDefaultMouseSettings(int profileIndex)
-{
-    if (m_xmlInterface)
-        profileDefaults::writeMouseSettings(*m_xmlInterface, m_proFilePath, profileIndex);
+    bool ok = profileDefaults::writeKeyboardLightItems(*m_xmlInterface, m_proFilePath, profileIndex, model);
+    addDefaultCustomLights(profileIndex);
+    return profileDefaults::writeKeyboardSideRule(*m_xmlInterface, m_proFilePath, profileIndex, model) && ok;
 }
 
 // --- Toasts --------------------------------------------------------------
@@ -3173,19 +3167,8 @@ void DDevicePage::on_pushButton_Add_clicked()
     }
     const int index = pcProfileRules::newProfileIndex(store.profiles());
     const QString name = pcProfileRules::newProfileName(index);
-    const QString model = fixedText(m_currentHidInfo.hidName);
-    bool ok = false;
-    if (m_currentHidInfo.hidType == kHidTypeMouse) {
-        ok = store.addProfile(index, name, kHidTypeMouse)
-            && profileDefaults::writeMouseSettings(*m_xmlInterface, m_proFilePath, index);
-    } else {
-        ok = store.addProfile(index, name, kHidTypeKeyboard);
-        if (ok) {
-            addDefaultCustomLights(index);
-            ok = profileDefaults::writeKeyboardLightItems(*m_xmlInterface, m_proFilePath, index, model)
-                && profileDefaults::writeKeyboardSideRule(*m_xmlInterface, m_proFilePath, index, model);
-        }
-    }
+    const int type = m_currentHidInfo.hidType == kHidTypeMouse ? kHidTypeMouse : kHidTypeKeyboard;
+    const bool ok = store.addProfile(index, name, type) && writeProfileDefaults(index);
     loadProfileList(2);
     toastOutcome(ok, pcProfileTexts::AddDone, pcProfileTexts::AddFailed);
 }
@@ -3258,12 +3241,7 @@ void DDevicePage::onResetoreCurrentProfile()
     m_sideLightType = 2;
     qDebug().noquote() << "--------------------------- Reset Profile ----------------------------";
     pcProfileStore store = profileStore();
-    const QString model = fixedText(m_currentHidInfo.hidName);
-    bool ok = store.recreateProfile(m_profileIndex, kHidTypeKeyboard)
-        && profileDefaults::writeKeyboardLightItems(*m_xmlInterface, m_proFilePath, m_profileIndex, model)
-        && profileDefaults::writeKeyboardSideRule(*m_xmlInterface, m_proFilePath, m_profileIndex, model);
-    if (ok)
-        addDefaultCustomLights(m_profileIndex);
+    bool ok = store.recreateProfile(m_profileIndex, kHidTypeKeyboard) && writeProfileDefaults(m_profileIndex);
     loadKeyboardSettings(m_profileIndex);
     onCurIndexChanged_Key(0);
     ui->stackedWidget_Tool->setCurrentWidget(ui->page_Performance);
@@ -3608,12 +3586,11 @@ void DDevicePage::refreshOnboardKey(int keyCode)
         return;
     const QByteArray profile = decimal(m_currentOnboardProfileIndex);
     const QByteArray code = decimal(keyCode);
-    const QString current = m_onboardLayer == 0 ? m_onboardDefaultFilePath : m_onboardFn1FilePath;
-    const QString other = m_onboardLayer == 0 ? m_onboardFn1FilePath : m_onboardDefaultFilePath;
-    customKeyInfo here = noBinding();
-    customKeyInfo there = noBinding();
-    m_xmlInterface->getKeyInfo(current, profile, code, here);
-    m_xmlInterface->getKeyInfo(other, profile, code, there);
+    const onboardLayerFiles layers = onboardLayers();
+    const QString other = layers.otherLayerFile(m_onboardLayer);
+    // Read as the full layer reload reads, so both caption alike.
+    const customKeyInfo here = readOnboardBinding(m_xmlInterface, layers.layerFile(m_onboardLayer), profile, code);
+    const customKeyInfo there = readOnboardBinding(m_xmlInterface, other, profile, code);
 
     QString caption;
     if (bindingKeyCode(here) != -1) {
@@ -3826,8 +3803,7 @@ void DDevicePage::onResetoreMouseCurrentProfile()
     if (!askResetProfile())
         return;
     pcProfileStore store(m_xmlInterface, m_proFilePath);
-    const bool stored = store.recreateProfile(m_profileIndex, kHidTypeMouse)
-        && profileDefaults::writeMouseSettings(*m_xmlInterface, m_proFilePath, m_profileIndex);
+    const bool stored = store.recreateProfile(m_profileIndex, kHidTypeMouse) && writeProfileDefaults(m_profileIndex);
     loadMouseSettings(m_profileIndex);
     onCurIndexChanged_Key(0);
     if (m_mousePage)

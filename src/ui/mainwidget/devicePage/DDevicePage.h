@@ -168,8 +168,8 @@ public:
     void loadMouseSettings(int profileIndex);
     // What a new or reset profile holds besides the store's defaults; call
     // right after the profile is made or emptied.
-    void writeDefaultKeyboardLights(int profileIndex);
-    void writeDefaultMouseSettings(int profileIndex);
+    // The device type picks the set; false when a write failed.
+    bool writeProfileDefaults(int profileIndex);
     // The selected device's view: keyboard picture or mouse pages.
     void createDeviceView(const hidStructInfo &record);
     // Whether a device is selected and loaded (its profile file known).

@@ -34,6 +34,7 @@
 #include "onboardConfigList.h"
 #include "onboardDownloadPlan.h"
 #include "onboardDownloadSender.h"
+#include "onboardKeyBinding.h"
 #include "onboardLayerFiles.h"
 #include "onboardProfileMenuToolWidget.h"
 #include "onboardReports.h"
@@ -72,16 +73,6 @@ constexpr int kMenuShiftX = 100;
 constexpr int kMenuShiftY = 13;
 
 QByteArray decimal(int value) { return QByteArray::number(value); }
-
-customKeyInfo readBinding(xmlInterface *store, const QString &file, int config, int keyCode)
-{
-    customKeyInfo info;
-    std::memset(&info, 0, sizeof info);
-    fixedTextCopy(info.keyCode, "-1");
-    if (store)
-        store->getKeyInfo(file, decimal(config), decimal(keyCode), info);
-    return info;
-}
 
 } // namespace
 
@@ -354,7 +345,7 @@ void DDevicePage::loadOnboardLayerKeyTexts()
     m_xmlInterface->getKeyCodeList(file, decimal(m_currentOnboardProfileIndex), codes);
     const QMap<int, SoftKeyboardButCustom *> buttons = m_onboardPage->getKeyButtonMap();
     for (const QByteArray &code : qAsConst(codes)) {
-        const customKeyInfo info = readBinding(m_xmlInterface, file, m_currentOnboardProfileIndex, code.toInt());
+        const customKeyInfo info = readOnboardBinding(m_xmlInterface, file, m_currentOnboardProfileIndex, code.toInt());
         if (hidBindingNumber(info.keyCode, sizeof info.keyCode) == -1)
             continue;
         m_onboardKeyInfo = info;

@@ -13,13 +13,6 @@ constexpr int kHoverAlpha = 130;
 // Black that shows what lies behind it.
 const QString kClear = QStringLiteral("0,0,0,1");
 
-int part(const QStringList &parts, int i)
-{
-    bool ok = false;
-    const int value = parts.value(i).trimmed().toInt(&ok);
-    return ok ? value : 0;
-}
-
 QString css(const QString &entry)
 {
     return themeColorInfo::cssColor(entry);
@@ -88,24 +81,11 @@ QString panelSheet(const char *frame, const QString &entry)
 
 } // namespace
 
-QColor entryColor(const QString &entry)
-{
-    const QStringList parts = entry.split(QLatin1Char(','));
-    return QColor(part(parts, 0), part(parts, 1), part(parts, 2), part(parts, 3));
-}
-
-QColor entryColor(const QString &entry, int alpha)
-{
-    QColor color = entryColor(entry);
-    color.setAlpha(alpha);
-    return color;
-}
-
 noticeLook notice(const themeColorInfo &theme)
 {
     noticeLook look;
-    look.background = entryColor(theme.AllBgColor, kNoticeAlpha);
-    look.text = entryColor(theme.TextCheckedColor, kOpaque);
+    look.background = themeColorInfo::withAlpha(theme.AllBgColor, kNoticeAlpha);
+    look.text = themeColorInfo::withAlpha(theme.TextCheckedColor, kOpaque);
     look.fontFamily = theme.TextFont;
     return look;
 }
@@ -113,13 +93,13 @@ noticeLook notice(const themeColorInfo &theme)
 rowLook selectionRows(const themeColorInfo &theme, bool bgImageUsing)
 {
     rowLook look;
-    look.selectedBackground = bgImageUsing ? entryColor(theme.DeviceLeftAreaItemSelectedColor)
-                                           : entryColor(theme.DeviceLeftAreaItemSelectedColor, kOpaque);
-    look.hoverBackground = bgImageUsing ? entryColor(theme.DeviceLeftAreaItemHoverColor)
-                                        : entryColor(theme.DeviceLeftAreaItemHoverColor, kOpaque);
-    look.normalBackground = entryColor(theme.DeviceLeftBgColor, kSeeThrough);
-    look.normalText = entryColor(theme.DeviceLeftAreaItemTextDefaultColor, kOpaque);
-    look.selectedText = entryColor(theme.DeviceLeftAreaItemTextSelectedColor, kOpaque);
+    look.selectedBackground = bgImageUsing ? themeColorInfo::withAlpha(theme.DeviceLeftAreaItemSelectedColor)
+                                           : themeColorInfo::withAlpha(theme.DeviceLeftAreaItemSelectedColor, kOpaque);
+    look.hoverBackground = bgImageUsing ? themeColorInfo::withAlpha(theme.DeviceLeftAreaItemHoverColor)
+                                        : themeColorInfo::withAlpha(theme.DeviceLeftAreaItemHoverColor, kOpaque);
+    look.normalBackground = themeColorInfo::withAlpha(theme.DeviceLeftBgColor, kSeeThrough);
+    look.normalText = themeColorInfo::withAlpha(theme.DeviceLeftAreaItemTextDefaultColor, kOpaque);
+    look.selectedText = themeColorInfo::withAlpha(theme.DeviceLeftAreaItemTextSelectedColor, kOpaque);
     look.fontFamily = theme.TextFont;
     return look;
 }

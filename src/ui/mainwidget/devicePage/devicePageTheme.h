@@ -11,12 +11,6 @@
 // fonts in the order the theme refresh applies them.
 namespace devicePageTheme {
 
-// A colour entry ("r,g,b" or "r,g,b,a"): parts 1 to 3 are red, green and
-// blue, part 4 the alpha; a missing or non-numeric part reads 0.
-QColor entryColor(const QString &entry);
-// Its red, green and blue with the given alpha.
-QColor entryColor(const QString &entry, int alpha);
-
 struct noticeLook
 {
     QColor background;

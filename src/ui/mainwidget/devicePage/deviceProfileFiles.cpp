@@ -2,6 +2,7 @@
 
 #include "DDeviceKeyboardLink.h"
 #include "xmlInterface.h"
+#include "xmlStoreFileNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +40,7 @@ QString deviceFolder(const QString &userConfig, const QString &model, const QStr
 QString profilePath(const QString &userConfig, const QString &model, const QString &serial)
 {
     const QString folder = deviceFolder(userConfig, model, serial);
-    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + QLatin1String(kProfileFileName);
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + QLatin1String(xmlStoreFileNames::kProfileFile);
 }
 
 bool makeDeviceFolder(const QString &userConfig, const QString &model, const QString &serial)

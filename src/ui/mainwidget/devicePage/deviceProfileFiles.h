@@ -12,8 +12,6 @@ class xmlInterface;
 // other serial). Unsafe parts give no path at all.
 namespace deviceProfileFiles {
 
-constexpr char kProfileFileName[] = "pardexProFile.xml";
-
 bool isSafeModelName(const QString &model);
 bool isSafeSerial(const QString &serial);
 

@@ -1,6 +1,7 @@
 #include "onboardConfigList.h"
 
 #include "xmlInterface.h"
+#include "xmlStoreFileNames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -35,9 +36,9 @@ bool moveAside(const QString &path)
 
 files filesIn(const QString &deviceFolder)
 {
-    return {deviceFolder + QStringLiteral("/pardexOnboardProFile.xml"),
-            deviceFolder + QStringLiteral("/OnboardDefaultProFile.xml"),
-            deviceFolder + QStringLiteral("/OnboardFN1ProFile.xml")};
+    const auto in = [&deviceFolder](const char *name) { return deviceFolder + QLatin1Char('/') + QLatin1String(name); };
+    return {in(xmlStoreFileNames::kOnboardListFile), in(xmlStoreFileNames::kOnboardDefaultLayerFile),
+            in(xmlStoreFileNames::kOnboardFn1LayerFile)};
 }
 
 int newConfigIndex(const QList<int> &indexes)

@@ -1,6 +1,7 @@
 #include "onboardDownloadPlan.h"
 
 #include "FixedText.h"
+#include "onboardKeyBinding.h"
 #include "onboardReports.h"
 #include "xmlInterface.h"
 
@@ -18,15 +19,6 @@ constexpr int kPlayModes = 4;
 
 QByteArray decimal(int value) { return QByteArray::number(value); }
 
-customKeyInfo readBinding(xmlInterface &store, const QString &file, int configIndex, int keyCode)
-{
-    customKeyInfo info;
-    std::memset(&info, 0, sizeof info);
-    fixedTextCopy(info.keyCode, "-1");
-    store.getKeyInfo(file, decimal(configIndex), decimal(keyCode), info);
-    return info;
-}
-
 class planBuilder
 {
 public:
@@ -42,7 +34,7 @@ public:
         for (int code : keyCodes) {
             onboardKeyEntry entry{};
             if (code != 0) {
-                const customKeyInfo binding = readBinding(*m_source.store, file, m_source.configIndex, code);
+                const customKeyInfo binding = readOnboardBinding(m_source.store, file, m_source.configIndex, code);
                 int slot = 0;
                 if (hidBindingNumber(binding.operateType, sizeof binding.operateType) == kBindingMacro
                     && hidBindingNumber(binding.keyCode, sizeof binding.keyCode) != -1) {

@@ -3,6 +3,7 @@
 #include "FixedText.h"
 #include "deviceModelSets.h"
 #include "hidBindingCodes.h"
+#include "onboardKeyBinding.h"
 #include "onboardKeyRules.h"
 #include "onboardReports.h"
 #include "xmlInterface.h"
@@ -89,10 +90,7 @@ bool onboardLayerFiles::seedFnKey(const QString &file, const QByteArray &index)
 bool onboardLayerFiles::isFn1Key(const QString &file, const QByteArray &index, const QByteArray &keyCode,
                                  QByteArray *keyChar) const
 {
-    customKeyInfo info;
-    std::memset(&info, 0, sizeof info);
-    fixedTextCopy(info.keyCode, "-1");
-    m_store->getKeyInfo(file, index, keyCode, info);
+    const customKeyInfo info = readOnboardBinding(m_store, file, index, keyCode);
     if (keyChar)
         *keyChar = field(info.keyChar, sizeof info.keyChar);
     return hidBindingNumber(info.keyCode, sizeof info.keyCode) != -1

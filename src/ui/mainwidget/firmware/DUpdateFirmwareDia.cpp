@@ -22,13 +22,6 @@ constexpr int kTipFontSize = 14;
 constexpr int kBorderWidth = 1;
 constexpr int kScrollBarWidth = 3;
 
-QColor themeColor(const QString &text, int alpha)
-{
-    QColor color = themeColorInfo::opaqueColor(text);
-    color.setAlpha(alpha);
-    return color;
-}
-
 } // namespace
 
 DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(new Ui::DUpdateFirmwareDia)
@@ -54,8 +47,8 @@ DUpdateFirmwareDia::~DUpdateFirmwareDia() { delete ui; }
 void DUpdateFirmwareDia::updateTheme()
 {
     const themeColorInfo c = DDataManager::instance()->getThemeColor();
-    m_notice->setBackgroundColor(themeColor(c.AllBgColor, kNoticeAlpha));
-    m_notice->setTextColor(themeColor(c.TextCheckedColor, 255));
+    m_notice->setBackgroundColor(themeColorInfo::withAlpha(c.AllBgColor, kNoticeAlpha));
+    m_notice->setTextColor(themeColorInfo::withAlpha(c.TextCheckedColor, 255));
     QFont font(c.TextFont);
     font.setPixelSize(kNoticePixelSize);
     m_notice->setTextFont(font);

@@ -78,13 +78,6 @@ const char kKeyFieldStyle[] =
     "QLineEdit:hover{border: 1px solid %4;} "
     "QLineEdit:focus{border: 1px solid %4;}";
 
-QColor themeColor(const QString &text, int alpha)
-{
-    QColor color = themeColorInfo::opaqueColor(text);
-    color.setAlpha(alpha);
-    return color;
-}
-
 QString fieldText(const char *field)
 {
     return QString::fromUtf8(field);
@@ -1073,8 +1066,8 @@ void DMacroPage::changAppTheme()
     const QString rightBackground = css(theme.MacroRightBgColor);
     const QString &font = theme.TextFont;
 
-    m_notice->setBackgroundColor(themeColor(theme.AllBgColor, kNoticeBackgroundAlpha));
-    m_notice->setTextColor(themeColor(theme.TextCheckedColor, 255));
+    m_notice->setBackgroundColor(themeColorInfo::withAlpha(theme.AllBgColor, kNoticeBackgroundAlpha));
+    m_notice->setTextColor(themeColorInfo::withAlpha(theme.TextCheckedColor, 255));
     QFont noticeFont(font);
     noticeFont.setPixelSize(kNoticePixelSize);
     m_notice->setTextFont(noticeFont);

@@ -2,6 +2,7 @@
 
 #include "FixedText.h"
 #include "TextNumber.h"
+#include "WindowsInputCodes.h"
 
 #include <QUuid>
 
@@ -26,9 +27,9 @@ struct ButtonCodes
 
 // By MouseButton: left, middle, right.
 const ButtonCodes kButtons[] = {
-    {513, 514, "Left Click Down", "Left Click Up"},
-    {519, 520, "Center Click Down", "Center Click Up"},
-    {516, 517, "Right Click Down", "Right Click Up"},
+    {WinInput::LeftButtonDown, WinInput::LeftButtonUp, "Left Click Down", "Left Click Up"},
+    {WinInput::MiddleButtonDown, WinInput::MiddleButtonUp, "Center Click Down", "Center Click Up"},
+    {WinInput::RightButtonDown, WinInput::RightButtonUp, "Right Click Down", "Right Click Up"},
 };
 
 } // namespace

@@ -13,7 +13,7 @@ class macroEventRules
 public:
     // A macro holds at most this many events (the device's limit).
     static constexpr int MaxEvents = 40;
-    static constexpr int MaxDelay = 65535;
+    static constexpr int MaxDelay = kMaxMacroDelay;
 
     enum MouseButton { NoButton = -1, LeftButton, MiddleButton, RightButton };
 

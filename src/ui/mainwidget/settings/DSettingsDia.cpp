@@ -35,13 +35,6 @@ constexpr int kLightTheme = 1;
 constexpr int kOtherTheme = 4;
 constexpr char kLogoPath[] = ":/images/pardexLogo.png";
 
-QColor withAlpha(const QString &colour, int alpha)
-{
-    QColor c = themeColorInfo::opaqueColor(colour);
-    c.setAlpha(alpha);
-    return c;
-}
-
 // Fills the places %1 to %9 in one pass, so a value holding "%2" is never
 // read as a place.
 QString fill(const QString &sheet, const QStringList &values)
@@ -452,8 +445,8 @@ void DSettingsDia::updateTheme()
 {
     const themeColorInfo c = m_dataManager->getThemeColor();
 
-    m_notice->setBackgroundColor(withAlpha(c.AllBgColor, kNoticeBackgroundAlpha));
-    m_notice->setTextColor(withAlpha(c.TextCheckedColor, 255));
+    m_notice->setBackgroundColor(themeColorInfo::withAlpha(c.AllBgColor, kNoticeBackgroundAlpha));
+    m_notice->setTextColor(themeColorInfo::withAlpha(c.TextCheckedColor, 255));
     QFont noticeFont(c.TextFont);
     noticeFont.setPixelSize(kThemeNoticePixelSize);
     m_notice->setTextFont(noticeFont);

@@ -372,27 +372,6 @@ private slots:
         QVERIFY(!profileDefaults::writeKeyboardSideRule(xml, path, 1, QStringLiteral("Rulvarro"))); // no profile
     }
 
-    void entryColors_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QColor>("color");
-        QTest::newRow("rgb") << "10,20,30" << QColor(10, 20, 30, 0);
-        QTest::newRow("rgba") << "10,20,30,40" << QColor(10, 20, 30, 40);
-        QTest::newRow("blanks") << " 10 , 20,30 , 40 " << QColor(10, 20, 30, 40);
-        QTest::newRow("short") << "10" << QColor(10, 0, 0, 0);
-        QTest::newRow("empty") << "" << QColor(0, 0, 0, 0);
-        QTest::newRow("not numbers") << "red,x,30,y" << QColor(0, 0, 30, 0);
-    }
-    void entryColors()
-    {
-        QFETCH(QString, entry);
-        QFETCH(QColor, color);
-        QCOMPARE(devicePageTheme::entryColor(entry), color);
-        QColor opaque = color;
-        opaque.setAlpha(255);
-        QCOMPARE(devicePageTheme::entryColor(entry, 255), opaque);
-    }
-
     void rowAndNoticeColors()
     {
         themeColorInfo theme;

@@ -53,15 +53,6 @@ QString css(const QString &themeText)
     return themeColorInfo::cssColor(themeText);
 }
 
-// A theme colour with the alpha of its fourth component, 0 without one.
-QColor colorWithOwnAlpha(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    QColor color = themeColorInfo::opaqueColor(text);
-    color.setAlpha(parts.size() > 3 ? qBound(0, parts.at(3).trimmed().toInt(), 255) : 0);
-    return color;
-}
-
 } // namespace
 
 DMousePage::DMousePage(const QString &modelName, QWidget *parent)
@@ -138,6 +129,11 @@ void DMousePage::setKeyNameMap(const QMap<int, QString> &names)
 void DMousePage::setXmlInterface(xmlInterface *store)
 {
     m_store = store;
+}
+
+void DMousePage::setMacroFilePath(const QString &path)
+{
+    m_macroFilePath = path;
 }
 
 void DMousePage::setProfilePath(const char *path)
@@ -265,7 +261,7 @@ void DMousePage::setMouseKeyInfo(int buttonCode, customKeyInfo info)
     mouseButtonLabel::Sources sources;
     sources.keyNames = m_keyNames;
     sources.store = m_store;
-    sources.macroFilePath = DDataManager::instance()->getUserConfigDir() + QStringLiteral("/pardexMacro.xml");
+    sources.macroFilePath = m_macroFilePath;
     sources.profilePath = m_profilePath;
     const QString label = mouseButtonLabel::make(info, sources);
     const QString elided = DDataManager::instance()->getElidedText(m_labelFont, label, LabelElideWidth);
@@ -320,7 +316,7 @@ void DMousePage::updateTheme()
     ui->frame_MouseBg->setStyleSheet(
         QStringLiteral("QFrame#frame_MouseBg{border:0px solid %1;}").arg(css(theme.DeviceMouseBgColor)));
 
-    m_backgroundColor = colorWithOwnAlpha(theme.DeviceMouseBgColor);
+    m_backgroundColor = themeColorInfo::withAlpha(theme.DeviceMouseBgColor);
     m_lineColor = themeColorInfo::opaqueColor(theme.DeviceMouseDrawLineColor);
     m_dotColor = themeColorInfo::opaqueColor(theme.DeviceMouseDrawEllipseColor);
     m_leftLineColor = themeColorInfo::opaqueColor(theme.DeviceMouseDrawLineLeftKeyColor);

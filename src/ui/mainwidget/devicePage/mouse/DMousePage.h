@@ -41,6 +41,8 @@ public:
 
     void setKeyNameMap(const QMap<int, QString> &names);
     void setXmlInterface(xmlInterface *store);
+    // The macro file that names macro bindings.
+    void setMacroFilePath(const QString &path);
     // Reads the model's layout file once; emits sigMouseInfoAlreadyLoad when
     // it could be read.
     void loadMouseInfo(const QString &modelName);
@@ -79,6 +81,7 @@ private:
     QMap<int, QString> m_keyNames;
     xmlInterface *m_store = nullptr;
     QString m_profilePath;
+    QString m_macroFilePath;
     QString m_modelName;
     QString m_picturePath;
     QPixmap m_picture;

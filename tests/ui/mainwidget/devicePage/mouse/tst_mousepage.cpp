@@ -78,17 +78,17 @@ private slots:
 private:
     QTemporaryDir m_dir;
     QString m_profilePath;
+    QString m_macroPath;
     xmlInterface m_store;
     const QMap<int, QString> m_keyNames {{4, QStringLiteral("A")}, {41, QStringLiteral("Esc")}};
 };
 
 void tst_MousePage::initTestCase()
 {
-    DDataManager *data = DDataManager::instance();
-    // The macro file the page names macros from, and a profile file.
-    const QString macros = data->getUserConfigDir() + QStringLiteral("/pardexMacro.xml");
-    QVERIFY(m_store.createXmlFile(macros));
-    QVERIFY(m_store.addMacro(macros, "3", "Burst"));
+    // The macro file the page is handed to name macros from, and a profile file.
+    m_macroPath = m_dir.filePath(QStringLiteral("pardexMacro.xml"));
+    QVERIFY(m_store.createXmlFile(m_macroPath));
+    QVERIFY(m_store.addMacro(m_macroPath, "3", "Burst"));
     m_profilePath = m_dir.filePath(QStringLiteral("pardexProFile.xml"));
     QVERIFY(m_store.createXmlFile(m_profilePath));
     QVERIFY(m_store.addProfile(m_profilePath, "1", "Default", "", "", 1));
@@ -180,6 +180,7 @@ void tst_MousePage::labels()
     DMousePage page(QStringLiteral("Bovelli"));
     page.setKeyNameMap(m_keyNames);
     page.setXmlInterface(&m_store);
+    page.setMacroFilePath(m_macroPath);
     page.setProfilePath(QFile::encodeName(m_profilePath).constData());
     page.setMouseKeyInfo(2, binding(operateType, value, mode)); // the right button
     QCOMPARE(page.button(4)->toolTip(), label);

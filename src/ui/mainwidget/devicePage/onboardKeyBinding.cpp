@@ -1,0 +1,22 @@
+#include "onboardKeyBinding.h"
+
+#include "FixedText.h"
+#include "xmlInterface.h"
+
+#include <cstring>
+
+customKeyInfo readOnboardBinding(xmlInterface *store, const QString &file, const QByteArray &config,
+                                 const QByteArray &keyCode)
+{
+    customKeyInfo info;
+    std::memset(&info, 0, sizeof info);
+    fixedTextCopy(info.keyCode, "-1");
+    if (store)
+        store->getKeyInfo(file, config, keyCode, info);
+    return info;
+}
+
+customKeyInfo readOnboardBinding(xmlInterface *store, const QString &file, int config, int keyCode)
+{
+    return readOnboardBinding(store, file, QByteArray::number(config), QByteArray::number(keyCode));
+}
