@@ -18,7 +18,7 @@ constexpr int kRightAltKey = 230;
 constexpr qreal kCaptionPointSize = 8; // the size the looks' style sheets give
 // Room kept between a caption and the key's edge, where the marked look
 // draws its 1 px border.
-constexpr int kCaptionMarginX = 2;
+constexpr int kCaptionMarginX = 1;
 constexpr int kCaptionMarginY = 1;
 
 bool showsIconGlyph(int keyCode)
