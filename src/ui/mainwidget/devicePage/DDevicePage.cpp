@@ -1599,19 +1599,58 @@ void DDevicePage::loadMouseSettings(int profileIndex)
     const int rate = m_xmlInterface->getFeature(m_proFilePath, profile, 0);
     m_mousePerformanceView->setRateIndex(rate);
     onCurIndexChanged_MouseRateNumIndex(rate);
+    // Read before the zones go out, so each zone's report carries this
+    // profile's link byte.
+    loadMouseLinkStates();
     int *zoneEffects[] = {&m_mouseAroundLightType, &m_mouseScrollLightType, &m_mouseLogoLightType};
+    colorInfoData items[3]{};
+    bool present[3] = {};
     for (int zone = 0; zone < 3; ++zone) {
         *zoneEffects[zone] = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, zone);
-        colorInfoData light{};
-        if (m_xmlInterface->getLightInfo(m_proFilePath, profile, zone, *zoneEffects[zone], light)) {
-            m_colorWheelTool->setColorInfo(light);
+        present[zone] = m_xmlInterface->getLightInfo(m_proFilePath, profile, zone, *zoneEffects[zone], items[zone]);
+        if (present[zone]) {
+            m_colorWheelTool->setColorInfo(items[zone]);
             setMouseLightConfig(zone);
         }
     }
+    applyMouseZonesToEngine(items, present);
+    m_ledOpenOrClose = m_xmlInterface->getLightOpenOrClose(m_proFilePath, profile);
+    showLightOnOffStyle();
+    if (m_mouseLightPage)
+        m_mouseLightPage->setLightDisabled(m_ledOpenOrClose);
     m_colorWheelTool->clearCustomColors();
     m_lightSynchronizeStatus = m_xmlInterface->getLightSynchronizeStatus(m_proFilePath, profile);
     ui->checkBox_LightSynchronize->setChecked(m_lightSynchronizeStatus == 1);
     on_checkBox_LightSynchronize_clicked();
+    // A switch while the lighting tab is up: the colour panel would still
+    // edit the old profile.
+    if (m_mouseSettingsLoaded && m_mainPageIndex == 1 && isCurrentDeviceOpen())
+        onCurIndexChangedMainPage(1);
+}
+
+// The lighting page shows the current profile's Scroll and Logo links. The
+// states are only recorded here: the caller sends the zones.
+void DDevicePage::loadMouseLinkStates()
+{
+    if (!m_mouseLightPage)
+        return;
+    const bool loaded = m_mouseSettingsLoaded;
+    m_mouseSettingsLoaded = false;
+    m_mouseLightPage->setProfileIndex(m_profileIndex);
+    m_mouseLightPage->loadLinkStatus();
+    m_mouseSettingsLoaded = loaded;
+}
+
+// The dots, and the frames streamed while synchronised, follow the
+// profile's zones; Around last, as the lighting tab gives them.
+void DDevicePage::applyMouseZonesToEngine(const colorInfoData (&items)[3], const bool (&present)[3])
+{
+    if (present[kMouseZoneScroll])
+        m_mouseLightDealMain->setScrollLightConfig(items[kMouseZoneScroll]);
+    if (present[kMouseZoneLogo])
+        m_mouseLightDealMain->setLogoLightConfig(items[kMouseZoneLogo]);
+    if (present[kMouseZoneAround])
+        m_mouseLightDealMain->setAroundLightConfig(items[kMouseZoneAround]);
 }
 
 // Every bound mouse button shows its binding; the list holds exactly the

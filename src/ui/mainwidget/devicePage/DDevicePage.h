@@ -442,6 +442,8 @@ private:
     void deleteKeyboardView();
     void deleteMouseViews();
     void relabelMouseButtons();
+    void loadMouseLinkStates();
+    void applyMouseZonesToEngine(const colorInfoData (&items)[3], const bool (&present)[3]);
     void setCurrentDevice(const hidStructInfo &record);
     void setEngineScreenUpdates(int type, bool enabled);
     // Every holder of the transport lets it go before its link is deleted.

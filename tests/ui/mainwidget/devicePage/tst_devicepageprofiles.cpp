@@ -15,11 +15,15 @@
 #include "ui_DDevicePage.h"
 #include "xmlInterface.h"
 
+#include "ColorWheelTool.h"
 #include "CustomButton.h"
 #include "DDataManager.h"
+#include "DMouseLightPage.h"
+#include "mouseLightDealMain.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -662,6 +666,108 @@ private slots:
         QCOMPARE(ui()->stackedWidget_Tool->currentWidget(), ui()->page_MouseDpiConfig);
         QVERIFY(ui()->pushButton_MouseDpiConfig->isChecked());
         QVERIFY(m_mouse->waitForOutputCount(HidCmd::MouseZoneLight, 1, kWaitMs));
+    }
+
+    // The mouse's lights follow a switch, whichever way it comes: the
+    // lighting page's links, the engine, the on/off state and the reports.
+    // Profile 1 links Logo, profile 2 links Scroll and has its lights off.
+    void mouseSwitchBringsTheProfilesLights_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("row") << QStringLiteral("row");
+        QTest::newRow("bound button") << QStringLiteral("button");
+        QTest::newRow("bound button, lighting tab up") << QStringLiteral("lighting");
+    }
+    void mouseSwitchBringsTheProfilesLights()
+    {
+        QFETCH(QString, way);
+        ATTACH({m_mouse.get()});
+        setProfiles({1, 2}, 1, 1);
+        struct Lights {
+            int scrollLink, logoLink, off, rate, red;
+        };
+        const Lights lights[] = {{0, 1, 0, 3, 10}, {1, 0, 1, 1, 100}};
+        for (int p = 0; p < 2; ++p) {
+            const QByteArray key = QByteArray::number(p + 1);
+            for (int zone = 0; zone < 3; ++zone) {
+                colorInfoData light{};
+                QVERIFY(m_xml.getLightInfo(file(), key, zone, 2, light));
+                light.ledModeR = lights[p].red + zone; // one red per profile and zone
+                light.ledOpenOrClose = zone == 0 ? lights[p].off : 0;
+                QVERIFY(m_xml.updateLightInfo(file(), key, zone, 2, light));
+            }
+            QVERIFY(m_xml.setLightLinkStatus(file(), key, 1, lights[p].scrollLink));
+            QVERIFY(m_xml.setLightLinkStatus(file(), key, 2, lights[p].logoLink));
+            QVERIFY(m_xml.setLightOpenOrClose(file(), key, lights[p].off));
+            QVERIFY(m_xml.setFeature(file(), key, 0, lights[p].rate));
+        }
+        m_xml.addKeyInfo(file(), "1", "4", "Middle", "7", "1", "0", "2");
+        DMouseLightPage *page = m_page->currentMouseLightPage();
+        QVERIFY(page);
+        mouseLightDealMain *engine = m_page->mouseEngine();
+        auto *linkScroll = page->findChild<QPushButton *>(QStringLiteral("pushButton_LinkScroll"));
+        auto *linkLogo = page->findChild<QPushButton *>(QStringLiteral("pushButton_LinkLogo"));
+        QWidget *lightFrame = page->findChild<QWidget *>(QStringLiteral("frame_4"));
+        QVERIFY(linkScroll && linkLogo && lightFrame);
+
+        // Profile 1 as the starting point, as its own row loads it.
+        press(row("1"));
+        QCOMPARE(page->logoLinkStatus(), 1);
+        QCOMPARE(page->scrollLinkStatus(), 0);
+        if (way == QLatin1String("lighting")) {
+            ui()->pushButton_Led->click();
+            QCOMPARE(m_page->mainPageIndex(), 1);
+        }
+        QTest::qWait(50);
+        clearOutputs(*m_mouse);
+
+        if (way == QLatin1String("row")) {
+            press(row("2"));
+        } else {
+            m_mouse->sendMouseState(0x04, 0);
+            m_mouse->sendMouseState(0x00, 0);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(m_xml.getProfileIndex(file()), 2, kWaitMs);
+        QVERIFY(m_mouse->waitForOutputCount(HidCmd::MouseReportRate, 1, kWaitMs));
+        QVERIFY(linkOf(*m_mouse)->getHidInterface()->waitForCommandsWritten(kWaitMs));
+
+        // (a) What the page shows.
+        QCOMPARE(page->scrollLinkStatus(), 1);
+        QCOMPARE(page->logoLinkStatus(), 0);
+        QVERIFY(linkScroll->isChecked());
+        QVERIFY(!linkLogo->isChecked());
+        QVERIFY(engine->isScrollLinked());
+        QVERIFY(!engine->isLogoLinked());
+        QCOMPARE(engine->aroundZone().raw().ledModeR, 100);
+        QCOMPARE(engine->scrollZone().raw().ledModeR, 101);
+        QCOMPARE(engine->logoZone().raw().ledModeR, 102);
+        QVERIFY(!lightFrame->isEnabled());
+        QVERIFY(ui()->pushButton_LightOnOff->styleSheet().contains(QLatin1String("ledOff.png")));
+        if (way == QLatin1String("lighting")) {
+            // The colour panel edits the new profile.
+            auto *panel = m_page->findChild<ColorWheelTool *>();
+            QVERIFY(panel);
+            QCOMPARE(panel->getColorInfo().ledModeR, 100);
+        }
+
+        // (b) What the mouse got last for each zone, and the report rate.
+        hidReportData last[3]{};
+        bool sent[3] = {};
+        for (const hidReportData &report : m_mouse->outputReports(HidCmd::MouseZoneLight)) {
+            const int zone = report[2];
+            QVERIFY(zone >= 0 && zone < 3);
+            last[zone] = report;
+            sent[zone] = true;
+        }
+        for (int zone = 0; zone < 3; ++zone) {
+            QVERIFY2(sent[zone], qPrintable(QStringLiteral("zone %1").arg(zone)));
+            QCOMPARE(int(last[zone][9]), 100 + zone);
+        }
+        QCOMPARE(int(last[0][17]), 1); // lights off
+        QCOMPARE(int(last[1][18]), 0); // Scroll linked
+        QCOMPARE(int(last[2][18]), 1); // Logo on its own
+        const QList<hidReportData> rates = m_mouse->outputReports(HidCmd::MouseReportRate);
+        QCOMPARE(int(rates.last()[6]), 4); // rate index 1: every 4 ms
     }
 
     // --- Switch by a bound key ---------------------------------------------

@@ -28,6 +28,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 constexpr int kWaitMs = 5000;
@@ -587,6 +589,46 @@ private slots:
         QCOMPARE(page.notice()->text(), QStringLiteral("Download config failed, Please try again"));
         selectDevice(page, 3);
         QTest::qWait(500);
+        QCOMPARE(m_devices.at(3)->outputCount(HidCmd::OnboardKeyTable)
+                     + m_devices.at(3)->outputCount(HidCmd::OnboardMacro),
+                 0);
+    }
+
+    // A download cut short while it waits for an acknowledgement: it ends
+    // as failed, touches nothing freed, and the other keyboard gets none of it.
+    void downloadCutShort_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("page closed") << QStringLiteral("close");
+        QTest::newRow("mode left") << QStringLiteral("leave");
+        QTest::newRow("other keyboard selected") << QStringLiteral("select");
+        QTest::newRow("all devices closed") << QStringLiteral("closeAll");
+    }
+    void downloadCutShort()
+    {
+        QFETCH(QString, how);
+        auto page = std::make_unique<DDevicePage>();
+        makePage(*page, {0, 3});
+        enter(*page);
+        m_devices.at(0)->setAckPolicy(HidCmd::OnboardMacro, SimAckPolicy::never());
+        page->form()->toolButton_OnboardDownload->click();
+        QVERIFY(page->isOnboardDownloadRunning());
+        m_devices.at(3)->clearOutputs();
+        if (how == QLatin1String("close")) {
+            page.reset();
+        } else if (how == QLatin1String("leave")) {
+            page->leaveOnboardMode();
+        } else if (how == QLatin1String("select")) {
+            page->onHomePageDeviceItemClicked(m_devices.at(3)->path());
+        } else {
+            page->closeAllDevices();
+            QVERIFY(!page->isOnboardDownloadRunning());
+        }
+        // It goes on to its own keyboard only, and ends there.
+        if (page)
+            QTRY_VERIFY_WITH_TIMEOUT(!page->isOnboardDownloadRunning(), kWaitMs);
+        else
+            QTest::qWait(900); // the download's own waits: pause and resends
         QCOMPARE(m_devices.at(3)->outputCount(HidCmd::OnboardKeyTable)
                      + m_devices.at(3)->outputCount(HidCmd::OnboardMacro),
                  0);
