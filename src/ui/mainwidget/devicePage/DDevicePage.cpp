@@ -1082,6 +1082,11 @@ QWidget *DDevicePage::formWidget(const char *objectName) const
         bool inSubPage = false;
         for (QWidget *page : subPages)
             inSubPage = inSubPage || (page && (page == widget || page->isAncestorOf(widget)));
+        // List rows reuse form names ("frame"): a device row found first
+        // would take the side bar's theme.
+        for (const QWidget *up = widget->parentWidget(); up && up != this && !inSubPage; up = up->parentWidget())
+            inSubPage = up->inherits("DDeviceListItem") || up->inherits("profileListItem")
+                || up->inherits("DCustomLightListItem") || up->inherits("DCustomEventListItem");
         if (!inSubPage)
             return widget;
     }
@@ -1200,6 +1205,8 @@ void DDevicePage::changeAppTheme()
     m_colorWheelTool->updateTheme();
     if (sheets.size() > devicePageTheme::kSecondBlockEnd + 1)
         apply(sheets.at(devicePageTheme::kSecondBlockEnd + 1));
+    ui->label_LogMsg->setStyleSheet(devicePageTheme::downloadStatusSheet(theme));
+    ui->frame_11->setStyleSheet(devicePageTheme::deviceAreaSheet(theme));
 
     m_resetDefaultPage->changAppTheme();
     m_macroCmdPage->changAppTheme();

@@ -226,4 +226,15 @@ QList<styleSheetRow> styleSheets(const themeColorInfo &t)
     };
 }
 
+QString downloadStatusSheet(const themeColorInfo &theme)
+{
+    return QStringLiteral("QLabel#label_LogMsg { color: %1; font: bold 12pt \"%2\"; }")
+        .arg(css(theme.TextDefaultColor), theme.TextFont);
+}
+
+QString deviceAreaSheet(const themeColorInfo &theme)
+{
+    return QStringLiteral("QFrame#frame_11 { background-color: %1; }").arg(css(theme.MainWidgetBgColor));
+}
+
 } // namespace devicePageTheme

@@ -60,6 +60,14 @@ struct styleSheetRow
 // panel.
 QList<styleSheetRow> styleSheets(const themeColorInfo &theme);
 
+// The on-board download status: its form colour is near white, unreadable
+// on light themes.
+QString downloadStatusSheet(const themeColorInfo &theme);
+
+// The device area behind the keyboard or mouse: the page paints it itself,
+// so its text never falls on whatever lies behind the page.
+QString deviceAreaSheet(const themeColorInfo &theme);
+
 constexpr int kFirstBlockEnd = 16;  // rows 1..16
 constexpr int kSecondBlockEnd = 35; // rows 17..35
 

@@ -197,10 +197,10 @@ void DUpdateFirmwareDia::onUpgradeFirmwareSuc()
         m_currentRow->showUpgradeComplete();
     for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
         row->setUpdateEnabled(true);
-    m_notice->showNotice(tr("Upgrade successful"), rect().center());
+    m_notice->showNotice(tr("Upgrade successful"), m_notice->bottomCentre());
 }
 
-void DUpdateFirmwareDia::onUpgradeFirmwareFailed() { m_notice->showNotice(tr("Upgrade failed"), rect().center()); }
+void DUpdateFirmwareDia::onUpgradeFirmwareFailed() { m_notice->showNotice(tr("Upgrade failed"), m_notice->bottomCentre()); }
 
 void DUpdateFirmwareDia::onUpgradeProgress(int percent)
 {

@@ -78,7 +78,7 @@ const QList<DSettingsDia::LanguageEntry> &DSettingsDia::languageEntries()
         {1, "简体中文"}, {3, "English"}, {2, "繁體中文"}, {5, "한국어"},
         {6, "Русский"}, {4, "日本語"}, {8, "Español"}, {9, "Português"},
         {10, "Deutsch"}, {11, "Italiano"}, {12, "Polski"}, {13, "Français"},
-        {7, "\u00a0عربي \u060c"},
+        {7, "عربي"},
     };
     return entries;
 }
@@ -176,7 +176,7 @@ void DSettingsDia::setFirmwareInfoMap(QMap<QString, QString> map)
 void DSettingsDia::showNoUpgradeNotice()
 {
     qDebug().noquote() << "--------------------------- None of them ------------------------";
-    m_notice->showNotice(tr("No upgradeable devices found"), rect().center());
+    m_notice->showNotice(tr("No upgradeable devices found"), m_notice->bottomCentre());
 }
 
 void DSettingsDia::fillLanguageList()
@@ -322,7 +322,7 @@ void DSettingsDia::reopenSettings()
 
 void DSettingsDia::showConfigNotice(bool success)
 {
-    m_notice->showNotice(success ? tr("Set config success") : tr("Set config failed"), rect().center());
+    m_notice->showNotice(success ? tr("Set config success") : tr("Set config failed"), m_notice->bottomCentre());
 }
 
 void DSettingsDia::onCurIndexChanged(int id)

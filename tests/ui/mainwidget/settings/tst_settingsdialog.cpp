@@ -148,7 +148,7 @@ private slots:
             QStringLiteral("한국어"), QStringLiteral("Русский"), QStringLiteral("日本語"),
             QStringLiteral("Español"), QStringLiteral("Português"), QStringLiteral("Deutsch"),
             QStringLiteral("Italiano"), QStringLiteral("Polski"), QStringLiteral("Français"),
-            QString(QChar(0x00A0)) + QStringLiteral("عربي ") + QChar(0x060C)};
+            QStringLiteral("عربي")};
         StringList shown;
         for (int i = 0; i < languages()->count(); ++i)
             shown << languages()->itemText(i);
@@ -164,7 +164,7 @@ private slots:
         QTest::newRow("-1") << QVariant(-1) << QStringLiteral("简体中文");
         QTest::newRow("0") << QVariant(0) << QStringLiteral("简体中文");
         QTest::newRow("3") << QVariant(3) << QStringLiteral("English");
-        QTest::newRow("7") << QVariant(7) << QString(QChar(0x00A0)) + QStringLiteral("عربي ") + QChar(0x060C);
+        QTest::newRow("7") << QVariant(7) << QStringLiteral("عربي");
         QTest::newRow("13") << QVariant(13) << QStringLiteral("Français");
         QTest::newRow("14") << QVariant(14) << QStringLiteral("简体中文");
         QTest::newRow("text") << QVariant(QStringLiteral("English")) << QStringLiteral("简体中文");
@@ -240,7 +240,7 @@ private slots:
             const char *file;
         } rows[] = {{"简体中文", 1, "Zh_SM"},  {"繁體中文", 2, "Zh_TR"},   {"English", 3, "English"},
                     {"日本語", 4, "Japanese"}, {"한국어", 5, "Korean"},      {"Русский", 6, "Russian"},
-                    {"\u00a0عربي \u060c", 7, "Arabic"}, {"Español", 8, "Spanish"}, {"Português", 9, "Portugal"},
+                    {"عربي", 7, "Arabic"}, {"Español", 8, "Spanish"}, {"Português", 9, "Portugal"},
                     {"Deutsch", 10, "German"}, {"Italiano", 11, "Italian"}, {"Polski", 12, "Polish"},
                     {"Français", 13, "French"}};
         for (const auto &r : rows)
