@@ -1,5 +1,6 @@
 #include "CustomButton.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
 
@@ -43,6 +44,7 @@ void CustomButton::setImageAndText(const QString &picturePath, const QString &ca
 {
     m_picturePath = picturePath;
     m_caption = caption;
+    updateCaptionToolTip();
     update();
 }
 
@@ -63,7 +65,33 @@ void CustomButton::setThemeColors(const QColor &selectedBackground, const QColor
     m_normalText = normalText;
     m_selectedText = selectedText;
     m_fontFamily = fontFamily;
+    updateCaptionToolTip();
     update();
+}
+
+QFont CustomButton::captionFont() const
+{
+    QFont font(m_fontFamily, kCaptionPointSize);
+    font.setBold(true);
+    return font;
+}
+
+QString CustomButton::shownCaption() const
+{
+    // Long translations would run past the row's right edge.
+    return QFontMetrics(captionFont()).elidedText(m_caption, Qt::ElideRight, kCaptionRect.width());
+}
+
+void CustomButton::updateCaptionToolTip()
+{
+    const bool cut = shownCaption() != m_caption;
+    if (cut && (toolTip().isEmpty() || m_captionToolTip)) {
+        setToolTip(m_caption);
+        m_captionToolTip = true;
+    } else if (!cut && m_captionToolTip) {
+        setToolTip(QString());
+        m_captionToolTip = false;
+    }
 }
 
 void CustomButton::enterEvent(QEvent *event)
@@ -102,8 +130,6 @@ void CustomButton::paintEvent(QPaintEvent *)
     pen.setColor(m_selected ? m_selectedText : m_normalText);
     pen.setWidth(1);
     painter.setPen(pen);
-    QFont captionFont(m_fontFamily, kCaptionPointSize);
-    captionFont.setBold(true);
-    painter.setFont(captionFont);
-    painter.drawText(kCaptionRect, Qt::AlignLeft | Qt::AlignTop, m_caption);
+    painter.setFont(captionFont());
+    painter.drawText(kCaptionRect, Qt::AlignLeft | Qt::AlignTop, shownCaption());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QToolButton>
 
 // The picture-and-caption button of the device page's selector rows: a dark
@@ -23,6 +24,9 @@ public:
                         const QString &fontFamily);
 
     bool isSelected() const { return m_selected; }
+    // The caption as painted: elided when wider than its place, the whole
+    // caption then being the tool tip.
+    QString shownCaption() const;
     bool isHovered() const { return m_hovered; }
 
     // The selected twin of a picture: the three characters before the first
@@ -37,6 +41,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QFont captionFont() const;
+    void updateCaptionToolTip();
+
     QString m_picturePath = QStringLiteral(":/images/device/defaultDef.png");
     QString m_caption;
     bool m_selected = false;
@@ -47,4 +54,5 @@ private:
     QColor m_normalText{185, 185, 185};
     QColor m_selectedText{255, 49, 53};
     QString m_fontFamily = QStringLiteral("Microsoft YaHei");
+    bool m_captionToolTip = false; // the tool tip is the cut caption's
 };

@@ -37,6 +37,7 @@
 #include "deviceModelSets.h"
 #include "devicePageGeometry.h"
 #include "devicePageTheme.h"
+#include "pageTextFitter.h"
 #include "deviceProfileFiles.h"
 #include "hidPathChanges.h"
 #include "profileDefaults.h"
@@ -167,6 +168,7 @@ DDevicePage::DDevicePage(QWidget *parent)
 
     m_notice = new CbNotice(this);
     m_notice->setFontPixelSize(14);
+    m_profileHeadingFitter = new pageTextFitter(ui->frame_27);
 
     QFont productFont = DDataManager::instance()->getFont(0);
     productFont.setPointSize(14);
@@ -1101,6 +1103,7 @@ QString DDevicePage::currentDevicePath() const
 void DDevicePage::retranslateAllUI()
 {
     ui->retranslateUi(this);
+    m_profileHeadingFitter->refit();
     initSelectionLists();
     if (m_currentDeviceItem) {
         ui->label_ProductName->setText(m_currentDeviceItem->getProductName());

@@ -46,6 +46,7 @@ class DSoftKeyboardPage;
 class DTipInfoDia;
 class DmouseConfigView;
 class MainHidInterFace;
+class pageTextFitter;
 class QAbstractButton;
 class QAction;
 class QBoxLayout;
@@ -468,6 +469,7 @@ private:
     bool m_lightPanelActive = false;
     QString m_desktopPath;
     CbNotice *m_notice = nullptr;
+    pageTextFitter *m_profileHeadingFitter = nullptr; // the profile list's heading in long languages
     int m_mainPageIndex = -1;
     bool m_lightChanged = false;
     DTipInfoDia *m_tipInfoDia = nullptr;

@@ -196,6 +196,24 @@ private slots:
         QVERIFY(areaOf(selected, QColor(250, 250, 250)).isNull());
     }
 
+    // A long caption stops short of the row's edge and is whole in the tool
+    // tip; a short one again drops that tool tip, never one set from outside.
+    void longCaptionElided()
+    {
+        CustomButton button;
+        button.resize(200, 35);
+        const QString longCaption = QStringLiteral("Launch application with a much longer name");
+        button.setImageAndText(m_pictures.filePath("keyDef.png"), longCaption);
+        QVERIFY(button.shownCaption().endsWith(QChar(0x2026)));
+        QCOMPARE(button.toolTip(), longCaption);
+        button.setImageAndText(m_pictures.filePath("keyDef.png"), QStringLiteral("Macro"));
+        QCOMPARE(button.shownCaption(), QStringLiteral("Macro"));
+        QVERIFY(button.toolTip().isEmpty());
+        button.setToolTip(QStringLiteral("own"));
+        button.setImageAndText(m_pictures.filePath("keyDef.png"), longCaption);
+        QCOMPARE(button.toolTip(), QStringLiteral("own"));
+    }
+
     void nextPosition_data()
     {
         QTest::addColumn<int>("style");

@@ -5,6 +5,7 @@
 #include "TextNumber.h"
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionStyle.h"
+#include "pageTextFitter.h"
 #include "xmlInterface.h"
 
 #include <QSignalBlocker>
@@ -13,7 +14,7 @@
 DChangProfilePage::DChangProfilePage(QWidget *parent) : QWidget(parent), ui(new Ui::DChangProfilePage)
 {
     ui->setupUi(this);
-    setFixedSize(222, 523);
+    m_textFitter = new pageTextFitter(this, QSize(222, 523));
     m_state.forwardSignalsTo(this);
     // Item heights of the list come from the style sheet.
     ui->comboBox_Profile->setItemDelegate(new QStyledItemDelegate(ui->comboBox_Profile));
@@ -85,6 +86,7 @@ void DChangProfilePage::on_pushButton_Cancel_clicked()
 void DChangProfilePage::retranslate()
 {
     ui->retranslateUi(this);
+    m_textFitter->refit();
 }
 
 void DChangProfilePage::changAppTheme()
@@ -93,4 +95,5 @@ void DChangProfilePage::changAppTheme()
     setStyleSheet(keyFunctionStyle::labelStyle(theme)
                   + keyFunctionStyle::comboStyle(theme, QStringLiteral("comboBox_Profile")));
     ui->frame->setStyleSheet(keyFunctionStyle::buttonStyle(theme));
+    m_textFitter->refit();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+class pageTextFitter;
 class MainHidInterFace;
 class xmlInterface;
 
@@ -43,5 +44,6 @@ private slots:
 
 private:
     Ui::DChangProfilePage *ui;
+    pageTextFitter *m_textFitter = nullptr; // owned by the page
     keyFunctionPageState m_state;
 };

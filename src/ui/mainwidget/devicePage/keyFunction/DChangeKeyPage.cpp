@@ -5,6 +5,7 @@
 #include "TextNumber.h"
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionStyle.h"
+#include "pageTextFitter.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -17,7 +18,7 @@ DChangeKeyPage::DChangeKeyPage(QWidget *parent)
     : QWidget(parent), ui(new Ui::DChangeKeyPage), m_hooks(kRemapHookMode)
 {
     ui->setupUi(this);
-    setFixedSize(208, 551);
+    m_textFitter = new pageTextFitter(this, QSize(208, 551));
     m_state.forwardSignalsTo(this);
     ui->lineEdit_changForKey->installEventFilter(this);
     changAppTheme();
@@ -119,6 +120,7 @@ bool DChangeKeyPage::eventFilter(QObject *watched, QEvent *event)
 void DChangeKeyPage::retranslate()
 {
     ui->retranslateUi(this);
+    m_textFitter->refit();
 }
 
 void DChangeKeyPage::changAppTheme()
@@ -127,4 +129,5 @@ void DChangeKeyPage::changAppTheme()
     setStyleSheet(keyFunctionStyle::labelStyle(theme)
                   + keyFunctionStyle::fieldStyle(theme, QStringLiteral("QLineEdit"), theme.DeviceRightBgColor));
     ui->frame->setStyleSheet(keyFunctionStyle::buttonStyle(theme));
+    m_textFitter->refit();
 }

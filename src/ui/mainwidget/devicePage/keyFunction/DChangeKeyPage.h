@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+class pageTextFitter;
 class MainHidInterFace;
 class xmlInterface;
 
@@ -55,6 +56,7 @@ protected:
 
 private:
     Ui::DChangeKeyPage *ui;
+    pageTextFitter *m_textFitter = nullptr; // owned by the page
     keyFunctionPageState m_state;
     keyCaptureHooks m_hooks;
     QMap<int, QString> m_keyNameMap;

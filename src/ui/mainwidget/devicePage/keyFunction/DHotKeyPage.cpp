@@ -5,6 +5,7 @@
 #include "TextNumber.h"
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionStyle.h"
+#include "pageTextFitter.h"
 
 namespace {
 constexpr int kDefaultValue = 2;
@@ -13,7 +14,7 @@ constexpr int kDefaultValue = 2;
 DHotKeyPage::DHotKeyPage(QWidget *parent) : QWidget(parent), ui(new Ui::DHotKeyPage)
 {
     ui->setupUi(this);
-    setFixedSize(223, 523);
+    m_textFitter = new pageTextFitter(this, QSize(223, 523));
     m_state.forwardSignalsTo(this);
     m_choices.add(ui->radioButton_ShowDesktop, 2);
     m_choices.add(ui->radioButton_CloseWindow, 0);
@@ -82,6 +83,7 @@ void DHotKeyPage::on_pushButton_Cancel_clicked()
 void DHotKeyPage::retranslate()
 {
     ui->retranslateUi(this);
+    m_textFitter->refit();
 }
 
 void DHotKeyPage::changAppTheme()
@@ -89,4 +91,5 @@ void DHotKeyPage::changAppTheme()
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     setStyleSheet(keyFunctionStyle::labelStyle(theme) + keyFunctionStyle::radioStyle(theme));
     ui->frame->setStyleSheet(keyFunctionStyle::buttonStyle(theme));
+    m_textFitter->refit();
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+class pageTextFitter;
 class MainHidInterFace;
 class xmlInterface;
 
@@ -45,6 +46,7 @@ private slots:
 private:
 
     Ui::DHotKeyPage *ui;
+    pageTextFitter *m_textFitter = nullptr; // owned by the page
     keyFunctionPageState m_state;
     keyFunctionRadioGroup m_choices;
 };

@@ -4,6 +4,7 @@
 #include "DDataManager.h"
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionStyle.h"
+#include "pageTextFitter.h"
 
 #include <QByteArray>
 #include <QDebug>
@@ -18,7 +19,7 @@ DKeyCombinationPage::DKeyCombinationPage(QWidget *parent)
     : QWidget(parent), ui(new Ui::DKeyCombinationPage), m_hooks(kCombinationHookMode)
 {
     ui->setupUi(this);
-    setFixedSize(251, 550);
+    m_textFitter = new pageTextFitter(this, QSize(251, 550));
     m_state.forwardSignalsTo(this);
     ui->lineEdit_keyCombination->installEventFilter(this);
     changAppTheme();
@@ -181,6 +182,7 @@ bool DKeyCombinationPage::eventFilter(QObject *watched, QEvent *event)
 void DKeyCombinationPage::retranslate()
 {
     ui->retranslateUi(this);
+    m_textFitter->refit();
 }
 
 void DKeyCombinationPage::changAppTheme()
@@ -189,4 +191,5 @@ void DKeyCombinationPage::changAppTheme()
     setStyleSheet(keyFunctionStyle::labelStyle(theme)
                   + keyFunctionStyle::fieldStyle(theme, QStringLiteral("QLineEdit"), theme.DeviceRightBgColor));
     ui->frame->setStyleSheet(keyFunctionStyle::buttonStyle(theme));
+    m_textFitter->refit();
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class pageTextFitter;
 class MainHidInterFace;
 class xmlInterface;
 
@@ -64,6 +65,7 @@ private:
     void appendKeyName(const QString &name);
 
     Ui::DKeyCombinationPage *ui;
+    pageTextFitter *m_textFitter = nullptr; // owned by the page
     keyFunctionPageState m_state;
     keyCaptureHooks m_hooks;
     QMap<int, QString> m_keyNameMap;

@@ -4,11 +4,12 @@
 #include "DDataManager.h"
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionStyle.h"
+#include "pageTextFitter.h"
 
 DKeyDisablePage::DKeyDisablePage(QWidget *parent) : QWidget(parent), ui(new Ui::DKeyDisablePage)
 {
     ui->setupUi(this);
-    setFixedSize(257, 553);
+    m_textFitter = new pageTextFitter(this, QSize(257, 553));
     m_state.forwardSignalsTo(this);
     changAppTheme();
 }
@@ -27,6 +28,7 @@ void DKeyDisablePage::setCurrentKey(QPair<int, QString> key)
 {
     m_state.setCurrentKey(key);
     ui->label_KeyChar->setText(key.second);
+    m_textFitter->refit();
 }
 
 void DKeyDisablePage::setFilePaths(const char *macroFilePath, const char *keyFilePath)
@@ -56,6 +58,7 @@ void DKeyDisablePage::retranslate()
 {
     ui->retranslateUi(this);
     ui->label_KeyChar->setText(m_state.keyCaption());
+    m_textFitter->refit();
 }
 
 void DKeyDisablePage::changAppTheme()
@@ -64,4 +67,5 @@ void DKeyDisablePage::changAppTheme()
     ui->label_3->setStyleSheet(keyFunctionStyle::labelStyle(theme, 11));
     ui->label_KeyChar->setStyleSheet(keyFunctionStyle::keyCaptionStyle(theme, QStringLiteral("label_KeyChar")));
     ui->frame->setStyleSheet(keyFunctionStyle::buttonStyle(theme));
+    m_textFitter->refit();
 }

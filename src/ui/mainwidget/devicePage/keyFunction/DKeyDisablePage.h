@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+class pageTextFitter;
 class MainHidInterFace;
 class xmlInterface;
 
@@ -44,5 +45,6 @@ private slots:
 
 private:
     Ui::DKeyDisablePage *ui;
+    pageTextFitter *m_textFitter = nullptr; // owned by the page
     keyFunctionPageState m_state;
 };

@@ -4,6 +4,7 @@
 #include "DDataManager.h"
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionStyle.h"
+#include "pageTextFitter.h"
 
 #include <QDebug>
 #include <QFileDialog>
@@ -13,7 +14,7 @@
 DKeyWithAppPage::DKeyWithAppPage(QWidget *parent) : QWidget(parent), ui(new Ui::DKeyWithAppPage)
 {
     ui->setupUi(this);
-    setFixedSize(223, 523);
+    m_textFitter = new pageTextFitter(this, QSize(223, 523));
     m_state.forwardSignalsTo(this);
     m_fileDialog = [](QWidget *dialogParent, const QString &caption, const QString &folder, const QString &filter) {
         return QFileDialog::getOpenFileName(dialogParent, caption, folder, filter);
@@ -95,6 +96,7 @@ void DKeyWithAppPage::on_pushButton_Cancel_clicked()
 void DKeyWithAppPage::retranslate()
 {
     ui->retranslateUi(this);
+    m_textFitter->refit();
 }
 
 void DKeyWithAppPage::changAppTheme()
@@ -104,4 +106,5 @@ void DKeyWithAppPage::changAppTheme()
                   + keyFunctionStyle::fieldStyle(theme, QStringLiteral("QPlainTextEdit"), theme.DeviceRightBgColor));
     ui->pushButton_selectAppPath->setStyleSheet(keyFunctionStyle::buttonStyle(theme, 0));
     ui->frame->setStyleSheet(keyFunctionStyle::buttonStyle(theme));
+    m_textFitter->refit();
 }

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class pageTextFitter;
 class MainHidInterFace;
 class xmlInterface;
 
@@ -55,6 +56,7 @@ private:
     void showChosenPath();
 
     Ui::DKeyWithAppPage *ui;
+    pageTextFitter *m_textFitter = nullptr; // owned by the page
     keyFunctionPageState m_state;
     QString m_chosenPath; // what the box shows: the key's program or the one just chosen
     FileDialog m_fileDialog;

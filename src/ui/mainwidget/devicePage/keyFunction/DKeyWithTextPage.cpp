@@ -4,6 +4,7 @@
 #include "DDataManager.h"
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionStyle.h"
+#include "pageTextFitter.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -11,7 +12,7 @@
 DKeyWithTextPage::DKeyWithTextPage(QWidget *parent) : QWidget(parent), ui(new Ui::DKeyWithTextPage)
 {
     ui->setupUi(this);
-    setFixedSize(216, 554);
+    m_textFitter = new pageTextFitter(this, QSize(216, 554));
     m_state.forwardSignalsTo(this);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -98,6 +99,7 @@ bool DKeyWithTextPage::eventFilter(QObject *watched, QEvent *event)
 void DKeyWithTextPage::retranslate()
 {
     ui->retranslateUi(this);
+    m_textFitter->refit();
 }
 
 void DKeyWithTextPage::changAppTheme()
@@ -111,4 +113,5 @@ void DKeyWithTextPage::changAppTheme()
                                    "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}"
                                    "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:transparent;}"));
     ui->frame->setStyleSheet(keyFunctionStyle::buttonStyle(theme));
+    m_textFitter->refit();
 }

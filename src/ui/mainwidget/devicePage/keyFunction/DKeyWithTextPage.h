@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+class pageTextFitter;
 class MainHidInterFace;
 class xmlInterface;
 
@@ -49,6 +50,7 @@ protected:
 
 private:
     Ui::DKeyWithTextPage *ui;
+    pageTextFitter *m_textFitter = nullptr; // owned by the page
     keyFunctionPageState m_state;
     QString m_currentText;
     bool m_storeEvenIfUnchanged = false;

@@ -5,6 +5,7 @@
 #include "TextNumber.h"
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionStyle.h"
+#include "pageTextFitter.h"
 #include "xmlInterface.h"
 
 #include <QDebug>
@@ -29,7 +30,7 @@ bool isPlayCount(int count)
 DMacroCmdPage::DMacroCmdPage(QWidget *parent) : QWidget(parent), ui(new Ui::DMacroCmdPage)
 {
     ui->setupUi(this);
-    setFixedSize(259, 551);
+    m_textFitter = new pageTextFitter(this, QSize(259, 551));
     m_state.forwardSignalsTo(this);
     ui->lineEdit_playMany->setValidator(
         new QIntValidator(keyFunctionCatalogue::kMinRepeat, keyFunctionCatalogue::kMaxRepeat, ui->lineEdit_playMany));
@@ -255,6 +256,7 @@ void DMacroCmdPage::retranslate()
 {
     ui->retranslateUi(this);
     setToolTips();
+    m_textFitter->refit();
 }
 
 void DMacroCmdPage::changAppTheme()
@@ -265,4 +267,5 @@ void DMacroCmdPage::changAppTheme()
                   + keyFunctionStyle::comboStyle(theme, QStringLiteral("comboBox_Macro"))
                   + QStringLiteral("QFrame#frame_3{%1}").arg(keyFunctionStyle::clearBackground()));
     ui->frame->setStyleSheet(keyFunctionStyle::buttonStyle(theme));
+    m_textFitter->refit();
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+class pageTextFitter;
 class MainHidInterFace;
 class xmlInterface;
 
@@ -60,6 +61,7 @@ private:
     void setToolTips();
 
     Ui::DMacroCmdPage *ui;
+    pageTextFitter *m_textFitter = nullptr; // owned by the page
     keyFunctionPageState m_state;
     QMap<int, QString> m_macroMap;
     int m_playCount = 1;

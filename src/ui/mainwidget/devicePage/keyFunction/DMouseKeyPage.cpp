@@ -5,6 +5,7 @@
 #include "TextNumber.h"
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionStyle.h"
+#include "pageTextFitter.h"
 
 namespace {
 constexpr int kDefaultValue = 0;
@@ -13,7 +14,7 @@ constexpr int kDefaultValue = 0;
 DMouseKeyPage::DMouseKeyPage(QWidget *parent) : QWidget(parent), ui(new Ui::DMouseKeyPage)
 {
     ui->setupUi(this);
-    setFixedSize(267, 552);
+    m_textFitter = new pageTextFitter(this, QSize(267, 552));
     m_state.forwardSignalsTo(this);
     m_choices.add(ui->radioButton_mouseLeft, 0);
     m_choices.add(ui->radioButton_mouseCenter, 1);
@@ -132,6 +133,7 @@ void DMouseKeyPage::on_pushButton_Cancel_clicked()
 void DMouseKeyPage::retranslate()
 {
     ui->retranslateUi(this);
+    m_textFitter->refit();
 }
 
 void DMouseKeyPage::changAppTheme()
@@ -139,4 +141,5 @@ void DMouseKeyPage::changAppTheme()
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     setStyleSheet(keyFunctionStyle::labelStyle(theme) + keyFunctionStyle::radioStyle(theme));
     ui->frame->setStyleSheet(keyFunctionStyle::buttonStyle(theme));
+    m_textFitter->refit();
 }

@@ -5,6 +5,7 @@
 #include "TextNumber.h"
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionStyle.h"
+#include "pageTextFitter.h"
 
 namespace {
 constexpr int kDefaultValue = 3;
@@ -13,7 +14,7 @@ constexpr int kDefaultValue = 3;
 DMultimediaPage::DMultimediaPage(QWidget *parent) : QWidget(parent), ui(new Ui::DMultimediaPage)
 {
     ui->setupUi(this);
-    setFixedSize(261, 551);
+    m_textFitter = new pageTextFitter(this, QSize(261, 551));
     m_state.forwardSignalsTo(this);
     m_choices.add(ui->radioButton_playOrPause, 3);
     m_choices.add(ui->radioButton_videoStop, 6);
@@ -155,6 +156,7 @@ void DMultimediaPage::on_pushButton_Cancel_clicked()
 void DMultimediaPage::retranslate()
 {
     ui->retranslateUi(this);
+    m_textFitter->refit();
 }
 
 void DMultimediaPage::changAppTheme()
@@ -162,4 +164,5 @@ void DMultimediaPage::changAppTheme()
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     setStyleSheet(keyFunctionStyle::labelStyle(theme) + keyFunctionStyle::radioStyle(theme));
     ui->frame->setStyleSheet(keyFunctionStyle::buttonStyle(theme));
+    m_textFitter->refit();
 }

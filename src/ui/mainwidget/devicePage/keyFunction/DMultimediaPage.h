@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+class pageTextFitter;
 class MainHidInterFace;
 class xmlInterface;
 
@@ -60,6 +61,7 @@ private:
     void onChoiceClicked();
 
     Ui::DMultimediaPage *ui;
+    pageTextFitter *m_textFitter = nullptr; // owned by the page
     keyFunctionPageState m_state;
     keyFunctionRadioGroup m_choices;
 };

@@ -5,6 +5,7 @@
 #include "TextNumber.h"
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionStyle.h"
+#include "pageTextFitter.h"
 #include "xmlInterface.h"
 
 #include <QDebug>
@@ -12,7 +13,7 @@
 DResetDefaultPage::DResetDefaultPage(QWidget *parent) : QWidget(parent), ui(new Ui::DResetDefaultPage)
 {
     ui->setupUi(this);
-    setFixedSize(263, 551);
+    m_textFitter = new pageTextFitter(this, QSize(263, 551));
     m_state.forwardSignalsTo(this);
     changAppTheme();
 }
@@ -31,6 +32,7 @@ void DResetDefaultPage::setCurrentKey(QPair<int, QString> key)
 {
     m_state.setCurrentKey(key);
     ui->label_KeyChar->setText(key.second);
+    m_textFitter->refit();
 }
 
 void DResetDefaultPage::setFilePaths(const char *macroFilePath, const char *keyFilePath)
@@ -85,6 +87,7 @@ void DResetDefaultPage::retranslate()
 {
     ui->retranslateUi(this);
     ui->label_KeyChar->setText(m_state.keyCaption());
+    m_textFitter->refit();
 }
 
 void DResetDefaultPage::changAppTheme()
@@ -93,4 +96,5 @@ void DResetDefaultPage::changAppTheme()
     ui->label_3->setStyleSheet(keyFunctionStyle::labelStyle(theme, 11));
     ui->label_KeyChar->setStyleSheet(keyFunctionStyle::keyCaptionStyle(theme, QStringLiteral("label_KeyChar")));
     ui->frame->setStyleSheet(keyFunctionStyle::buttonStyle(theme));
+    m_textFitter->refit();
 }

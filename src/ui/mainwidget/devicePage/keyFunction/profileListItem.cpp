@@ -2,6 +2,7 @@
 
 #include "ArrowWidget.h"
 #include "DDataManager.h"
+#include "pageTextFitter.h"
 #include "proFileOperateMenuToolWidget.h"
 
 #include "ui_profileListItem.h"
@@ -37,6 +38,8 @@ profileListItem::profileListItem(QWidget *parent)
     m_hoverColor = theme.MacroListItemHoverColor;
     m_ui->label_ProfileName->setStyleSheet(
         QString::fromLatin1(kNameStyle).arg(theme.MacroListItemTextColor, theme.TextFont));
+    // A long name would run under the menu button.
+    m_nameFitter = new pageTextFitter(this);
     setSelectedStatus(false);
 }
 
@@ -47,6 +50,7 @@ void profileListItem::setProfileInfo(const QString &index, const QString &name)
     m_index = index;
     m_name = name;
     m_ui->label_ProfileName->setText(name);
+    m_nameFitter->refit();
 }
 
 void profileListItem::setSelectedStatus(bool selected)

@@ -10,6 +10,7 @@ class profileListItem;
 }
 
 class ArrowWidget;
+class pageTextFitter;
 
 // One PC profile in the device page's profile list: the name, the current
 // profile's mark and an operate button with Export and Delete. The row only
@@ -50,6 +51,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::profileListItem> m_ui;
+    pageTextFitter *m_nameFitter = nullptr; // owned by the row
     QString m_index = QStringLiteral("-1");
     QString m_name;
     QString m_borderColor;

@@ -1,5 +1,6 @@
-// Every key-function page with a binding loaded, and the customised-keys
-// list with rows and empty, in each theme, on a real X display; written to
+// Every key-function page with a binding loaded, in the key panel's column,
+// in each theme and a few long languages, and the customised-keys list with
+// rows and empty, in each theme, on a real X display; written to
 // build/keyfunction-screenshots/ for a person to look at. Also: with the real
 // X11 hook, the keyboard is grabbed exactly while a capture field has focus.
 
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -24,6 +26,10 @@ namespace {
 
 constexpr int kKey = KeyFunctionFixture::kKey;
 const char *const kThemes[] = {"Black", "Light", "Blue", "Pink", "Other"};
+const char *const kLanguages[] = {"English", "German", "Russian", "French"};
+// The device page's key panel column and the margins of its page hosts.
+constexpr int kColumnWidth = 200;
+constexpr int kHostMargin = 9;
 
 QString screenshotDir()
 {
@@ -48,6 +54,29 @@ public:
         layout->addWidget(content);
     }
 };
+
+// The device page's key panel column around one page.
+class Column : public QWidget
+{
+public:
+    explicit Column(QWidget *content)
+    {
+        const themeColorInfo theme = DDataManager::instance()->getThemeColor();
+        setObjectName(QStringLiteral("column"));
+        setStyleSheet(QStringLiteral("QWidget#column{background-color:%1;}").arg(themeColorInfo::cssColor(theme.DeviceRightBgColor)));
+        setFixedWidth(kColumnWidth);
+        auto *layout = new QVBoxLayout(this);
+        layout->setContentsMargins(kHostMargin, kHostMargin, kHostMargin, kHostMargin);
+        content->setParent(this);
+        layout->addWidget(content);
+    }
+};
+
+QString picturePrefix(int theme, const QString &language)
+{
+    return language == QLatin1String("English") ? QLatin1String(kThemes[theme])
+                                                 : QStringLiteral("%1-%2").arg(QLatin1String(kThemes[theme]), language);
+}
 
 } // namespace
 
@@ -75,6 +104,7 @@ void tst_KeyFunctionScreenshots::initTestCase()
 void tst_KeyFunctionScreenshots::pages_data()
 {
     QTest::addColumn<int>("theme");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("page");
     QTest::addColumn<StoredBinding>("stored");
     const QList<QPair<QString, StoredBinding>> pages = {
@@ -91,16 +121,26 @@ void tst_KeyFunctionScreenshots::pages_data()
         {"DHotKeyPage", binding(Kfc::OperateShortcut, "7")},
     };
     for (int theme = 0; theme < 5; ++theme) {
-        for (const auto &page : pages)
-            QTest::addRow("%s %s", kThemes[theme], qPrintable(page.first)) << theme << page.first << page.second;
+        for (const char *language : kLanguages) {
+            for (const auto &page : pages)
+                QTest::addRow("%s %s %s", kThemes[theme], language, qPrintable(page.first))
+                    << theme << QString::fromLatin1(language) << page.first << page.second;
+        }
     }
 }
 
 void tst_KeyFunctionScreenshots::pages()
 {
     QFETCH(int, theme);
+    QFETCH(QString, language);
     QFETCH(QString, page);
     QFETCH(StoredBinding, stored);
+    QTranslator translator;
+    if (language != QLatin1String("English")) {
+        QVERIFY(translator.load(qEnvironmentVariable("VELMORA_BINARY_DIR")
+                                + QStringLiteral("/translation/%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+    }
     DDataManager::instance()->loadThemeConfig(theme);
     KeyFunctionFixture f;
     if (stored.operateType == Kfc::OperateProgram)
@@ -109,14 +149,15 @@ void tst_KeyFunctionScreenshots::pages()
 
     PageDriver d = makeDriver(page, f);
     QWidget *content = d.page.release();
-    Host host(content);
-    d.page.reset(content); // deleted before the host
+    Column column(content);
+    d.page.reset(content); // deleted before the column
     d.setUp(f.profilePath, 1, 0);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    QCOMPARE(content->size(), content->minimumSize()); // the page's own fixed size
-    QVERIFY(host.grab().save(QStringLiteral("%1/%2-%3.png").arg(screenshotDir(), QLatin1String(kThemes[theme]), page)));
+    column.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&column));
+    QCOMPARE(content->width(), kColumnWidth - 2 * kHostMargin); // the page follows the column
+    QVERIFY(column.grab().save(QStringLiteral("%1/%2-%3.png").arg(screenshotDir(), picturePrefix(theme, language), page)));
     d.page->setParent(nullptr);
+    QCoreApplication::removeTranslator(&translator);
 }
 
 void tst_KeyFunctionScreenshots::customisedKeysList_data()
@@ -209,26 +250,29 @@ void tst_KeyFunctionScreenshots::cleanupTestCase()
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
     const QDir dir(screenshotDir());
-    for (const char *theme : kThemes) {
-        QList<QImage> pictures;
-        for (const QString &name : dir.entryList({QStringLiteral("%1-D*Page.png").arg(QLatin1String(theme))}))
-            pictures.append(QImage(dir.filePath(name)));
-        int width = 0;
-        int height = 0;
-        for (const QImage &picture : pictures) {
-            width += picture.width();
-            height = qMax(height, picture.height());
+    for (int theme = 0; theme < 5; ++theme) {
+        for (const char *language : kLanguages) {
+            const QString prefix = picturePrefix(theme, QString::fromLatin1(language));
+            QList<QImage> pictures;
+            for (const QString &name : dir.entryList({QStringLiteral("%1-D*Page.png").arg(prefix)}))
+                pictures.append(QImage(dir.filePath(name)));
+            int width = 0;
+            int height = 0;
+            for (const QImage &picture : pictures) {
+                width += picture.width();
+                height = qMax(height, picture.height());
+            }
+            QImage all(qMax(width, 1), qMax(height, 1), QImage::Format_RGB32);
+            all.fill(Qt::black);
+            QPainter painter(&all);
+            int x = 0;
+            for (const QImage &picture : pictures) {
+                painter.drawImage(x, 0, picture);
+                x += picture.width();
+            }
+            painter.end();
+            all.save(dir.filePath(QStringLiteral("%1-all-pages.png").arg(prefix)));
         }
-        QImage all(qMax(width, 1), qMax(height, 1), QImage::Format_RGB32);
-        all.fill(Qt::black);
-        QPainter painter(&all);
-        int x = 0;
-        for (const QImage &picture : pictures) {
-            painter.drawImage(x, 0, picture);
-            x += picture.width();
-        }
-        painter.end();
-        all.save(dir.filePath(QStringLiteral("%1-all-pages.png").arg(QLatin1String(theme))));
     }
 }
 

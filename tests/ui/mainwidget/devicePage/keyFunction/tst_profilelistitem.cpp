@@ -51,6 +51,7 @@ private slots:
     void initTestCase();
 
     void unsetRowReportsPlaceholders();
+    void longNameElided();
     void anyButtonPressEmitsOnce_data();
     void anyButtonPressEmitsOnce();
     void doubleClickEmitsOnce();
@@ -88,6 +89,28 @@ void tst_ProfileListItem::unsetRowReportsPlaceholders()
     QTest::mousePress(&row, Qt::LeftButton, {}, QPoint(20, 20));
     QCOMPARE(clicked.at(1).at(0).toString(), QStringLiteral("3"));
     QCOMPARE(clicked.at(1).at(1).toString(), QStringLiteral("Gaming"));
+}
+
+// A name too long for the row is cut short with the whole name as tool tip;
+// the row still reports the whole name.
+void tst_ProfileListItem::longNameElided()
+{
+    profileListItem row;
+    row.resize(200, 45);
+    row.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&row));
+    const QString longName = QStringLiteral("Racing & Strategy for long evenings");
+    row.setProfileInfo(QStringLiteral("2"), longName);
+    QLabel *name = child<QLabel>(&row, "label_ProfileName");
+    QTRY_VERIFY(name->text().endsWith(QChar(0x2026)));
+    QVERIFY(name->fontMetrics().horizontalAdvance(name->text()) <= name->contentsRect().width());
+    QCOMPARE(name->toolTip(), longName);
+    QSignalSpy clicked(&row, &profileListItem::sigProfileItemMouseClicked);
+    QTest::mousePress(&row, Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(clicked.at(0).at(1).toString(), longName);
+    row.setProfileInfo(QStringLiteral("2"), QStringLiteral("Office"));
+    QCOMPARE(name->text(), QStringLiteral("Office"));
+    QVERIFY(name->toolTip().isEmpty());
 }
 
 void tst_ProfileListItem::anyButtonPressEmitsOnce_data()

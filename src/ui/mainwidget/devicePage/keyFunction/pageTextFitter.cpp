@@ -1,0 +1,215 @@
+#include "pageTextFitter.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextDocument>
+
+namespace {
+
+// Room on each side of a push button's text, so it does not touch the border.
+constexpr int kButtonTextPadding = 8;
+const QChar kLineBreak = QLatin1Char('\n');
+
+QStyle::SubElement contentsElement(const QAbstractButton *button)
+{
+    if (qobject_cast<const QRadioButton *>(button))
+        return QStyle::SE_RadioButtonContents;
+    if (qobject_cast<const QCheckBox *>(button))
+        return QStyle::SE_CheckBoxContents;
+    return QStyle::SE_PushButtonContents;
+}
+
+// Where the style draws a button's text (the indicator and border left out).
+int buttonTextWidth(const QAbstractButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(contentsElement(button), &option, button).width();
+}
+
+bool breaksLines(const QAbstractButton *button)
+{
+    return qobject_cast<const QRadioButton *>(button) || qobject_cast<const QCheckBox *>(button);
+}
+
+} // namespace
+
+pageTextFitter::pageTextFitter(QWidget *page, const QSize &formSize) : QObject(page), m_page(page)
+{
+    if (formSize.isValid()) {
+        page->setFixedHeight(formSize.height());
+        page->setMinimumWidth(0);
+        page->setMaximumWidth(formSize.width());
+        if (QLayout *layout = page->layout()) {
+            QMargins margins = layout->contentsMargins();
+            margins.setLeft(0);
+            margins.setRight(0);
+            layout->setContentsMargins(margins);
+        }
+    }
+    const auto widgets = page->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QLabel *>(widget))
+            watch(widget);
+    }
+}
+
+void pageTextFitter::watch(QWidget *widget)
+{
+    Entry entry;
+    entry.whole = currentText(widget);
+    entry.shown = entry.whole;
+    m_entries.insert(widget, entry);
+    widget->installEventFilter(this);
+    connect(widget, &QObject::destroyed, this, [this, widget] { m_entries.remove(widget); });
+}
+
+void pageTextFitter::refit()
+{
+    for (auto it = m_entries.begin(); it != m_entries.end(); ++it)
+        fit(it.key());
+}
+
+bool pageTextFitter::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::Show:
+        if (auto *widget = qobject_cast<QWidget *>(watched))
+            fit(widget);
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QString pageTextFitter::currentText(const QWidget *widget) const
+{
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    return QString();
+}
+
+void pageTextFitter::fit(QWidget *widget)
+{
+    // Setting a text resizes the widget, which comes back here.
+    if (m_fitting)
+        return;
+    auto it = m_entries.find(widget);
+    if (it == m_entries.end())
+        return;
+    Entry &entry = it.value();
+    const QString now = currentText(widget);
+    if (now != entry.shown) {
+        entry.whole = now;
+        entry.shown = now;
+    }
+    widget->ensurePolished(); // the style sheet's font, before measuring
+    m_fitting = true;
+    if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        if (auto *push = qobject_cast<QPushButton *>(button))
+            sizeButtonFromText(push, entry.whole);
+        setShownText(widget, entry, fittedButtonText(button, entry.whole));
+    } else if (auto *label = qobject_cast<QLabel *>(widget)) {
+        setShownText(widget, entry, fittedLabelText(label, entry.whole));
+    }
+    m_fitting = false;
+}
+
+void pageTextFitter::setShownText(QWidget *widget, Entry &entry, const QString &text)
+{
+    QString flat = text;
+    flat.replace(kLineBreak, QLatin1Char(' '));
+    QString whole = entry.whole;
+    whole.replace(kLineBreak, QLatin1Char(' '));
+    const bool shortened = flat != whole;
+    if (text != entry.shown) {
+        entry.shown = text;
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            button->setText(text);
+        else if (auto *label = qobject_cast<QLabel *>(widget))
+            label->setText(text);
+    }
+    if (shortened && (widget->toolTip().isEmpty() || entry.ownToolTip)) {
+        widget->setToolTip(entry.whole);
+        entry.ownToolTip = true;
+    } else if (!shortened && entry.ownToolTip) {
+        widget->setToolTip(QString());
+        entry.ownToolTip = false;
+    }
+}
+
+QString pageTextFitter::fittedButtonText(QAbstractButton *button, const QString &whole) const
+{
+    if (whole.isEmpty() || !button->isVisibleTo(button->window()))
+        return whole;
+    const int width = buttonTextWidth(button);
+    if (width <= 0)
+        return whole;
+    const QFontMetrics metrics = button->fontMetrics();
+    if (breaksLines(button))
+        return wrapLines(whole, metrics, width).join(kLineBreak);
+    return metrics.elidedText(whole, Qt::ElideRight, width);
+}
+
+QString pageTextFitter::fittedLabelText(QLabel *label, const QString &whole) const
+{
+    // Word-wrapped labels break lines themselves; rich text is not ours to cut.
+    if (whole.isEmpty() || label->wordWrap() || Qt::mightBeRichText(whole))
+        return whole;
+    const int width = label->contentsRect().width() - 2 * label->margin();
+    if (width <= 0)
+        return whole;
+    return label->fontMetrics().elidedText(whole, Qt::ElideRight, width);
+}
+
+void pageTextFitter::sizeButtonFromText(QPushButton *button, const QString &whole) const
+{
+    // A button the form holds to a width (OK, Cancel) holds the English
+    // text; a longer translation widens it as far as its row allows, and
+    // only then is elided. Buttons across the page just elide.
+    if (button->maximumWidth() >= QWIDGETSIZE_MAX)
+        return;
+    const int frame = button->width() - buttonTextWidth(button);
+    const int needed = button->fontMetrics().horizontalAdvance(whole) + qMax(frame, 0) + 2 * kButtonTextPadding;
+    if (button->maximumWidth() < needed)
+        button->setMaximumWidth(needed);
+    if (button->minimumWidth() < needed)
+        button->setMinimumWidth(needed);
+}
+
+QStringList pageTextFitter::wrapLines(const QString &text, const QFontMetrics &metrics, int width)
+{
+    QStringList lines;
+    const QStringList paragraphs = text.split(kLineBreak);
+    for (const QString &paragraph : paragraphs) {
+        QString line;
+        const QStringList words = paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString &word : words) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (metrics.horizontalAdvance(longer) <= width) {
+                line = longer;
+                continue;
+            }
+            if (!line.isEmpty())
+                lines.append(line);
+            line = metrics.horizontalAdvance(word) <= width ? word
+                                                             : metrics.elidedText(word, Qt::ElideRight, width);
+        }
+        lines.append(line);
+    }
+    return lines;
+}
