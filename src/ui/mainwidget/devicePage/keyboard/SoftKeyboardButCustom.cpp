@@ -1,5 +1,7 @@
 #include "SoftKeyboardButCustom.h"
 
+#include "keyCaptionFit.h"
+
 #include <QDebug>
 #include <QEvent>
 #include <QMouseEvent>
@@ -12,10 +14,12 @@ constexpr int kHanjaKey = 145;
 constexpr int kHanYeongKey = 144;
 constexpr int kLeftAltKey = 226;
 constexpr int kRightAltKey = 230;
-constexpr int kSevenKey = 36;
 
-// A lone ampersand would be taken as a mnemonic and vanish.
-const QString kSevenShown = QStringLiteral("7&&");
+constexpr qreal kCaptionPointSize = 8; // the size the looks' style sheets give
+// Room kept between a caption and the key's edge, where the marked look
+// draws its 1 px border.
+constexpr int kCaptionMarginX = 1;
+constexpr int kCaptionMarginY = 1;
 
 bool showsIconGlyph(int keyCode)
 {
@@ -49,6 +53,7 @@ void SoftKeyboardButCustom::setButtonSize(int width, int height)
     m_width = width;
     m_height = height;
     setFixedSize(width, height);
+    fitCaption();
 }
 
 void SoftKeyboardButCustom::setKeyInfo(int keyCode, const QString &caption)
@@ -61,20 +66,18 @@ void SoftKeyboardButCustom::setKeyInfo(int keyCode, const QString &caption)
         showIconGlyph(keyCode);
         break;
     case kHanjaKey:
-        setText(tr("Chinese"));
+        showCaption(tr("Chinese"));
         break;
     case kHanYeongKey:
-        setText(tr("Korean/English"));
+        showCaption(tr("Korean/English"));
         break;
     case kLeftAltKey:
     case kRightAltKey:
-        setText(QStringLiteral("Alt"));
-        break;
-    case kSevenKey:
-        setText(kSevenShown);
+        showCaption(QStringLiteral("Alt"));
         break;
     default:
-        setText(caption);
+        // The ampersand of "7&" is escaped when shown, like every other.
+        showCaption(caption);
         break;
     }
 }
@@ -82,18 +85,10 @@ void SoftKeyboardButCustom::setKeyInfo(int keyCode, const QString &caption)
 void SoftKeyboardButCustom::setKeyText(const QString &text)
 {
     m_text = text;
-    if (text.isEmpty()) {
-        setText(text);
-        return;
-    }
-    if (m_kind == OnScreenKey) {
-        if (showsIconGlyph(m_keyCode))
-            showIconGlyph(m_keyCode);
-        else
-            setText(text);
-        return;
-    }
-    setText(text == QLatin1String("7&") ? kSevenShown : text);
+    if (!text.isEmpty() && m_kind == OnScreenKey && showsIconGlyph(m_keyCode))
+        showIconGlyph(m_keyCode);
+    else
+        showCaption(text);
 }
 
 void SoftKeyboardButCustom::setButtonStatus(int status)
@@ -167,27 +162,87 @@ bool SoftKeyboardButCustom::eventFilter(QObject *watched, QEvent *event)
     return QToolButton::eventFilter(watched, event);
 }
 
+void SoftKeyboardButCustom::changeEvent(QEvent *event)
+{
+    QToolButton::changeEvent(event);
+    // The page gives the key its font after the caption; the looks' own
+    // size changes fire this too, and change no family.
+    if (event->type() == QEvent::FontChange && font().family() != m_fittedFamily)
+        fitCaption();
+}
+
 void SoftKeyboardButCustom::showIconGlyph(int keyCode)
 {
     qDebug() << "--------------------------Dec:" << keyCode;
     if (keyCode == kApplicationKey)
-        setText(QString(QChar(DocumentGlyph)));
+        showGlyph(DocumentGlyph);
     else if (keyCode == kLeftGuiKey)
-        setText(QString(QChar(WindowLogoGlyph)));
+        showGlyph(WindowLogoGlyph);
+}
+
+void SoftKeyboardButCustom::showGlyph(ushort glyph)
+{
+    m_shownCaption.clear();
+    m_shownGlyph = glyph;
+    fitCaption();
+}
+
+void SoftKeyboardButCustom::showCaption(const QString &caption)
+{
+    m_shownCaption = caption;
+    m_shownGlyph = 0;
+    fitCaption();
+}
+
+void SoftKeyboardButCustom::fitCaption()
+{
+    m_fittedFamily = font().family();
+    QString fontSize;
+    QString toolTip;
+    if (m_shownGlyph != 0) {
+        setText(QString(QChar(m_shownGlyph)));
+    } else if (m_width <= 0 || m_height <= 0) {
+        // Not laid out: nothing to fit into.
+        setText(keyCaptionForButton(m_shownCaption));
+    } else {
+        QFont captionFont(font());
+        captionFont.setBold(true);
+        captionFont.setPointSizeF(kCaptionPointSize);
+        const QSize room(m_width - 2 * kCaptionMarginX, m_height - 2 * kCaptionMarginY);
+        const KeyCaptionFit fit = fitKeyCaption(captionFont, m_shownCaption, room);
+        setText(keyCaptionForButton(fit.text));
+        if (!qFuzzyCompare(fit.pointSize, kCaptionPointSize))
+            fontSize = QStringLiteral("font-size:%1pt;").arg(fit.pointSize);
+        // The on-board kind shows the whole text in its hover tip already.
+        if (fit.elided && m_kind == OnScreenKey)
+            toolTip = m_shownCaption;
+    }
+    setToolTip(toolTip);
+    if (fontSize != m_captionFontSize) {
+        m_captionFontSize = fontSize;
+        applyLook();
+    }
 }
 
 void SoftKeyboardButCustom::showNormalLook()
 {
-    if (m_kind == OnScreenKey)
-        setStyleSheet(m_normalStyleOnScreen + m_backgroundOnScreen);
-    else
-        setStyleSheet(m_normalStyleOnboard + m_backgroundOnboard);
+    m_markedLookShown = false;
+    applyLook();
 }
 
 void SoftKeyboardButCustom::showMarkedLook()
 {
+    m_markedLookShown = true;
+    applyLook();
+}
+
+void SoftKeyboardButCustom::applyLook()
+{
+    // A fitted caption size follows the look's own font, so it wins.
+    QString look;
     if (m_kind == OnScreenKey)
-        setStyleSheet(m_markedStyleOnScreen + m_backgroundOnScreen);
+        look = (m_markedLookShown ? m_markedStyleOnScreen : m_normalStyleOnScreen) + m_backgroundOnScreen;
     else
-        setStyleSheet(m_markedStyleOnboard + m_backgroundOnboard);
+        look = (m_markedLookShown ? m_markedStyleOnboard : m_normalStyleOnboard) + m_backgroundOnboard;
+    setStyleSheet(look + m_captionFontSize);
 }

@@ -43,11 +43,17 @@ protected:
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void showIconGlyph(int keyCode);
+    void showGlyph(ushort glyph);
+    // Every caption the key shows goes through here and is fitted to it.
+    void showCaption(const QString &caption);
+    void fitCaption();
     void showNormalLook();
     void showMarkedLook();
+    void applyLook();
 
     int m_kind;
     bool m_hovered = false;
@@ -65,4 +71,9 @@ private:
     QString m_normalStyleOnboard;
     QString m_backgroundOnScreen;
     QString m_backgroundOnboard;
+    bool m_markedLookShown = false;
+    QString m_shownCaption;
+    ushort m_shownGlyph = 0;
+    QString m_captionFontSize; // style sheet text for a shrunk caption, else empty
+    QString m_fittedFamily;
 };

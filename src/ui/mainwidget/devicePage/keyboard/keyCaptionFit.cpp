@@ -1,0 +1,154 @@
+#include "keyCaptionFit.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+constexpr qreal kSizeStep = 0.5;
+
+struct TwoLines
+{
+    QString first;
+    QString second;
+};
+
+QFont atSize(const QFont &font, qreal pointSize)
+{
+    QFont sized(font);
+    sized.setPointSizeF(pointSize);
+    return sized;
+}
+
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char('+') || c == QLatin1Char('/') || c == QLatin1Char('-') || c == QLatin1Char('_');
+}
+
+// Where a caption reads well when broken: at a blank, after a separator
+// ("Ctrl+" "Z"), between words written together ("Num" "Lock") and between
+// a word and a digit or sign ("Num" "1").
+bool isNaturalBreak(const QString &text, int at)
+{
+    const QChar before = text.at(at - 1);
+    const QChar after = text.at(at);
+    if (before.isSpace() || after.isSpace())
+        return true;
+    if (isSeparator(before) && !isSeparator(after))
+        return true;
+    if (before.isLower() && after.isUpper())
+        return true;
+    return before.isLetter() && !after.isLetter() && !isSeparator(after);
+}
+
+TwoLines splitAt(const QString &text, int at)
+{
+    return {text.left(at).trimmed(), text.mid(at).trimmed()};
+}
+
+// Break positions, natural ones first; a single word breaks anywhere.
+QList<int> breakPositions(const QString &text)
+{
+    QList<int> natural;
+    QList<int> anywhere;
+    for (int at = 1; at < text.size(); ++at) {
+        if (text.at(at - 1).isHighSurrogate() && text.at(at).isLowSurrogate())
+            continue;
+        const TwoLines lines = splitAt(text, at);
+        if (lines.first.isEmpty() || lines.second.isEmpty())
+            continue;
+        (isNaturalBreak(text, at) ? natural : anywhere).append(at);
+    }
+    return natural.isEmpty() ? anywhere : natural;
+}
+
+int widthOf(const QFontMetrics &metrics, const TwoLines &lines)
+{
+    return qMax(metrics.horizontalAdvance(lines.first), metrics.horizontalAdvance(lines.second));
+}
+
+bool twoLinesFitHeight(const QFontMetrics &metrics, const QSize &room)
+{
+    return metrics.height() + metrics.lineSpacing() <= room.height();
+}
+
+// Cut at the right with an ellipsis. Not QFontMetrics::elidedText: it leaves
+// the ellipsis out when the font's own face lacks it, as the icon font the
+// keys carry does, and the reader could not tell the text was cut.
+QString elided(const QFontMetrics &metrics, const QString &text, int width)
+{
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    const QString ellipsis(QChar(0x2026));
+    for (int length = text.size() - 1; length > 0; --length) {
+        if (text.at(length - 1).isHighSurrogate())
+            continue;
+        const QString cut = text.left(length).trimmed() + ellipsis;
+        if (metrics.horizontalAdvance(cut) <= width)
+            return cut;
+    }
+    return metrics.horizontalAdvance(ellipsis) <= width ? ellipsis : QString();
+}
+
+} // namespace
+
+KeyCaptionFit fitKeyCaption(const QFont &font, const QString &caption, const QSize &room, qreal floorPointSize)
+{
+    const qreal normalSize = font.pointSizeF();
+    KeyCaptionFit fit{caption, normalSize, false};
+    if (caption.trimmed().isEmpty() || room.isEmpty() || normalSize <= 0)
+        return fit;
+    const qreal floorSize = qMin(floorPointSize, normalSize);
+
+    for (qreal size = normalSize; size >= floorSize; size -= kSizeStep) {
+        const QFontMetrics metrics(atSize(font, size));
+        if (metrics.horizontalAdvance(caption) <= room.width() && metrics.height() <= room.height()) {
+            fit.pointSize = size;
+            return fit;
+        }
+    }
+
+    const QList<int> breaks = breakPositions(caption);
+    for (qreal size = normalSize; size >= floorSize; size -= kSizeStep) {
+        const QFontMetrics metrics(atSize(font, size));
+        if (!twoLinesFitHeight(metrics, room))
+            continue;
+        int best = -1;
+        int bestWidth = 0;
+        for (int at : breaks) {
+            const int width = widthOf(metrics, splitAt(caption, at));
+            if (best < 0 || width < bestWidth) {
+                best = at;
+                bestWidth = width;
+            }
+        }
+        if (best >= 0 && bestWidth <= room.width()) {
+            const TwoLines lines = splitAt(caption, best);
+            fit.text = lines.first + QLatin1Char('\n') + lines.second;
+            fit.pointSize = size;
+            return fit;
+        }
+    }
+
+    // Too long even broken: keep as much as the key holds and cut the rest.
+    const QFontMetrics metrics(atSize(font, floorSize));
+    fit.pointSize = floorSize;
+    fit.elided = true;
+    if (twoLinesFitHeight(metrics, room)) {
+        // The longest first line that fits, at a break, then the rest cut.
+        for (int i = breaks.size() - 1; i >= 0; --i) {
+            const TwoLines lines = splitAt(caption, breaks.at(i));
+            if (metrics.horizontalAdvance(lines.first) <= room.width()) {
+                fit.text = lines.first + QLatin1Char('\n') + elided(metrics, lines.second, room.width());
+                return fit;
+            }
+        }
+    }
+    fit.text = elided(metrics, caption, room.width());
+    return fit;
+}
+
+QString keyCaptionForButton(const QString &plain)
+{
+    QString shown(plain);
+    return shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
