@@ -24,14 +24,31 @@ bool isSeparator(QChar c)
     return c == QLatin1Char('+') || c == QLatin1Char('/') || c == QLatin1Char('-') || c == QLatin1Char('_');
 }
 
+// Scripts written without blanks between words break between any two
+// characters.
+bool breaksAnywhere(QChar c)
+{
+    switch (c.script()) {
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Where a caption reads well when broken: at a blank, after a separator
-// ("Ctrl+" "Z"), between words written together ("Num" "Lock") and between
-// a word and a digit or sign ("Num" "1").
+// ("Ctrl+" "Z"), between words written together ("Num" "Lock"), between
+// a word and a digit or sign ("Num" "1"), and beside a character of a
+// script without word spaces. Never inside a word.
 bool isNaturalBreak(const QString &text, int at)
 {
     const QChar before = text.at(at - 1);
     const QChar after = text.at(at);
     if (before.isSpace() || after.isSpace())
+        return true;
+    if (breaksAnywhere(before) || breaksAnywhere(after))
         return true;
     if (isSeparator(before) && !isSeparator(after))
         return true;
@@ -45,20 +62,32 @@ TwoLines splitAt(const QString &text, int at)
     return {text.left(at).trimmed(), text.mid(at).trimmed()};
 }
 
-// Break positions, natural ones first; a single word breaks anywhere.
+// Where the caption may break; none for a single word.
 QList<int> breakPositions(const QString &text)
 {
-    QList<int> natural;
-    QList<int> anywhere;
+    QList<int> breaks;
     for (int at = 1; at < text.size(); ++at) {
         if (text.at(at - 1).isHighSurrogate() && text.at(at).isLowSurrogate())
             continue;
         const TwoLines lines = splitAt(text, at);
         if (lines.first.isEmpty() || lines.second.isEmpty())
             continue;
-        (isNaturalBreak(text, at) ? natural : anywhere).append(at);
+        if (isNaturalBreak(text, at))
+            breaks.append(at);
     }
-    return natural.isEmpty() ? anywhere : natural;
+    return breaks;
+}
+
+// The largest size from `from` down to `to` at which the caption fits on
+// one line; 0 if none does.
+qreal oneLineSize(const QFont &font, const QString &caption, const QSize &room, qreal from, qreal to)
+{
+    for (qreal size = from; size >= to; size -= kSizeStep) {
+        const QFontMetrics metrics(atSize(font, size));
+        if (metrics.horizontalAdvance(caption) <= room.width() && metrics.height() <= room.height())
+            return size;
+    }
+    return 0;
 }
 
 int widthOf(const QFontMetrics &metrics, const TwoLines &lines)
@@ -91,7 +120,8 @@ QString elided(const QFontMetrics &metrics, const QString &text, int width)
 
 } // namespace
 
-KeyCaptionFit fitKeyCaption(const QFont &font, const QString &caption, const QSize &room, qreal floorPointSize)
+KeyCaptionFit fitKeyCaption(const QFont &font, const QString &caption, const QSize &room, qreal floorPointSize,
+                            qreal wordFloorPointSize)
 {
     const qreal normalSize = font.pointSizeF();
     KeyCaptionFit fit{caption, normalSize, false};
@@ -99,12 +129,9 @@ KeyCaptionFit fitKeyCaption(const QFont &font, const QString &caption, const QSi
         return fit;
     const qreal floorSize = qMin(floorPointSize, normalSize);
 
-    for (qreal size = normalSize; size >= floorSize; size -= kSizeStep) {
-        const QFontMetrics metrics(atSize(font, size));
-        if (metrics.horizontalAdvance(caption) <= room.width() && metrics.height() <= room.height()) {
-            fit.pointSize = size;
-            return fit;
-        }
+    if (const qreal size = oneLineSize(font, caption, room, normalSize, floorSize)) {
+        fit.pointSize = size;
+        return fit;
     }
 
     const QList<int> breaks = breakPositions(caption);
@@ -129,9 +156,19 @@ KeyCaptionFit fitKeyCaption(const QFont &font, const QString &caption, const QSi
         }
     }
 
+    // A single word has no break: smaller still on one line, then cut.
+    qreal cutSize = floorSize;
+    if (breaks.isEmpty()) {
+        cutSize = qMin(wordFloorPointSize, floorSize);
+        if (const qreal size = oneLineSize(font, caption, room, floorSize - kSizeStep, cutSize)) {
+            fit.pointSize = size;
+            return fit;
+        }
+    }
+
     // Too long even broken: keep as much as the key holds and cut the rest.
-    const QFontMetrics metrics(atSize(font, floorSize));
-    fit.pointSize = floorSize;
+    const QFontMetrics metrics(atSize(font, cutSize));
+    fit.pointSize = cutSize;
     fit.elided = true;
     if (twoLinesFitHeight(metrics, room)) {
         // The longest first line that fits, at a break, then the rest cut.

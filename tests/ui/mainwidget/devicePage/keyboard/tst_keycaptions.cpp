@@ -44,14 +44,38 @@ QRect textArea(const SoftKeyboardButCustom *key)
     return key->contentsRect().adjusted(1, 1, -1, -1);
 }
 
+// The line break, if any, falls between words, never inside one. A word is
+// what a reader takes for one: a capital and small letters, or capitals
+// ("NumLock" is two words, "Pause" one). Blanks at the break are dropped
+// from the shown lines, so the break is found in the caption itself.
+QString brokenInsideWord(const QStringList &lines, const QString &caption)
+{
+    if (lines.size() < 2)
+        return QString();
+    const QString whole = caption.trimmed();
+    if (!whole.startsWith(lines.first()))
+        return QStringLiteral("first line \"%1\" is not the caption's start").arg(lines.first());
+    const int breakAt = lines.first().size();
+    static const QRegularExpression word(QStringLiteral("\\p{Lu}?\\p{Ll}+|\\p{Lu}+(?!\\p{Ll})"));
+    for (auto it = word.globalMatch(whole); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.capturedStart() < breakAt && breakAt < m.capturedEnd())
+            return QStringLiteral("\"%1\" broken inside").arg(m.captured());
+    }
+    return QString();
+}
+
 // Empty when the key's shown caption fits inside it in the font the key
-// draws with; else what is wrong.
-QString misfit(SoftKeyboardButCustom *key)
+// draws with, and is broken only between words; else what is wrong.
+QString misfit(SoftKeyboardButCustom *key, const QString &caption)
 {
     key->ensurePolished();
     const QFontMetrics metrics(key->font());
     const QRect area = textArea(key);
     const QStringList lines = shownLines(key);
+    const QString broken = brokenInsideWord(lines, caption);
+    if (!broken.isEmpty())
+        return broken;
     for (const QString &line : lines) {
         const int width = metrics.horizontalAdvance(line);
         if (width > area.width())
@@ -104,7 +128,8 @@ void tst_KeyCaptions::initTestCase()
     DDataManager::instance()->loadThemeConfig(0);
 }
 
-// The fitting steps, in order: as is, smaller, two lines, cut.
+// The fitting steps, in order: as is, smaller, two lines at a break between
+// words (a single word shrinks further instead), cut.
 void tst_KeyCaptions::fitting_data()
 {
     QTest::addColumn<QString>("caption");
@@ -123,7 +148,16 @@ void tst_KeyCaptions::fitting_data()
                                          << QStringLiteral("Ctrl+\nAlt+T") << false;
     QTest::newRow("broken at a blank") << QStringLiteral("Left Click") << QSize(32, 30) << false
                                        << QStringLiteral("Left\nClick") << false;
+    // The rooms of the 27 and 25 px keys that carry these words.
+    QTest::newRow("one word smaller, not broken") << QStringLiteral("Pause") << QSize(25, 25) << true << same << false;
+    QTest::newRow("another word smaller") << QStringLiteral("Insert") << QSize(25, 25) << true << same << false;
+    QTest::newRow("one word cut, not broken") << QStringLiteral("Delete") << QSize(23, 23) << true << QString()
+                                              << true;
+    QTest::newRow("written without blanks") << QStringLiteral("计算器计算器") << QSize(40, 40) << false
+                                            << QStringLiteral("计算器\n计算器") << false;
     QTest::newRow("cut on one line") << QStringLiteral("Calculator") << QSize(24, 12) << true << QString() << true;
+    QTest::newRow("one long word cut, not broken") << QStringLiteral("Calculator") << QSize(16, 40) << true
+                                                   << QString() << true;
     QTest::newRow("cut on the second line") << QStringLiteral("Macro: a macro with a rather long name")
                                             << QSize(40, 25) << true << QString() << true;
 }
@@ -146,7 +180,7 @@ void tst_KeyCaptions::fitting()
         const KeyCaptionFit fit = fitKeyCaption(font, caption, room);
         QVERIFY2(fit.elided == elided, name);
         QVERIFY2((fit.pointSize < 8) == shrunk, name);
-        QVERIFY(fit.pointSize >= kKeyCaptionFloorPointSize);
+        QVERIFY(fit.pointSize >= kKeyCaptionWordFloorPointSize);
         if (shown == QLatin1String("="))
             QCOMPARE(fit.text, caption);
         else if (!shown.isEmpty())
@@ -160,6 +194,8 @@ void tst_KeyCaptions::fitting()
         const QFontMetrics metrics(used);
         const QStringList lines = fit.text.split(QLatin1Char('\n'));
         QVERIFY(lines.size() <= 2);
+        const QString broken = brokenInsideWord(lines, caption);
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
         for (const QString &line : lines)
             QVERIFY2(metrics.horizontalAdvance(line) <= room.width(), qPrintable(line));
         QVERIFY(metrics.height() + (lines.size() - 1) * metrics.lineSpacing() <= room.height());
@@ -174,7 +210,7 @@ void tst_KeyCaptions::onScreenKeyboardCaptionsFit()
     QVERIFY(!keys.isEmpty());
     for (SoftKeyboardButCustom *key : keys) {
         const QString name = QStringLiteral("key %1 \"%2\"").arg(key->getKeyCode()).arg(key->getCharacter());
-        const QString wrong = misfit(key);
+        const QString wrong = misfit(key, key->getCharacter());
         QVERIFY2(wrong.isEmpty(), qPrintable(name + QStringLiteral(": ") + wrong));
         // A caption cut short is whole in the tool tip.
         if (key->text().contains(kEllipsis))
@@ -221,7 +257,7 @@ void tst_KeyCaptions::layoutCaptionsFit()
             key.setFont(iconFont);
             key.setButtonSize(cell.width, cell.height);
             key.setKeyInfo(cell.dec, cell.caption);
-            const QString wrong = misfit(&key);
+            const QString wrong = misfit(&key, cell.caption);
             QVERIFY2(wrong.isEmpty(), qPrintable(cellName(layoutFile, cell) + QStringLiteral(": ") + wrong));
             ++keys;
         }
@@ -262,7 +298,7 @@ void tst_KeyCaptions::bindingTextsFitOnboardKeys()
         key.setKeyInfo(4, QStringLiteral("A"));
         key.setKeyText(text);
         QCOMPARE(key.getKeyText(), text);
-        const QString wrong = misfit(&key);
+        const QString wrong = misfit(&key, text);
         QVERIFY2(wrong.isEmpty(), qPrintable(text + QStringLiteral(": ") + wrong));
         if (!key.text().contains(kEllipsis))
             QVERIFY2(shownWhole(&key, text), qPrintable(key.text()));
@@ -275,22 +311,23 @@ void tst_KeyCaptions::bindingTextsFitOnboardKeys()
 // keep the size it was fitted at.
 void tst_KeyCaptions::fittedSizeSurvivesLookChanges()
 {
+    const QString pgUp = QStringLiteral("PgUp");
     for (int kind : {0, 1}) {
         SoftKeyboardButCustom key(kind);
         key.setFont(DSoftKeyboardPage::iconFont());
         key.setButtonSize(28, 20);
-        key.setKeyInfo(75, QStringLiteral("PgUp"));
-        QVERIFY(misfit(&key).isEmpty());
+        key.setKeyInfo(75, pgUp);
+        QVERIFY(misfit(&key, pgUp).isEmpty());
         hover(&key, QEvent::Enter);
-        QVERIFY2(misfit(&key).isEmpty(), "hovered");
+        QVERIFY2(misfit(&key, pgUp).isEmpty(), "hovered");
         hover(&key, QEvent::Leave);
-        QVERIFY2(misfit(&key).isEmpty(), "left");
+        QVERIFY2(misfit(&key, pgUp).isEmpty(), "left");
         key.setButtonStatus(1);
-        QVERIFY2(misfit(&key).isEmpty(), "marked");
+        QVERIFY2(misfit(&key, pgUp).isEmpty(), "marked");
         key.updateTheme(QStringLiteral("1,2,3"), QStringLiteral("200,0,0"), QStringLiteral("4,5,6"));
-        QVERIFY2(misfit(&key).isEmpty(), "new theme");
+        QVERIFY2(misfit(&key, pgUp).isEmpty(), "new theme");
         key.setButtonStatus(0);
-        QVERIFY2(misfit(&key).isEmpty(), "unmarked");
+        QVERIFY2(misfit(&key, pgUp).isEmpty(), "unmarked");
         // A key given a short text again is drawn at the full size.
         key.setKeyText(QStringLiteral("A"));
         key.ensurePolished();
