@@ -3,6 +3,9 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 const char *const kKeyNames[themeColorInfo::Count] = {
@@ -179,6 +182,33 @@ QString themeColorInfo::cssColor(const QString &text, int alpha)
         parts[3] = QStringLiteral("0.004");
     const QString joined = parts.join(QLatin1Char(','));
     return parts.size() > 3 ? QStringLiteral("rgba(%1)").arg(joined) : QStringLiteral("rgb(%1)").arg(joined);
+}
+
+namespace {
+
+double relativeLuminance(const QColor &color)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.red()) + 0.7152 * channel(color.green()) + 0.0722 * channel(color.blue());
+}
+
+} // namespace
+
+double themeColorInfo::contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor themeColorInfo::readableOn(const QColor &preferred, const QString &background, const QString &fallback)
+{
+    if (contrastRatio(preferred, opaqueColor(background)) >= MinimumContrast)
+        return preferred;
+    return opaqueColor(fallback);
 }
 
 QColor themeColorInfo::opaqueColor(const QString &text)

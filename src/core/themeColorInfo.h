@@ -89,6 +89,15 @@ struct themeColorInfo
     // one.
     static QColor withAlpha(const QString &text, int alpha = -1);
 
+    // The contrast ratio of two colours as the accessibility guidelines
+    // define it, alpha ignored: 1 (same) to 21 (black on white).
+    static double contrastRatio(const QColor &a, const QColor &b);
+    // Text and interface parts need this ratio against their background.
+    static constexpr double MinimumContrast = 3.0;
+    // A fixed colour a form asks for, kept where it reads on the entry
+    // `background`; else the entry `fallback`, opaque.
+    static QColor readableOn(const QColor &preferred, const QString &background, const QString &fallback);
+
     // Entry i in file order; i must be in [0, Count).
     QString &entry(int i);
     const QString &entry(int i) const;

@@ -61,26 +61,12 @@ const ColorPair kPairs[] = {
 
 const char *const kThemes[] = {"Black", "Light", "Blue", "Pink", "Other"};
 
-// Large or bold text and interface parts need 3:1.
-constexpr double kMinimumContrast = 3.0;
-
-double channel(int value)
-{
-    const double c = value / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-double luminance(const QColor &color)
-{
-    return 0.2126 * channel(color.red()) + 0.7152 * channel(color.green()) + 0.0722 * channel(color.blue());
-}
-
 double contrast(const QColor &a, const QColor &b)
 {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return themeColorInfo::contrastRatio(a, b);
 }
+
+constexpr double kMinimumContrast = themeColorInfo::MinimumContrast;
 
 } // namespace
 
@@ -117,6 +103,33 @@ private slots:
         QFETCH(QColor, b);
         QFETCH(double, ratio);
         QVERIFY2(std::abs(contrast(a, b) - ratio) < 0.01, qPrintable(QString::number(contrast(a, b))));
+    }
+
+    // A form's fixed colour (the firmware dialog's amber warning) stays
+    // where it reads on the theme's background, else gives way to a theme
+    // colour.
+    void fixedColourGivesWay_data()
+    {
+        QTest::addColumn<QString>("background");
+        QTest::addColumn<QString>("fallback");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("amber on near black") << QStringLiteral("35,35,35") << QStringLiteral("255,49,53") << true;
+        QTest::newRow("amber on light grey") << QStringLiteral("240,240,240") << QStringLiteral("200,30,35") << false;
+        QTest::newRow("amber on mid blue") << QStringLiteral("85,134,232") << QStringLiteral("0,0,120") << false;
+        QTest::newRow("fallback alpha dropped") << QStringLiteral("240,240,240,90") << QStringLiteral("200,30,35,50")
+                                                << false;
+    }
+
+    void fixedColourGivesWay()
+    {
+        QFETCH(QString, background);
+        QFETCH(QString, fallback);
+        QFETCH(bool, kept);
+        const QColor amber(255, 200, 0);
+        const QColor shown = themeColorInfo::readableOn(amber, background, fallback);
+        QCOMPARE(shown == amber, kept);
+        if (!kept)
+            QCOMPARE(shown, themeColorInfo::opaqueColor(fallback));
     }
 
     // Themes without background pictures draw every colour opaque.

@@ -29,6 +29,7 @@ public:
     void setTextColor(const QColor &color);
     void setTextFont(const QFont &font);
     void setNoticeHeight(int height);
+    int noticeHeight() const { return m_noticeHeight; }
     // A negative time counts as 0: the box stays opaque and then goes at once.
     void setFadeDuration(int milliseconds);
     int fadeDuration() const { return m_fadeTime; }

@@ -28,6 +28,8 @@ public:
     // calls. An unknown style keeps x.
     static int nextPosition(MoveStyle style, int x, bool &movingRight, int textWidth, int widgetWidth, int step);
 
+    QColor foreground() const { return m_foreground; }
+
 public slots:
     void setText(const QString &text);
     void setTextFont(const QString &textFont, int textFontSize);

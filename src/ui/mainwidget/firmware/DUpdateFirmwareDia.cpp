@@ -7,8 +7,10 @@
 #include "DDeviceKeyboardLink.h"
 #include "MainHidInterFace.h"
 #include "UpdateFirmwareInfoItem.h"
+#include "noticeGeometry.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -18,6 +20,9 @@ constexpr int kDialogHeight = 460;
 constexpr int kNoticeAlpha = 200;
 constexpr int kNoticePixelSize = 14;
 constexpr int kTipFontSize = 14;
+// The form's amber warning; themes on which it would be faint use their
+// accent text colour instead.
+const QColor kTipColor(255, 200, 0, 255);
 // The rows area: the dialog less its border and the thin scroll bar.
 constexpr int kBorderWidth = 1;
 constexpr int kScrollBarWidth = 3;
@@ -34,7 +39,6 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent), ui(ne
     updateTheme();
     ui->widget_Tip->setTextFont(QStringLiteral("Microsoft Yahei"), kTipFontSize);
     ui->widget_Tip->setBackground(QColor(0, 0, 0, 1));
-    ui->widget_Tip->setForeground(QColor(255, 200, 0, 255));
     setTipText();
     // Emitted on the transfer's worker thread: the slots run queued on ours.
     connect(this, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc, this, &DUpdateFirmwareDia::onUpgradeFirmwareSuc);
@@ -57,6 +61,7 @@ void DUpdateFirmwareDia::updateTheme()
     ui->frame_Title->setStyleSheet(
         QStringLiteral("QFrame#frame_Title{background-color: rgb(%1); border: none; border-bottom: 2px solid rgb(%2);}")
             .arg(c.UpgradeBgColor, c.UpgradeBorderColor));
+    ui->widget_Tip->setForeground(themeColorInfo::readableOn(kTipColor, c.UpgradeBgColor, c.TextCheckedColor));
     ui->label_Title->setStyleSheet(
         QStringLiteral("color: rgb(%1); font: bold 13pt \"%2\";").arg(c.TextCheckedColor, c.TextFont));
     ui->widget_4->setStyleSheet(
@@ -74,6 +79,18 @@ void DUpdateFirmwareDia::updateTheme()
         QStringLiteral("QWidget#scrollAreaWidgetContents_2{background: transparent;}"));
     for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
         row->updateTheme();
+}
+
+// Bottom middle of the rows area, so the toast covers neither the rows'
+// texts more than it must nor the warning line below them.
+QPoint DUpdateFirmwareDia::noticeCentre()
+{
+    // Placed even while the dialog has not been shown yet.
+    layout()->activate();
+    ui->frame_Bg->layout()->activate();
+    ui->frame_UpdateFirmware->layout()->activate();
+    const int warningTop = ui->frame->mapTo(this, QPoint(0, 0)).y();
+    return noticeBottomCentre(QRect(0, 0, width(), warningTop), m_notice->noticeHeight());
 }
 
 void DUpdateFirmwareDia::setTipText()
@@ -190,10 +207,10 @@ void DUpdateFirmwareDia::onUpgradeFirmwareSuc()
         m_currentRow->showUpgradeComplete();
     for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
         row->setUpdateEnabled(true);
-    m_notice->showNotice(tr("Upgrade successful"), m_notice->bottomCentre());
+    m_notice->showNotice(tr("Upgrade successful"), noticeCentre());
 }
 
-void DUpdateFirmwareDia::onUpgradeFirmwareFailed() { m_notice->showNotice(tr("Upgrade failed"), m_notice->bottomCentre()); }
+void DUpdateFirmwareDia::onUpgradeFirmwareFailed() { m_notice->showNotice(tr("Upgrade failed"), noticeCentre()); }
 
 void DUpdateFirmwareDia::onUpgradeProgress(int percent)
 {

@@ -6,8 +6,8 @@
 #include <QScreen>
 
 // The update dialog over the dimmed window, on a real X display, in its
-// states (idle, at 33%, succeeded, failed), in theme 0 (Dark) and 1 (Light),
-// written to build/firmware-screenshots/ for a person to look at.
+// states (idle, at 33%, succeeded, failed), in every theme (0 Dark, 1 Light,
+// 2 Blue, 3 Pink, 4 Other), written to build/firmware-screenshots/ for a person to look at.
 class tst_FirmwareScreenshots : public QObject
 {
     Q_OBJECT
@@ -35,6 +35,9 @@ private slots:
         QTest::addColumn<int>("theme");
         QTest::newRow("dark") << 0;
         QTest::newRow("light") << 1;
+        QTest::newRow("blue") << 2;
+        QTest::newRow("pink") << 3;
+        QTest::newRow("other") << 4;
     }
 
     void states()

@@ -1,5 +1,6 @@
 #include "CbNotice.h"
 #include "firmwareTestFixture.h"
+#include "TextMoveWidget.h"
 #include "hidProtocolReports.h"
 
 #include <QLabel>
@@ -53,6 +54,8 @@ private slots:
     void failureKeepsTheRowBusy();
     void workerThreadReportsReachTheRows();
     void enterReportThatCannotBeQueuedFails();
+    void warningReadableAndUncovered_data();
+    void warningReadableAndUncovered();
 };
 
 void tst_UpdateFirmwareDia::initTestCase()
@@ -254,6 +257,41 @@ void tst_UpdateFirmwareDia::enterReportThatCannotBeQueuedFails()
     // The control fails the upgrade at once: Close works.
     QVERIFY(dialog->isUpgradeFinished());
     QVERIFY(!f.control->isUpgradePending());
+}
+
+// The "do not unplug" line reads in every theme (also after a theme change)
+// and the outcome toast leaves it uncovered.
+void tst_UpdateFirmwareDia::warningReadableAndUncovered_data()
+{
+    QTest::addColumn<int>("theme");
+    for (int theme = 0; theme < 5; ++theme)
+        QTest::newRow(qPrintable(QStringLiteral("theme %1").arg(theme))) << theme;
+}
+
+void tst_UpdateFirmwareDia::warningReadableAndUncovered()
+{
+    QFETCH(int, theme);
+    DDataManager::instance()->loadThemeConfig(0);
+    DUpdateFirmwareDia dialog;
+    DDataManager::instance()->loadThemeConfig(theme);
+    dialog.updateTheme();
+    auto *tip = part<TextMoveWidget>(&dialog, "widget_Tip");
+    const themeColorInfo colors = DDataManager::instance()->getThemeColor();
+    const double ratio =
+        themeColorInfo::contrastRatio(tip->foreground(), themeColorInfo::opaqueColor(colors.UpgradeBgColor));
+    QVERIFY2(ratio >= themeColorInfo::MinimumContrast, qPrintable(QString::number(ratio, 'f', 2)));
+
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.notifyUpgradeFailed();
+    QTRY_VERIFY(dialog.notice()->isVisible());
+    const QRect warning(tip->mapTo(&dialog, QPoint(0, 0)), tip->size());
+    const QRect toast = dialog.notice()->geometry();
+    QVERIFY2(!toast.intersects(warning), qPrintable(QStringLiteral("toast %1,%2 %3x%4 warning top %5")
+                                                        .arg(toast.x()).arg(toast.y()).arg(toast.width())
+                                                        .arg(toast.height()).arg(warning.top())));
+    QVERIFY(dialog.rect().contains(toast));
+    DDataManager::instance()->loadThemeConfig(0);
 }
 
 QTEST_MAIN(tst_UpdateFirmwareDia)
