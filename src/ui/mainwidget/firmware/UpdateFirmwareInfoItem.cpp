@@ -4,6 +4,7 @@
 
 #include "DDataManager.h"
 #include "MainHidInterFace.h"
+#include "deviceNames.h"
 #include "lightingReports.h"
 
 #include <QDebug>
@@ -42,8 +43,10 @@ void UpdateFirmwareInfoItem::setInfo(const hidFirmwareInfo &info, MainHidInterFa
     m_hidPath = fixedText(info.hidPath);
     m_serialNumber = serialNumber;
     m_hidName = fixedText(info.modelName);
-    const QString productName = DDataManager::instance()->getProductNameMap().value(m_hidName);
-    const QString likeName = DDataManager::instance()->getLikeNameMap().value(m_hidName);
+    // A model the model list lacks (the mouse) goes by its model name, as on
+    // its tile, not by an empty name.
+    const QString productName = deviceProductName(m_hidName);
+    const QString likeName = deviceDisplayName(m_hidName);
     ui->label_HidLikeName->setText(productName.isEmpty() ? likeName : productName + QLatin1Char(' ') + likeName);
     ui->label_OldVer->setText(fixedText(info.firmwareVersion));
     ui->label_NewVer->setText(fixedText(info.newVersion));

@@ -6,6 +6,7 @@
 #include "firmwareTestFixture.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -140,7 +141,9 @@ private slots:
     }
 
     // After the start-up scan the dialog opens 1300 ms later, once, over the
-    // dimmed window, and runs its own loop until closed.
+    // dimmed window, and runs its own loop until closed. Every row names its
+    // device as the shipped model list has it; the mouse, which that list
+    // does not carry, by its model name.
     void automaticCheckOpensOnce()
     {
         QElapsedTimer clock;
@@ -150,6 +153,7 @@ private slots:
         int opened = 0;
         qint64 openedAfter = 0;
         bool overlayShown = false;
+        QStringList names;
         QTimer watcher;
         connect(&watcher, &QTimer::timeout, [&] {
             DUpdateFirmwareDia *dialog = window.firmwareUpgrade()->dialog();
@@ -158,6 +162,8 @@ private slots:
             ++opened;
             openedAfter = clock.elapsed();
             overlayShown = window.firmwareUpgrade()->overlay()->isVisible();
+            for (UpdateFirmwareInfoItem *row : dialog->rows())
+                names.append(row->findChild<QLabel *>(QStringLiteral("label_HidLikeName"))->text());
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pushButton_Close")), Qt::LeftButton);
         });
         watcher.start(20);
@@ -170,6 +176,7 @@ private slots:
         QVERIFY(openedAfter >= 1300);
         QVERIFY(overlayShown);
         QCOMPARE(offered(window), QStringList({"Quissaro", "Ryzzmond", "Bovelli"}));
+        QCOMPARE(names, QStringList({"Quarrodin", "Quelvane", "Bovelli"}));
         QTest::qWait(1600);
         QCOMPARE(opened, 1);
         QCOMPARE(window.firmwareUpgrade()->testNum(), 1);

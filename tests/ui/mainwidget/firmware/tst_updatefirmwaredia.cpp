@@ -88,6 +88,7 @@ void tst_UpdateFirmwareDia::rowNames_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("like name only") << "Quissaro" << "Quarrodin";
     QTest::newRow("product and like name") << "Bovelli" << "Tracer Bovelli";
+    QTest::newRow("no like name: the model name") << "Ryzzmond" << "Ryzzmond";
 }
 
 void tst_UpdateFirmwareDia::rowNames()
