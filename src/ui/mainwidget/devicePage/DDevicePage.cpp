@@ -38,6 +38,7 @@
 #include "devicePageGeometry.h"
 #include "devicePageTheme.h"
 #include "pageTextFitter.h"
+#include "profileHeadingRow.h"
 #include "deviceProfileFiles.h"
 #include "deviceToolTabs.h"
 #include "hidPathChanges.h"
@@ -171,6 +172,7 @@ DDevicePage::DDevicePage(QWidget *parent)
 
     m_notice = new CbNotice(this);
     m_notice->setFontPixelSize(14);
+    giveProfileHeadingRoom(ui->horizontalLayout_23, ui->label_MacroGroup);
     m_profileHeadingFitter = new pageTextFitter(ui->frame_27);
 
     QFont productFont = DDataManager::instance()->getFont(0);
