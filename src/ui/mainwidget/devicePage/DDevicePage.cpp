@@ -1378,11 +1378,11 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
         showLightOnOffStyle();
         m_lightSynchronizeStatus = m_xmlInterface->getLightSynchronizeStatus(m_proFilePath, profile);
         ui->checkBox_LightSynchronize->setChecked(m_lightSynchronizeStatus == 1);
+        // The settings load gives the performance page its profile and
+        // options.
         m_performancePage->setHidInterfaceAndXml(m_currentHidInterface, m_xmlInterface);
-        m_performancePage->setProfileIndex(m_profileIndex);
         m_performancePage->setFilePaths(m_macroFilePath.toLocal8Bit().constData(),
                                         m_proFilePath.toLocal8Bit().constData());
-        m_performancePage->loadPerformanceOptions();
         loadKeyboardSettings(m_profileIndex);
         if (!isStillCurrent(path, link))
             return;
@@ -1430,11 +1430,8 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
             m_mouseLightPage->loadLinkStatus();
     }
 
-    profileInfo header{};
-    m_xmlInterface->getProfileInfo(m_proFilePath, profile, header);
+    // The settings load has shown the profile's name.
     m_currentProfileIndexText = QString::number(m_profileIndex);
-    m_currentProfileName = QString::fromUtf8(fixedText(header.name).toUtf8());
-    ui->label_currentProfileName->setText(m_currentProfileName);
     showModeSelector();
 }
 
@@ -1502,6 +1499,15 @@ void DDevicePage::showModeSelector()
     }
 }
 
+// The label and the name the page keeps for it stay alike.
+void DDevicePage::showProfileName(const QByteArray &profile)
+{
+    profileInfo header{};
+    m_xmlInterface->getProfileInfo(m_proFilePath, profile, header);
+    m_currentProfileName = QString::fromUtf8(fixedText(header.name).toUtf8());
+    ui->label_currentProfileName->setText(m_currentProfileName);
+}
+
 void DDevicePage::loadKeyboardSettings(int profileIndex)
 {
     m_profileIndex = profileIndex;
@@ -1523,9 +1529,7 @@ void DDevicePage::loadKeyboardSettings(int profileIndex)
         if (key && (m_mainPageIndex == 0 || m_mainPageIndex == 2))
             key->setKeyAssigned(true);
     }
-    profileInfo header{};
-    m_xmlInterface->getProfileInfo(m_proFilePath, profile, header);
-    ui->label_currentProfileName->setText(QString::fromUtf8(fixedText(header.name).toUtf8()));
+    showProfileName(profile);
     const QByteArray filePath = m_proFilePath.toLocal8Bit();
     if (ui->stackedWidget_Tool->currentWidget() == ui->page_CustomList) {
         qDebug().noquote() << "------------------------ *** Into CustomList *** ------------------------";
@@ -1579,9 +1583,7 @@ void DDevicePage::loadMouseSettings(int profileIndex)
         return;
     const QByteArray profile = decimal(m_profileIndex);
     relabelMouseButtons();
-    profileInfo header{};
-    m_xmlInterface->getProfileInfo(m_proFilePath, profile, header);
-    ui->label_currentProfileName->setText(QString::fromUtf8(fixedText(header.name).toUtf8()));
+    showProfileName(profile);
     setKeyFunctionProfileIndex(m_profileIndex);
     m_mousePerformanceView->setProfileIndex(m_profileIndex);
     m_mouseConfigView->setProfileIndex(m_profileIndex);

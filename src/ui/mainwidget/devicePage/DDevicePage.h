@@ -466,6 +466,7 @@ private:
     void unloadCurrentDevice();
     void showLightOnOffStyle();
     void showModeSelector();
+    void showProfileName(const QByteArray &profile);
 
     // Lighting.
     colorInfoData panelRecord() const;
