@@ -68,6 +68,8 @@
 #include "profileListItem.h"
 #include "xmlInterface.h"
 
+#include <QPaintEvent>
+#include <QPainter>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -1243,7 +1245,10 @@ void DDevicePage::changeAppTheme()
     if (sheets.size() > devicePageTheme::kSecondBlockEnd + 1)
         apply(sheets.at(devicePageTheme::kSecondBlockEnd + 1));
     ui->label_LogMsg->setStyleSheet(devicePageTheme::downloadStatusSheet(theme));
-    ui->frame_11->setStyleSheet(devicePageTheme::deviceAreaSheet(theme));
+    // Painted, not a sheet on the area: a sheet there would restyle every
+    // widget inside it (over a thousand) on each theme change.
+    m_deviceAreaColor = devicePageTheme::deviceAreaColor(theme);
+    update();
 
     m_resetDefaultPage->changAppTheme();
     m_macroCmdPage->changAppTheme();
@@ -1761,6 +1766,12 @@ void DDevicePage::profileLabelPressed()
         ui->frame_6->setMaximumHeight(kToolAreaMouseHeight);
     }
     loadProfileList(0);
+}
+
+void DDevicePage::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(ui->frame_11->geometry() & event->rect(), m_deviceAreaColor);
 }
 
 void DDevicePage::resizeEvent(QResizeEvent *event)

@@ -351,6 +351,7 @@ private slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -559,6 +560,7 @@ private:
     bool m_mouseSettingsLoaded = false;
     QPointer<MainHidInterFace> m_currentHidInterface;
     QPointer<DDeviceKeyboardLink> m_currentDeviceLink;
+    QColor m_deviceAreaColor;
     QMap<QString, DDeviceKeyboardLink *> m_hidPathLinkMap;
     // Zeroed; hidType -1 while no device is selected.
     hidStructInfo m_currentHidInfo;
