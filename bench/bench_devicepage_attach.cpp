@@ -96,7 +96,6 @@ double storeReadsOnce(xmlInterface &xml, const QString &file)
     xml.getLightInfo(file, profile, 0, 2, light);
     xml.getLightInfo(file, profile, 1, 2, light);
     xml.getLightSynchronizeStatus(file, profile);
-    xml.getProfileInfo(file, profile, header);
     return clock.nsecsElapsed() / 1e6;
 }
 
