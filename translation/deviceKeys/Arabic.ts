@@ -23,29 +23,5 @@
         <source>Empty</source>
         <translation>فارغ</translation>
     </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>تمت إعادة تعيين ملف التعريف الحالي بنجاح</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>تنبيه</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>هل تريد إعادة تعيين ملف التعريف الحالي؟</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>نعم</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>لا</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>فشلت إعادة تعيين ملف التعريف الحالي</translation>
-    </message>
 </context>
 </TS>

@@ -23,29 +23,5 @@
         <source>Empty</source>
         <translation>Empty</translation>
     </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>Reset the current profile successful</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>Tip</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>Whether to reset the current profile?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>Reset the current profile failed</translation>
-    </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>DDevicePage</name>
     <message>
         <source>Please select one Key first!</source>
-        <translation>Veuillez d'abord choisir une touche !</translation>
+        <translation>Veuillez d&apos;abord choisir une touche !</translation>
     </message>
     <message>
         <source>Operate successful</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Operate failed</source>
-        <translation>L'opération a échoué</translation>
+        <translation>L&apos;opération a échoué</translation>
     </message>
     <message>
         <source>The macro is too long for the mouse (at most 50 events)</source>
@@ -22,30 +22,6 @@
     <message>
         <source>Empty</source>
         <translation>Vide</translation>
-    </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>Profil actuel réinitialisé</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>Conseil</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>Réinitialiser le profil actuel ?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Non</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>La réinitialisation du profil actuel a échoué</translation>
     </message>
 </context>
 </TS>

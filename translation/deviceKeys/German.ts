@@ -23,29 +23,5 @@
         <source>Empty</source>
         <translation>Leer</translation>
     </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>Aktuelles Profil zurückgesetzt</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>Hinweis</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>Aktuelles Profil zurücksetzen?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>Zurücksetzen des aktuellen Profils fehlgeschlagen</translation>
-    </message>
 </context>
 </TS>

@@ -23,29 +23,5 @@
         <source>Empty</source>
         <translation>Vuoto</translation>
     </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>Profilo corrente ripristinato</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>Suggerimento</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>Ripristinare il profilo corrente?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sì</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>Ripristino del profilo corrente non riuscito</translation>
-    </message>
 </context>
 </TS>

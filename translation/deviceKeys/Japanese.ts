@@ -23,29 +23,5 @@
         <source>Empty</source>
         <translation>空</translation>
     </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>現在のプロファイルをリセットしました</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>ヒント</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>現在のプロファイルをリセットしますか？</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>はい</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>いいえ</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>現在のプロファイルのリセットに失敗しました</translation>
-    </message>
 </context>
 </TS>

@@ -23,29 +23,5 @@
         <source>Empty</source>
         <translation>비어 있음</translation>
     </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>현재 프로필을 초기화했습니다</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>알림</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>현재 프로필을 초기화하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>예</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>아니요</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>현재 프로필 초기화 실패</translation>
-    </message>
 </context>
 </TS>

@@ -23,29 +23,5 @@
         <source>Empty</source>
         <translation>Puste</translation>
     </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>Zresetowano bieżący profil</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>Wskazówka</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>Czy zresetować bieżący profil?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Tak</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nie</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>Nie udało się zresetować bieżącego profilu</translation>
-    </message>
 </context>
 </TS>

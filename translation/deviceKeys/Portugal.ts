@@ -23,29 +23,5 @@
         <source>Empty</source>
         <translation>Vazio</translation>
     </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>Perfil atual reposto</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>Dica</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>Repor o perfil atual?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sim</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Não</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>Falha ao repor o perfil atual</translation>
-    </message>
 </context>
 </TS>

@@ -23,29 +23,5 @@
         <source>Empty</source>
         <translation>Пусто</translation>
     </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>Текущий профиль сброшен</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>Подсказка</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>Сбросить текущий профиль?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Да</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Нет</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>Не удалось сбросить текущий профиль</translation>
-    </message>
 </context>
 </TS>

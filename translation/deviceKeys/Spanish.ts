@@ -23,29 +23,5 @@
         <source>Empty</source>
         <translation>Vacío</translation>
     </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>Perfil actual restablecido</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>Aviso</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>¿Restablecer el perfil actual?</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sí</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>No se pudo restablecer el perfil actual</translation>
-    </message>
 </context>
 </TS>

@@ -23,29 +23,5 @@
         <source>Empty</source>
         <translation>空</translation>
     </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>重置当前配置成功</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>提示</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>是否重置当前配置？</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>是</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>否</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>重置当前配置失败</translation>
-    </message>
 </context>
 </TS>

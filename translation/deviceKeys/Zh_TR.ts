@@ -23,29 +23,5 @@
         <source>Empty</source>
         <translation>空</translation>
     </message>
-    <message>
-        <source>Reset the current profile successful</source>
-        <translation>重設目前設定檔成功</translation>
-    </message>
-    <message>
-        <source>Tip</source>
-        <translation>提示</translation>
-    </message>
-    <message>
-        <source>Whether to reset the current profile?</source>
-        <translation>是否重設目前設定檔？</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>是</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>否</translation>
-    </message>
-    <message>
-        <source>Reset the current profile failed</source>
-        <translation>重設目前設定檔失敗</translation>
-    </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Information</translation>
+        <translation>Conseil</translation>
     </message>
     <message>
         <source>Yes</source>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Avviso</translation>
+        <translation>Suggerimento</translation>
     </message>
     <message>
         <source>Yes</source>

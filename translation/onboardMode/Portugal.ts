@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Aviso</translation>
+        <translation>Dica</translation>
     </message>
     <message>
         <source>Yes</source>

@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation>هل تريد إعادة تعيين الملف الشخصي الحالي؟</translation>
+        <translation>هل تريد إعادة تعيين ملف التعريف الحالي؟</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -105,11 +105,11 @@
     </message>
     <message>
         <source>Reset the current profile successful</source>
-        <translation>تمت إعادة تعيين الملف الشخصي الحالي بنجاح</translation>
+        <translation>تمت إعادة تعيين ملف التعريف الحالي بنجاح</translation>
     </message>
     <message>
         <source>Reset the current profile failed</source>
-        <translation>فشلت إعادة تعيين الملف الشخصي الحالي</translation>
+        <translation>فشلت إعادة تعيين ملف التعريف الحالي</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Reset the current profile failed</source>
-        <translation>Échec de la réinitialisation du profil actuel</translation>
+        <translation>La réinitialisation du profil actuel a échoué</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Reset the current profile failed</source>
-        <translation>Aktuelles Profil konnte nicht zurückgesetzt werden</translation>
+        <translation>Zurücksetzen des aktuellen Profils fehlgeschlagen</translation>
     </message>
 </context>
 </TS>

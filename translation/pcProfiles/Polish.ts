@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation>Zresetować bieżący profil?</translation>
+        <translation>Czy zresetować bieżący profil?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -105,11 +105,11 @@
     </message>
     <message>
         <source>Reset the current profile successful</source>
-        <translation>Bieżący profil zresetowany</translation>
+        <translation>Zresetowano bieżący profil</translation>
     </message>
     <message>
         <source>Reset the current profile failed</source>
-        <translation>Reset bieżącego profilu nie powiódł się</translation>
+        <translation>Nie udało się zresetować bieżącego profilu</translation>
     </message>
 </context>
 </TS>

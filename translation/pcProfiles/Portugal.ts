@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Aviso</translation>
+        <translation>Dica</translation>
     </message>
     <message>
         <source>Whether to reset the current profile?</source>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Reset the current profile failed</source>
-        <translation>Error al restablecer el perfil actual</translation>
+        <translation>No se pudo restablecer el perfil actual</translation>
     </message>
 </context>
 </TS>

@@ -131,5 +131,8 @@ void CustomButton::paintEvent(QPaintEvent *)
     pen.setWidth(1);
     painter.setPen(pen);
     painter.setFont(captionFont());
-    painter.drawText(kCaptionRect, Qt::AlignLeft | Qt::AlignTop, shownCaption());
+    // Measured on the device painted on: a picture of the row can lay the
+    // text out wider than the screen does.
+    painter.drawText(kCaptionRect, Qt::AlignLeft | Qt::AlignTop,
+                     painter.fontMetrics().elidedText(m_caption, Qt::ElideRight, kCaptionRect.width()));
 }

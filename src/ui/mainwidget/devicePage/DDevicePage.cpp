@@ -69,6 +69,8 @@
 #include "profileListItem.h"
 #include "xmlInterface.h"
 
+#include <QPaintEvent>
+#include <QPainter>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -294,6 +296,37 @@ void DDevicePage::buildKeyFunctionPages()
     m_hotKeyPage = addKeyFunctionPage<DHotKeyPage>(ui->page_Shortcuts);
     m_changProfilePage = addKeyFunctionPage<DChangProfilePage>(ui->page_SwitchProfile);
     m_keyWithAppPage = addKeyFunctionPage<DKeyWithAppPage>(ui->page_OpenApp);
+}
+
+// The profile (PC) or configuration (on-board) the pages address.
+void DDevicePage::setKeyFunctionProfileIndex(int index)
+{
+    m_macroCmdPage->setProfileIndex(index);
+    m_changeKeyPage->setProfileIndex(index);
+    m_keyCombinationPage->setProfileIndex(index);
+    m_multimediaPage->setProfileIndex(index);
+    m_mouseKeyPage->setProfileIndex(index);
+    m_keyDisablePage->setProfileIndex(index);
+    m_keyWithTextPage->setProfileIndex(index);
+    m_changProfilePage->setProfileIndex(index);
+    m_keyWithAppPage->setProfileIndex(index);
+    m_resetDefaultPage->setProfileIndex(index);
+    m_hotKeyPage->setProfileIndex(index);
+}
+
+// The reset page shows no binding: it is not reloaded.
+void DDevicePage::reloadKeyFunctionPages()
+{
+    m_macroCmdPage->loadCurrentKeyFunction();
+    m_changeKeyPage->loadCurrentKeyFunction();
+    m_keyCombinationPage->loadCurrentKeyFunction();
+    m_multimediaPage->loadCurrentKeyFunction();
+    m_mouseKeyPage->loadCurrentKeyFunction();
+    m_keyDisablePage->loadCurrentKeyFunction();
+    m_keyWithTextPage->loadCurrentKeyFunction();
+    m_changProfilePage->loadCurrentKeyFunction();
+    m_keyWithAppPage->loadCurrentKeyFunction();
+    m_hotKeyPage->loadCurrentKeyFunction();
 }
 
 void DDevicePage::buildToolPages()
@@ -1214,7 +1247,10 @@ void DDevicePage::changeAppTheme()
     if (sheets.size() > devicePageTheme::kSecondBlockEnd + 1)
         apply(sheets.at(devicePageTheme::kSecondBlockEnd + 1));
     ui->label_LogMsg->setStyleSheet(devicePageTheme::downloadStatusSheet(theme));
-    ui->frame_11->setStyleSheet(devicePageTheme::deviceAreaSheet(theme));
+    // Painted, not a sheet on the area: a sheet there would restyle every
+    // widget inside it (over a thousand) on each theme change.
+    m_deviceAreaColor = devicePageTheme::deviceAreaColor(theme);
+    update();
 
     m_resetDefaultPage->changAppTheme();
     m_macroCmdPage->changAppTheme();
@@ -1349,11 +1385,11 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
         showLightOnOffStyle();
         m_lightSynchronizeStatus = m_xmlInterface->getLightSynchronizeStatus(m_proFilePath, profile);
         ui->checkBox_LightSynchronize->setChecked(m_lightSynchronizeStatus == 1);
+        // The settings load gives the performance page its profile and
+        // options.
         m_performancePage->setHidInterfaceAndXml(m_currentHidInterface, m_xmlInterface);
-        m_performancePage->setProfileIndex(m_profileIndex);
         m_performancePage->setFilePaths(m_macroFilePath.toLocal8Bit().constData(),
                                         m_proFilePath.toLocal8Bit().constData());
-        m_performancePage->loadPerformanceOptions();
         loadKeyboardSettings(m_profileIndex);
         if (!isStillCurrent(path, link))
             return;
@@ -1401,11 +1437,8 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
             m_mouseLightPage->loadLinkStatus();
     }
 
-    profileInfo header{};
-    m_xmlInterface->getProfileInfo(m_proFilePath, profile, header);
+    // The settings load has shown the profile's name.
     m_currentProfileIndexText = QString::number(m_profileIndex);
-    m_currentProfileName = QString::fromUtf8(fixedText(header.name).toUtf8());
-    ui->label_currentProfileName->setText(m_currentProfileName);
     showModeSelector();
 }
 
@@ -1473,6 +1506,15 @@ void DDevicePage::showModeSelector()
     }
 }
 
+// The label and the name the page keeps for it stay alike.
+void DDevicePage::showProfileName(const QByteArray &profile)
+{
+    profileInfo header{};
+    m_xmlInterface->getProfileInfo(m_proFilePath, profile, header);
+    m_currentProfileName = QString::fromUtf8(fixedText(header.name).toUtf8());
+    ui->label_currentProfileName->setText(m_currentProfileName);
+}
+
 void DDevicePage::loadKeyboardSettings(int profileIndex)
 {
     m_profileIndex = profileIndex;
@@ -1494,37 +1536,16 @@ void DDevicePage::loadKeyboardSettings(int profileIndex)
         if (key && (m_mainPageIndex == 0 || m_mainPageIndex == 2))
             key->setKeyAssigned(true);
     }
-    profileInfo header{};
-    m_xmlInterface->getProfileInfo(m_proFilePath, profile, header);
-    ui->label_currentProfileName->setText(QString::fromUtf8(fixedText(header.name).toUtf8()));
+    showProfileName(profile);
     const QByteArray filePath = m_proFilePath.toLocal8Bit();
     if (ui->stackedWidget_Tool->currentWidget() == ui->page_CustomList) {
         qDebug().noquote() << "------------------------ *** Into CustomList *** ------------------------";
         m_customEventListPage->loadCustomEventList(m_xmlInterface, filePath.constData(), m_profileIndex,
                                                    m_softKeyNameMap);
     }
-    m_macroCmdPage->setProfileIndex(m_profileIndex);
-    m_changeKeyPage->setProfileIndex(m_profileIndex);
-    m_keyCombinationPage->setProfileIndex(m_profileIndex);
-    m_multimediaPage->setProfileIndex(m_profileIndex);
-    m_mouseKeyPage->setProfileIndex(m_profileIndex);
-    m_keyDisablePage->setProfileIndex(m_profileIndex);
-    m_keyWithTextPage->setProfileIndex(m_profileIndex);
-    m_changProfilePage->setProfileIndex(m_profileIndex);
-    m_keyWithAppPage->setProfileIndex(m_profileIndex);
-    m_resetDefaultPage->setProfileIndex(m_profileIndex);
-    m_hotKeyPage->setProfileIndex(m_profileIndex);
+    setKeyFunctionProfileIndex(m_profileIndex);
     m_performancePage->setProfileIndex(m_profileIndex);
-    m_macroCmdPage->loadCurrentKeyFunction();
-    m_changeKeyPage->loadCurrentKeyFunction();
-    m_keyCombinationPage->loadCurrentKeyFunction();
-    m_multimediaPage->loadCurrentKeyFunction();
-    m_mouseKeyPage->loadCurrentKeyFunction();
-    m_keyDisablePage->loadCurrentKeyFunction();
-    m_keyWithTextPage->loadCurrentKeyFunction();
-    m_changProfilePage->loadCurrentKeyFunction();
-    m_keyWithAppPage->loadCurrentKeyFunction();
-    m_hotKeyPage->loadCurrentKeyFunction();
+    reloadKeyFunctionPages();
     m_performancePage->loadPerformanceOptions();
 
     m_keyLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 0);
@@ -1569,33 +1590,12 @@ void DDevicePage::loadMouseSettings(int profileIndex)
         return;
     const QByteArray profile = decimal(m_profileIndex);
     relabelMouseButtons();
-    profileInfo header{};
-    m_xmlInterface->getProfileInfo(m_proFilePath, profile, header);
-    ui->label_currentProfileName->setText(QString::fromUtf8(fixedText(header.name).toUtf8()));
-    m_macroCmdPage->setProfileIndex(m_profileIndex);
-    m_changeKeyPage->setProfileIndex(m_profileIndex);
-    m_keyCombinationPage->setProfileIndex(m_profileIndex);
-    m_multimediaPage->setProfileIndex(m_profileIndex);
-    m_mouseKeyPage->setProfileIndex(m_profileIndex);
-    m_keyDisablePage->setProfileIndex(m_profileIndex);
-    m_keyWithTextPage->setProfileIndex(m_profileIndex);
-    m_changProfilePage->setProfileIndex(m_profileIndex);
-    m_keyWithAppPage->setProfileIndex(m_profileIndex);
-    m_resetDefaultPage->setProfileIndex(m_profileIndex);
-    m_hotKeyPage->setProfileIndex(m_profileIndex);
+    showProfileName(profile);
+    setKeyFunctionProfileIndex(m_profileIndex);
     m_mousePerformanceView->setProfileIndex(m_profileIndex);
     m_mouseConfigView->setProfileIndex(m_profileIndex);
     m_mouseConfigView->loadDpiConfig();
-    m_macroCmdPage->loadCurrentKeyFunction();
-    m_changeKeyPage->loadCurrentKeyFunction();
-    m_keyCombinationPage->loadCurrentKeyFunction();
-    m_multimediaPage->loadCurrentKeyFunction();
-    m_mouseKeyPage->loadCurrentKeyFunction();
-    m_keyDisablePage->loadCurrentKeyFunction();
-    m_keyWithTextPage->loadCurrentKeyFunction();
-    m_changProfilePage->loadCurrentKeyFunction();
-    m_keyWithAppPage->loadCurrentKeyFunction();
-    m_hotKeyPage->loadCurrentKeyFunction();
+    reloadKeyFunctionPages();
 
     const int rate = m_xmlInterface->getFeature(m_proFilePath, profile, 0);
     m_mousePerformanceView->setRateIndex(rate);
@@ -1770,6 +1770,12 @@ void DDevicePage::profileLabelPressed()
     loadProfileList(0);
 }
 
+void DDevicePage::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(ui->frame_11->geometry() & event->rect(), m_deviceAreaColor);
+}
+
 void DDevicePage::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -1803,6 +1809,22 @@ CustomButton *DDevicePage::listButton(selectionLists::List list, int id) const
 {
     const selectionLists::Row *row = selectionLists::rowById(list, id);
     return row ? findChild<CustomButton *>(QLatin1String(row->objectName)) : nullptr;
+}
+
+void DDevicePage::markListRow(selectionLists::List list, int id)
+{
+    if (CustomButton *button = listButton(list, id))
+        button->setSelected(true);
+}
+
+int DDevicePage::markEffectRow(selectionLists::Column column, int effect)
+{
+    const selectionLists::List list = selectionLists::listOf(column);
+    resetList(list);
+    const int id = selectionLists::idForNumber(column, effect);
+    if (id >= 0)
+        markListRow(list, id);
+    return id;
 }
 
 void DDevicePage::resetList(selectionLists::List list)
@@ -2207,8 +2229,7 @@ void DDevicePage::onCurIndexChanged_Led(int id)
     if (effect == selectionLists::NoNumber)
         return;
     keyBoardLedType(effect);
-    if (CustomButton *row = listButton(selectionLists::KeyEffect, id))
-        row->setSelected(true);
+    markListRow(selectionLists::KeyEffect, id);
 }
 
 void DDevicePage::keyBoardLedType(int effect)
@@ -2250,8 +2271,7 @@ void DDevicePage::onCurIndexChanged_SideLed(int id)
     if (effect == selectionLists::NoNumber)
         return;
     keyBoardSideLedType(effect);
-    if (CustomButton *row = listButton(selectionLists::SideEffect, id))
-        row->setSelected(true);
+    markListRow(selectionLists::SideEffect, id);
 }
 
 void DDevicePage::keyBoardSideLedType(int effect)
@@ -2269,8 +2289,7 @@ void DDevicePage::onCurIndexChanged_ScrollAndLogoLed(int id)
     if (effect == selectionLists::NoNumber)
         return;
     mouseScrollOrLogoLedType(effect);
-    if (CustomButton *row = listButton(selectionLists::ScrollAndLogo, id))
-        row->setSelected(true);
+    markListRow(selectionLists::ScrollAndLogo, id);
 }
 
 void DDevicePage::mouseScrollOrLogoLedType(int effect)
@@ -2407,46 +2426,28 @@ void DDevicePage::onSelectKeyboardLightType(int effect)
     if (custom)
         loadCustomLightList();
     ui->frame_CustomLight->setVisible(custom);
-    resetLedTypeList();
-    const int id = selectionLists::idForNumber(selectionLists::KeyboardEffect, effect);
-    if (id < 0)
-        return;
-    if (CustomButton *row = listButton(selectionLists::KeyEffect, id))
-        row->setSelected(true);
-    m_curLedIndex = id;
+    const int id = markEffectRow(selectionLists::KeyboardEffect, effect);
+    if (id >= 0)
+        m_curLedIndex = id;
 }
 
 void DDevicePage::onSelectSideLightType(int effect)
 {
-    resetSideLedTypeList();
-    const int id = selectionLists::idForNumber(selectionLists::SideLightEffect, effect);
-    if (id < 0)
-        return;
-    if (CustomButton *row = listButton(selectionLists::SideEffect, id))
-        row->setSelected(true);
-    m_curSideLedIndex = id;
+    const int id = markEffectRow(selectionLists::SideLightEffect, effect);
+    if (id >= 0)
+        m_curSideLedIndex = id;
 }
 
 void DDevicePage::onSelectMouseAroundLightType(int effect)
 {
-    resetLedTypeList();
-    const int id = selectionLists::idForNumber(selectionLists::MouseAroundEffect, effect);
-    if (id >= 0) {
-        if (CustomButton *row = listButton(selectionLists::KeyEffect, id))
-            row->setSelected(true);
-    }
+    markEffectRow(selectionLists::MouseAroundEffect, effect);
     if (m_currentDeviceLink)
         m_currentDeviceLink->setAroundLightType(effect);
 }
 
 void DDevicePage::onSelectMouseScrollLightType(int effect)
 {
-    resetScrollAndLogoLedTypeList();
-    const int id = selectionLists::idForNumber(selectionLists::ScrollOrLogoEffect, effect);
-    if (id < 0)
-        return;
-    if (CustomButton *row = listButton(selectionLists::ScrollAndLogo, id))
-        row->setSelected(true);
+    markEffectRow(selectionLists::ScrollOrLogoEffect, effect);
 }
 
 void DDevicePage::onSelectMouseLogoLightType(int effect)
@@ -3284,11 +3285,6 @@ int bindingKeyCode(const customKeyInfo &info)
     return hidBindingNumber(info.keyCode, sizeof info.keyCode);
 }
 
-bool isFn1Binding(const customKeyInfo &info)
-{
-    return bindingKeyCode(info) != -1 && hidBindingNumber(info.Value, sizeof info.Value) == kBindingValueFn1;
-}
-
 } // namespace
 
 customKeyInfo DDevicePage::currentBinding(int keyCode) const
@@ -3404,8 +3400,7 @@ void DDevicePage::showKeyFunctionPage(int id, int keyCode, const QString &captio
 {
     const keyRouting::PageRoute *route = keyRouting::pageRoute(id);
     m_curCustomPageIndex = route->pageNumber;
-    if (CustomButton *button = listButton(selectionLists::KeyFunction, id))
-        button->setSelected(true);
+    markListRow(selectionLists::KeyFunction, id);
     switch (id) {
     case 0:
         ui->stackedWidget_Customize->setCurrentWidget(ui->page_Default);
@@ -3702,19 +3697,21 @@ DDeviceKeyboardLink *DDevicePage::mouseLinkOf(QObject *sender) const
     return link;
 }
 
-// The selected mouse's report is built from the page's file and profile;
-// any other mouse's from its link's own.
+// The selected mouse's settings are the page's file and profile; any other
+// mouse's its link's own.
+mouseSettingsReports::Profile DDevicePage::mouseProfileOf(DDeviceKeyboardLink *link) const
+{
+    if (!link || link == m_currentDeviceLink)
+        return {m_xmlInterface, m_proFilePath, decimal(m_profileIndex)};
+    return {link->getProFileStore() ? link->getProFileStore() : m_xmlInterface, link->getProFilePath(),
+            decimal(link->getCurProFileIndex())};
+}
+
 void DDevicePage::sendMouseDpiReport(DDeviceKeyboardLink *link)
 {
     if (!link)
         return;
-    mouseSettingsReports::Profile profile;
-    if (link == m_currentDeviceLink) {
-        profile = {m_xmlInterface, m_proFilePath, decimal(m_profileIndex)};
-    } else {
-        profile = {link->getProFileStore() ? link->getProFileStore() : m_xmlInterface, link->getProFilePath(),
-                   decimal(link->getCurProFileIndex())};
-    }
+    const mouseSettingsReports::Profile profile = mouseProfileOf(link);
     if (!profile.store || profile.path.isEmpty())
         return;
     const hidReportData report = mouseSettingsReports::dpiReport(profile, m_sniperLinks.contains(link));
@@ -3756,10 +3753,7 @@ void DDevicePage::onMouseTriggeredDPIkey()
     if (!link)
         return;
     if (link != m_currentDeviceLink) {
-        const mouseSettingsReports::Profile profile{
-            link->getProFileStore() ? link->getProFileStore() : m_xmlInterface, link->getProFilePath(),
-            decimal(link->getCurProFileIndex())};
-        if (mouseSettingsReports::stepDpiLevel(profile))
+        if (mouseSettingsReports::stepDpiLevel(mouseProfileOf(link)))
             sendMouseDpiReport(link);
         return;
     }
@@ -3788,8 +3782,7 @@ void DDevicePage::updateMouseDpiColors()
     if (!profileLoaded())
         return;
     int active = 1;
-    const QList<QColor> colors =
-        mouseSettingsReports::dpiColors({m_xmlInterface, m_proFilePath, decimal(m_profileIndex)}, &active);
+    const QList<QColor> colors = mouseSettingsReports::dpiColors(mouseProfileOf(m_currentDeviceLink), &active);
     if (!colors.isEmpty())
         m_mouseLightDealMain->setDpiColors(colors, active);
 }

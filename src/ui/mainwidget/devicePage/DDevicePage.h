@@ -4,6 +4,7 @@
 #include "devicePageWait.h"
 #include "deviceSelection.h"
 #include "hidStructInfo.h"
+#include "mouseSettingsReports.h"
 #include "customLightRules.h"
 #include "selectionLists.h"
 #include "xmlRecords.h"
@@ -350,6 +351,7 @@ private slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -362,10 +364,16 @@ private:
     template <class Page>
     Page *addKeyFunctionPage(QWidget *host);
     void buildKeyFunctionPages();
+    void setKeyFunctionProfileIndex(int index);
+    void reloadKeyFunctionPages();
     void buildToolPages();
     void buildButtonGroups();
     void buildColorPanel();
     void resetList(selectionLists::List list);
+    void markListRow(selectionLists::List list, int id);
+    // The list of a zone's effects cleared and the effect's row marked; the
+    // row's id, -1 when the list has none for it.
+    int markEffectRow(selectionLists::Column column, int effect);
     void setListRowsVisible(selectionLists::List list, const QSet<int> &visibleIds);
     CustomButton *listButton(selectionLists::List list, int id) const;
     void toast(const char *text);
@@ -402,6 +410,7 @@ private:
 
     // Mouse settings: a link's signal acts on the mouse that sent it.
     DDeviceKeyboardLink *mouseLinkOf(QObject *sender) const;
+    mouseSettingsReports::Profile mouseProfileOf(DDeviceKeyboardLink *link) const;
     void sendMouseDpiReport(DDeviceKeyboardLink *link);
     void sniperLinkDestroyed(QObject *link);
     void dropExplainPopup();
@@ -412,7 +421,6 @@ private:
     void enterOnboardMode();
     void leaveOnboardMode();
     void fillOnboardProfileBox();
-    void setOnboardKeyPageProfileIndex(int index);
     void setOnboardControlsEnabled(bool enabled);
     void resultToast(bool ok, const char *successText, const char *failureText);
     ArrowWidget *onboardMenuPopup(QPointer<ArrowWidget> &popup, int flag, int type, int height);
@@ -459,6 +467,7 @@ private:
     void unloadCurrentDevice();
     void showLightOnOffStyle();
     void showModeSelector();
+    void showProfileName(const QByteArray &profile);
 
     // Lighting.
     colorInfoData panelRecord() const;
@@ -551,6 +560,7 @@ private:
     bool m_mouseSettingsLoaded = false;
     QPointer<MainHidInterFace> m_currentHidInterface;
     QPointer<DDeviceKeyboardLink> m_currentDeviceLink;
+    QColor m_deviceAreaColor;
     QMap<QString, DDeviceKeyboardLink *> m_hidPathLinkMap;
     // Zeroed; hidType -1 while no device is selected.
     hidStructInfo m_currentHidInfo;

@@ -151,7 +151,7 @@ void DDevicePage::leaveOnboardMode()
     showToolTabs();
     ui->pushButton_CustomList->setChecked(true);
     onCurIndexChangedOperate(ToolCustomList);
-    setOnboardKeyPageProfileIndex(m_profileIndex);
+    setKeyFunctionProfileIndex(m_profileIndex);
     if (m_keyboardPage)
         m_keyboardPage->clearCurrentKey();
     onCurIndexChangedMainPage(kMainKeys);
@@ -257,21 +257,6 @@ void DDevicePage::fillOnboardProfileBox()
     onOnboardProfileComboxCurrentIndexChanged(names.value(current));
 }
 
-void DDevicePage::setOnboardKeyPageProfileIndex(int index)
-{
-    m_macroCmdPage->setProfileIndex(index);
-    m_resetDefaultPage->setProfileIndex(index);
-    m_changeKeyPage->setProfileIndex(index);
-    m_mouseKeyPage->setProfileIndex(index);
-    m_keyWithTextPage->setProfileIndex(index);
-    m_keyDisablePage->setProfileIndex(index);
-    m_multimediaPage->setProfileIndex(index);
-    m_keyCombinationPage->setProfileIndex(index);
-    m_hotKeyPage->setProfileIndex(index);
-    m_changProfilePage->setProfileIndex(index);
-    m_keyWithAppPage->setProfileIndex(index);
-}
-
 // --- Layers and configurations --------------------------------------------
 
 onboardLayerFiles DDevicePage::onboardLayers() const
@@ -314,7 +299,7 @@ void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString name)
     m_xmlInterface->setProfileIndex(m_onboardProFilePath, m_currentOnboardProfileIndex);
     m_onboardKeyCode = -1;
     m_onboardKeyText.clear();
-    setOnboardKeyPageProfileIndex(m_currentOnboardProfileIndex);
+    setKeyFunctionProfileIndex(m_currentOnboardProfileIndex);
     loadOnboardLayerKeyTexts();
 }
 

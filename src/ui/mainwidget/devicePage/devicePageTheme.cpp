@@ -212,9 +212,11 @@ QString downloadStatusSheet(const themeColorInfo &theme)
         .arg(css(theme.TextDefaultColor), theme.TextFont);
 }
 
-QString deviceAreaSheet(const themeColorInfo &theme)
+QColor deviceAreaColor(const themeColorInfo &theme)
 {
-    return QStringLiteral("QFrame#frame_11 { background-color: %1; }").arg(css(theme.MainWidgetBgColor));
+    // An entry without its own alpha is opaque, as in the sheets.
+    const QString &entry = theme.MainWidgetBgColor;
+    return entry.count(QLatin1Char(',')) >= 3 ? themeColorInfo::withAlpha(entry) : themeColorInfo::opaqueColor(entry);
 }
 
 } // namespace devicePageTheme

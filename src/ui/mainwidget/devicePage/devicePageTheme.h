@@ -60,7 +60,7 @@ QString downloadStatusSheet(const themeColorInfo &theme);
 
 // The device area behind the keyboard or mouse: the page paints it itself,
 // so its text never falls on whatever lies behind the page.
-QString deviceAreaSheet(const themeColorInfo &theme);
+QColor deviceAreaColor(const themeColorInfo &theme);
 
 constexpr int kFirstBlockEnd = 16;  // rows 1..16
 constexpr int kSecondBlockEnd = 35; // rows 17..35

@@ -1,6 +1,7 @@
 #include "onboardKeyBinding.h"
 
 #include "FixedText.h"
+#include "hidBindingCodes.h"
 #include "xmlInterface.h"
 
 #include <cstring>
@@ -19,4 +20,11 @@ customKeyInfo readOnboardBinding(xmlInterface *store, const QString &file, const
 customKeyInfo readOnboardBinding(xmlInterface *store, const QString &file, int config, int keyCode)
 {
     return readOnboardBinding(store, file, QByteArray::number(config), QByteArray::number(keyCode));
+}
+
+bool isFn1Binding(const customKeyInfo &info)
+{
+    return hidBindingNumber(info.keyCode, sizeof info.keyCode) != -1
+           && hidBindingNumber(info.operateType, sizeof info.operateType) == kBindingKey
+           && hidBindingNumber(info.Value, sizeof info.Value) == kBindingValueFn1;
 }

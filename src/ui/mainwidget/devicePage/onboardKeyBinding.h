@@ -15,3 +15,7 @@ class xmlInterface;
 customKeyInfo readOnboardBinding(xmlInterface *store, const QString &file, const QByteArray &config,
                                  const QByteArray &keyCode);
 customKeyInfo readOnboardBinding(xmlInterface *store, const QString &file, int config, int keyCode);
+
+// The FN1 key: a key binding whose value is the FN1 layer function, as the
+// download encodes it.
+bool isFn1Binding(const customKeyInfo &info);

@@ -93,9 +93,7 @@ bool onboardLayerFiles::isFn1Key(const QString &file, const QByteArray &index, c
     const customKeyInfo info = readOnboardBinding(m_store, file, index, keyCode);
     if (keyChar)
         *keyChar = field(info.keyChar, sizeof info.keyChar);
-    return hidBindingNumber(info.keyCode, sizeof info.keyCode) != -1
-           && hidBindingNumber(info.operateType, sizeof info.operateType) == kBindingKey
-           && hidBindingNumber(info.Value, sizeof info.Value) == kBindingValueFn1;
+    return isFn1Binding(info);
 }
 
 bool onboardLayerFiles::addConfig(int index)

@@ -9,6 +9,7 @@
 #include "DChangProfilePage.h"
 #include "DChangeKeyPage.h"
 #include "DCustomEventListPage.h"
+#include "DDataManager.h"
 #include "DDeviceListItem.h"
 #include "DDevicePage.h"
 #include "DHotKeyPage.h"
@@ -588,6 +589,41 @@ private slots:
             QCOMPARE(arrowWindows().size(), before + 1);
         }
         QVERIFY(!popup);
+    }
+
+    // The device area shows the theme's window colour wherever nothing
+    // inside it paints, in every theme and after each change.
+    void deviceAreaTakesEachThemesColour()
+    {
+        TestPage page;
+        page.resize(1200, 790);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QWidget *area = page.form()->frame_11;
+        // A point of the area where no widget inside paints a background.
+        const auto paintsItself = [area](QWidget *w) {
+            for (; w && w != area; w = w->parentWidget()) {
+                if (w->autoFillBackground() || w->testAttribute(Qt::WA_StyledBackground) || !w->isVisible()
+                    || qobject_cast<QAbstractButton *>(w) || qobject_cast<QLabel *>(w))
+                    return true;
+            }
+            return false;
+        };
+        QPoint spot(-1, -1);
+        for (int y = 4; y < area->height() && spot.x() < 0; y += 7) {
+            for (int x = 4; x < area->width() && spot.x() < 0; x += 7) {
+                if (!paintsItself(area->childAt(x, y)))
+                    spot = area->mapTo(&page, QPoint(x, y));
+            }
+        }
+        QVERIFY(spot.x() >= 0);
+        for (int theme = 0; theme < 5; ++theme) {
+            DDataManager::instance()->loadThemeConfig(theme);
+            page.changeAppTheme();
+            const QColor expected = themeColorInfo::opaqueColor(DDataManager::instance()->getThemeColor().MainWidgetBgColor);
+            QCOMPARE(page.grab().toImage().pixelColor(spot), expected);
+        }
+        DDataManager::instance()->loadThemeConfig(0);
     }
 
     void promptAndMenuClosesWithoutWidgets()

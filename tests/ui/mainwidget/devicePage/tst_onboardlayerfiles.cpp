@@ -2,6 +2,7 @@
 // removed in both layers, built-in layouts, Clean layer, FN1 keys, emptied
 // keys, and the configuration list's rules.
 #include "onboardConfigList.h"
+#include "onboardKeyBinding.h"
 #include "onboardLayerFiles.h"
 #include "onboardTestFiles.h"
 
@@ -42,6 +43,35 @@ class tst_OnboardLayerFiles : public QObject
     Q_OBJECT
 
 private slots:
+    // Only a key binding to the FN1 function is the FN1 key, as the
+    // download sends it; another kind carrying -20 is not.
+    void fn1Binding_data()
+    {
+        QTest::addColumn<QString>("keyCode");
+        QTest::addColumn<QString>("operateType");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("fn1");
+        QTest::newRow("FN1 key") << "41" << "0" << "-20" << true;
+        QTest::newRow("Fn key of the FN1 model") << "-10" << "0" << "-20" << true;
+        QTest::newRow("Fn function") << "41" << "0" << "-10" << false;
+        QTest::newRow("another key") << "41" << "0" << "20" << false;
+        QTest::newRow("multimedia with -20") << "41" << "3" << "-20" << false;
+        QTest::newRow("text -20") << "41" << "6" << "-20" << false;
+        QTest::newRow("no binding") << "-1" << "0" << "-20" << false;
+    }
+    void fn1Binding()
+    {
+        QFETCH(QString, keyCode);
+        QFETCH(QString, operateType);
+        QFETCH(QString, value);
+        QFETCH(bool, fn1);
+        customKeyInfo info{};
+        fixedTextCopy(info.keyCode, keyCode.toUtf8());
+        fixedTextCopy(info.operateType, operateType.toUtf8());
+        fixedTextCopy(info.Value, value.toUtf8());
+        QCOMPARE(isFn1Binding(info), fn1);
+    }
+
     void addAndRemoveConfig_data()
     {
         QTest::addColumn<QString>("model");
