@@ -2602,28 +2602,32 @@ bool storedZoneItem(xmlInterface *store, const QString &path, const QByteArray &
 
 void DDevicePage::onScrollLinkStatus(int linked)
 {
-    m_scrollLinked = linked == 1;
-    m_mouseLightDealMain->setScrollLinked(m_scrollLinked);
-    if (m_scrollLinked)
-        ui->stackedWidget->setCurrentWidget(ui->page_KeyboardLed);
-    if (!m_mouseSettingsLoaded || !profileLoaded())
-        return;
-    colorInfoData item{};
-    if (storedZoneItem(m_xmlInterface, m_proFilePath, profileText(), kMouseZoneScroll, item, &m_mouseScrollLightType))
-        setMouseLightConfigLinkChanged(kMouseZoneScroll, item);
+    applyMouseZoneLink(kMouseZoneScroll, linked == 1);
 }
 
 void DDevicePage::onLogoLinkStatus(int linked)
 {
-    m_logoLinked = linked == 1;
-    m_mouseLightDealMain->setLogoLinked(m_logoLinked);
-    if (m_logoLinked)
+    applyMouseZoneLink(kMouseZoneLogo, linked == 1);
+}
+
+// Scroll and logo follow one rule: a linked zone shows the ring's panel and,
+// with a profile loaded, takes its stored record again.
+void DDevicePage::applyMouseZoneLink(int zone, bool linked)
+{
+    const bool scroll = zone == kMouseZoneScroll;
+    (scroll ? m_scrollLinked : m_logoLinked) = linked;
+    if (scroll)
+        m_mouseLightDealMain->setScrollLinked(linked);
+    else
+        m_mouseLightDealMain->setLogoLinked(linked);
+    if (linked)
         ui->stackedWidget->setCurrentWidget(ui->page_KeyboardLed);
     if (!m_mouseSettingsLoaded || !profileLoaded())
         return;
     colorInfoData item{};
-    if (storedZoneItem(m_xmlInterface, m_proFilePath, profileText(), kMouseZoneLogo, item, &m_mouseLogoLightType))
-        setMouseLightConfigLinkChanged(kMouseZoneLogo, item);
+    if (storedZoneItem(m_xmlInterface, m_proFilePath, profileText(), zone, item,
+                       scroll ? &m_mouseScrollLightType : &m_mouseLogoLightType))
+        setMouseLightConfigLinkChanged(zone, item);
 }
 
 void DDevicePage::on_pushButton_LightOnOff_clicked()

@@ -355,6 +355,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void applyMouseZoneLink(int zone, bool linked);
     // The on-board tests select a keyboard without the device load.
     friend class tst_OnboardMode;
     friend class tst_OnboardModeScreenshots;
