@@ -17,8 +17,6 @@ constexpr int kMaxRepeat = 255;
 constexpr int kPlayOnce = 1;
 constexpr int kPlayModes = 4;
 
-QByteArray decimal(int value) { return QByteArray::number(value); }
-
 class planBuilder
 {
 public:

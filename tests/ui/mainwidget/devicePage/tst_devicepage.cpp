@@ -182,7 +182,8 @@ private slots:
         QVERIFY(page.loadHidDeviceList(list({2, 0})));
         const auto serialOf = [&page](const SimulatedDevice &device) {
             DDeviceKeyboardLink *link = page.getDeviceLinkMap().value(device.path());
-            QTest::qWaitFor([link] { return link->isInitFinished(); }, kWaitMs);
+            if (!QTest::qWaitFor([link] { return link->isInitFinished(); }, kWaitMs))
+                return QString();
             return link->getSerialNumber();
         };
         QCOMPARE(serialOf(*m_devices.at(0)), kUpgradeSerial);

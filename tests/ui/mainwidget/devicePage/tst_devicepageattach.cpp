@@ -7,11 +7,13 @@
 #include "DDeviceListItem.h"
 #include "DDevicePage.h"
 #include "DMouseLightPage.h"
+#include "DTipInfoDia.h"
 #include "HidBackend.h"
 #include "MainHidInterFace.h"
 #include "SimulatedHidBackend.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
+#include "selectionLists.h"
 #include "devicePageTestSupport.h"
 #include "devicePageTheme.h"
 #include "ui_DDevicePage.h"
@@ -130,6 +132,24 @@ private:
         QStringList paths = page.getDeviceLinkMap().keys();
         paths.sort();
         return paths;
+    }
+    // Picks an effect other than the current one on the lighting tab.
+    static bool editLighting(DDevicePage &page)
+    {
+        page.onCurIndexChangedMainPage(1);
+        for (const selectionLists::Row &row : selectionLists::rows(selectionLists::KeyEffect)) {
+            auto *button = page.findChild<QAbstractButton *>(QLatin1String(row.objectName));
+            if (button && button->isVisibleTo(&page) && !button->isChecked()) {
+                button->click();
+                break;
+            }
+        }
+        return page.isLightChanged();
+    }
+    static QByteArray fileBytes(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QString serialOf(const DDevicePage &page, int i) const
     {
@@ -365,6 +385,80 @@ private slots:
         QCOMPARE(m_devices.at(kBovelli)->openConnectionCount(), 0);
         QCOMPARE(page->currentDevicePath(), pathOf(kQuissaro));
         QVERIFY(page->isDeviceLoaded());
+    }
+
+    // A lighting edit of the selected keyboard leaves with it, whether
+    // another device takes the selection or none is left: no prompt, and
+    // nothing saved into any file.
+    void removedKeyboardTakesItsEdit_data()
+    {
+        QTest::addColumn<QString>("staying");
+        QTest::newRow("the mouse stays") << "1";
+        QTest::newRow("nothing stays") << "";
+    }
+    void removedKeyboardTakesItsEdit()
+    {
+        QFETCH(QString, staying);
+        auto page = newPage();
+        take(*page, list(QList<int>{kQuissaro} + numbers(staying)));
+        emit page->sigHomePageDeviceItemClicked(pathOf(kQuissaro));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return page->isDeviceLoaded() && page->currentDevicePath() == pathOf(kQuissaro); }, kWaitMs));
+        QVERIFY(editLighting(*page));
+        const QString file = page->proFilePath();
+        const QByteArray stored = fileBytes(file);
+        QVERIFY(!stored.isEmpty());
+
+        m_devices.at(kQuissaro)->unplug();
+        take(*page, list(numbers(staying)), false);
+        QVERIFY(!page->isLightChanged());
+        QCOMPARE(page->askSaveLightChanges(), 2);
+        page->saveLightChanges();
+        QCOMPARE(fileBytes(file), stored);
+    }
+
+    // The selected key button goes with its view and the next load touches
+    // no freed button; every prompt reuses the page's one overlay.
+    void keyButtonAndOverlayAfterAReplug()
+    {
+        QWidget window;
+        window.resize(1200, 790);
+        auto page = newPage();
+        page->setMainWidget(&window);
+        const auto selectKeyboard = [&] {
+            emit page->sigHomePageDeviceItemClicked(pathOf(kQuissaro));
+            return QTest::qWaitFor(
+                [&] { return page->isDeviceLoaded() && page->currentDevicePath() == pathOf(kQuissaro); }, kWaitMs)
+                && page->currentKeyboardPage();
+        };
+        const auto overlays = [&] {
+            return window.findChildren<QWidget *>(QStringLiteral("widget"), Qt::FindDirectChildrenOnly).size();
+        };
+        take(*page, list({kQuissaro, kBovelli}));
+        QVERIFY(selectKeyboard());
+        const auto keys = page->currentKeyboardPage()->getKeyButtonMap();
+        QVERIFY(!keys.isEmpty());
+        QPointer<keyboardButCustom> key = keys.first();
+        page->onKeyboardClicked(keys.firstKey(), QStringLiteral("Esc"));
+        QVERIFY(key->isSelected());
+
+        m_devices.at(kQuissaro)->unplug();
+        take(*page, list({kBovelli}), false);
+        QCOMPARE(page->currentDevicePath(), pathOf(kBovelli));
+        QTRY_VERIFY_WITH_TIMEOUT(!key, kWaitMs);
+        m_devices.at(kQuissaro)->plug();
+        take(*page, list({kQuissaro, kBovelli}));
+        QVERIFY(selectKeyboard());
+
+        QVERIFY(editLighting(*page));
+        for (int prompt = 0; prompt < 2; ++prompt) {
+            QTimer::singleShot(100, page.get(), [&] {
+                if (auto *dialog = page->findChild<DTipInfoDia *>())
+                    dialog->findChild<QPushButton *>(QStringLiteral("pushButton_Discard"))->click();
+            });
+            QCOMPARE(page->askSaveLightChanges(), 2); // discarded
+            QCOMPARE(overlays(), 1);
+        }
     }
 
     // Serials that are no safe folder name are replaced by the link: the
