@@ -70,7 +70,6 @@ constexpr unsigned char kModShifts = 0x02 | 0x20;
 constexpr int kMouseButtonBits = 6;
 constexpr int kMouseDpiButton = 32;
 constexpr int kMouseButtonByte = 6;
-constexpr int kMouseWheelByte = 11;
 
 // Codes under which the key-layout files list the multimedia keys, by bit.
 constexpr int kMultimediaCodes[3][8] = {

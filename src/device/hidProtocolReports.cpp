@@ -13,7 +13,6 @@ constexpr int kFullKeyFirst = 6;
 constexpr int kFullKeyLast = 18;
 constexpr unsigned char kMultimediaLength = 3;
 constexpr unsigned char kMouseStateLength = 6;
-constexpr int kMouseWheelByte = 11;
 } // namespace
 
 hidReportData shakeHandsReport(bool pcMode)

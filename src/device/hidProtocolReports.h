@@ -9,6 +9,8 @@
 #include <QByteArray>
 
 constexpr int kSerialNumberLength = 32;
+// The wheel's byte in a mouse report.
+constexpr int kMouseWheelByte = 11;
 
 // 0x01: byte 6 = 0 in PC mode, 1 in on-board mode.
 hidReportData shakeHandsReport(bool pcMode);

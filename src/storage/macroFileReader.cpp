@@ -3,6 +3,7 @@
 #include "TextNumber.h"
 #include "WindowsInputCodes.h"
 #include "xmlRecordCodec.h"
+#include "xmlStoreNames.h"
 
 #include <QFile>
 #include <QSet>
@@ -16,8 +17,7 @@ using tinyxml2::XMLElement;
 
 namespace {
 
-const char kRoot[] = "Parameters";
-const char kIndex[] = "index";
+using namespace xmlStoreNames;
 
 const int kMouseMessages[] = {WinInput::LeftButtonDown,   WinInput::LeftButtonUp,
                               WinInput::RightButtonDown,  WinInput::RightButtonUp,
@@ -97,17 +97,17 @@ const XMLElement *lastMacro(const XMLElement &root)
 
 bool macroFileReader::isValidEvent(const XMLElement &item)
 {
-    const char *type = item.Attribute("type");
+    const char *type = item.Attribute(kType);
     const bool mouse = equals(type, "mouse");
     if (!mouse && !equals(type, "key"))
         return false;
-    const char *explain = item.Attribute("operateExplain");
+    const char *explain = item.Attribute(kOperateExplain);
     if (!equals(explain, "down") && !equals(explain, "up"))
         return false;
-    if (!isDelay(item.Attribute("delay")))
+    if (!isDelay(item.Attribute(kDelay)))
         return false;
     int code = 0;
-    if (!readInteger(item.Attribute("keyCode"), code))
+    if (!readInteger(item.Attribute(kKeyCode), code))
         return false;
     if (mouse) {
         for (int message : kMouseMessages) {

@@ -3,6 +3,7 @@
 #include "TextNumber.h"
 #include "xmlRecordCodec.h"
 #include "xmlStoreDocument.h"
+#include "xmlStoreNames.h"
 
 #include <QLoggingCategory>
 #include <QSet>
@@ -24,42 +25,7 @@ namespace {
 // QT_LOGGING_RULES="velmora.storage.xml.debug=true".
 Q_LOGGING_CATEGORY(lcXmlTrace, "velmora.storage.xml", QtInfoMsg)
 
-// Element and attribute names of the store's files.
-const char *const kRoot = "Parameters";
-const char *const kProfileIndex = "profileIndex";
-const char *const kIndex = "index";
-const char *const kName = "name";
-const char *const kConfig = "config";
-const char *const kProFileAppName = "proFileAppName";
-const char *const kProFileAppIco = "proFileAppIco";
-const char *const kItem = "item";
-const char *const kMacro = "macro";
-const char *const kBindMacro = "bindMacro";
-const char *const kCustomColor = "customColor";
-const char *const kCustomLight = "customLight";
-const char *const kCustomLed = "customLed";
-const char *const kDpi = "dpi";
-const char *const kFunction = "function";
-const char *const kSetting = "Setting";
-const char *const kUsingIndex = "usingIndex";
-const char *const kLedOpenOrClose = "ledOpenOrClose";
-const char *const kSynchronizeStatus = "SynchronizeStatus";
-const char *const kLinkStatus = "linkStatus";
-const char *const kLedType = "ledType";
-const char *const kIsUsing = "isUsing";
-const char *const kUsingFlagIndex = "usingFlagIndex";
-const char *const kKeyCode = "keyCode";
-const char *const kKeyChar = "keyChar";
-const char *const kOperateType = "operateType";
-const char *const kRepeatNum = "repeatNum";
-const char *const kMode = "mode";
-const char *const kValue = "Value";
-const char *const kMark = "mark";
-const char *const kDelay = "delay";
-const char *const kType = "type";
-const char *const kCodeName = "codeName";
-const char *const kZones[] = {"light0", "light1", "light2"};
-const char *const kFeatures[] = {"feature1", "feature2", "feature3", "feature4"};
+using namespace xmlStoreNames;
 
 // A new profile's children, in file order.
 const char *const kProfileChildren[] = {"light0", "light1",  "light2",         "customColor",

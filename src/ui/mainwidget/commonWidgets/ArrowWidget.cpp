@@ -16,7 +16,7 @@ constexpr int kArrowWidth = 15;
 constexpr int kArrowTip = 7;
 constexpr int kArrowHeight = 10;
 constexpr qreal kCornerRadius = 5;
-constexpr qreal kOpacity = 0.9;
+constexpr qreal kArrowOpacity = 0.9;
 constexpr qreal kShadowBlur = 15;
 
 } // namespace
@@ -28,7 +28,7 @@ ArrowWidget::ArrowWidget(int direction, QWidget *parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    setWindowOpacity(kOpacity);
+    setWindowOpacity(kArrowOpacity);
 
     auto *shadow = new QGraphicsDropShadowEffect(this);
     shadow->setOffset(0, 0);

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kDefaultPixelSize = 20;
 constexpr int kFadeTime = 1000;
 
 } // namespace
@@ -19,7 +18,7 @@ constexpr int kFadeTime = 1000;
 CbGraphicsNotice::CbGraphicsNotice(QGraphicsItem *parent)
     : QGraphicsWidget(parent)
 {
-    setFontPixelSize(kDefaultPixelSize);
+    setFontPixelSize(kNoticeDefaultPixelSize);
     // The item's own opacity is limited to 0..1, so a start above 1 keeps it
     // opaque for the display time.
     m_animation = new QPropertyAnimation(this, "opacity", this);

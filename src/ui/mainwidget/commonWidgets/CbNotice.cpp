@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kDefaultPixelSize = 20;
 // A press this close to the left edge stays with the notice.
 constexpr int kConsumedPressBand = 5;
 
@@ -27,7 +26,7 @@ CbNotice::CbNotice(QWidget *parent)
 
     m_opacityEffect = new QGraphicsOpacityEffect(this);
     setFont(QFont(QStringLiteral("Microsoft YaHei")));
-    setFontPixelSize(kDefaultPixelSize);
+    setFontPixelSize(kNoticeDefaultPixelSize);
     m_opacityEffect->setOpacity(1);
     setGraphicsEffect(m_opacityEffect);
 

@@ -12,7 +12,7 @@
 namespace {
 
 const QSize kRowSize(190, 30);
-constexpr int kNamePointSize = 12;
+constexpr int kRowNamePointSize = 12;
 constexpr int kNameRoom = 150;
 
 } // namespace
@@ -53,9 +53,9 @@ void DDeviceListItem::setDeviceInfo(int vid, int pid, QString hidPath, QString m
         ui->pushButton_DeviceLogo->setStyleSheet(QStringLiteral("QPushButton{border-image:url(:/images/MouseDef.png);}"));
 
     m_productName = deviceProductName(hidName);
-    showProductName(ui->label_ProductName, m_productName, kNamePointSize);
+    showProductName(ui->label_ProductName, m_productName, kRowNamePointSize);
     m_showName = deviceDisplayName(hidName);
-    ui->label_DeviceName->setFont(deviceNameFont(kDeviceNameFontKind, kNamePointSize));
+    ui->label_DeviceName->setFont(deviceNameFont(kDeviceNameFontKind, kRowNamePointSize));
     ui->label_DeviceName->setText(elideText(ui->label_DeviceName->font(), m_showName, kNameRoom));
 
     const QString toolTip = m_productName + QLatin1Char(' ') + m_showName;
@@ -76,8 +76,8 @@ void DDeviceListItem::updateThemeStyle()
     ui->frame_Device->setStyleSheet(QStringLiteral("QFrame#frame_Device:hover{background-color: rgb(%1);}"
                                                    "QLabel{color: rgb(%2);}")
                                         .arg(colors.DeviceListItemHoverBgColor, colors.TextDefaultColor));
-    ui->label_ProductName->setFont(deviceNameFont(kProductNameFontKind, kNamePointSize));
-    ui->label_DeviceName->setFont(deviceNameFont(kDeviceNameFontKind, kNamePointSize));
+    ui->label_ProductName->setFont(deviceNameFont(kProductNameFontKind, kRowNamePointSize));
+    ui->label_DeviceName->setFont(deviceNameFont(kDeviceNameFontKind, kRowNamePointSize));
 }
 
 QString DDeviceListItem::getChipName() const

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kNamePointSize = 14;
+constexpr int kTileNamePointSize = 14;
 constexpr int kMousePictureWidth = 80;
 
 // Keyboards whose picture is narrower than the others get a fixed width.
@@ -90,8 +90,8 @@ void DHomeDeviceListItem::setDeviceInfo(int vid, int pid, QString hidPath, QStri
     if (width >= 0)
         ui->frame_DeviceLogo->setFixedWidth(width);
 
-    showProductName(ui->label_ProductName, deviceProductName(hidName), kNamePointSize);
-    ui->label_DeviceName->setFont(deviceNameFont(kDeviceNameFontKind, kNamePointSize));
+    showProductName(ui->label_ProductName, deviceProductName(hidName), kTileNamePointSize);
+    ui->label_DeviceName->setFont(deviceNameFont(kDeviceNameFontKind, kTileNamePointSize));
     ui->label_DeviceName->setText(deviceDisplayName(hidName));
 }
 

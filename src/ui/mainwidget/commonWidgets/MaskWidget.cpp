@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr double kOpacity = 0.7;
+constexpr double kWidgetOpacity = 0.7;
 
 QRect desktopGeometry()
 {
@@ -19,7 +19,7 @@ QRect desktopGeometry()
 MaskWidget::MaskWidget(QWidget *parent)
     : QWidget(parent)
 {
-    setOpacity(kOpacity);
+    setOpacity(kWidgetOpacity);
     setBgColor(QColor(0, 0, 0, 255));
     setGeometry(desktopGeometry());
     setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);

@@ -9,6 +9,8 @@
 
 // Room left and right of the text, together.
 constexpr int kNoticeTextPadding = 36;
+// The text's size until the owner sets one.
+constexpr int kNoticeDefaultPixelSize = 20;
 
 // The box for a text of the given horizontal advance.
 QSize noticeBoxSize(int textAdvance, int noticeHeight);

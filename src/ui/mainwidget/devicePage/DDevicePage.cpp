@@ -94,8 +94,6 @@ namespace {
 constexpr int kPageKeyboardShow = 0;
 constexpr int kPageTipShow = 1;
 
-// Ids of the main group.
-constexpr int kMainKeys = 0;
 
 
 // Key-function pages the on-screen keyboard marks keys for.
@@ -125,11 +123,6 @@ constexpr unsigned long kCustomUploadPauseMs = 5;
 
 const char *const kLedOnSheet = "QPushButton{border-image:url(:/images/deviceLed/ledOn.png);}";
 const char *const kLedOffSheet = "QPushButton{border-image:url(:/images/deviceLed/ledOff.png);}";
-
-QByteArray decimal(int value)
-{
-    return QByteArray::number(value);
-}
 
 // What a key-function page takes besides the shared feeding.
 template <class Page, class = void>
@@ -1373,7 +1366,7 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
     link->setProFileInfo(m_xmlInterface, m_proFilePath.toLocal8Bit().constData());
     m_profileIndex = m_xmlInterface->getProfileIndex(m_proFilePath);
     link->setCurProFileIndex(m_profileIndex);
-    const QByteArray profile = decimal(m_profileIndex);
+    const QByteArray profile = QByteArray::number(m_profileIndex);
 
     if (type == kHidTypeKeyboard) {
         m_lightDealMain->setHidInterface(m_currentHidInterface);
@@ -1520,7 +1513,7 @@ void DDevicePage::loadKeyboardSettings(int profileIndex)
     m_profileIndex = profileIndex;
     if (!m_xmlInterface || m_proFilePath.isEmpty() || !QFileInfo(m_proFilePath).isFile())
         return;
-    const QByteArray profile = decimal(m_profileIndex);
+    const QByteArray profile = QByteArray::number(m_profileIndex);
     const QMap<int, keyboardButCustom *> keys = m_keyboardPage ? m_keyboardPage->getKeyButtonMap()
                                                                : QMap<int, keyboardButCustom *>();
     for (const QString &code : qAsConst(m_assignedKeyCodeList)) {
@@ -1588,7 +1581,7 @@ void DDevicePage::loadMouseSettings(int profileIndex)
         m_mousePage->retranslateButtons();
     if (!m_xmlInterface || m_proFilePath.isEmpty() || !QFileInfo(m_proFilePath).isFile())
         return;
-    const QByteArray profile = decimal(m_profileIndex);
+    const QByteArray profile = QByteArray::number(m_profileIndex);
     relabelMouseButtons();
     showProfileName(profile);
     setKeyFunctionProfileIndex(m_profileIndex);
@@ -1661,7 +1654,7 @@ void DDevicePage::relabelMouseButtons()
     m_assignedKeyCodeList.clear();
     if (!m_xmlInterface || m_proFilePath.isEmpty())
         return;
-    const QByteArray profile = decimal(m_profileIndex);
+    const QByteArray profile = QByteArray::number(m_profileIndex);
     QList<QByteArray> codes;
     m_xmlInterface->getKeyCodeList(m_proFilePath, profile, codes);
     for (const QByteArray &code : qAsConst(codes)) {
@@ -2062,7 +2055,7 @@ void DDevicePage::onCurIndexChangedMainPage(int id)
     // Without a loaded profile there is nothing to restore.
     if (profileLoaded()) {
         m_colorWheelTool->setConfigInfo(m_proFilePath, m_xmlInterface, m_profileIndex);
-        const QByteArray profile = decimal(m_profileIndex);
+        const QByteArray profile = QByteArray::number(m_profileIndex);
         m_mouseAroundLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 0);
         if (m_currentDeviceLink)
             m_currentDeviceLink->setAroundLightType(m_mouseAroundLightType);
@@ -2210,7 +2203,7 @@ colorInfoData DDevicePage::panelRecord() const
 
 QByteArray DDevicePage::profileText() const
 {
-    return decimal(m_profileIndex);
+    return QByteArray::number(m_profileIndex);
 }
 
 void DDevicePage::onCurIndexChanged_Led(int id)
@@ -2714,11 +2707,11 @@ void DDevicePage::addDefaultCustomLights(int profile)
     };
     const Entry entries[2] = {{"Alphabets", customLightRules::kUsing, customLightRules::kSlotFirst},
                               {"WASD+Arrows", customLightRules::kUsing, customLightRules::kSlotSecond}};
-    const QByteArray profileIndex = decimal(profile);
+    const QByteArray profileIndex = QByteArray::number(profile);
     for (int index = 0; index < kCustomLightCount; ++index) {
         const QByteArray name = index < 2 ? QByteArray(entries[index].name)
                                           : QStringLiteral("Custom %1").arg(index + 1).toUtf8();
-        m_xmlInterface->addCustomLight(m_proFilePath, profileIndex, decimal(index), name,
+        m_xmlInterface->addCustomLight(m_proFilePath, profileIndex, QByteArray::number(index), name,
                                        index < 2 ? entries[index].isUsing : customLightRules::kUnUsing,
                                        index < 2 ? entries[index].slot : customLightRules::kNoSlot);
         if (index < 2)
@@ -2743,9 +2736,9 @@ void DDevicePage::loadDefaultCustomLightKeys(int profile, int entry)
             file = copy;
     }
     QList<customLightKeyInfo> keys;
-    if (file.isEmpty() || !m_xmlInterface->getDefaultCustomLightKeys(file, decimal(entry), keys) || keys.isEmpty())
+    if (file.isEmpty() || !m_xmlInterface->getDefaultCustomLightKeys(file, QByteArray::number(entry), keys) || keys.isEmpty())
         return;
-    m_xmlInterface->replaceCustomLightKeys(m_proFilePath, decimal(profile), decimal(entry), keys);
+    m_xmlInterface->replaceCustomLightKeys(m_proFilePath, QByteArray::number(profile), QByteArray::number(entry), keys);
 }
 
 void DDevicePage::clearCustomLightItems()
@@ -2807,7 +2800,7 @@ void DDevicePage::loadCustomLightList()
     if (!m_keyboardPage)
         return;
     QList<customLightKeyInfo> keys;
-    m_xmlInterface->getCustomLightKeys(m_proFilePath, profileText(), decimal(inUse), keys);
+    m_xmlInterface->getCustomLightKeys(m_proFilePath, profileText(), QByteArray::number(inUse), keys);
     customLightView::showKeys(*m_keyboardPage, keys, customLightView::kShownAlpha);
     m_lightDealMain->setKeyButtons(m_keyboardPage->keyButtonGrid);
     m_lightDealMain->applyCustomLight();
@@ -3050,7 +3043,7 @@ void DDevicePage::onProfileItemMouseClicked(QString index, QString)
         m_currentDeviceLink->setCurProFileIndex(profile);
 
     if (m_currentHidInfo.hidType == kHidTypeKeyboard && m_xmlInterface) {
-        const QByteArray key = decimal(profile);
+        const QByteArray key = QByteArray::number(profile);
         colorInfoData light{};
         if (m_xmlInterface->getLightInfo(m_proFilePath, key, 0, m_keyLightType, light))
             m_colorWheelTool->setColorInfo(light);
@@ -3295,7 +3288,7 @@ customKeyInfo DDevicePage::currentBinding(int keyCode) const
 {
     customKeyInfo info = noBinding();
     if (profileLoaded())
-        m_xmlInterface->getKeyInfo(m_proFilePath, decimal(m_profileIndex), decimal(keyCode), info);
+        m_xmlInterface->getKeyInfo(m_proFilePath, QByteArray::number(m_profileIndex), QByteArray::number(keyCode), info);
     return info;
 }
 
@@ -3348,7 +3341,7 @@ void DDevicePage::onMouseButtonClicked(int index)
     m_currentKeyCode = m_currentMouseButtonMask;
     m_currentKeyText = caption;
     int id = 0;
-    if (profileLoaded() && m_xmlInterface->hasKeyInfo(m_proFilePath, decimal(m_profileIndex), decimal(m_currentKeyCode)))
+    if (profileLoaded() && m_xmlInterface->hasKeyInfo(m_proFilePath, QByteArray::number(m_profileIndex), QByteArray::number(m_currentKeyCode)))
         id = qMax(0, keyFunctionIdOf(currentBinding(m_currentKeyCode)));
     onCurIndexChanged_Key(id);
     openKeyPanel();
@@ -3585,8 +3578,8 @@ void DDevicePage::refreshOnboardKey(int keyCode)
 {
     if (!m_xmlInterface)
         return;
-    const QByteArray profile = decimal(m_currentOnboardProfileIndex);
-    const QByteArray code = decimal(keyCode);
+    const QByteArray profile = QByteArray::number(m_currentOnboardProfileIndex);
+    const QByteArray code = QByteArray::number(keyCode);
     const onboardLayerFiles layers = onboardLayers();
     const QString other = layers.otherLayerFile(m_onboardLayer);
     // Read as the full layer reload reads, so both caption alike.
@@ -3628,7 +3621,7 @@ void DDevicePage::onMacroListHaveChangedSendToDevice(QString macroIndex, QString
                        << " strMacroName:" << macroName;
     if (!profileLoaded())
         return;
-    const QByteArray profile = decimal(m_profileIndex);
+    const QByteArray profile = QByteArray::number(m_profileIndex);
     const QByteArray index = macroIndex.toUtf8();
     if (m_xmlInterface->countKeysWithValue(m_proFilePath, profile, "1", index) < 1)
         return;
@@ -3656,7 +3649,7 @@ void DDevicePage::sendMouseKeyAssignment()
     mouseKeyAssignment::Source source;
     source.store = m_xmlInterface;
     source.profilePath = m_proFilePath;
-    source.profile = decimal(m_profileIndex);
+    source.profile = QByteArray::number(m_profileIndex);
     source.macroFilePath = m_macroFilePath;
     source.keyCode = m_currentKeyCode;
     source.buttonIndex = m_currentMouseButton;
@@ -3706,9 +3699,9 @@ DDeviceKeyboardLink *DDevicePage::mouseLinkOf(QObject *sender) const
 mouseSettingsReports::Profile DDevicePage::mouseProfileOf(DDeviceKeyboardLink *link) const
 {
     if (!link || link == m_currentDeviceLink)
-        return {m_xmlInterface, m_proFilePath, decimal(m_profileIndex)};
+        return {m_xmlInterface, m_proFilePath, QByteArray::number(m_profileIndex)};
     return {link->getProFileStore() ? link->getProFileStore() : m_xmlInterface, link->getProFilePath(),
-            decimal(link->getCurProFileIndex())};
+            QByteArray::number(link->getCurProFileIndex())};
 }
 
 void DDevicePage::sendMouseDpiReport(DDeviceKeyboardLink *link)
@@ -3773,7 +3766,7 @@ void DDevicePage::onMouseInfoAlreadyLoad()
 void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int index)
 {
     if (profileLoaded())
-        m_xmlInterface->setFeature(m_proFilePath, decimal(m_profileIndex), 0, index);
+        m_xmlInterface->setFeature(m_proFilePath, QByteArray::number(m_profileIndex), 0, index);
     const hidReportData report = mouseReportRateReport(index);
     if (!m_currentHidInterface || m_currentHidInterface->writeHidData(report.data(), kHidReportSize) < 0)
         qDebug().noquote() << "USB serial port [Mouse RateReturn] Failed ...";

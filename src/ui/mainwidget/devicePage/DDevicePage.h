@@ -355,6 +355,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Id of the keys tab in the main group.
+    static constexpr int kMainKeys = 0;
+
     void applyMouseZoneLink(int zone, bool linked);
     // The on-board tests select a keyboard without the device load.
     friend class tst_OnboardMode;

@@ -55,7 +55,6 @@ namespace {
 
 constexpr int kModeApp = 0;
 constexpr int kModeOnboard = 1;
-constexpr int kMainKeys = 0;
 constexpr int kResetPage = 10;
 constexpr int kKeyApostrophe = 52;
 
@@ -71,8 +70,6 @@ constexpr int kVariantLayerMenuHeight = 110;
 constexpr int kMenuBelowButton = 6;
 constexpr int kMenuShiftX = 100;
 constexpr int kMenuShiftY = 13;
-
-QByteArray decimal(int value) { return QByteArray::number(value); }
 
 } // namespace
 
@@ -289,11 +286,11 @@ void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString name)
     if (!m_onboardProfileMap.contains(name))
         return;
     // Configurations are known by index; the box's entry carries it.
-    const QVariant data = ui->comboBox_OnboardProfile->currentText() == name
+    const QVariant entryIndex = ui->comboBox_OnboardProfile->currentText() == name
                               ? ui->comboBox_OnboardProfile->currentData()
                               : QVariant();
     m_currentOnboardProfileName = name;
-    m_currentOnboardProfileIndex = data.isValid() ? data.toInt() : m_onboardProfileMap.value(name);
+    m_currentOnboardProfileIndex = entryIndex.isValid() ? entryIndex.toInt() : m_onboardProfileMap.value(name);
     qDebug() << "------------ *** On-board [ComboxCurrentIndexChanged] *** -------------strCurrentText:" << name
              << "  currentOnboardProfileIndex:" << m_currentOnboardProfileIndex;
     m_xmlInterface->setProfileIndex(m_onboardProFilePath, m_currentOnboardProfileIndex);
@@ -327,7 +324,7 @@ void DDevicePage::loadOnboardLayerKeyTexts()
     if (file.isEmpty())
         return;
     QList<QByteArray> codes;
-    m_xmlInterface->getKeyCodeList(file, decimal(m_currentOnboardProfileIndex), codes);
+    m_xmlInterface->getKeyCodeList(file, QByteArray::number(m_currentOnboardProfileIndex), codes);
     const QMap<int, SoftKeyboardButCustom *> buttons = m_onboardPage->getKeyButtonMap();
     for (const QByteArray &code : qAsConst(codes)) {
         const customKeyInfo info = readOnboardBinding(m_xmlInterface, file, m_currentOnboardProfileIndex, code.toInt());
@@ -426,7 +423,7 @@ void DDevicePage::onProfileCreateNew()
     m_xmlInterface->getMacroList(m_onboardProFilePath, list);
     const int index = onboardConfigList::newConfigIndex(onboardConfigList::indexesOf(list));
     const QString name = onboardConfigList::newConfigName(index);
-    bool ok = m_xmlInterface->addMacro(m_onboardProFilePath, decimal(index), name.toUtf8());
+    bool ok = m_xmlInterface->addMacro(m_onboardProFilePath, QByteArray::number(index), name.toUtf8());
     ok = onboardLayers().addConfig(index) && ok;
     m_onboardProfileMap.insert(name, index);
     {
@@ -454,7 +451,7 @@ void DDevicePage::onProfileExport()
     bool ok = true;
     if (!QFileInfo(path).isFile())
         ok = m_xmlInterface->createXmlFile(path);
-    const QByteArray index = decimal(m_currentOnboardProfileIndex);
+    const QByteArray index = QByteArray::number(m_currentOnboardProfileIndex);
     ok = ok && m_xmlInterface->exportProfile(m_onboardDefaultFilePath, path, index, false);
     ok = ok && m_xmlInterface->exportProfile(m_onboardFn1FilePath, path, index, true);
     resultToast(ok, QT_TR_NOOP("Export profile successful"), QT_TR_NOOP("Export profile failed"));
@@ -481,7 +478,7 @@ void DDevicePage::onProfileImport()
     bool ok = m_xmlInterface->copyProfileWithIndex(m_onboardDefaultFilePath, index, file, defaultIndex);
     ok = ok && m_xmlInterface->copyProfileWithIndex(m_onboardFn1FilePath, index, file, fn1Index);
     const QString name = onboardConfigList::newConfigName(index);
-    ok = ok && m_xmlInterface->addMacro(m_onboardProFilePath, decimal(index), name.toUtf8());
+    ok = ok && m_xmlInterface->addMacro(m_onboardProFilePath, QByteArray::number(index), name.toUtf8());
     if (ok) {
         const QSignalBlocker blocker(ui->comboBox_OnboardProfile);
         ui->comboBox_OnboardProfile->addItem(name, index);
@@ -499,7 +496,7 @@ void DDevicePage::onProfileDelete()
         return;
     }
     qDebug() << "------------ *** On-board [Delete] *** -------------";
-    bool ok = m_xmlInterface->deleteNode(m_onboardProFilePath, decimal(m_currentOnboardProfileIndex));
+    bool ok = m_xmlInterface->deleteNode(m_onboardProFilePath, QByteArray::number(m_currentOnboardProfileIndex));
     ok = onboardLayers().removeConfig(m_currentOnboardProfileIndex) && ok;
     QString next;
     {
@@ -536,7 +533,7 @@ void DDevicePage::on_pushButton_OnboardSave_clicked()
         return;
     }
     // The list entry is found by its index alone.
-    const bool ok = m_xmlInterface->setNodeName(m_onboardProFilePath, decimal(m_currentOnboardProfileIndex), text.toUtf8());
+    const bool ok = m_xmlInterface->setNodeName(m_onboardProFilePath, QByteArray::number(m_currentOnboardProfileIndex), text.toUtf8());
     m_onboardProfileMap.remove(m_currentOnboardProfileName);
     m_onboardProfileMap.insert(text, m_currentOnboardProfileIndex);
     m_currentOnboardProfileName = text;

@@ -18,8 +18,6 @@ namespace {
 
 const QString kBuiltInFolder = QStringLiteral(":/images/configDir/onboardDeviceConfig/");
 
-QByteArray decimal(int value) { return QByteArray::number(value); }
-
 QByteArray field(const char *text, size_t capacity) { return QByteArray(text, static_cast<int>(strnlen(text, capacity))); }
 
 struct seedItem
@@ -100,7 +98,7 @@ bool onboardLayerFiles::addConfig(int index)
 {
     if (!m_store)
         return false;
-    const QByteArray text = decimal(index);
+    const QByteArray text = QByteArray::number(index);
     const QByteArray name = "Profile" + text;
     bool ok = m_store->addProfile(m_defaultFile, text, name, "", "", 0);
     ok = m_store->addProfile(m_fn1File, text, name, "", "", 0) && ok;
@@ -112,8 +110,8 @@ bool onboardLayerFiles::removeConfig(int index)
 {
     if (!m_store)
         return false;
-    const bool ok = m_store->deleteNode(m_defaultFile, decimal(index));
-    return m_store->deleteNode(m_fn1File, decimal(index)) && ok;
+    const bool ok = m_store->deleteNode(m_defaultFile, QByteArray::number(index));
+    return m_store->deleteNode(m_fn1File, QByteArray::number(index)) && ok;
 }
 
 bool onboardLayerFiles::applyFastLayout(int layer, int index, int layout)
@@ -136,7 +134,7 @@ bool onboardLayerFiles::applyFastLayout(int layer, int index, int layout)
     for (const auto &entry : layouts)
         qDebug() << " key:" << entry.first << " Value:" << entry.second;
 
-    const QByteArray text = decimal(index);
+    const QByteArray text = QByteArray::number(index);
     m_store->deleteNode(file, text);
     bool ok = m_store->copyProfileWithIndex(file, index, source, layouts.first().first);
 
@@ -157,7 +155,7 @@ bool onboardLayerFiles::cleanLayer(int layer, int index, bool keepFn1Keys)
     const QString file = layerFile(layer);
     if (!m_store || file.isEmpty())
         return false;
-    const QByteArray text = decimal(index);
+    const QByteArray text = QByteArray::number(index);
     m_store->deleteNode(file, text);
     bool ok = m_store->addProfile(file, text, "Profile" + text, "", "", 0);
     ok = seedFnKey(file, text) && ok;
@@ -172,7 +170,7 @@ bool onboardLayerFiles::cleanLayer(int layer, int index, bool keepFn1Keys)
         if (keepFn1Keys) {
             // A key the cleaned layer binds already (the seeded Fn) keeps that.
             if (!m_store->hasKeyInfo(file, text, code))
-                ok = m_store->addKeyInfo(file, text, code, keyChar, "0", "1", "1", decimal(kBindingValueFn1)) && ok;
+                ok = m_store->addKeyInfo(file, text, code, keyChar, "0", "1", "1", QByteArray::number(kBindingValueFn1)) && ok;
         } else if (!(code.toInt() == onboardKeyRules::FnKeyCode && deviceModelSets::isOnboardFnModel(m_model))) {
             ok = m_store->deleteKeyInfo(other, text, code) && ok;
         }
@@ -184,12 +182,12 @@ bool onboardLayerFiles::setFn1Key(int index, int keyCode, const QString &keyText
 {
     if (!m_store)
         return false;
-    const QByteArray text = decimal(index);
-    const QByteArray code = decimal(keyCode);
+    const QByteArray text = QByteArray::number(index);
+    const QByteArray code = QByteArray::number(keyCode);
     bool ok = true;
     for (const QString &file : {m_defaultFile, m_fn1File}) {
         m_store->deleteKeyInfo(file, text, code); // none there is fine
-        ok = m_store->addKeyInfo(file, text, code, keyText.toUtf8(), "0", "1", "1", decimal(kBindingValueFn1)) && ok;
+        ok = m_store->addKeyInfo(file, text, code, keyText.toUtf8(), "0", "1", "1", QByteArray::number(kBindingValueFn1)) && ok;
     }
     return ok;
 }
@@ -199,8 +197,8 @@ onboardLayerFiles::EmptyResult onboardLayerFiles::emptyKey(int layer, int index,
     const QString file = layerFile(layer);
     if (!m_store || file.isEmpty())
         return Failed;
-    const QByteArray text = decimal(index);
-    const QByteArray code = decimal(keyCode);
+    const QByteArray text = QByteArray::number(index);
+    const QByteArray code = QByteArray::number(keyCode);
     if (!m_store->hasKeyInfo(file, text, code))
         return NothingBound;
     bool ok = true;

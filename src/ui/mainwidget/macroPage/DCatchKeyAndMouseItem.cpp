@@ -11,13 +11,12 @@
 namespace {
 
 // Black with alpha 1 of 255: all but transparent.
-const char kNearlyTransparent[] = "0,0,0,1";
 
 // The row's one style sheet: a table is rebuilt row by row, and every sheet
 // set on a part of a row polishes that part again. The look, the kind and
 // the down/up state are properties, so a change repolishes only the parts
 // it restyles.
-const char kRowStyle[] =
+const char kEventRowStyle[] =
     "QFrame#frame{border: none; border-bottom: 1px solid %1; background-color: %2;} "
     "QFrame#frame_2{border: none; border-right: 1px solid %1; background-color: %3;} "
     "QLabel#label_DelayTime, QLabel#label_CatchEventExplain{color: %4; font: bold 10pt \"%5\";} "
@@ -47,7 +46,7 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(const QString &mark, QWidget *paren
     // Styled before the parts exist, so that none of them is styled twice.
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
-    setStyleSheet(QString::fromLatin1(kRowStyle)
+    setStyleSheet(QString::fromLatin1(kEventRowStyle)
                       .arg(css(theme.MacroBorderColor), css(theme.MacroCenterBgColor),
                            css(QLatin1String(kNearlyTransparent)), css(theme.MacroListItemTextColor),
                            theme.TextFont, css(theme.MacroListItemSelectedColor), css(theme.TextCheckedColor)));

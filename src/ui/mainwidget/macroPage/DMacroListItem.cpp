@@ -24,7 +24,7 @@ constexpr int kPopupArrowOffset = 93;
 // The row's one style sheet: the list builds hundreds of rows, and every
 // sheet set on a part of a row polishes that part again. The selection is a
 // property of frame_5, so choosing a row repolishes frame_5 alone.
-const char kRowStyle[] =
+const char kMacroRowStyle[] =
     "QFrame#frame_5{ border: none; border-bottom: 1px solid %1;} "
     "QFrame#frame_5:hover{background-color: %2; } "
     "QFrame#frame_5[selected=\"true\"]{background-color: %3; } "
@@ -51,7 +51,7 @@ DMacroListItem::DMacroListItem(QWidget *parent)
     // Styled before the parts exist, so that none of them is styled twice.
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
-    setStyleSheet(QString::fromLatin1(kRowStyle)
+    setStyleSheet(QString::fromLatin1(kMacroRowStyle)
                       .arg(css(theme.MacroBorderColor), css(theme.MacroListItemHoverColor),
                            css(theme.MacroListItemSelectedColor), css(theme.MacroListItemTextColor),
                            theme.TextFont, css(theme.TextDefaultColor), css(theme.MacroLeftBgColor),

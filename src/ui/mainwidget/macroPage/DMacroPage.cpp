@@ -10,6 +10,7 @@
 #include "macroEventRules.h"
 #include "macroFileReader.h"
 #include "macroListRules.h"
+#include "macroStyle.h"
 #include "systemMacroFileDialogs.h"
 #include "xmlInterface.h"
 
@@ -39,7 +40,6 @@ const char kDigitsOnly[] = "[0-9]+$";
 const char kTotalSuffix[] = " MS";
 
 // Black with alpha 1 of 255: all but transparent.
-const char kNearlyTransparent[] = "0,0,0,1";
 
 const char kBackgroundStyle[] = "%1#%2{background-color: %3;}";
 const char kTopLineStyle[] = "QFrame#%1{border: none; border-top: 2px solid %2;}";

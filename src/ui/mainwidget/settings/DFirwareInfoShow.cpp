@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int kWidth = 350;
-constexpr int kHeight = 370;
+constexpr int kPopupWidth = 350;
+constexpr int kPopupHeight = 370;
 
 } // namespace
 
@@ -18,7 +18,7 @@ DFirwareInfoShow::DFirwareInfoShow(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setWindowTitle(tr("Firmware Info"));
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kPopupWidth, kPopupHeight);
 
     // Read once: an open dialog keeps the theme it was opened in.
     const themeColorInfo c = DDataManager::instance()->getThemeColor();

@@ -19,8 +19,8 @@
 
 namespace {
 
-constexpr int kWidth = 700;
-constexpr int kHeight = 460;
+constexpr int kDialogWidth = 700;
+constexpr int kDialogHeight = 460;
 constexpr int kNoticePixelSize = 16;
 constexpr int kThemeNoticePixelSize = 14;
 constexpr int kNoticeBackgroundAlpha = 200;
@@ -91,7 +91,7 @@ DSettingsDia::DSettingsDia(QWidget *parent, DDataManager *dataManager)
 
     ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kDialogWidth, kDialogHeight);
     setAttribute(Qt::WA_DeleteOnClose);
 
     const QString logo = QStringLiteral("QFrame{border-image: url(%1);}").arg(QLatin1String(kLogoPath));

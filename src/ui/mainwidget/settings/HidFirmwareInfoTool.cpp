@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kHeight = 150;
+constexpr int kRowHeight = 150;
 constexpr int kLineHeight = 60;
 
 QLabel *makeLine(QWidget *parent)
@@ -22,7 +22,7 @@ QLabel *makeLine(QWidget *parent)
 HidFirmwareInfoTool::HidFirmwareInfoTool(QWidget *parent)
     : QWidget(parent)
 {
-    setFixedHeight(kHeight);
+    setFixedHeight(kRowHeight);
     m_infoLabel = makeLine(this);
     m_dateLabel = makeLine(this);
     auto *layout = new QVBoxLayout;

@@ -18,13 +18,11 @@ using namespace lightEffectControls;
 
 namespace {
 
-constexpr int kKeysZone = 0;
-constexpr int kSideZone = 1;
 constexpr int kBottomColor = 1;
 constexpr int kNoItemEffect = 2; // what the page is told when a zone has no item
 
-constexpr int kSliderWidth = 165;
-constexpr int kSliderHeight = 55;
+constexpr int kWheelSliderWidth = 165;
+constexpr int kWheelSliderHeight = 55;
 constexpr int kInitialLevelMax = 4;
 constexpr int kInitialLevel = 3;
 constexpr int kBuildUpWidth = 185;
@@ -84,7 +82,7 @@ ColorWheelTool::ColorWheelTool(QWidget *parent)
     ui->frame_colorBuildUp->hide();
 
     m_brightnessSlider = new SliderToolArea(ui->frame_SliderBrightness);
-    m_brightnessSlider->setFixedSize(kSliderWidth, kSliderHeight);
+    m_brightnessSlider->setFixedSize(kWheelSliderWidth, kWheelSliderHeight);
     m_brightnessSlider->setMaxValue(kInitialLevelMax);
     m_brightnessSlider->setValue(kInitialLevel);
     m_brightnessSlider->setTexts(tr("Brightness"), tr("Dark"), tr("Bright"));
@@ -93,7 +91,7 @@ ColorWheelTool::ColorWheelTool(QWidget *parent)
             &ColorWheelTool::onBrightnessSliderValueChanged);
 
     m_speedSlider = new SliderToolArea(ui->frame_SliderSpeed);
-    m_speedSlider->setFixedSize(kSliderWidth, kSliderHeight);
+    m_speedSlider->setFixedSize(kWheelSliderWidth, kWheelSliderHeight);
     m_speedSlider->setMaxValue(kInitialLevelMax);
     m_speedSlider->setValue(kInitialLevel);
     m_speedSlider->setTexts(tr("Speed"), tr("Slow"), tr("Fast"));

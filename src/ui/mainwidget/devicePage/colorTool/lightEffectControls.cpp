@@ -16,8 +16,6 @@ constexpr int kSpeedRespond = 12;
 constexpr int kStriation = 15;
 constexpr int kMusicalRhythm = 100;
 
-constexpr int kKeysZone = 0;
-constexpr int kSideZone = 1;
 constexpr int kAroundZone = 0;
 
 constexpr int kDefaultLevel = 3;

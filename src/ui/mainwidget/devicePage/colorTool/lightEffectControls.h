@@ -11,6 +11,10 @@ namespace lightEffectControls {
 constexpr int kKeyboardDevice = 0;
 constexpr int kMouseDevice = 1;
 
+// Lighting zones of a keyboard.
+constexpr int kKeysZone = 0;
+constexpr int kSideZone = 1;
+
 // Direction codes, as stored in ledDirection and used as button ids.
 enum Direction {
     DirRight = 0,

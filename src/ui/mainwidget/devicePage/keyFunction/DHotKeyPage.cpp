@@ -8,7 +8,7 @@
 #include "pageTextFitter.h"
 
 namespace {
-constexpr int kDefaultValue = 2;
+constexpr int kDefaultHotKeyRow = 2;
 }
 
 DHotKeyPage::DHotKeyPage(QWidget *parent) : QWidget(parent), ui(new Ui::DHotKeyPage)
@@ -64,7 +64,7 @@ void DHotKeyPage::loadCurrentKeyFunction()
         m_choices.check(textToInt(record.Value));
         return;
     }
-    m_choices.check(kDefaultValue);
+    m_choices.check(kDefaultHotKeyRow);
 }
 
 void DHotKeyPage::on_pushButton_OK_clicked()

@@ -8,7 +8,7 @@
 #include "pageTextFitter.h"
 
 namespace {
-constexpr int kDefaultValue = 0;
+constexpr int kDefaultMouseKeyRow = 0;
 }
 
 DMouseKeyPage::DMouseKeyPage(QWidget *parent) : QWidget(parent), ui(new Ui::DMouseKeyPage)
@@ -73,7 +73,7 @@ void DMouseKeyPage::loadCurrentKeyFunction()
         m_choices.check(textToInt(record.Value));
         return;
     }
-    m_choices.check(kDefaultValue);
+    m_choices.check(kDefaultMouseKeyRow);
 }
 
 void DMouseKeyPage::onChoiceClicked()

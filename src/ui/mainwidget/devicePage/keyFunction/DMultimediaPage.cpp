@@ -8,7 +8,7 @@
 #include "pageTextFitter.h"
 
 namespace {
-constexpr int kDefaultValue = 3;
+constexpr int kDefaultMultimediaRow = 3;
 }
 
 DMultimediaPage::DMultimediaPage(QWidget *parent) : QWidget(parent), ui(new Ui::DMultimediaPage)
@@ -71,7 +71,7 @@ void DMultimediaPage::loadCurrentKeyFunction()
         m_choices.check(textToInt(record.Value));
         return;
     }
-    m_choices.check(kDefaultValue);
+    m_choices.check(kDefaultMultimediaRow);
 }
 
 void DMultimediaPage::onChoiceClicked()

@@ -22,8 +22,6 @@ constexpr int kMaxExtraKeys = 64;
 
 constexpr int kApostropheKey = 52;
 constexpr int kApostropheKeyAlias = 504;
-constexpr int kHanjaKey = 145;
-constexpr int kHanYeongKey = 144;
 
 struct JsonDeleter
 {
@@ -253,9 +251,9 @@ QString KeyLayoutFile::caption(const QString &rawCaption, int keyCode, bool tran
 {
     if (keyCode == kApostropheKey || keyCode == kApostropheKeyAlias)
         return QStringLiteral("' \"");
-    if (translateKorean && keyCode == kHanjaKey)
+    if (translateKorean && keyCode == HanjaKey)
         return QCoreApplication::translate("KeyLayoutFile", "한자");
-    if (translateKorean && keyCode == kHanYeongKey)
+    if (translateKorean && keyCode == HanYeongKey)
         return QCoreApplication::translate("KeyLayoutFile", "한영");
     QString text = rawCaption;
     text.remove(QLatin1Char('"'));

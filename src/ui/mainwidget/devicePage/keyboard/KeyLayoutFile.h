@@ -23,6 +23,9 @@ public:
     static constexpr int ColumnCount = 22;
     // The lighting engine drives at most this many side LEDs.
     static constexpr int MaxSideLights = 60;
+    // The Korean keys, whose captions are translated.
+    static constexpr int HanjaKey = 145;
+    static constexpr int HanYeongKey = 144;
 
     struct Header
     {

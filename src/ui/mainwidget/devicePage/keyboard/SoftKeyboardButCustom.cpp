@@ -1,5 +1,6 @@
 #include "SoftKeyboardButCustom.h"
 
+#include "KeyLayoutFile.h"
 #include "keyCaptionFit.h"
 
 #include <QDebug>
@@ -10,8 +11,6 @@ namespace {
 
 constexpr int kLeftGuiKey = 227;
 constexpr int kApplicationKey = 101;
-constexpr int kHanjaKey = 145;
-constexpr int kHanYeongKey = 144;
 constexpr int kLeftAltKey = 226;
 constexpr int kRightAltKey = 230;
 
@@ -65,10 +64,10 @@ void SoftKeyboardButCustom::setKeyInfo(int keyCode, const QString &caption)
     case kApplicationKey:
         showIconGlyph(keyCode);
         break;
-    case kHanjaKey:
+    case KeyLayoutFile::HanjaKey:
         showCaption(tr("Chinese"));
         break;
-    case kHanYeongKey:
+    case KeyLayoutFile::HanYeongKey:
         showCaption(tr("Korean/English"));
         break;
     case kLeftAltKey:

@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr int kPageWidth = 700;
-constexpr int kPageHeight = 280;
+constexpr int kLightPageWidth = 700;
+constexpr int kLightPageHeight = 280;
 constexpr int kLinked = 1;
 
 } // namespace
@@ -22,7 +22,7 @@ DMouseLightPage::DMouseLightPage(const QString &modelName, QWidget *parent)
     , ui(std::make_unique<Ui::DMouseLightPage>())
 {
     ui->setupUi(this);
-    setFixedSize(kPageWidth, kPageHeight);
+    setFixedSize(kLightPageWidth, kLightPageHeight);
     setFocusPolicy(Qt::StrongFocus);
     for (QWidget *unused : {static_cast<QWidget *>(ui->checkBox_ScrollLink), static_cast<QWidget *>(ui->checkBox_LogoLink),
                             static_cast<QWidget *>(ui->line), static_cast<QWidget *>(ui->line_2),

@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int kPageWidth = 700;
-constexpr int kPageHeight = 210;
+constexpr int kPicturePageWidth = 700;
+constexpr int kPicturePageHeight = 210;
 constexpr int kPictureWidth = 100;
 constexpr int kPictureHeight = 180;
 constexpr int kLabelFontPoints = 10;
@@ -48,11 +48,6 @@ constexpr DotOffsets kDots[DMousePage::ButtonCount] = {
     {-5, -1, 1, -2}, {-1, -2, 1, -2},  {0, 0, 1, -2},   {0, 0, 1, -2},
 };
 
-QString css(const QString &themeText)
-{
-    return themeColorInfo::cssColor(themeText);
-}
-
 } // namespace
 
 DMousePage::DMousePage(const QString &modelName, QWidget *parent)
@@ -61,7 +56,7 @@ DMousePage::DMousePage(const QString &modelName, QWidget *parent)
     , m_modelName(modelName)
 {
     ui->setupUi(this);
-    setFixedSize(kPageWidth, kPageHeight);
+    setFixedSize(kPicturePageWidth, kPicturePageHeight);
     setFocusPolicy(Qt::StrongFocus);
 
     m_labelFont.setPointSize(kLabelFontPoints);
@@ -195,7 +190,7 @@ void DMousePage::paintEvent(QPaintEvent *)
 
     // Larger than the page, so the default pen's outline lies outside it.
     painter.setBrush(m_backgroundColor);
-    painter.drawRect(-3, -3, kPageWidth + 6, kPageHeight + 6);
+    painter.drawRect(-3, -3, kPicturePageWidth + 6, kPicturePageHeight + 6);
 
     const QRect contents = contentsRect();
     if (!m_picture.isNull()) {
@@ -309,12 +304,12 @@ void DMousePage::updateTheme()
                                  "QPushButton:hover{border-radius:4px;border:1px solid %2;background-color:%3;}"
                                  "QPushButton:!checked{color:%1;}"
                                  "QPushButton:pressed,QPushButton:checked{color:%2;}")
-                      .arg(css(theme.TextDefaultColor), css(theme.TextCheckedColor),
-                           css(theme.DeviceControlHoverColor), font));
+                      .arg(themeColorInfo::cssColor(theme.TextDefaultColor), themeColorInfo::cssColor(theme.TextCheckedColor),
+                           themeColorInfo::cssColor(theme.DeviceControlHoverColor), font));
     m_buttons[kLeftButton]->setStyleSheet(QStringLiteral("QPushButton#Pushbutton_leftMouse{color:%1;background:transparent;}")
-                                              .arg(css(theme.DeviceMouseLeftKeyTextColor)));
+                                              .arg(themeColorInfo::cssColor(theme.DeviceMouseLeftKeyTextColor)));
     ui->frame_MouseBg->setStyleSheet(
-        QStringLiteral("QFrame#frame_MouseBg{border:0px solid %1;}").arg(css(theme.DeviceMouseBgColor)));
+        QStringLiteral("QFrame#frame_MouseBg{border:0px solid %1;}").arg(themeColorInfo::cssColor(theme.DeviceMouseBgColor)));
 
     m_backgroundColor = themeColorInfo::withAlpha(theme.DeviceMouseBgColor);
     m_lineColor = themeColorInfo::opaqueColor(theme.DeviceMouseDrawLineColor);

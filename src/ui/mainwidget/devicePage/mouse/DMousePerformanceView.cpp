@@ -7,13 +7,8 @@
 
 namespace {
 
-constexpr int kViewWidth = 700;
-constexpr int kViewHeight = 150;
-
-QString css(const QString &themeText, int alpha = -1)
-{
-    return themeColorInfo::cssColor(themeText, alpha);
-}
+constexpr int kPerformanceViewWidth = 700;
+constexpr int kPerformanceViewHeight = 150;
 
 } // namespace
 
@@ -23,7 +18,7 @@ DMousePerformanceView::DMousePerformanceView(QWidget *parent)
     , m_launcher(DesktopSettingsLauncher::system())
 {
     ui->setupUi(this);
-    setFixedSize(kViewWidth, kViewHeight);
+    setFixedSize(kPerformanceViewWidth, kPerformanceViewHeight);
     ui->frame_3->hide();
     QSlider *slider = ui->horizontalSlider_RateReturn;
     slider->setOrientation(Qt::Horizontal);
@@ -117,24 +112,24 @@ void DMousePerformanceView::updateTheme()
 {
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const QString font = QStringLiteral("font:bold 10pt \"%1\";").arg(theme.TextFont);
-    setStyleSheet(QStringLiteral("QLabel{color:%1;%2}").arg(css(theme.TextDefaultColor), font));
+    setStyleSheet(QStringLiteral("QLabel{color:%1;%2}").arg(themeColorInfo::cssColor(theme.TextDefaultColor), font));
     ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-radius:8px;border:0px solid %1;background-color:%2;}")
-                                 .arg(css(theme.DeviceBorderColor), css(theme.DeviceBottomBgColor)));
+                                 .arg(themeColorInfo::cssColor(theme.DeviceBorderColor), themeColorInfo::cssColor(theme.DeviceBottomBgColor)));
     ui->frame_4->setStyleSheet(QStringLiteral("QFrame#frame_4{border:none;border-right:1px solid %1;}")
-                                   .arg(css(theme.DeviceControlDefaultColor)));
+                                   .arg(themeColorInfo::cssColor(theme.DeviceControlDefaultColor)));
     ui->frame_RateReturn->setStyleSheet(
         QStringLiteral("QSlider::groove:horizontal{background:transparent;height:8px;border-radius:4px;}"
                        "QSlider::add-page:horizontal{background:%1;height:8px;border-radius:4px;}"
                        "QSlider::sub-page:horizontal{background:%2;height:8px;border-radius:4px;}"
                        "QSlider::handle:horizontal{width:20px;height:16px;margin:-8px 0px;"
                        "border-image:url(:/images/deviceLed/sliderDef.png);}")
-            .arg(css(theme.DeviceColorToolSliderTopColor), css(theme.DeviceColorToolSliderBottomColor)));
+            .arg(themeColorInfo::cssColor(theme.DeviceColorToolSliderTopColor), themeColorInfo::cssColor(theme.DeviceColorToolSliderBottomColor)));
     ui->frame_5->setStyleSheet(
         QStringLiteral("QPushButton{border-radius:8px;border:1px solid %1;background-color:%2;color:%3;%6}"
                        "QPushButton:hover{background-color:%4;border:1px solid %5;}"
                        "QPushButton:pressed{color:%5;border:1px solid %5;background-color:%7;}"
                        "QPushButton:disabled{color:%1;}")
-            .arg(css(theme.DeviceBorderColor), css(theme.DeviceControlDefaultColor), css(theme.TextDefaultColor),
-                 css(theme.DeviceControlHoverColor, 130), css(theme.TextCheckedColor), font,
-                 css(theme.DeviceControlHoverColor)));
+            .arg(themeColorInfo::cssColor(theme.DeviceBorderColor), themeColorInfo::cssColor(theme.DeviceControlDefaultColor), themeColorInfo::cssColor(theme.TextDefaultColor),
+                 themeColorInfo::cssColor(theme.DeviceControlHoverColor, 130), themeColorInfo::cssColor(theme.TextCheckedColor), font,
+                 themeColorInfo::cssColor(theme.DeviceControlHoverColor)));
 }
