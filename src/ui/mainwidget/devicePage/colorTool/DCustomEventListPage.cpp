@@ -13,7 +13,7 @@ DCustomEventListPage::DCustomEventListPage(QWidget *parent) : QWidget(parent), u
     ui->setupUi(this);
     m_rowLayout = ui->verticalLayout_rows;
     setFixedSize(700, 150);
-    changAppTheme();
+    applyTheme();
 }
 
 DCustomEventListPage::~DCustomEventListPage()
@@ -81,6 +81,23 @@ void DCustomEventListPage::updateRowTexts()
 // row: a theme change restyles the rows once, in place.
 void DCustomEventListPage::changAppTheme()
 {
+    if (!isVisible()) {
+        m_themePending = true;
+        return;
+    }
+    applyTheme();
+}
+
+void DCustomEventListPage::showEvent(QShowEvent *event)
+{
+    if (m_themePending)
+        applyTheme();
+    QWidget::showEvent(event);
+}
+
+void DCustomEventListPage::applyTheme()
+{
+    m_themePending = false;
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const QString clear = keyFunctionStyle::clearBackground();
     setStyleSheet(

@@ -26,7 +26,9 @@ public:
     // Replaces the list with the rows of that profile; nothing without a store
     // or a path.
     void loadCustomEventList(xmlInterface *xml, const char *path, int profileIndex, QMap<int, QString> keyNames);
-    // Both refresh the rows in place, without reading the file again.
+    // Both refresh the rows in place, without reading the file again. A
+    // hidden list takes the theme when it is next shown: restyling its rows
+    // is the dearest part of a theme change.
     void retranslate();
     void changAppTheme();
 
@@ -39,10 +41,15 @@ signals:
 public slots:
     void onCustomEventListIsEmpty();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void applyTheme();
     void updateRowTexts();
 
     Ui::DCustomEventListPage *ui;
     QVBoxLayout *m_rowLayout;
     DCustomEventWidget *m_panel = nullptr;
+    bool m_themePending = false;
 };

@@ -4,6 +4,7 @@
 #include "../keyFunction/keyFunctionTestFixture.h"
 
 #include "DCustomEventListItem.h"
+#include "DDataManager.h"
 #include "DCustomEventListPage.h"
 #include "DCustomEventWidget.h"
 #include "FlowLayout.h"
@@ -69,6 +70,7 @@ private slots:
     void rowWithoutFunctionTextShowsNothing();
     void listPageShowsTipForEmptyProfile();
     void listPageReloadFromARowsClick();
+    void listPageTakesTheThemeWhenShown();
 };
 
 void tst_CustomEventList::rowsInFileOrder()
@@ -281,6 +283,28 @@ void tst_CustomEventList::listPageReloadFromARowsClick()
     QCOMPARE(clicked.first(), (QVariantList{4, QStringLiteral("A")}));
     QTRY_VERIFY(oldPanel.isNull());
     QCOMPARE(rowsOf(*page.currentPanel()).size(), 1);
+}
+
+// Restyling the rows is the dearest part of a theme change: a hidden list
+// takes the theme when it is shown, a shown one at once.
+void tst_CustomEventList::listPageTakesTheThemeWhenShown()
+{
+    KeyFunctionFixture f;
+    addItem(f, "4", "A", binding(Kfc::OperateRemap, "5"));
+    DDataManager::instance()->loadThemeConfig(0);
+    DCustomEventListPage page;
+    page.loadCustomEventList(&f.xml, QFile::encodeName(f.profilePath).constData(), 1, testKeyNames());
+    const QString first = page.styleSheet();
+    DDataManager::instance()->loadThemeConfig(1);
+    page.changAppTheme();
+    QCOMPARE(page.styleSheet(), first);
+
+    page.show();
+    const QString second = page.styleSheet();
+    QVERIFY(second != first);
+    DDataManager::instance()->loadThemeConfig(0);
+    page.changAppTheme();
+    QCOMPARE(page.styleSheet(), first);
 }
 
 QTEST_MAIN(tst_CustomEventList)
