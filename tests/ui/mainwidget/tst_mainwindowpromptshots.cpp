@@ -1,6 +1,6 @@
 // Pictures, in every theme, of the question that comes when the user leaves
 // the device page with a lighting change unsaved: the overlay over the main
-// window, and the prompt on it. Written to build/attach-screenshots/.
+// window, and the prompt on it. Written to build/devicepage-screenshots/.
 #include "DDataManager.h"
 #include "DDevicePage.h"
 #include "DMainWidget.h"
@@ -60,7 +60,7 @@ private slots:
     {
         if (qgetenv("QT_QPA_PLATFORM") != "xcb" || !QGuiApplication::primaryScreen())
             QSKIP("needs an X server (xvfb-run)");
-        m_dir = qEnvironmentVariable("VELMORA_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/attach-screenshots");
+        m_dir = qEnvironmentVariable("VELMORA_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/devicepage-screenshots");
         QVERIFY(QDir().mkpath(m_dir));
     }
 
