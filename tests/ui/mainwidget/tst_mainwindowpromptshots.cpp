@@ -8,8 +8,8 @@
 #include "HidBackend.h"
 #include "SimulatedDeviceNotifier.h"
 #include "SimulatedHidBackend.h"
+#include "devicePage/otherEffectRow.h"
 #include "mainWindowFakes.h"
-#include "selectionLists.h"
 #include "ui_DDevicePage.h"
 
 #include <QAbstractButton>
@@ -31,17 +31,6 @@ QWidget *overlayOf(DMainWidget &window)
     for (QWidget *child : window.findChildren<QWidget *>(QStringLiteral("widget"), Qt::FindDirectChildrenOnly)) {
         if (child->isVisible() && child->geometry() == window.rect())
             return child;
-    }
-    return nullptr;
-}
-
-// A visible effect row other than the one selected now.
-QAbstractButton *otherEffectRow(DDevicePage *page)
-{
-    for (const selectionLists::Row &row : selectionLists::rows(selectionLists::KeyEffect)) {
-        auto *button = page->findChild<QAbstractButton *>(QLatin1String(row.objectName));
-        if (button && button->isVisible() && !button->isChecked())
-            return button;
     }
     return nullptr;
 }

@@ -69,16 +69,15 @@
 #include "profileListItem.h"
 #include "xmlInterface.h"
 
-#include <QPaintEvent>
-#include <QPainter>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -93,8 +92,6 @@ namespace {
 // Pages of stackedWidget_KeyboardArea.
 constexpr int kPageKeyboardShow = 0;
 constexpr int kPageTipShow = 1;
-
-
 
 // Key-function pages the on-screen keyboard marks keys for.
 constexpr int kPageRemapKey = 1;
@@ -1366,7 +1363,7 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
     link->setProFileInfo(m_xmlInterface, m_proFilePath.toLocal8Bit().constData());
     m_profileIndex = m_xmlInterface->getProfileIndex(m_proFilePath);
     link->setCurProFileIndex(m_profileIndex);
-    const QByteArray profile = QByteArray::number(m_profileIndex);
+    const QByteArray profile = profileText();
 
     if (type == kHidTypeKeyboard) {
         m_lightDealMain->setHidInterface(m_currentHidInterface);
@@ -1513,7 +1510,7 @@ void DDevicePage::loadKeyboardSettings(int profileIndex)
     m_profileIndex = profileIndex;
     if (!m_xmlInterface || m_proFilePath.isEmpty() || !QFileInfo(m_proFilePath).isFile())
         return;
-    const QByteArray profile = QByteArray::number(m_profileIndex);
+    const QByteArray profile = profileText();
     const QMap<int, keyboardButCustom *> keys = m_keyboardPage ? m_keyboardPage->getKeyButtonMap()
                                                                : QMap<int, keyboardButCustom *>();
     for (const QString &code : qAsConst(m_assignedKeyCodeList)) {
@@ -1581,7 +1578,7 @@ void DDevicePage::loadMouseSettings(int profileIndex)
         m_mousePage->retranslateButtons();
     if (!m_xmlInterface || m_proFilePath.isEmpty() || !QFileInfo(m_proFilePath).isFile())
         return;
-    const QByteArray profile = QByteArray::number(m_profileIndex);
+    const QByteArray profile = profileText();
     relabelMouseButtons();
     showProfileName(profile);
     setKeyFunctionProfileIndex(m_profileIndex);
@@ -1654,7 +1651,7 @@ void DDevicePage::relabelMouseButtons()
     m_assignedKeyCodeList.clear();
     if (!m_xmlInterface || m_proFilePath.isEmpty())
         return;
-    const QByteArray profile = QByteArray::number(m_profileIndex);
+    const QByteArray profile = profileText();
     QList<QByteArray> codes;
     m_xmlInterface->getKeyCodeList(m_proFilePath, profile, codes);
     for (const QByteArray &code : qAsConst(codes)) {
@@ -2055,7 +2052,7 @@ void DDevicePage::onCurIndexChangedMainPage(int id)
     // Without a loaded profile there is nothing to restore.
     if (profileLoaded()) {
         m_colorWheelTool->setConfigInfo(m_proFilePath, m_xmlInterface, m_profileIndex);
-        const QByteArray profile = QByteArray::number(m_profileIndex);
+        const QByteArray profile = profileText();
         m_mouseAroundLightType = m_xmlInterface->getLightUsingIndex(m_proFilePath, profile, 0);
         if (m_currentDeviceLink)
             m_currentDeviceLink->setAroundLightType(m_mouseAroundLightType);
@@ -2736,9 +2733,11 @@ void DDevicePage::loadDefaultCustomLightKeys(int profile, int entry)
             file = copy;
     }
     QList<customLightKeyInfo> keys;
-    if (file.isEmpty() || !m_xmlInterface->getDefaultCustomLightKeys(file, QByteArray::number(entry), keys) || keys.isEmpty())
+    if (file.isEmpty() || !m_xmlInterface->getDefaultCustomLightKeys(file, QByteArray::number(entry), keys)
+        || keys.isEmpty())
         return;
-    m_xmlInterface->replaceCustomLightKeys(m_proFilePath, QByteArray::number(profile), QByteArray::number(entry), keys);
+    m_xmlInterface->replaceCustomLightKeys(m_proFilePath, QByteArray::number(profile), QByteArray::number(entry),
+                                           keys);
 }
 
 void DDevicePage::clearCustomLightItems()
@@ -3288,7 +3287,7 @@ customKeyInfo DDevicePage::currentBinding(int keyCode) const
 {
     customKeyInfo info = noBinding();
     if (profileLoaded())
-        m_xmlInterface->getKeyInfo(m_proFilePath, QByteArray::number(m_profileIndex), QByteArray::number(keyCode), info);
+        m_xmlInterface->getKeyInfo(m_proFilePath, profileText(), QByteArray::number(keyCode), info);
     return info;
 }
 
@@ -3341,7 +3340,8 @@ void DDevicePage::onMouseButtonClicked(int index)
     m_currentKeyCode = m_currentMouseButtonMask;
     m_currentKeyText = caption;
     int id = 0;
-    if (profileLoaded() && m_xmlInterface->hasKeyInfo(m_proFilePath, QByteArray::number(m_profileIndex), QByteArray::number(m_currentKeyCode)))
+    if (profileLoaded()
+        && m_xmlInterface->hasKeyInfo(m_proFilePath, profileText(), QByteArray::number(m_currentKeyCode)))
         id = qMax(0, keyFunctionIdOf(currentBinding(m_currentKeyCode)));
     onCurIndexChanged_Key(id);
     openKeyPanel();
@@ -3621,7 +3621,7 @@ void DDevicePage::onMacroListHaveChangedSendToDevice(QString macroIndex, QString
                        << " strMacroName:" << macroName;
     if (!profileLoaded())
         return;
-    const QByteArray profile = QByteArray::number(m_profileIndex);
+    const QByteArray profile = profileText();
     const QByteArray index = macroIndex.toUtf8();
     if (m_xmlInterface->countKeysWithValue(m_proFilePath, profile, "1", index) < 1)
         return;
@@ -3649,7 +3649,7 @@ void DDevicePage::sendMouseKeyAssignment()
     mouseKeyAssignment::Source source;
     source.store = m_xmlInterface;
     source.profilePath = m_proFilePath;
-    source.profile = QByteArray::number(m_profileIndex);
+    source.profile = profileText();
     source.macroFilePath = m_macroFilePath;
     source.keyCode = m_currentKeyCode;
     source.buttonIndex = m_currentMouseButton;
@@ -3699,7 +3699,7 @@ DDeviceKeyboardLink *DDevicePage::mouseLinkOf(QObject *sender) const
 mouseSettingsReports::Profile DDevicePage::mouseProfileOf(DDeviceKeyboardLink *link) const
 {
     if (!link || link == m_currentDeviceLink)
-        return {m_xmlInterface, m_proFilePath, QByteArray::number(m_profileIndex)};
+        return {m_xmlInterface, m_proFilePath, profileText()};
     return {link->getProFileStore() ? link->getProFileStore() : m_xmlInterface, link->getProFilePath(),
             QByteArray::number(link->getCurProFileIndex())};
 }
@@ -3766,7 +3766,7 @@ void DDevicePage::onMouseInfoAlreadyLoad()
 void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int index)
 {
     if (profileLoaded())
-        m_xmlInterface->setFeature(m_proFilePath, QByteArray::number(m_profileIndex), 0, index);
+        m_xmlInterface->setFeature(m_proFilePath, profileText(), 0, index);
     const hidReportData report = mouseReportRateReport(index);
     if (!m_currentHidInterface || m_currentHidInterface->writeHidData(report.data(), kHidReportSize) < 0)
         qDebug().noquote() << "USB serial port [Mouse RateReturn] Failed ...";

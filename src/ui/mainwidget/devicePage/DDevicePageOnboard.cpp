@@ -287,8 +287,8 @@ void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString name)
         return;
     // Configurations are known by index; the box's entry carries it.
     const QVariant entryIndex = ui->comboBox_OnboardProfile->currentText() == name
-                              ? ui->comboBox_OnboardProfile->currentData()
-                              : QVariant();
+                                    ? ui->comboBox_OnboardProfile->currentData()
+                                    : QVariant();
     m_currentOnboardProfileName = name;
     m_currentOnboardProfileIndex = entryIndex.isValid() ? entryIndex.toInt() : m_onboardProfileMap.value(name);
     qDebug() << "------------ *** On-board [ComboxCurrentIndexChanged] *** -------------strCurrentText:" << name
@@ -533,7 +533,8 @@ void DDevicePage::on_pushButton_OnboardSave_clicked()
         return;
     }
     // The list entry is found by its index alone.
-    const bool ok = m_xmlInterface->setNodeName(m_onboardProFilePath, QByteArray::number(m_currentOnboardProfileIndex), text.toUtf8());
+    const QByteArray index = QByteArray::number(m_currentOnboardProfileIndex);
+    const bool ok = m_xmlInterface->setNodeName(m_onboardProFilePath, index, text.toUtf8());
     m_onboardProfileMap.remove(m_currentOnboardProfileName);
     m_onboardProfileMap.insert(text, m_currentOnboardProfileIndex);
     m_currentOnboardProfileName = text;

@@ -170,7 +170,8 @@ bool onboardLayerFiles::cleanLayer(int layer, int index, bool keepFn1Keys)
         if (keepFn1Keys) {
             // A key the cleaned layer binds already (the seeded Fn) keeps that.
             if (!m_store->hasKeyInfo(file, text, code))
-                ok = m_store->addKeyInfo(file, text, code, keyChar, "0", "1", "1", QByteArray::number(kBindingValueFn1)) && ok;
+                ok = m_store->addKeyInfo(file, text, code, keyChar, "0", "1", "1", QByteArray::number(kBindingValueFn1))
+                     && ok;
         } else if (!(code.toInt() == onboardKeyRules::FnKeyCode && deviceModelSets::isOnboardFnModel(m_model))) {
             ok = m_store->deleteKeyInfo(other, text, code) && ok;
         }
@@ -187,7 +188,9 @@ bool onboardLayerFiles::setFn1Key(int index, int keyCode, const QString &keyText
     bool ok = true;
     for (const QString &file : {m_defaultFile, m_fn1File}) {
         m_store->deleteKeyInfo(file, text, code); // none there is fine
-        ok = m_store->addKeyInfo(file, text, code, keyText.toUtf8(), "0", "1", "1", QByteArray::number(kBindingValueFn1)) && ok;
+        ok = m_store->addKeyInfo(file, text, code, keyText.toUtf8(), "0", "1", "1",
+                                 QByteArray::number(kBindingValueFn1))
+             && ok;
     }
     return ok;
 }

@@ -13,7 +13,7 @@
 #include "SimulatedHidBackend.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
-#include "selectionLists.h"
+#include "otherEffectRow.h"
 #include "devicePageTestSupport.h"
 #include "devicePageTheme.h"
 #include "ui_DDevicePage.h"
@@ -137,13 +137,8 @@ private:
     static bool editLighting(DDevicePage &page)
     {
         page.onCurIndexChangedMainPage(1);
-        for (const selectionLists::Row &row : selectionLists::rows(selectionLists::KeyEffect)) {
-            auto *button = page.findChild<QAbstractButton *>(QLatin1String(row.objectName));
-            if (button && button->isVisibleTo(&page) && !button->isChecked()) {
-                button->click();
-                break;
-            }
-        }
+        if (QAbstractButton *row = otherEffectRow(&page))
+            row->click();
         return page.isLightChanged();
     }
     static QByteArray fileBytes(const QString &path)

@@ -295,6 +295,7 @@ void DMousePage::retranslateButtons()
 
 void DMousePage::updateTheme()
 {
+    const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const QString font = QStringLiteral("font:bold %1pt \"%2\";").arg(kLabelFontPoints).arg(theme.TextFont);
     // The elision measures in the font the labels are drawn with.
@@ -304,12 +305,12 @@ void DMousePage::updateTheme()
                                  "QPushButton:hover{border-radius:4px;border:1px solid %2;background-color:%3;}"
                                  "QPushButton:!checked{color:%1;}"
                                  "QPushButton:pressed,QPushButton:checked{color:%2;}")
-                      .arg(themeColorInfo::cssColor(theme.TextDefaultColor), themeColorInfo::cssColor(theme.TextCheckedColor),
-                           themeColorInfo::cssColor(theme.DeviceControlHoverColor), font));
+                      .arg(css(theme.TextDefaultColor), css(theme.TextCheckedColor),
+                           css(theme.DeviceControlHoverColor), font));
     m_buttons[kLeftButton]->setStyleSheet(QStringLiteral("QPushButton#Pushbutton_leftMouse{color:%1;background:transparent;}")
-                                              .arg(themeColorInfo::cssColor(theme.DeviceMouseLeftKeyTextColor)));
+                                              .arg(css(theme.DeviceMouseLeftKeyTextColor)));
     ui->frame_MouseBg->setStyleSheet(
-        QStringLiteral("QFrame#frame_MouseBg{border:0px solid %1;}").arg(themeColorInfo::cssColor(theme.DeviceMouseBgColor)));
+        QStringLiteral("QFrame#frame_MouseBg{border:0px solid %1;}").arg(css(theme.DeviceMouseBgColor)));
 
     m_backgroundColor = themeColorInfo::withAlpha(theme.DeviceMouseBgColor);
     m_lineColor = themeColorInfo::opaqueColor(theme.DeviceMouseDrawLineColor);

@@ -110,26 +110,27 @@ void DMousePerformanceView::retranslate()
 
 void DMousePerformanceView::updateTheme()
 {
+    const auto css = [](const QString &text, int alpha = -1) { return themeColorInfo::cssColor(text, alpha); };
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const QString font = QStringLiteral("font:bold 10pt \"%1\";").arg(theme.TextFont);
-    setStyleSheet(QStringLiteral("QLabel{color:%1;%2}").arg(themeColorInfo::cssColor(theme.TextDefaultColor), font));
+    setStyleSheet(QStringLiteral("QLabel{color:%1;%2}").arg(css(theme.TextDefaultColor), font));
     ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-radius:8px;border:0px solid %1;background-color:%2;}")
-                                 .arg(themeColorInfo::cssColor(theme.DeviceBorderColor), themeColorInfo::cssColor(theme.DeviceBottomBgColor)));
+                                 .arg(css(theme.DeviceBorderColor), css(theme.DeviceBottomBgColor)));
     ui->frame_4->setStyleSheet(QStringLiteral("QFrame#frame_4{border:none;border-right:1px solid %1;}")
-                                   .arg(themeColorInfo::cssColor(theme.DeviceControlDefaultColor)));
+                                   .arg(css(theme.DeviceControlDefaultColor)));
     ui->frame_RateReturn->setStyleSheet(
         QStringLiteral("QSlider::groove:horizontal{background:transparent;height:8px;border-radius:4px;}"
                        "QSlider::add-page:horizontal{background:%1;height:8px;border-radius:4px;}"
                        "QSlider::sub-page:horizontal{background:%2;height:8px;border-radius:4px;}"
                        "QSlider::handle:horizontal{width:20px;height:16px;margin:-8px 0px;"
                        "border-image:url(:/images/deviceLed/sliderDef.png);}")
-            .arg(themeColorInfo::cssColor(theme.DeviceColorToolSliderTopColor), themeColorInfo::cssColor(theme.DeviceColorToolSliderBottomColor)));
+            .arg(css(theme.DeviceColorToolSliderTopColor), css(theme.DeviceColorToolSliderBottomColor)));
     ui->frame_5->setStyleSheet(
         QStringLiteral("QPushButton{border-radius:8px;border:1px solid %1;background-color:%2;color:%3;%6}"
                        "QPushButton:hover{background-color:%4;border:1px solid %5;}"
                        "QPushButton:pressed{color:%5;border:1px solid %5;background-color:%7;}"
                        "QPushButton:disabled{color:%1;}")
-            .arg(themeColorInfo::cssColor(theme.DeviceBorderColor), themeColorInfo::cssColor(theme.DeviceControlDefaultColor), themeColorInfo::cssColor(theme.TextDefaultColor),
-                 themeColorInfo::cssColor(theme.DeviceControlHoverColor, 130), themeColorInfo::cssColor(theme.TextCheckedColor), font,
-                 themeColorInfo::cssColor(theme.DeviceControlHoverColor)));
+            .arg(css(theme.DeviceBorderColor), css(theme.DeviceControlDefaultColor), css(theme.TextDefaultColor),
+                 css(theme.DeviceControlHoverColor, 130), css(theme.TextCheckedColor), font,
+                 css(theme.DeviceControlHoverColor)));
 }

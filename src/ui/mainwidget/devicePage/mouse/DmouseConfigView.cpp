@@ -415,13 +415,14 @@ void DmouseConfigView::retranslate()
 
 void DmouseConfigView::updateTheme()
 {
+    const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const QString font = theme.TextFont;
     m_svArea->setKnobColor(themeColorInfo::opaqueColor(theme.TextCheckedColor));
 
     ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{background-color:%1;border-radius:8px;border:none;}")
-                                 .arg(themeColorInfo::cssColor(theme.DeviceBottomBgColor)));
-    const QString listBackground = themeColorInfo::cssColor(QStringLiteral("0,0,0,1"));
+                                 .arg(css(theme.DeviceBottomBgColor)));
+    const QString listBackground = css(QStringLiteral("0,0,0,1"));
     ui->scrollArea_2->setStyleSheet(
         QStringLiteral("QScrollArea{background-color:%1;border:none;}"
                        "QScrollBar:vertical{width:4px;background:transparent;margin:0px;border:none;}"
@@ -433,15 +434,15 @@ void DmouseConfigView::updateTheme()
     ui->scrollAreaWidgetContents_2->setStyleSheet(
         QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color:%1;}").arg(listBackground));
     ui->frame_DpiColor->setStyleSheet(QStringLiteral("QFrame#frame_DpiColor{border:none;border-left:1px solid %1;}")
-                                          .arg(themeColorInfo::cssColor(theme.DeviceControlDefaultColor)));
+                                          .arg(css(theme.DeviceControlDefaultColor)));
     ui->frame_BottomXY->setStyleSheet(QStringLiteral("QFrame#frame_BottomXY{border:none;border-top:1px solid %1;}"
                                                      "QLabel{color:%2;font:bold 8pt \"%3\";}")
-                                          .arg(themeColorInfo::cssColor(theme.DeviceControlDefaultColor), themeColorInfo::cssColor(theme.TextCheckedColor), font));
+                                          .arg(css(theme.DeviceControlDefaultColor), css(theme.TextCheckedColor), font));
     ui->frame_9->setStyleSheet(
         QStringLiteral("QLabel{color:%1;font:bold 11pt \"%2\";}"
                        "QLineEdit{color:%1;border:1px solid %1;font:bold 8pt \"%2\";background-color:%3;}"
                        "QLineEdit:hover,QLineEdit:focus{border:1px solid %4;}")
-            .arg(themeColorInfo::cssColor(theme.TextDefaultColor), font, themeColorInfo::cssColor(theme.DeviceRightBgColor), themeColorInfo::cssColor(theme.TextCheckedColor)));
+            .arg(css(theme.TextDefaultColor), font, css(theme.DeviceRightBgColor), css(theme.TextCheckedColor)));
     ui->frame_BottomRight->setStyleSheet(
         QStringLiteral("QSlider::groove:horizontal{height:4px;border-radius:2px;background:transparent;}"
                        "QSlider::add-page:horizontal{height:4px;border-radius:2px;background:%1;}"
@@ -449,9 +450,9 @@ void DmouseConfigView::updateTheme()
                        "QSlider::handle:horizontal{width:8px;border-radius:4px;margin:-3px 0px;"
                        "background:qradialgradient(spread:pad,cx:0.5,cy:0.5,radius:0.5,fx:0.5,fy:0.5,"
                        "stop:0.6 %2,stop:0.778409 rgba(255,255,255,255));}")
-            .arg(themeColorInfo::cssColor(theme.DeviceColorToolSliderBottomColor), themeColorInfo::cssColor(theme.TextCheckedColor)));
+            .arg(css(theme.DeviceColorToolSliderBottomColor), css(theme.TextCheckedColor)));
     ui->frame_XYnum->setStyleSheet(
-        QStringLiteral("QLabel{color:%1;font:bold 8pt \"%2\";}").arg(themeColorInfo::cssColor(theme.TextDefaultColor), font));
+        QStringLiteral("QLabel{color:%1;font:bold 8pt \"%2\";}").arg(css(theme.TextDefaultColor), font));
 
     writeRangeLabels();
     buildDpiList();
