@@ -496,17 +496,21 @@ void DDevicePage::onProfileDelete()
         return;
     }
     qDebug() << "------------ *** On-board [Delete] *** -------------";
-    bool ok = m_xmlInterface->deleteNode(m_onboardProFilePath, QByteArray::number(m_currentOnboardProfileIndex));
-    ok = onboardLayers().removeConfig(m_currentOnboardProfileIndex) && ok;
-    QString next;
-    {
-        const QSignalBlocker blocker(ui->comboBox_OnboardProfile);
-        m_onboardProfileMap.remove(m_currentOnboardProfileName);
-        ui->comboBox_OnboardProfile->removeItem(ui->comboBox_OnboardProfile->currentIndex());
-        next = m_onboardProfileMap.firstKey();
-        ui->comboBox_OnboardProfile->setCurrentIndex(ui->comboBox_OnboardProfile->findText(next));
+    // A configuration the list still holds keeps its layers and its entry.
+    const bool unlisted =
+        m_xmlInterface->deleteNode(m_onboardProFilePath, QByteArray::number(m_currentOnboardProfileIndex));
+    const bool ok = unlisted && onboardLayers().removeConfig(m_currentOnboardProfileIndex);
+    if (unlisted) {
+        QString next;
+        {
+            const QSignalBlocker blocker(ui->comboBox_OnboardProfile);
+            m_onboardProfileMap.remove(m_currentOnboardProfileName);
+            ui->comboBox_OnboardProfile->removeItem(ui->comboBox_OnboardProfile->currentIndex());
+            next = m_onboardProfileMap.firstKey();
+            ui->comboBox_OnboardProfile->setCurrentIndex(ui->comboBox_OnboardProfile->findText(next));
+        }
+        onOnboardProfileComboxCurrentIndexChanged(next);
     }
-    onOnboardProfileComboxCurrentIndexChanged(next);
     resultToast(ok, QT_TR_NOOP("Delete config successful"), QT_TR_NOOP("Delete config failed"));
 }
 
@@ -535,11 +539,11 @@ void DDevicePage::on_pushButton_OnboardSave_clicked()
     // The list entry is found by its index alone.
     const QByteArray index = QByteArray::number(m_currentOnboardProfileIndex);
     const bool ok = m_xmlInterface->setNodeName(m_onboardProFilePath, index, text.toUtf8());
-    m_onboardProfileMap.remove(m_currentOnboardProfileName);
-    m_onboardProfileMap.insert(text, m_currentOnboardProfileIndex);
-    m_currentOnboardProfileName = text;
     ui->stackedWidget_Onboard->setCurrentWidget(ui->page_OnboardOperate);
-    {
+    if (ok) {
+        m_onboardProfileMap.remove(m_currentOnboardProfileName);
+        m_onboardProfileMap.insert(text, m_currentOnboardProfileIndex);
+        m_currentOnboardProfileName = text;
         const QSignalBlocker blocker(ui->comboBox_OnboardProfile);
         ui->comboBox_OnboardProfile->setItemText(ui->comboBox_OnboardProfile->currentIndex(), text);
     }
@@ -669,7 +673,10 @@ void DDevicePage::on_pushButton_Fn1Key_clicked()
     }
     const bool ok = onboardLayers().setFn1Key(m_currentOnboardProfileIndex, m_onboardKeyCode, m_onboardKeyText);
     const bool fnModel = deviceModelSets::isOnboardFnModel(fixedText(m_currentHidInfo.hidName));
-    if (m_onboardPage) {
+    if (!ok) {
+        // Either file may have taken it: the captions show what they hold.
+        refreshOnboardLayerKeyTexts();
+    } else if (m_onboardPage) {
         if (SoftKeyboardButCustom *button = m_onboardPage->getKeyButtonMap().value(m_onboardKeyCode))
             button->setKeyText(fnModel ? QStringLiteral("FN") : QStringLiteral("FN1"));
     }

@@ -14,6 +14,7 @@
 #include "scriptedPagePrompts.h"
 #include "ui_DDevicePage.h"
 #include "xmlInterface.h"
+#include "xmlSaveFailure.h"
 
 #include "ColorWheelTool.h"
 #include "CustomButton.h"
@@ -286,6 +287,31 @@ private slots:
         QCOMPARE(ui()->label_currentProfileName->text(), QStringLiteral("P2"));
         QTest::qWait(50);
         QCOMPARE(m_keyboard->outputCount(HidCmd::KeyLightEffect), 0);
+    }
+
+    // A full disk: the delete says it failed and the row, the file and the
+    // current profile stay.
+    void deleteFailureIsTold_data()
+    {
+        QTest::addColumn<QString>("deleted");
+        QTest::newRow("another profile") << "3";
+        QTest::newRow("the current profile") << "2";
+    }
+    void deleteFailureIsTold()
+    {
+        QFETCH(QString, deleted);
+        ATTACH({m_keyboard.get()});
+        setProfiles({1, 2, 3}, 2);
+        press(row("2"));
+        const QByteArray before = bytesOf(file());
+        {
+            const FailingSaves failing(SaveFailure::DiskFull, QFileInfo(file()).path());
+            row(deleted)->onProfileDelete();
+        }
+        QCOMPARE(toast(), QStringLiteral("Delete profile failed"));
+        QCOMPARE(bytesOf(file()), before);
+        QCOMPARE(rowIndexes(), (QStringList{"1", "2", "3"}));
+        QCOMPARE(ui()->label_currentProfileName->text(), QStringLiteral("P2"));
     }
 
     void deletingTheCurrentProfileMakesTheLowestCurrent()

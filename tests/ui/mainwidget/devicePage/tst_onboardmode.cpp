@@ -15,6 +15,7 @@
 #include "onboardTestFiles.h"
 #include "scriptedPagePrompts.h"
 #include "ui_DDevicePage.h"
+#include "xmlSaveFailure.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -70,6 +71,16 @@ QString keyText(DDevicePage &page, int code)
 {
     SoftKeyboardButCustom *button = page.onboardPage()->getKeyButtonMap().value(code);
     return button ? button->getKeyText() : QStringLiteral("<no key>");
+}
+
+// Every key's code and caption on the on-board picture.
+QStringList keyTexts(DDevicePage &page)
+{
+    QStringList texts;
+    const QMap<int, SoftKeyboardButCustom *> buttons = page.onboardPage()->getKeyButtonMap();
+    for (auto it = buttons.cbegin(); it != buttons.cend(); ++it)
+        texts << QStringLiteral("%1:%2").arg(it.key()).arg(it.value()->getKeyText());
+    return texts;
 }
 
 } // namespace
@@ -455,6 +466,101 @@ private slots:
         QCOMPARE(page.notice()->text(), QStringLiteral("Fast config failed"));
         page.onProfileCreateNew();
         QCOMPARE(page.notice()->text(), QStringLiteral("Create new config failed"));
+    }
+
+    // A full disk: each change of the configurations and layers says it
+    // failed, and neither the files, the list nor the captions claim it.
+    // The factory restore fails as well on a transport that refuses its
+    // report.
+    void storeFailuresAreTold_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("clean layer") << "clean" << QStringLiteral("Clean layer failed");
+        QTest::newRow("import") << "import" << QStringLiteral("Import profile failed");
+        QTest::newRow("export") << "export" << QStringLiteral("Export profile failed");
+        QTest::newRow("rename") << "rename" << QStringLiteral("Modify config name failed");
+        QTest::newRow("set FN1") << "fn1" << QStringLiteral("Set FN1 key failed");
+        QTest::newRow("delete config") << "delete" << QStringLiteral("Delete config failed");
+        QTest::newRow("factory restore") << "restore" << QStringLiteral("Restore the factory settings failed");
+        QTest::newRow("factory restore, report refused")
+            << "refused" << QStringLiteral("Restore the factory settings failed");
+    }
+    void storeFailuresAreTold()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, message);
+        DDevicePage page;
+        makePage(page, {0});
+        enter(page);
+        scriptedPagePrompts prompts;
+        QTemporaryDir out;
+        QTemporaryDir sources;
+        QComboBox *box = page.form()->comboBox_OnboardProfile;
+        page.onProfileCreateNew();
+        box->setCurrentIndex(box->findText("NewConfig1"));
+        // The configuration an import would bring, and an FN1 key to clean.
+        prompts.answerFolder(out.path());
+        page.onProfileExport();
+        const QString exported = QDir(out.path()).filePath(QDir(out.path()).entryList(QDir::Files).value(0));
+        QVERIFY(QFileInfo(exported).isFile());
+        const QString importable = sources.filePath(QStringLiteral("import.xml"));
+        QVERIFY(QFile::rename(exported, importable));
+        m_store.addKeyInfo(page.onboardDefaultFilePath(), "1", "57", "Caps", "0", "1", "1", "-20");
+        page.loadOnboardLayerKeyTexts();
+        page.onOnboardKeyboardClicked(30, QStringLiteral("1"));
+        const QStringList names = comboNames(box);
+        const QStringList captions = keyTexts(page);
+        const QStringList files{page.onboardListFilePath(), page.onboardDefaultFilePath(), page.onboardFn1FilePath()};
+        QList<QByteArray> before;
+        for (const QString &file : files)
+            before << onboardTestFiles::contents(file);
+        m_devices.at(0)->clearOutputs();
+        page.notice()->showNotice(QString());
+
+        {
+            std::unique_ptr<FailingSaves> failing;
+            if (action == QLatin1String("refused"))
+                page.m_currentHidInterface->hidClose();
+            else
+                failing.reset(new FailingSaves(SaveFailure::DiskFull, QFileInfo(files.first()).path()));
+            if (action == QLatin1String("clean")) {
+                prompts.answerQuestion(QStringLiteral("No"));
+                page.onConfigCleanLayer();
+            } else if (action == QLatin1String("import")) {
+                prompts.answerOpenFile(importable);
+                page.onProfileImport();
+            } else if (action == QLatin1String("export")) {
+                prompts.answerFolder(out.path());
+                page.onProfileExport();
+            } else if (action == QLatin1String("rename")) {
+                page.onProfileModifyName();
+                page.form()->lineEdit_OnboardModifyProfileName->setText(QStringLiteral("Renamed"));
+                page.form()->pushButton_OnboardSave->click();
+            } else if (action == QLatin1String("fn1")) {
+                page.form()->pushButton_Fn1Key->click();
+            } else if (action == QLatin1String("delete")) {
+                page.onProfileDelete();
+            } else {
+                prompts.answerQuestion(QStringLiteral("Yes"));
+                page.form()->toolButton_RestoreFactorySettings->click();
+            }
+        }
+
+        QCOMPARE(page.notice()->text(), message);
+        QCOMPARE(comboNames(box), names);
+        QCOMPARE(box->currentText(), QStringLiteral("NewConfig1"));
+        QCOMPARE(page.currentOnboardProfileIndex(), 1);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        if (action == QLatin1String("refused")) {
+            // The layers were restored; only the report did not go.
+            QCOMPARE(layerItems(m_store, page.onboardFn1FilePath(), 1), QStringList{"-10:0:-10"});
+            QCOMPARE(m_devices.at(0)->outputCount(HidCmd::Reset), 0);
+            return;
+        }
+        QCOMPARE(keyTexts(page), captions);
+        for (int i = 0; i < files.size(); ++i)
+            QCOMPARE(onboardTestFiles::contents(files.at(i)), before.at(i));
     }
 
     void keyEditing()

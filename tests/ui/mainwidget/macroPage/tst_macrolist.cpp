@@ -2,6 +2,7 @@
 // store failures; the form after a language change.
 
 #include "macroPageFixture.h"
+#include "xmlSaveFailure.h"
 
 #include <QDir>
 #include <QToolTip>
@@ -68,6 +69,8 @@ private slots:
     void renameFromTheRow();
     void storeFailures_data();
     void storeFailures();
+    void fullDiskFailures_data();
+    void fullDiskFailures();
     void formAfterLanguageChange();
 };
 
@@ -462,6 +465,50 @@ void tst_MacroList::storeFailures()
         QCOMPARE(f.page->currentIndex(), QStringLiteral("1"));
         QCOMPARE(f.tableEvents(), f.fileEvents(1));
     }
+}
+
+// A full disk: adding or importing a macro says it failed and the list
+// stays as the file has it.
+void tst_MacroList::fullDiskFailures_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("add") << "add" << "Add macro failed";
+    QTest::newRow("import") << "import" << "Import macro failed";
+}
+
+void tst_MacroList::fullDiskFailures()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, message);
+
+    MacroPageFixture f;
+    f.addMacro(1, "One", keyPair("a"));
+    f.showPage();
+    const QString source = f.dir.filePath(QStringLiteral("Fire.xml"));
+    QVERIFY(writeFile(source, importable({"<macro index=\"1\" name=\"Fire\">", itemLine("p", "0", "4", "down"),
+                                          itemLine("p", "25", "4", "up"), "</macro>"})));
+    const QByteArray before = f.fileBytes();
+    QSignalSpy changed(f.page.get(), &DMacroPage::sigMacroListHaveChanged);
+    {
+        const FailingSaves failing(SaveFailure::DiskFull, f.dir.path());
+        if (operation == QLatin1String("add")) {
+            f.click("pushButton_Add");
+        } else {
+            f.dialogs->openAnswer = source;
+            f.click("pushButton_Import");
+        }
+    }
+
+    QCOMPARE(f.notices.last(), message);
+    for (const QString &text : qAsConst(f.notices.texts))
+        QVERIFY2(!text.contains(QLatin1String("successful")), qPrintable(text));
+    QVERIFY(changed.isEmpty());
+    QCOMPARE(f.fileBytes(), before);
+    QCOMPARE(rowNames(f.page.get()), QStringList{"1:One"});
+    QCOMPARE(f.page->currentIndex(), QStringLiteral("1"));
+    QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), (QStringList{"Fire.xml", "pardexMacro.xml"}));
 }
 
 void tst_MacroList::formAfterLanguageChange()

@@ -3,6 +3,7 @@
 // the macro copies and the failures the pages report.
 
 #include "keyFunctionPages.h"
+#include "xmlSaveFailure.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -105,6 +106,8 @@ private slots:
     void saveFailureIsReported_data();
     void saveFailureIsReported();
     void resetOfUnboundKeyIsNoFailure();
+    void resetFailureIsReported_data();
+    void resetFailureIsReported();
     void captionStoredAsUtf8();
 
     void textRoundTrips_data();
@@ -404,6 +407,42 @@ void tst_KeyFunctionPages::resetOfUnboundKeyIsNoFailure()
     none.setHidInterfaceAndXml(nullptr, &f.xml);
     none.findChild<QPushButton *>(QStringLiteral("pushButton_OK"))->click();
     QCOMPARE(noneSpies.update.count() + noneSpies.saved.count() + noneSpies.failed.count(), 0);
+}
+
+// A full disk: the bound key's delete fails, and the page says so instead of
+// reporting it saved; the binding and its macro copy stay.
+void tst_KeyFunctionPages::resetFailureIsReported_data()
+{
+    QTest::addColumn<bool>("macro");
+    QTest::newRow("remap") << false;
+    QTest::newRow("macro") << true;
+}
+
+void tst_KeyFunctionPages::resetFailureIsReported()
+{
+    QFETCH(bool, macro);
+    KeyFunctionFixture f;
+    if (macro)
+        bindMacroWithPage(f, kKey, 3);
+    else
+        f.bind(kKey, binding(Kfc::OperateRemap, "6"));
+    const StoredBinding bound = f.stored(kKey);
+    const QByteArray bytesBefore = KeyFunctionFixture::bytes(f.profilePath);
+    PageDriver d = makeDriver(QStringLiteral("DResetDefaultPage"), f);
+    d.setUp(f.profilePath, 1, 0);
+    PageSignals spies(d.page.get());
+    {
+        const FailingSaves failing(SaveFailure::DiskFull, f.dir.path());
+        d.ok();
+    }
+    QCOMPARE(spies.saved.count(), 0);
+    QCOMPARE(spies.failed.count(), 1);
+    QCOMPARE(spies.update.count(), 1);
+    const QString reason = spies.failed.first().first().toString();
+    QVERIFY2(reason.contains(QStringLiteral("pardexProFile.xml")), qPrintable(reason));
+    QCOMPARE(KeyFunctionFixture::bytes(f.profilePath), bytesBefore);
+    QCOMPARE(f.stored(kKey), bound);
+    QCOMPARE(f.hasMacroCopy(3), macro);
 }
 
 void tst_KeyFunctionPages::captionStoredAsUtf8()
