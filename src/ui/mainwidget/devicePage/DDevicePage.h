@@ -216,6 +216,8 @@ public:
     mouseLightDealMain *mouseEngine() const { return m_mouseLightDealMain; }
     DMousePage *currentMousePage() const;
     DMouseLightPage *currentMouseLightPage() const;
+    // The mice whose sniper button is held.
+    int sniperHeldMouseCount() const { return m_sniperLinks.size(); }
 
 signals:
     void sigHidDeviceListUpdate(QList<hidStructInfo> list);

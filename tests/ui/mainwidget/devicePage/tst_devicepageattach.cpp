@@ -382,6 +382,100 @@ private slots:
         QVERIFY(page->isDeviceLoaded());
     }
 
+    // A removal that comes while an operation waits runs after it, never
+    // inside it: until the wait ends the page keeps the list, the rows and
+    // the links the running operation holds.
+    void removalWaitsForTheRunningOperation_data()
+    {
+        QTest::addColumn<int>("leaving");
+        QTest::addColumn<bool>("endsTheWait");
+        QTest::newRow("the device waited for") << kRosquine << true;
+        QTest::newRow("another device") << kBovelli << false;
+    }
+    void removalWaitsForTheRunningOperation()
+    {
+        QFETCH(int, leaving);
+        QFETCH(bool, endsTheWait);
+        m_devices.at(kRosquine)->setAnswerPolicy(HidCmd::SerialRead, SimAckPolicy::never());
+        auto page = newPage();
+        take(*page, list({kQuissaro, kBovelli}));
+        QList<int> staying {kQuissaro, kBovelli, kRosquine};
+        staying.removeAll(leaving);
+
+        struct Seen
+        {
+            QMap<QString, DDeviceKeyboardLink *> links;
+            QList<DDeviceListItem *> rows;
+            QStringList listed;
+            int depth = 0;
+        };
+        const auto seen = [&page] {
+            Seen s;
+            s.links = page->getDeviceLinkMap();
+            s.rows = page->findChildren<DDeviceListItem *>();
+            for (const hidStructInfo &record : page->getHidDeviceList())
+                s.listed.append(fixedText(record.hidPath));
+            s.listed.sort();
+            s.depth = devicePageWait::running();
+            return s;
+        };
+        Seen before;
+        Seen after;
+        bool lost = false;
+        QTimer::singleShot(100, page.get(), [&] {
+            before = seen();
+            MainHidInterFace *hid = before.links.value(pathOf(leaving))->getHidInterface();
+            m_devices.at(leaving)->unplug();
+            lost = QTest::qWaitFor([hid] { return hid->isDeviceLost(); }, kWaitMs);
+            take(*page, list(staying), false);
+            after = seen();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        take(*page, list({kQuissaro, kBovelli, kRosquine}));
+        QCOMPARE(clock.elapsed() < devicePageWait::kLinkReadyMs, endsTheWait);
+
+        QVERIFY(lost);
+        QCOMPARE(before.depth, 1);
+        QCOMPARE(after.depth, 1);
+        QCOMPARE(before.listed, pathsOf({kQuissaro, kBovelli, kRosquine}));
+        QCOMPARE(after.listed, before.listed);
+        QCOMPARE(after.rows, before.rows);
+        QCOMPARE(after.links, before.links);
+
+        QCOMPARE(rowPaths(*page), pathsOf(staying));
+        QCOMPARE(linkPaths(*page), pathsOf(staying));
+        QCOMPARE(m_devices.at(leaving)->openConnectionCount(), 0);
+        QVERIFY(pathsOf(staying).contains(page->currentDevicePath()));
+    }
+
+    // A device whose removal came while another device's link was waited
+    // for is still on the page after the wait, but it is leaving: it is not
+    // loaded, and no file is made for it.
+    void leavingDeviceIsNotLoaded()
+    {
+        m_devices.at(kRosquine)->setAnswerPolicy(HidCmd::SerialRead, SimAckPolicy::never());
+        auto page = newPage();
+        bool removed = false;
+        QTimer poll;
+        // Once Quissaro's link is ready and Rosquine's is being waited for.
+        connect(&poll, &QTimer::timeout, page.get(), [&] {
+            if (removed || !page->getDeviceLinkMap().contains(pathOf(kRosquine)) || devicePageWait::running() == 0)
+                return;
+            removed = true;
+            m_devices.at(kQuissaro)->unplug();
+            take(*page, list({kRosquine}), false);
+        });
+        poll.start(5);
+        take(*page, list({kQuissaro, kRosquine}));
+        poll.stop();
+        QVERIFY(removed);
+        QCOMPARE(rowPaths(*page), pathsOf({kRosquine}));
+        QCOMPARE(page->currentDevicePath(), pathOf(kRosquine));
+        QVERIFY(!page->isDeviceLoaded());
+        QCOMPARE(userConfigEntries(), QStringList());
+    }
+
     // A lighting edit of the selected keyboard leaves with it, whether
     // another device takes the selection or none is left: no prompt, and
     // nothing saved into any file.

@@ -776,14 +776,19 @@ private slots:
         QVERIFY(readyLink(page, *m_mouse));
         m_xml.addKeyInfo(m_mouseFile, "1", QByteArray::number(kForwardCode), "Forward", "4", "0", "0",
                          QByteArray::number(kSniperFunction));
+        m_mouse->clearOutputs();
         m_mouse->sendMouseState(kForwardCode, 0);
         QVERIFY(waitDpiReports(*m_mouse, 1));
+        QCOMPARE(int(dpiReports(*m_mouse).last()[6]), 5);
+        QCOMPARE(page.sniperHeldMouseCount(), 1);
         QPointer<DDeviceKeyboardLink> old = page.getDeviceLinkMap().value(m_mouse->path());
 
         m_mouse->unplug();
         QVERIFY(!page.loadHidDeviceList({recordOf(*m_keyboard)}));
         page.insertOrRemoveHidDevice(false, m_mouse->path());
         QVERIFY(!old);
+        // Nothing held is left behind for a link made later, wherever it lies.
+        QCOMPARE(page.sniperHeldMouseCount(), 0);
         m_mouse->plug();
         QVERIFY(!page.loadHidDeviceList({recordOf(*m_keyboard), recordOf(*m_mouse)}));
         page.insertOrRemoveHidDevice(true, m_mouse->path());

@@ -27,7 +27,9 @@
 #include <QFile>
 #include <QLayout>
 #include <QLoggingCategory>
+#include <QPointer>
 #include <QPushButton>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -91,6 +93,25 @@ QByteArray hex(std::initializer_list<int> values)
     for (int v : values)
         out.append(static_cast<char>(v));
     return out;
+}
+
+// Closes a transport on the GUI thread at the debug line the custom upload
+// writes between its colour packets and its key effect report: the colours
+// are queued, the effect report meets a closed device.
+QPointer<MainHidInterFace> g_closeBeforeEffect;
+bool g_closedBeforeEffect = false;
+QtMessageHandler g_previousHandler = nullptr;
+
+void closeBeforeTheEffectReport(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (g_closeBeforeEffect && QThread::currentThread() == qApp->thread()
+        && text.contains(QLatin1String("colorData info [colorData.ledType]"))) {
+        g_closeBeforeEffect->hidClose();
+        g_closeBeforeEffect = nullptr;
+        g_closedBeforeEffect = true;
+    }
+    if (g_previousHandler)
+        g_previousHandler(type, context, text);
 }
 
 } // namespace
@@ -448,6 +469,90 @@ private slots:
         DCustomLightListItem *row = page().m_customLightItemList.at(2);
         emit row->sigCustomLightUsingStatus(true);
         QCOMPARE(toast(), QStringLiteral("Set custom light failed"));
+    }
+
+    // Every zone's OK says what its own send found, whatever an earlier send
+    // of the page found: first a device that takes the report, then a closed one.
+    void okToastFollowsItsOwnSend_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("zone");
+        QTest::newRow("keys") << "Rosquine" << 0;
+        QTest::newRow("side lights") << "Rosquine" << 1;
+        QTest::newRow("mouse around zone") << "Bovelli" << 0;
+        QTest::newRow("mouse scroll zone") << "Bovelli" << 1;
+        QTest::newRow("mouse logo zone") << "Bovelli" << 2;
+    }
+
+    void okToastFollowsItsOwnSend()
+    {
+        QFETCH(QString, model);
+        QFETCH(int, zone);
+        attach(model);
+        const bool mouse = model == QLatin1String("Bovelli");
+        if (mouse) {
+            for (int z = 0; z < 3; ++z) {
+                storeItem(item(z, 0, 1));
+                QVERIFY(m_xml.setLightUsingIndex(m_path, "1", z, 0));
+            }
+        } else {
+            storeItem(item(zone, 1, 1));
+            storeItem(item(zone, 2, 1));
+        }
+        page().ui->pushButton_Led->click();
+        if (!mouse && zone == 1)
+            page().ui->pushButton_SideLed->click();
+        const auto pick = [&](int effect) {
+            if (mouse)
+                page().onSelectMouseLightType(zone);
+            else if (zone == 1)
+                clickRow(selectionLists::SideEffect, selectionLists::SideLightEffect, effect);
+            else
+                clickRow(selectionLists::KeyEffect, selectionLists::KeyboardEffect, effect);
+        };
+
+        pick(1);
+        pressOk();
+        QCOMPARE(toast(), QStringLiteral("Set light effect successfully"));
+        closeDevice();
+        pick(2);
+        pressOk();
+        QCOMPARE(toast(), QStringLiteral("Set light effect failed"));
+    }
+
+    // The custom lighting upload counts the key effect report that follows
+    // its colour packets: when only that report fails, so does the upload.
+    void customUploadNeedsItsEffectReport_data()
+    {
+        QTest::addColumn<bool>("byOk"); // else a lighting is taken into use
+        QTest::addColumn<QString>("text");
+        QTest::newRow("OK on the Custom effect") << true << "Set light effect failed";
+        QTest::newRow("a lighting taken into use") << false << "Set custom light failed";
+    }
+
+    void customUploadNeedsItsEffectReport()
+    {
+        QFETCH(bool, byOk);
+        QFETCH(QString, text);
+        attach(QStringLiteral("Rosquine"));
+        page().ui->pushButton_Led->click();
+        clickRow(selectionLists::KeyEffect, selectionLists::KeyboardEffect, 10);
+        QVERIFY(page().m_currentHidInterface->waitForCommandsWritten(kWaitMs));
+        const int from = recorded();
+
+        g_closeBeforeEffect = page().m_currentHidInterface;
+        g_closedBeforeEffect = false;
+        g_previousHandler = qInstallMessageHandler(closeBeforeTheEffectReport);
+        if (byOk)
+            pressOk();
+        else
+            emit page().m_customLightItemList.at(2)->sigCustomLightUsingStatus(true);
+        qInstallMessageHandler(g_previousHandler);
+        g_closeBeforeEffect = nullptr;
+
+        QVERIFY(g_closedBeforeEffect);
+        QCOMPARE(toast(), text);
+        QVERIFY(reportsOf(kKeyEffect, from).isEmpty());
     }
 
     // --- Light synchronisation ------------------------------------------

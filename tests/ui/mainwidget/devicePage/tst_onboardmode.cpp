@@ -250,6 +250,36 @@ private slots:
         QVERIFY(!page.onboardPage());
     }
 
+    // The selected keyboard lost its transport (unloaded, or gone): the mode
+    // buttons still work on the page and reach no device.
+    void modeSwitchWithoutTransport_data()
+    {
+        QTest::addColumn<bool>("fromOnboard");
+        QTest::newRow("PC mode from on-board mode") << true;
+        QTest::newRow("PC mode from PC mode") << false;
+    }
+    void modeSwitchWithoutTransport()
+    {
+        QFETCH(bool, fromOnboard);
+        DDevicePage page;
+        makePage(page, {0});
+        if (fromOnboard) {
+            enter(page);
+            QCOMPARE(page.onboardMode(), 1);
+        }
+        page.m_currentHidInterface = nullptr;
+        page.m_currentDeviceLink = nullptr;
+
+        page.form()->pushButton_AppMode->click();
+        QCOMPARE(page.onboardMode(), 0);
+        QVERIFY(!page.onboardPage());
+        QVERIFY(page.form()->pushButton_AppMode->isChecked());
+        page.applyDeviceMode(1);
+        QCOMPARE(page.onboardMode(), 1);
+        page.applyDeviceMode(0);
+        QCOMPARE(page.onboardMode(), 0);
+    }
+
     void configurationMenu()
     {
         DDevicePage page;

@@ -73,6 +73,7 @@ private slots:
     void automaticCheckOpensOnce();
     void requestFromSettings();
     void requestFromSettingsReturnsOnceClosed();
+    void brokenImageIsNeverOffered_data();
     void brokenImageIsNeverOffered();
     void upgradesEndToEnd_data();
     void upgradesEndToEnd();
@@ -161,21 +162,47 @@ void tst_FirmwareUpgrade::requestFromSettingsReturnsOnceClosed()
     QVERIFY(!f.dialog());
 }
 
+void tst_FirmwareUpgrade::brokenImageIsNeverOffered_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<QString>("reason");
+    // The damage lies before, inside or after the identification block: a
+    // reader that kept what it read before the damage would find an intact
+    // identification in the last three.
+    QTest::newRow("bad character inside the identification block")
+        << QByteArray(":20FE20002C30312C") << QByteArray(":20FE20002G30312C") << "line \\d+: character";
+    QTest::newRow("bad checksum after the identification block")
+        << QByteArray("5623B0912E690\n") << QByteArray("5623B0912E691\n") << "line \\d+: bad checksum";
+    QTest::newRow("data past the image") << QByteArray(":0400000500000000F7\n")
+                                         << QByteArray(":020000040001F9\n:0100000001FE\n") << "line \\d+: data outside";
+    QTest::newRow("no end record") << QByteArray(":00000001FF\n") << QByteArray() << "no end record";
+}
+
+// The version test reads a broken image as no image, and says why in the log.
 void tst_FirmwareUpgrade::brokenImageIsNeverOffered()
 {
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(QString, reason);
     FirmwareFixture f({"Quissaro"});
     QTemporaryDir dir;
     QFile original(firmwareImagePath(QStringLiteral("Quissaro")));
     QVERIFY(original.open(QIODevice::ReadOnly));
     QByteArray text = original.readAll();
-    text[text.indexOf(":20FE20") + 12] = 'G'; // a bad character inside the identification block
+    QCOMPARE(text.count(from), 1);
+    text.replace(from, to);
     QFile broken(dir.filePath(QStringLiteral("Quissaro.hex")));
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write(text);
     broken.close();
     setFirmwareImageFolder(dir.path());
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Firmware image .*/Quissaro\\.hex not offered: "
+                                                                       "broken image, %1")
+                                                            .arg(reason)));
     QVERIFY(!f.control->checkFirmwareUpgrade(0));
     QVERIFY(f.control->upgradeableList().isEmpty());
+    QVERIFY(!f.control->isAutoOpenScheduled());
 }
 
 void tst_FirmwareUpgrade::upgradesEndToEnd_data()

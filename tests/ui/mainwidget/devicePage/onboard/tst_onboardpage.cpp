@@ -140,6 +140,8 @@ private slots:
     void unreadableLayoutBuildsNothing();
     void missingModelLayoutBuildsNothing();
     void secondModelReplacesKeys();
+    void laterLayoutLeavesNoEarlierKeys_data();
+    void laterLayoutLeavesNoEarlierKeys();
 
     void shippedModels_data();
     void shippedModels();
@@ -309,6 +311,47 @@ void tst_OnboardPage::secondModelReplacesKeys()
     QVERIFY(tip.isNull());
     QVERIFY(!page.selectedKey());
     QCOMPARE(page.width(), onboardKeyRules::pageWidth(models.at(1).keyCount));
+}
+
+enum LaterLayout { ModelWithoutLayout, SameTextAgain, UnreadableText };
+
+void tst_OnboardPage::laterLayoutLeavesNoEarlierKeys_data()
+{
+    QTest::addColumn<int>("later");
+    QTest::addColumn<int>("keys");
+    QTest::newRow("a model without an on-board layout") << int(ModelWithoutLayout) << 0;
+    QTest::newRow("the same layout text again") << int(SameTextAgain) << kCells;
+    QTest::newRow("an unreadable layout text") << int(UnreadableText) << 0;
+}
+
+// Whatever the later layout builds, the keys of the earlier one are gone.
+void tst_OnboardPage::laterLayoutLeavesNoEarlierKeys()
+{
+    QFETCH(int, later);
+    QFETCH(int, keys);
+    Page p;
+    QList<QPointer<SoftKeyboardButCustom>> first;
+    for (SoftKeyboardButCustom *k : p.page.getKeyButtonList())
+        first << k;
+    QCOMPARE(first.size(), kCells);
+
+    switch (later) {
+    case ModelWithoutLayout:
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("fp == NULL")));
+        p.page.setModel(QStringLiteral("Ryzzmond"), 84);
+        break;
+    case SameTextAgain:
+        p.page.parseKeyboardInfo(smallLayout());
+        break;
+    case UnreadableText:
+        p.page.parseKeyboardInfo(QByteArray("EveryKeyInfo_Row01 = Esc"));
+        break;
+    }
+    QCOMPARE(p.page.getKeyButtonList().size(), keys);
+    QCOMPARE(p.page.findChildren<SoftKeyboardButCustom *>().size(), keys);
+    QCOMPARE(p.page.getKeyButtonMap().isEmpty(), keys == 0);
+    for (const auto &old : first)
+        QVERIFY(old.isNull());
 }
 
 void tst_OnboardPage::shippedModels_data()
