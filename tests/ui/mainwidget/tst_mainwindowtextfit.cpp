@@ -279,17 +279,6 @@ void settle()
     }
 }
 
-DHomeDeviceListItem *tileOf(DMainWidget &window, const QString &model)
-{
-    const QString picture = QFileInfo(DHomeDeviceListItem::picturePath(model)).fileName();
-    for (DHomeDeviceListItem *tile : window.homePage()->deviceListWidget()->findChildren<DHomeDeviceListItem *>()) {
-        const QWidget *logo = tile->findChild<QWidget *>(QStringLiteral("frame_DeviceLogo"));
-        if (logo && logo->styleSheet().contains(picture))
-            return tile;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class tst_MainWindowTextFit : public QObject

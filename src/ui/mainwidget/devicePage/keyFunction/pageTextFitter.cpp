@@ -54,6 +54,8 @@ QLayout *layoutHolding(QLayout *layout, QWidget *widget)
 // least widths and the spacing (no limit outside a row of a laid-out page).
 int roomInRow(QWidget *button)
 {
+    if (!button->parentWidget())
+        return QWIDGETSIZE_MAX;
     auto *row = qobject_cast<QBoxLayout *>(layoutHolding(button->parentWidget()->layout(), button));
     if (!row || (row->direction() != QBoxLayout::LeftToRight && row->direction() != QBoxLayout::RightToLeft)
         || !row->geometry().isValid())
