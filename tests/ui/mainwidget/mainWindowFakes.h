@@ -5,12 +5,17 @@
 
 #include "DDataManager.h"
 #include "DDevicePage.h"
+#include "DHomeDeviceListItem.h"
+#include "DHomeDeviceListWidget.h"
+#include "DHomePage.h"
 #include "DMacroPage.h"
 #include "DMainWidget.h"
 #include "DeviceNotifier.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 
 class FakeDevicePage : public DDevicePage
@@ -128,4 +133,17 @@ inline int logCount(const QByteArray &text)
     for (const QByteArray &line : logLines())
         n += line.contains(text) ? 1 : 0;
     return n;
+}
+
+// The home page's tile of a model: the tile showing its picture.
+inline DHomeDeviceListItem *tileOf(DMainWidget &window, const QString &model)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QString picture = QFileInfo(DHomeDeviceListItem::picturePath(model)).fileName();
+    for (DHomeDeviceListItem *tile : window.homePage()->deviceListWidget()->findChildren<DHomeDeviceListItem *>()) {
+        const QWidget *logo = tile->findChild<QWidget *>(QStringLiteral("frame_DeviceLogo"));
+        if (logo && logo->styleSheet().contains(picture))
+            return tile;
+    }
+    return nullptr;
 }

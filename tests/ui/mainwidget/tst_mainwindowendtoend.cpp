@@ -38,19 +38,6 @@ namespace {
 constexpr int kWaitMs = 5000;
 constexpr int kThemeCount = 5;
 
-// A tile shows its model's picture.
-DHomeDeviceListItem *tileOf(DMainWidget &window, const QString &model)
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const QString picture = QFileInfo(DHomeDeviceListItem::picturePath(model)).fileName();
-    for (DHomeDeviceListItem *tile : window.homePage()->deviceListWidget()->findChildren<DHomeDeviceListItem *>()) {
-        const QWidget *logo = tile->findChild<QWidget *>(QStringLiteral("frame_DeviceLogo"));
-        if (logo && logo->styleSheet().contains(picture))
-            return tile;
-    }
-    return nullptr;
-}
-
 int tileCount(DMainWidget &window)
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -12,6 +12,9 @@ constexpr int kSelectedPictureSide = 16;
 constexpr int kNormalPictureSide = 15; // the normal picture is drawn one pixel smaller
 const QRect kCaptionRect(48, 10, 130, 50);
 constexpr int kCaptionPointSize = 9;
+// A caption wider than its place runs on to the row's right edge, less this.
+constexpr int kCaptionRightGap = 4;
+constexpr int kMostCaptionLines = 2;
 const QString kSelectedMark = QStringLiteral("Sel");
 
 void drawPicture(QPainter &painter, const QString &path, int side)
@@ -78,13 +81,51 @@ QFont CustomButton::captionFont() const
 
 QString CustomButton::shownCaption() const
 {
-    // Long translations would run past the row's right edge.
-    return QFontMetrics(captionFont()).elidedText(m_caption, Qt::ElideRight, kCaptionRect.width());
+    return captionLines(QFontMetrics(captionFont())).join(QLatin1Char('\n'));
+}
+
+// The caption's place in the row: the designed one while the caption fits
+// it, else up to the row's right edge (a long translation).
+QRect CustomButton::captionRect(const QFontMetrics &metrics) const
+{
+    if (metrics.horizontalAdvance(m_caption) <= kCaptionRect.width())
+        return kCaptionRect;
+    const int right = qMax(kCaptionRect.right(), contentsRect().right() - kCaptionRightGap);
+    return QRect(kCaptionRect.topLeft(), QPoint(right, kCaptionRect.bottom()));
+}
+
+// One line where the caption fits; else it breaks between words into two
+// lines, and only what would need a third is elided.
+QStringList CustomButton::captionLines(const QFontMetrics &metrics) const
+{
+    const int width = captionRect(metrics).width();
+    if (metrics.horizontalAdvance(m_caption) <= width)
+        return {m_caption};
+    QStringList lines;
+    QString line;
+    const QStringList words = m_caption.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i < words.size(); ++i) {
+        const QString longer = line.isEmpty() ? words.at(i) : line + QLatin1Char(' ') + words.at(i);
+        if (metrics.horizontalAdvance(longer) <= width || line.isEmpty()) {
+            line = longer;
+            continue;
+        }
+        lines.append(line);
+        if (lines.size() == kMostCaptionLines - 1) {
+            line = QStringList(words.mid(i)).join(QLatin1Char(' '));
+            break;
+        }
+        line = words.at(i);
+    }
+    lines.append(line);
+    for (QString &shown : lines)
+        shown = metrics.elidedText(shown, Qt::ElideRight, width);
+    return lines;
 }
 
 void CustomButton::updateCaptionToolTip()
 {
-    const bool cut = shownCaption() != m_caption;
+    const bool cut = shownCaption().replace(QLatin1Char('\n'), QLatin1Char(' ')) != m_caption.simplified();
     if (cut && (toolTip().isEmpty() || m_captionToolTip)) {
         setToolTip(m_caption);
         m_captionToolTip = true;
@@ -92,6 +133,12 @@ void CustomButton::updateCaptionToolTip()
         setToolTip(QString());
         m_captionToolTip = false;
     }
+}
+
+void CustomButton::resizeEvent(QResizeEvent *event)
+{
+    QToolButton::resizeEvent(event);
+    updateCaptionToolTip();
 }
 
 void CustomButton::enterEvent(QEvent *event)
@@ -133,6 +180,13 @@ void CustomButton::paintEvent(QPaintEvent *)
     painter.setFont(captionFont());
     // Measured on the device painted on: a picture of the row can lay the
     // text out wider than the screen does.
-    painter.drawText(kCaptionRect, Qt::AlignLeft | Qt::AlignTop,
-                     painter.fontMetrics().elidedText(m_caption, Qt::ElideRight, kCaptionRect.width()));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QStringList lines = captionLines(metrics);
+    QRect place = captionRect(metrics);
+    if (lines.size() > 1) {
+        // Two lines stand in the middle of the row.
+        const int height = lines.size() * metrics.height();
+        place.moveTop(qMax(0, (r.height() - height) / 2));
+    }
+    painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, lines.join(QLatin1Char('\n')));
 }

@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
+#include <QStringList>
 #include <QToolButton>
 
 // The picture-and-caption button of the device page's selector rows: a dark
@@ -24,8 +26,9 @@ public:
                         const QString &fontFamily);
 
     bool isSelected() const { return m_selected; }
-    // The caption as painted: elided when wider than its place, the whole
-    // caption then being the tool tip.
+    // The caption as painted, its lines joined by "\n": a caption wider
+    // than its place runs on to the row's edge, then breaks into two lines;
+    // past that it is elided, the whole caption then being the tool tip.
     QString shownCaption() const;
     bool isHovered() const { return m_hovered; }
 
@@ -39,9 +42,12 @@ protected:
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QFont captionFont() const;
+    QRect captionRect(const QFontMetrics &metrics) const;
+    QStringList captionLines(const QFontMetrics &metrics) const;
     void updateCaptionToolTip();
 
     QString m_picturePath = QStringLiteral(":/images/device/defaultDef.png");

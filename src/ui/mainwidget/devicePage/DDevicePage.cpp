@@ -5,6 +5,7 @@
 #include "CbNotice.h"
 #include "ColorWheelTool.h"
 #include "CustomButton.h"
+#include "buttonTextRoom.h"
 #include "DCustomLightListItem.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
@@ -78,11 +79,15 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QThread>
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 #include <utility>
@@ -115,6 +120,9 @@ constexpr int kMouseZoneDpiEffect = 3;
 constexpr int kEditBrightness = 2;
 constexpr int kEditSpeed = 3;
 constexpr int kCustomLightCount = 5;
+constexpr int kCustomLightListMinHeight = 50;
+// The room a tab keeps on each side of its text, together.
+constexpr int kTabTextGap = 12;
 // The keyboard takes the key effect report only once the colour packets are in.
 constexpr unsigned long kCustomUploadPauseMs = 5;
 
@@ -177,6 +185,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_deviceItemLayout = ui->horizontalLayout_24;
     m_profileItemLayout = ui->verticalLayout_30;
     m_customLightItemLayout = ui->verticalLayout_39;
+    makeKeyEffectListScrollable();
 
     buildKeyFunctionPages();
     buildToolPages();
@@ -1180,6 +1189,94 @@ void DDevicePage::retranslateAllUI()
     // The explanation panel and the on-board menus take their texts when built.
     dropExplainPopup();
     dropOnboardMenuPopups();
+    giveTabsTextRoom();
+}
+
+// The key effects and the custom lighting list under them are taller than
+// the page at the default window size: the column scrolls, so the list's
+// rows keep their height.
+void DDevicePage::makeKeyEffectListScrollable()
+{
+    m_keyEffectScroll = new QScrollArea(ui->page_KeyboardLed);
+    m_keyEffectScroll->setObjectName(QStringLiteral("scrollArea_KeyEffects"));
+    m_keyEffectScroll->setFrameShape(QFrame::NoFrame);
+    m_keyEffectScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_keyEffectScroll->setWidgetResizable(true);
+    m_keyEffectScroll->viewport()->setAutoFillBackground(false);
+    ui->verticalLayout_13->replaceWidget(ui->frame_18, m_keyEffectScroll);
+    m_keyEffectScroll->setWidget(ui->frame_18);
+    m_keyEffectScroll->setMinimumWidth(ui->frame_18->minimumWidth()
+                                       + m_keyEffectScroll->verticalScrollBar()->sizeHint().width());
+    // The list comes into view whenever the column's height has changed
+    // under it (shown, rows laid out).
+    connect(m_keyEffectScroll->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] {
+        if (ui->frame_CustomLight->isVisible())
+            m_keyEffectScroll->ensureWidgetVisible(ui->frame_CustomLight, 0, 0);
+    });
+}
+
+void DDevicePage::showCustomLightList(bool shown)
+{
+    ui->frame_CustomLight->setVisible(shown);
+    if (!shown)
+        return;
+    // Again once the rows are styled: their fonts set their heights.
+    QTimer::singleShot(0, this, [this] { holdCustomLightRows(); });
+    m_keyEffectScroll->ensureWidgetVisible(ui->frame_CustomLight, 0, 0);
+}
+
+// Every row at its full height: the effect list above scrolls instead.
+void DDevicePage::holdCustomLightRows()
+{
+    int rowsHeight = 0;
+    for (DCustomLightListItem *row : qAsConst(m_customLightItemList))
+        rowsHeight += row->sizeHint().height();
+    ui->frame_CustomLight->setMinimumHeight(qMax(kCustomLightListMinHeight, rowsHeight));
+}
+
+// The tabs' texts are set flush in their buttons: a translation longer than
+// the form's width widens its tab and keeps a gap to the next one.
+void DDevicePage::giveTabsTextRoom()
+{
+    for (QAbstractButton *tab : {ui->pushButton_Performance, ui->pushButton_CustomList, ui->pushButton_SoftKeyboard,
+                                 ui->pushButton_MousePerformance, ui->pushButton_MouseDpiConfig,
+                                 ui->pushButton_AppMode, ui->pushButton_OnboardMode})
+        giveButtonTextRoom(tab, kTabTextGap);
+    giveLightTabsTextRoom();
+}
+
+// The two lighting tabs share the effect column. Texts that do not fit it
+// side by side break into two lines (the tab row grows to hold them); what
+// is still too wide widens the column.
+void DDevicePage::giveLightTabsTextRoom()
+{
+    QPushButton *const tabs[] = {ui->pushButton_KeyboardLed, ui->pushButton_SideLed};
+    if (!m_lightTabRowHeight) {
+        m_lightTabRowHeight = ui->frame_19->maximumHeight();
+        m_panelColumnsWidth = ui->frame_Custom->maximumWidth();
+    }
+    const int column = m_panelColumnsWidth - ui->frame_16->maximumWidth();
+    int oneLine = 0;
+    for (QPushButton *tab : tabs) {
+        tab->setText(tab->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        tab->ensurePolished();
+        oneLine += tab->fontMetrics().horizontalAdvance(tab->text()) + kTabTextGap;
+    }
+    const bool twoLines = oneLine > column;
+    int width = 0;
+    for (QPushButton *tab : tabs) {
+        if (twoLines)
+            tab->setText(balancedTwoLines(tab->fontMetrics(), tab->text()));
+        giveButtonTextRoom(tab, kTabTextGap);
+        width += tab->minimumWidth();
+    }
+    const QFontMetrics metrics = tabs[0]->fontMetrics();
+    const int rowHeight = twoLines ? qMax(m_lightTabRowHeight, 2 * metrics.height() + kTabTextGap / 2) : m_lightTabRowHeight;
+    ui->frame_19->setMaximumHeight(rowHeight);
+    ui->frame_19->setMinimumHeight(rowHeight);
+    // The key-function pages' buttons widen for long texts as well.
+    ui->frame_Custom->setMaximumWidth(std::max({m_panelColumnsWidth, width + ui->frame_16->maximumWidth(),
+                                                ui->stackedWidget_CustomAll->minimumSizeHint().width()}));
 }
 
 void DDevicePage::changeAppTheme()
@@ -1273,6 +1370,9 @@ void DDevicePage::changeAppTheme()
     // The pop-ups take the theme's colours when they are built.
     dropExplainPopup();
     dropOnboardMenuPopups();
+    // The effect column scrolls with the custom lighting list's scroll bar.
+    m_keyEffectScroll->setStyleSheet(ui->widget_4->styleSheet());
+    giveTabsTextRoom();
 }
 
 // --- Device load -----------------------------------------------------------
@@ -2239,7 +2339,7 @@ void DDevicePage::keyBoardLedType(int effect)
             m_keyboardPage->setCustomLightMode(custom);
         if (custom)
             loadCustomLightList();
-        ui->frame_CustomLight->setVisible(custom);
+        showCustomLightList(custom);
     } else if (m_currentHidInfo.hidType == kHidTypeMouse) {
         if (effect == kMouseAroundDpiEffect)
             updateMouseDpiColors();
@@ -2415,7 +2515,7 @@ void DDevicePage::onSelectKeyboardLightType(int effect)
         m_keyboardPage->setCustomLightMode(custom);
     if (custom)
         loadCustomLightList();
-    ui->frame_CustomLight->setVisible(custom);
+    showCustomLightList(custom);
     const int id = markEffectRow(selectionLists::KeyboardEffect, effect);
     if (id >= 0)
         m_curLedIndex = id;
@@ -2794,6 +2894,7 @@ void DDevicePage::loadCustomLightList()
         m_currentCustomLightItem = m_customLightItemList.first();
     for (DCustomLightListItem *row : qAsConst(m_customLightItemList))
         row->setSelectedStyle(row == m_currentCustomLightItem);
+    holdCustomLightRows();
 
     m_lightDealMain->clearLed_WaveFullColor_TabSaveUpdateAll();
     if (!m_keyboardPage)

@@ -53,6 +53,7 @@ class QAction;
 class QBoxLayout;
 class QButtonGroup;
 class QMenu;
+class QScrollArea;
 class keyboardButCustom;
 class onboardDownloadSender;
 class onboardLayerFiles;
@@ -433,6 +434,11 @@ private:
     void showOnboardMenuPopup(ArrowWidget *popup, QWidget *button);
     // The menus take the theme's colours and the language's texts when built.
     void dropOnboardMenuPopups();
+    void giveTabsTextRoom();
+    void giveLightTabsTextRoom();
+    void makeKeyEffectListScrollable();
+    void showCustomLightList(bool shown);
+    void holdCustomLightRows();
     // The key functions only the PC can run (text, disable, shortcuts,
     // profile switch, program).
     QList<QWidget *> pcFunctionButtons() const;
@@ -485,6 +491,9 @@ private:
     bool m_lightPanelActive = false;
     QString m_desktopPath;
     CbNotice *m_notice = nullptr;
+    QScrollArea *m_keyEffectScroll = nullptr;
+    int m_lightTabRowHeight = 0; // the form's
+    int m_panelColumnsWidth = 0; // the form's
     pageTextFitter *m_profileHeadingFitter = nullptr; // the profile list's heading in long languages
     int m_mainPageIndex = -1;
     bool m_lightChanged = false;

@@ -1,4 +1,5 @@
 #include "DMacroPage.h"
+#include "choiceTextWrapper.h"
 
 #include "CbNotice.h"
 #include "DCatchKeyAndMouseItem.h"
@@ -106,6 +107,9 @@ DMacroPage::DMacroPage(QWidget *parent)
     m_delayGroup->addButton(ui->radioButton_DefaultDelay, macroRecorder::DefaultDelay);
     ui->radioButton_RecordDelay->setChecked(true);
     ui->stackedWidget->setCurrentWidget(ui->page_Key);
+    // Long translations of the choices break into lines.
+    for (QWidget *choices : {ui->radioButton_RecordDelay->parentWidget(), ui->page_Mouse, ui->widget_PropertyMouse})
+        m_choiceWrappers.append(new choiceTextWrapper(choices));
 
     m_notice = new CbNotice(this);
     m_notice->setFontPixelSize(kNoticePixelSize);
@@ -1053,6 +1057,8 @@ void DMacroPage::updataAllUI()
     applyRecordLook();
     showTotalTime();
     initUiStatus();
+    for (choiceTextWrapper *wrapper : qAsConst(m_choiceWrappers))
+        wrapper->refit();
 }
 
 void DMacroPage::changAppTheme()

@@ -23,6 +23,7 @@ class DMacroListItem;
 class QButtonGroup;
 class QLayout;
 class WindowsHookInterface;
+class choiceTextWrapper;
 class macroFileDialogs;
 class xmlInterface;
 
@@ -150,6 +151,7 @@ private:
     void showMessage(const QString &text);
 
     std::unique_ptr<Ui::DMacroPage> ui;
+    QList<choiceTextWrapper *> m_choiceWrappers;
     QString m_macroFilePath;
     xmlInterface *m_xml = nullptr;
     QString m_desktopFolder;

@@ -1,4 +1,5 @@
 #include "DSettingsDia.h"
+#include "choiceTextWrapper.h"
 #include "ui_DSettingsDia.h"
 
 #include "AutoStartEntry.h"
@@ -92,6 +93,8 @@ DSettingsDia::DSettingsDia(QWidget *parent, DDataManager *dataManager)
     ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
     setFixedSize(kDialogWidth, kDialogHeight);
+    // The dialog's width is fixed: a long option text breaks into two lines.
+    m_optionTexts = new choiceTextWrapper(ui->checkBox_AutoStart->parentWidget());
     setAttribute(Qt::WA_DeleteOnClose);
 
     const QString logo = QStringLiteral("QFrame{border-image: url(%1);}").arg(QLatin1String(kLogoPath));
@@ -213,6 +216,7 @@ void DSettingsDia::on_comboBox_Language_currentIndexChanged(const QString &text)
 
     ui->comboBox_Theme->blockSignals(true);
     ui->retranslateUi(this);
+    m_optionTexts->refit();
     ui->comboBox_Theme->clear();
     fillThemeList();
     selectTheme(m_themeIndex);

@@ -10,6 +10,7 @@
 #include <memory>
 
 class CbNotice;
+class choiceTextWrapper;
 class DDataManager;
 class QButtonGroup;
 class QCheckBox;
@@ -108,6 +109,7 @@ private:
     QString defaultSetting(const char *key, const char *fallback) const;
 
     Ui::DSettingsDia *ui;
+    choiceTextWrapper *m_optionTexts = nullptr;
     QStringList m_languageNames;
     QString m_companyLink;
     QString m_companyName;

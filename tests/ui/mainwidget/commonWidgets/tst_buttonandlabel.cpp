@@ -214,6 +214,44 @@ private slots:
         QCOMPARE(button.toolTip(), QStringLiteral("own"));
     }
 
+    // A caption wider than its designed place runs on to the row's edge,
+    // then breaks between words into two lines that fit the row's height;
+    // only what needs a third line, or a word wider than the row, is elided.
+    void captionLines_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("elided");
+        const QString word = QStringLiteral("Mmmmmmmmmm");
+        QTest::newRow("short") << "Macro" << 1 << false;
+        QTest::newRow("two words past the place") << word + ' ' + word << 2 << false;
+        QTest::newRow("four words") << QStringList({word, word, word, word}).join(' ') << 2 << true;
+        QTest::newRow("one word wider than the row") << QString(word).repeated(3) << 1 << true;
+    }
+    void captionLines()
+    {
+        QFETCH(QString, caption);
+        QFETCH(int, lines);
+        QFETCH(bool, elided);
+        CustomButton button;
+        button.setThemeColors(QColor(1, 2, 3), QColor(4, 5, 6), QColor(7, 8, 9), QColor(250, 250, 250),
+                              QColor(0, 0, 250), "DejaVu Sans");
+        button.resize(200, 35);
+        button.setImageAndText(m_pictures.filePath("keyDef.png"), caption);
+        const QStringList shown = button.shownCaption().split('\n');
+        QCOMPARE(shown.size(), lines);
+        QCOMPARE(button.shownCaption().contains(QChar(0x2026)), elided);
+        QCOMPARE(button.toolTip(), elided ? caption : QString());
+        QFont font("DejaVu Sans", 9);
+        font.setBold(true);
+        const QFontMetrics metrics(font);
+        QVERIFY(shown.size() * metrics.height() <= button.height());
+        for (const QString &line : shown)
+            QVERIFY2(48 + metrics.horizontalAdvance(line) <= button.width(), qPrintable(line));
+        if (!elided)
+            QCOMPARE(shown.join(' '), caption);
+    }
+
     void nextPosition_data()
     {
         QTest::addColumn<int>("style");

@@ -1,4 +1,5 @@
 #include "ColorWheelTool.h"
+#include "buttonTextRoom.h"
 #include "ui_ColorWheelTool.h"
 
 #include "BasicColorArea.h"
@@ -790,6 +791,7 @@ void ColorWheelTool::updateTheme()
                  css(theme.TextCheckedColor), theme.TextFont, css(theme.DeviceControlHoverColor)));
     m_brightnessSlider->applyTheme(theme);
     m_speedSlider->applyTheme(theme);
+    giveButtonsTextRoom();
 }
 
 void ColorWheelTool::updateLanguage()
@@ -797,4 +799,14 @@ void ColorWheelTool::updateLanguage()
     ui->retranslateUi(this);
     m_brightnessSlider->setTexts(tr("Brightness"), tr("Dark"), tr("Bright"));
     m_speedSlider->setTexts(tr("Speed"), tr("Slow"), tr("Fast"));
+    giveButtonsTextRoom();
+}
+
+// OK and Cancel hold the English width; "Abbrechen" needs more.
+void ColorWheelTool::giveButtonsTextRoom()
+{
+    // Clear of the rounded border on both sides.
+    constexpr int kBorderGap = 16;
+    giveButtonTextRoom(ui->pushButton_OK, kBorderGap);
+    giveButtonTextRoom(ui->pushButton_Cancel, kBorderGap);
 }

@@ -103,6 +103,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void giveButtonsTextRoom();
     void loadLightConfig(int zone);
     void resetToDefaultLight();
     void notifyLightChange(int kind);

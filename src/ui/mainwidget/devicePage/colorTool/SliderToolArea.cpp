@@ -2,6 +2,7 @@
 
 #include "DDataManager.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QSlider>
 
@@ -14,7 +15,7 @@ constexpr int kTickTop = 50;
 constexpr int kTickBottom = 55;
 constexpr int kScaleInset = 21;
 constexpr int kCaptionPointSize = 11;
-const QRect kCaptionRect(0, 0, 80, 25);
+constexpr int kCaptionHeight = 25;
 
 } // namespace
 
@@ -99,8 +100,25 @@ void SliderToolArea::paintEvent(QPaintEvent *)
         painter.drawLine(x, kTickTop, x, kTickBottom);
         x += step;
     }
+    painter.setFont(captionFont());
+    painter.drawText(captionRect(), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+}
+
+QFont SliderToolArea::captionFont() const
+{
     QFont font(m_fontFamily);
     font.setPointSize(kCaptionPointSize);
-    painter.setFont(font);
-    painter.drawText(kCaptionRect, Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+    return font;
+}
+
+// The whole width: long translations ("Geschwindigkeit") need more than the
+// scale's first ticks.
+QRect SliderToolArea::captionRect() const
+{
+    return QRect(0, 0, width(), kCaptionHeight);
+}
+
+bool SliderToolArea::isCaptionWhole() const
+{
+    return QFontMetrics(captionFont()).horizontalAdvance(m_caption) <= captionRect().width();
 }

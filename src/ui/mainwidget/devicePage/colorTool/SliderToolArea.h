@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -23,6 +25,8 @@ public:
     // Only the caption is shown; the other two are kept for the hosts.
     void setTexts(const QString &caption, const QString &second, const QString &third);
     QString caption() const { return m_caption; }
+    // Whether the painted caption has room for all of itself.
+    bool isCaptionWhole() const;
     // Colours as the theme holds them, "r,g,b" or "r,g,b,a".
     void setThemeColor(int red, int green, int blue, const QString &addPageColor,
                        const QString &subPageColor, const QString &fontFamily);
@@ -39,6 +43,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QFont captionFont() const;
+    QRect captionRect() const;
+
     QSlider *m_slider;
     int m_segments = 1;
     QString m_caption;

@@ -1,4 +1,5 @@
 #include "DPerformancePage.h"
+#include "choiceTextWrapper.h"
 
 #include "DDataManager.h"
 #include "DesktopSettingsLauncher.h"
@@ -56,6 +57,8 @@ DPerformancePage::DPerformancePage(QWidget *parent)
     setFixedSize(kPageWidth, kPageHeight);
     changAppTheme();
     updateSettingsButton();
+    // Long translations of the lock options break into two lines.
+    m_lockOptions = new choiceTextWrapper(m_ui->frame_4);
 }
 
 DPerformancePage::~DPerformancePage() = default;
@@ -175,6 +178,7 @@ void DPerformancePage::retranslate()
 {
     m_ui->retranslateUi(this);
     updateSettingsButton();
+    m_lockOptions->refit();
 }
 
 void DPerformancePage::changAppTheme()

@@ -12,6 +12,7 @@ class DPerformancePage;
 class DesktopSettingsLauncher;
 class MainHidInterFace;
 class QCheckBox;
+class choiceTextWrapper;
 class xmlInterface;
 
 // The keyboard's performance panel: four key blocks that apply while Win
@@ -53,6 +54,7 @@ private:
     void updateSettingsButton();
 
     std::unique_ptr<Ui::DPerformancePage> m_ui;
+    choiceTextWrapper *m_lockOptions = nullptr;
     MainHidInterFace *m_hid = nullptr;
     xmlInterface *m_store = nullptr;
     int m_profileIndex = 1;

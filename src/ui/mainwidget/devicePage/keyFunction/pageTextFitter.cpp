@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QBoxLayout>
 #include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +34,43 @@ int buttonTextWidth(const QAbstractButton *button)
     option.initFrom(button);
     option.text = button->text();
     return button->style()->subElementRect(contentsElement(button), &option, button).width();
+}
+
+// The layout that holds a widget, searched from a layout down.
+QLayout *layoutHolding(QLayout *layout, QWidget *widget)
+{
+    if (!layout)
+        return nullptr;
+    if (layout->indexOf(widget) >= 0)
+        return layout;
+    for (int i = 0; i < layout->count(); ++i) {
+        if (QLayout *found = layoutHolding(layout->itemAt(i)->layout(), widget))
+            return found;
+    }
+    return nullptr;
+}
+
+// The most a button can have of its row: the row's width less the others'
+// least widths and the spacing (no limit outside a row of a laid-out page).
+int roomInRow(QWidget *button)
+{
+    if (!button->parentWidget())
+        return QWIDGETSIZE_MAX;
+    auto *row = qobject_cast<QBoxLayout *>(layoutHolding(button->parentWidget()->layout(), button));
+    if (!row || (row->direction() != QBoxLayout::LeftToRight && row->direction() != QBoxLayout::RightToLeft)
+        || !row->geometry().isValid())
+        return QWIDGETSIZE_MAX;
+    const QMargins margins = row->contentsMargins();
+    int room = row->geometry().width() - margins.left() - margins.right();
+    int items = 0;
+    for (int i = 0; i < row->count(); ++i) {
+        QLayoutItem *item = row->itemAt(i);
+        if (item->widget() == button || item->isEmpty())
+            continue;
+        room -= item->minimumSize().width();
+        ++items;
+    }
+    return room - items * qMax(row->spacing(), 0);
 }
 
 bool breaksLines(const QAbstractButton *button)
@@ -184,7 +222,9 @@ void pageTextFitter::sizeButtonFromText(QPushButton *button, const QString &whol
     if (button->maximumWidth() >= QWIDGETSIZE_MAX)
         return;
     const int frame = button->width() - buttonTextWidth(button);
-    const int needed = button->fontMetrics().horizontalAdvance(whole) + qMax(frame, 0) + 2 * kButtonTextPadding;
+    const int text = button->fontMetrics().horizontalAdvance(whole) + qMax(frame, 0);
+    // The padding gives way first where the row is full.
+    const int needed = qMax(text, qMin(text + 2 * kButtonTextPadding, roomInRow(button)));
     if (button->maximumWidth() < needed)
         button->setMaximumWidth(needed);
     if (button->minimumWidth() < needed)

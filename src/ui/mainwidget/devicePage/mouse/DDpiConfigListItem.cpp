@@ -3,9 +3,13 @@
 #include "DDataManager.h"
 #include "ui_DDpiConfigListItem.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 
 namespace {
+
+// The sniper caption's size, as its sheet sets it.
+constexpr int kSniperPointSize = 8;
 
 // Nearly transparent, so the row still takes the mouse over its whole area.
 const QString kNormalBackground = QStringLiteral("0,0,0,1");
@@ -41,6 +45,17 @@ DDpiConfigListItem::DDpiConfigListItem(int level, QWidget *parent)
     if (level == SniperLevel) {
         ui->label_Sniper->setStyleSheet(QStringLiteral("color:%1;font:bold 8pt \"%2\";")
                                             .arg(themeColorInfo::cssColor(m_checkedColor), m_fontFamily));
+    }
+    // The first column holds the sniper row's caption: a translation wider
+    // than the column ("Francotirador") widens it in every row alike, so the
+    // rows stay aligned.
+    QFont sniperFont(m_fontFamily);
+    sniperFont.setPointSize(kSniperPointSize);
+    sniperFont.setBold(true);
+    const int captionWidth = QFontMetrics(sniperFont).horizontalAdvance(ui->label_Sniper->text());
+    if (captionWidth > ui->stackedWidget_2->maximumWidth()) {
+        ui->stackedWidget_2->setMaximumWidth(captionWidth);
+        ui->stackedWidget_2->setMinimumWidth(captionWidth);
     }
     // The value labels take their colour from the frame's rule, so the row
     // being edited can recolour them.

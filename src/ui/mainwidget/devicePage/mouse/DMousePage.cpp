@@ -26,6 +26,7 @@ constexpr int kLastButton = 7;
 // Labels end 4 px left of a left-side line, start 6 px right of a right-side one.
 constexpr int kLeftLabelGap = 4;
 constexpr int kRightLabelGap = 6;
+constexpr int kLabelTextPadding = 4;
 
 // Button number -> the code of the profile's bindings. Buttons 6 and 7
 // (the right-side forward and back buttons) keep codes no binding uses.
@@ -170,13 +171,16 @@ void DMousePage::resizeEvent(QResizeEvent *event)
 
 void DMousePage::placeButtons()
 {
-    const int w = m_labelWidth;
     const int h = m_labelHeight;
     for (const mouseButtonInfo &entry : qAsConst(m_entries)) {
         if (entry.Index < kLeftButton || entry.Index > kLastButton)
             continue;
+        // A caption longer than the model's label width (a translation)
+        // widens its label away from the dot, so none is cut.
+        QPushButton *button = m_buttons[entry.Index];
+        const int w = qMax(m_labelWidth, button->fontMetrics().horizontalAdvance(button->text()) + 2 * kLabelTextPadding);
         const int x = entry.Index <= kLastLeftSide ? entry.PosX03 - w - kLeftLabelGap : entry.PosX03 + kRightLabelGap;
-        m_buttons[entry.Index]->setGeometry(x, entry.PosY03 - h / 2, w, h);
+        button->setGeometry(x, entry.PosY03 - h / 2, w, h);
     }
 }
 
@@ -267,6 +271,7 @@ void DMousePage::setMouseKeyInfo(int buttonCode, customKeyInfo info)
     if (n != kLeftButton)
         m_buttons[n]->setToolTip(label);
     m_buttons[n]->setText(elided);
+    placeButtons();
 }
 
 void DMousePage::setButtonText(int buttonCode, const QString &text)
@@ -274,6 +279,7 @@ void DMousePage::setButtonText(int buttonCode, const QString &text)
     const int n = buttonForCode(buttonCode);
     if (n >= 0)
         m_buttons[n]->setText(text);
+    placeButtons();
 }
 
 void DMousePage::resetButtonText(int buttonCode)
@@ -281,6 +287,7 @@ void DMousePage::resetButtonText(int buttonCode)
     const int n = buttonForCode(buttonCode);
     if (n >= 0)
         m_buttons[n]->setText(tr(kDefaultNames[n]));
+    placeButtons();
 }
 
 void DMousePage::retranslateButtons()
@@ -291,6 +298,7 @@ void DMousePage::retranslateButtons()
         if (n != kLeftButton)
             m_buttons[n]->setToolTip(m_defaultNames[n]);
     }
+    placeButtons();
 }
 
 void DMousePage::updateTheme()
