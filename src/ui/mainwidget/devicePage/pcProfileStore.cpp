@@ -69,7 +69,8 @@ bool pcProfileStore::recreateProfile(int index, int deviceType)
 {
     const QString key = QString::number(index);
     const QString name = nameOf(info(key));
-    return removeProfile(key) && addProfile(index, name, deviceType);
+    // One save: a failure leaves the profile as it was, never without it.
+    return m_xml && m_xml->recreateProfile(m_path, key.toUtf8(), name.toUtf8(), deviceType);
 }
 
 bool pcProfileStore::setCurrentProfile(int index)

@@ -1,9 +1,11 @@
 // A device's PC profile file as the profile panel changes it, on the real
 // store in a temporary folder: import takes only the source's last profile,
-// export appends, a reset keeps index and name, and what is not a profile
-// file leaves the device's file byte-identical.
+// export appends, a reset keeps index and name (or, when it cannot be saved,
+// the old profile), and what is not a profile file leaves the device's file
+// byte-identical.
 #include "pcProfileStore.h"
 #include "xmlInterface.h"
+#include "xmlSaveFailure.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -174,6 +176,19 @@ private slots:
         m_xml.setLightUsingIndex(file, "2", 0, 7);
 
         pcProfileStore store(&m_xml, file);
+        // A disk with room for the file without the profile, not with the new
+        // one: the old profile stays whole.
+        const QString withoutProfile = path(QStringLiteral("withoutProfile.xml"));
+        QFile::remove(withoutProfile);
+        QVERIFY(QFile::copy(file, withoutProfile));
+        QVERIFY(m_xml.deleteNode(withoutProfile, "2"));
+        const QByteArray before = bytesOf(file);
+        {
+            const NearlyFullDisk disk(NearlyFullDisk::sizeOf(withoutProfile));
+            QVERIFY(!store.recreateProfile(2, deviceType));
+        }
+        QCOMPARE(bytesOf(file), before);
+
         QVERIFY(store.recreateProfile(2, deviceType));
         const profileInfo info = store.info(QStringLiteral("2"));
         QCOMPARE(pcProfileStore::nameOf(info), QStringLiteral("Zwei"));
