@@ -1,5 +1,6 @@
 #include "pcProfileStore.h"
 
+#include "importedFile.h"
 #include "xmlInterface.h"
 
 #include <QDebug>
@@ -97,6 +98,11 @@ pcProfileStore::ImportResult pcProfileStore::importLastProfile(const QString &so
 {
     if (!m_xml)
         return ImportResult::Failed;
+    // Refused before it is parsed, like an oversized macro file: a huge
+    // profile would make every later load of the device's file slow.
+    QByteArray bytes;
+    if (!importedFile::read(sourcePath, bytes))
+        return ImportResult::NotProfileFile;
     xmlIndexNameList source;
     if (!m_xml->getProfileList(sourcePath, source) || source.isEmpty())
         return ImportResult::NotProfileFile;

@@ -3,6 +3,7 @@
 // export appends, a reset keeps index and name (or, when it cannot be saved,
 // the old profile), and what is not a profile file leaves the device's file
 // byte-identical.
+#include "importedFile.h"
 #include "pcProfileStore.h"
 #include "xmlInterface.h"
 #include "xmlSaveFailure.h"
@@ -34,6 +35,8 @@ QStringList indexes(const xmlIndexNameList &list)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(pcProfileStore::ImportResult)
 
 class tst_PcProfileStore : public QObject
 {
@@ -122,6 +125,40 @@ private slots:
         QCOMPARE(store.importLastProfile(path(QStringLiteral("missing.xml"))),
                  pcProfileStore::ImportResult::NotProfileFile);
         QCOMPARE(bytesOf(file), before);
+    }
+
+    // A profile file is refused above the macro import's limit, before it
+    // is parsed; one of the limit's size imports.
+    void oversizedProfileFileIsRefused_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<pcProfileStore::ImportResult>("result");
+        QTest::newRow("at the limit") << importedFile::MaxSize << pcProfileStore::ImportResult::Imported;
+        QTest::newRow("one byte over") << importedFile::MaxSize + 1 << pcProfileStore::ImportResult::NotProfileFile;
+        QTest::newRow("fifty megabytes") << qint64(50) * 1024 * 1024 << pcProfileStore::ImportResult::NotProfileFile;
+    }
+    void oversizedProfileFileIsRefused()
+    {
+        QFETCH(qint64, size);
+        QFETCH(pcProfileStore::ImportResult, result);
+        // A good profile file padded with white space to the size.
+        const QString source = fileWith(QStringLiteral("big.xml"), {1});
+        QByteArray content = bytesOf(source);
+        const QByteArray end = "</Parameters>";
+        const int at = content.lastIndexOf(end);
+        QVERIFY(at > 0);
+        content.insert(at, QByteArray(int(size - content.size()), ' '));
+        QCOMPARE(qint64(content.size()), size);
+        writeFile(source, content);
+
+        const QString file = fileWith(QStringLiteral("device.xml"), {1, 2});
+        const QByteArray before = bytesOf(file);
+        pcProfileStore store(&m_xml, file);
+        QCOMPARE(store.importLastProfile(source), result);
+        if (result == pcProfileStore::ImportResult::Imported)
+            QCOMPARE(indexes(store.profiles()), (QStringList{"1", "2", "3"}));
+        else
+            QCOMPARE(bytesOf(file), before);
     }
 
     void importIntoAnUnreadableFileFails()
