@@ -22,7 +22,28 @@ Q_LOGGING_CATEGORY(lcXmlStore, "velmora.storage")
 const int kMaxLinkDepth = 40;
 // Fresh temporary names tried when one is taken.
 const int kNameAttempts = 16;
+
+// All the bytes, or false with errno set (a disk that takes no more is ENOSPC).
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    size_t left = size_t(bytes.size());
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        data += n;
+        left -= size_t(n);
+    }
+    return true;
 }
+
+} // namespace
 
 xmlStoreDocument::xmlStoreDocument(const QString &path, Start start)
     : m_path(path)
@@ -103,23 +124,8 @@ bool xmlStoreDocument::writeFile(const QString &path, const QByteArray &bytes)
     // Every write, the flush to the disk and the close are checked: a
     // failed save never renames a cut file into place, and its log line
     // names the system's reason (a full disk is "No space left on device").
-    bool written = !exists || ::fchmod(fd, existing.st_mode & 07777) == 0;
-    const char *data = bytes.constData();
-    qint64 left = bytes.size();
-    while (written && left > 0) {
-        const ssize_t n = ::write(fd, data, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            written = false;
-            break;
-        }
-        data += n;
-        left -= n;
-    }
-    written = written && ::fdatasync(fd) == 0;
+    const bool written = (!exists || ::fchmod(fd, existing.st_mode & 07777) == 0) && writeAll(fd, bytes)
+        && ::fdatasync(fd) == 0;
     const int writeError = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
