@@ -6,6 +6,7 @@
 #include "DSettingsDia.h"
 #include "QtLinguist.h"
 #include "SettingsKeys.h"
+#include "SettingsLock.h"
 #include "TerminationSignalNotifier.h"
 
 #include <QDateTime>
@@ -67,7 +68,8 @@ bool DAppllication::setLanguage(int languageIndex)
 int DAppllication::initLanguage(QtLinguist *linguist, const QString &userConfigDir)
 {
     int chosen = linguist->getDefaultLanguage();
-    QSettings settings(SettingsKeys::userSettingsPath(userConfigDir), QSettings::IniFormat);
+    const QString path = SettingsKeys::userSettingsPath(userConfigDir);
+    QSettings settings(path, QSettings::IniFormat);
     if (QDir(userConfigDir).exists()) {
         const int stored =
             settings.contains(SettingsKeys::LanguageIndex) ? settings.value(SettingsKeys::LanguageIndex).toInt() : -1;
@@ -76,7 +78,8 @@ int DAppllication::initLanguage(QtLinguist *linguist, const QString &userConfigD
     }
     // An index that names no language installs nothing and is kept as it is.
     linguist->setLanguage(chosen);
-    settings.setValue(SettingsKeys::LanguageIndex, chosen);
+    if (SettingsLock::isFreeForWrite(path))
+        settings.setValue(SettingsKeys::LanguageIndex, chosen);
     return chosen;
 }
 
@@ -97,6 +100,8 @@ void DAppllication::initSettings()
     setQuitOnLastWindowClosed(true);
 
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // What a killed earlier run left would hold up the first settings write.
+    SettingsLock::removeStaleLeftovers(SettingsKeys::userSettingsPath(SettingsKeys::userConfigDir(appData)));
     initLanguage(getLinguist(), SettingsKeys::userConfigDir(appData));
 
     QSettings::setDefaultFormat(QSettings::IniFormat);

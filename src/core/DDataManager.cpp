@@ -2,6 +2,7 @@
 
 #include "LogCollectClass.h"
 #include "SettingsKeys.h"
+#include "SettingsLock.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -65,17 +66,25 @@ void DDataManager::readSettings()
 {
     QSettings user(getUserSettingsPath(), QSettings::IniFormat);
     user.setIniCodec("UTF-8");
+    // Written only when the settings lock is free within a moment.
+    int writable = -1;
+    const auto write = [&](const char *key, const QVariant &value) {
+        if (writable < 0)
+            writable = SettingsLock::isFreeForWrite(getUserSettingsPath()) ? 1 : 0;
+        if (writable)
+            user.setValue(key, value);
+    };
 
     int themeIndex = 0;
     if (user.contains(SettingsKeys::ThemeIndex))
         themeIndex = user.value(SettingsKeys::ThemeIndex).toInt();
     else
-        user.setValue(SettingsKeys::ThemeIndex, 0);
+        write(SettingsKeys::ThemeIndex, 0);
 
     if (user.contains(SettingsKeys::BgImageIsUsing))
         m_bgImageIsUsing = user.value(SettingsKeys::BgImageIsUsing).toBool();
     else
-        user.setValue(SettingsKeys::BgImageIsUsing, false);
+        write(SettingsKeys::BgImageIsUsing, false);
 
     QSettings defaults(m_defaultConfigPath, QSettings::IniFormat);
     defaults.setIniCodec("UTF-8");
@@ -84,7 +93,7 @@ void DDataManager::readSettings()
     // The Other theme is only offered while its file comes from configDir.
     if (!m_userConfig && themeIndex == kOtherThemeIndex) {
         themeIndex = 0;
-        user.setValue(SettingsKeys::ThemeIndex, 0);
+        write(SettingsKeys::ThemeIndex, 0);
     }
 
     loadThemeConfig(themeIndex);
@@ -96,11 +105,11 @@ void DDataManager::readSettings()
     if (user.contains(SettingsKeys::OldVersion))
         oldVersion = user.value(SettingsKeys::OldVersion).toString();
     else
-        user.setValue(SettingsKeys::OldVersion, version);
+        write(SettingsKeys::OldVersion, version);
     // A first start (no stored version) counts as a change.
     m_versionChanged = version != oldVersion;
     if (m_versionChanged)
-        user.setValue(SettingsKeys::OldVersion, version);
+        write(SettingsKeys::OldVersion, version);
 }
 
 void DDataManager::writeLog(const QString &text)

@@ -2,10 +2,10 @@
 
 #include "TextNumber.h"
 #include "WindowsInputCodes.h"
+#include "importedFile.h"
 #include "xmlRecordCodec.h"
 #include "xmlStoreNames.h"
 
-#include <QFile>
 #include <QSet>
 
 #include <tinyxml2.h>
@@ -121,13 +121,8 @@ bool macroFileReader::isValidEvent(const XMLElement &item)
 
 macroFileReader::Result macroFileReader::readLastMacro(const QString &path, QList<macroItemInfo> &items)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return NotMacroFile;
-    // Read one byte past the limit rather than trusting the size a special
-    // file reports.
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (bytes.size() > MaxFileSize)
+    QByteArray bytes;
+    if (!importedFile::read(path, bytes))
         return NotMacroFile;
 
     tinyxml2::XMLDocument doc;

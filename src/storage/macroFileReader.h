@@ -1,5 +1,6 @@
 #pragma once
 
+#include "importedFile.h"
 #include "xmlRecords.h"
 
 #include <QList>
@@ -22,7 +23,7 @@ public:
     };
 
     // Larger files are refused before they are parsed.
-    static constexpr qint64 MaxFileSize = 1024 * 1024;
+    static constexpr qint64 MaxFileSize = importedFile::MaxSize;
 
     // The events of the macro with the highest index, in file order; none
     // when the file holds no macro. An event without a mark keeps an empty

@@ -523,37 +523,57 @@ bool xmlInterface::getProfileList(const QString &path, xmlIndexNameList &list)
 
 // --- Profiles as a whole -------------------------------------------------
 
+namespace {
+
+// A new profile's `config` with its eleven children at their defaults.
+XMLElement *newProfileElement(XMLDocument &d, const QByteArray &index, const QByteArray &name,
+                              const QByteArray &appName, const QByteArray &appIco, int deviceType)
+{
+    XMLElement *config = d.NewElement(kConfig);
+    config->SetAttribute(kIndex, index.constData());
+    config->SetAttribute(kName, name.constData());
+    config->SetAttribute(kProFileAppName, appName.constData());
+    config->SetAttribute(kProFileAppIco, appIco.constData());
+    for (const char *childName : kProfileChildren)
+        config->InsertEndChild(d.NewElement(childName));
+
+    for (int zone = 0; zone < 3; ++zone) {
+        XMLElement *light = config->FirstChildElement(kZones[zone]);
+        light->SetAttribute(kUsingIndex, kNewZoneUsingIndex);
+        if (zone == 0) {
+            light->SetAttribute(kLedOpenOrClose, 0);
+            light->SetAttribute(kSynchronizeStatus, 0);
+        } else if (deviceType == kMouseDeviceType) {
+            light->SetAttribute(kLinkStatus, 0);
+        }
+    }
+    XMLElement *setting = d.NewElement(kSetting);
+    setting->SetAttribute(kFeatures[0], 0);
+    setting->SetAttribute(kFeatures[1], 0);
+    setting->SetAttribute(kFeatures[2], 0);
+    setting->SetAttribute(kFeatures[3], 1);
+    config->FirstChildElement(kFunction)->InsertEndChild(setting);
+    return config;
+}
+
+} // namespace
+
 bool xmlInterface::addProfile(const QString &path, const QByteArray &index, const QByteArray &name,
                               const QByteArray &appName, const QByteArray &appIco, int deviceType)
 {
     return changeUnder(path, rootAnchor(), [&](xmlStoreDocument &doc, XMLElement &root) {
-        XMLDocument &d = doc.document();
-        XMLElement *config = d.NewElement(kConfig);
-        config->SetAttribute(kIndex, index.constData());
-        config->SetAttribute(kName, name.constData());
-        config->SetAttribute(kProFileAppName, appName.constData());
-        config->SetAttribute(kProFileAppIco, appIco.constData());
-        for (const char *childName : kProfileChildren)
-            config->InsertEndChild(d.NewElement(childName));
+        root.InsertEndChild(newProfileElement(doc.document(), index, name, appName, appIco, deviceType));
+        return true;
+    });
+}
 
-        for (int zone = 0; zone < 3; ++zone) {
-            XMLElement *light = config->FirstChildElement(kZones[zone]);
-            light->SetAttribute(kUsingIndex, kNewZoneUsingIndex);
-            if (zone == 0) {
-                light->SetAttribute(kLedOpenOrClose, 0);
-                light->SetAttribute(kSynchronizeStatus, 0);
-            } else if (deviceType == kMouseDeviceType) {
-                light->SetAttribute(kLinkStatus, 0);
-            }
-        }
-        XMLElement *setting = d.NewElement(kSetting);
-        setting->SetAttribute(kFeatures[0], 0);
-        setting->SetAttribute(kFeatures[1], 0);
-        setting->SetAttribute(kFeatures[2], 0);
-        setting->SetAttribute(kFeatures[3], 1);
-        config->FirstChildElement(kFunction)->InsertEndChild(setting);
-
-        root.InsertEndChild(config);
+bool xmlInterface::recreateProfile(const QString &path, const QByteArray &index, const QByteArray &name,
+                                   int deviceType)
+{
+    return changeUnder(path, rootAnchor(), [&](xmlStoreDocument &doc, XMLElement &root) {
+        if (XMLElement *old = matchChild(&root, index))
+            removeElement(doc.document(), *old);
+        root.InsertEndChild(newProfileElement(doc.document(), index, name, QByteArray(), QByteArray(), deviceType));
         return true;
     });
 }
@@ -600,20 +620,28 @@ bool xmlInterface::copyProfileWithIndex(const QString &dstPath, int index, const
 
 // --- Key bindings ------------------------------------------------------------
 
+namespace {
+
+// A binding's six attributes, in file order.
+XMLElement *newKeyItem(XMLDocument &doc, std::initializer_list<QByteArray> values)
+{
+    static const char *const names[] = {kKeyCode, kKeyChar, kOperateType, kRepeatNum, kMode, kValue};
+    XMLElement *item = doc.NewElement(kItem);
+    const char *const *name = names;
+    for (const QByteArray &value : values)
+        item->SetAttribute(*name++, value.constData());
+    return item;
+}
+
+} // namespace
+
 bool xmlInterface::addKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode,
                               const QByteArray &keyChar, const QByteArray &operateType,
                               const QByteArray &repeatNum, const QByteArray &mode, const QByteArray &value)
 {
     return changeElement(path, profileAnchor(profile), childNamed(kMacro),
                          [&](XMLDocument &doc, XMLElement &macro) {
-                             XMLElement *item = doc.NewElement(kItem);
-                             item->SetAttribute(kKeyCode, keyCode.constData());
-                             item->SetAttribute(kKeyChar, keyChar.constData());
-                             item->SetAttribute(kOperateType, operateType.constData());
-                             item->SetAttribute(kRepeatNum, repeatNum.constData());
-                             item->SetAttribute(kMode, mode.constData());
-                             item->SetAttribute(kValue, value.constData());
-                             macro.InsertEndChild(item);
+                             macro.InsertEndChild(newKeyItem(doc, {keyCode, keyChar, operateType, repeatNum, mode, value}));
                          });
 }
 
@@ -623,6 +651,17 @@ bool xmlInterface::deleteKeyInfo(const QString &path, const QByteArray &profile,
         return childWithAttribute(node.FirstChildElement(kMacro), kKeyCode, keyCode);
     };
     return changeElement(path, profileAnchor(profile), binding, removeElement);
+}
+
+bool xmlInterface::replaceKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode,
+                                  const QByteArray &keyChar, const QByteArray &operateType,
+                                  const QByteArray &repeatNum, const QByteArray &mode, const QByteArray &value)
+{
+    return changeElement(path, profileAnchor(profile), childNamed(kMacro), [&](XMLDocument &doc, XMLElement &macro) {
+        if (XMLElement *old = childWithAttribute(&macro, kKeyCode, keyCode))
+            removeElement(doc, *old);
+        macro.InsertEndChild(newKeyItem(doc, {keyCode, keyChar, operateType, repeatNum, mode, value}));
+    });
 }
 
 bool xmlInterface::getKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode,
@@ -843,6 +882,17 @@ bool xmlInterface::deleteBindMacro(const QString &path, const QByteArray &profil
         path, profileAnchor(profile),
         [&macro](XMLElement &node) { return matchChild(node.FirstChildElement(kBindMacro), macro); },
         removeElement);
+}
+
+bool xmlInterface::replaceBindMacro(const QString &path, const QByteArray &profile,
+                                    const QList<macroItemInfo> &items, const QByteArray &macroIndex,
+                                    const QByteArray &macroName)
+{
+    return changeElement(path, profileAnchor(profile), childNamed(kBindMacro), [&](XMLDocument &doc, XMLElement &bind) {
+        if (XMLElement *old = matchChild(&bind, macroIndex))
+            removeElement(doc, *old);
+        bind.InsertEndChild(newMacroElement(doc, macroIndex, macroName, items));
+    });
 }
 
 bool xmlInterface::getBindMacroItems(const QString &path, const QByteArray &profile,

@@ -69,6 +69,11 @@ public:
     // deviceType 1 is a mouse, anything else a keyboard.
     bool addProfile(const QString &path, const QByteArray &index, const QByteArray &name,
                     const QByteArray &appName, const QByteArray &appIco, int deviceType);
+    // The profile matching index, if any, removed and a new one with that
+    // index and name appended (no program, no icon), in one save: a failed
+    // save leaves the old profile.
+    bool recreateProfile(const QString &path, const QByteArray &index, const QByteArray &name,
+                         int deviceType);
     bool setProfileInfo(const QString &path, const QByteArray &profile, const QByteArray &name,
                         const QByteArray &appName, const QByteArray &appIco);
     bool getProfileInfo(const QString &path, const QByteArray &profile, profileInfo &info);
@@ -88,6 +93,11 @@ public:
                     const QByteArray &keyChar, const QByteArray &operateType,
                     const QByteArray &repeatNum, const QByteArray &mode, const QByteArray &value);
     bool deleteKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode);
+    // deleteKeyInfo and addKeyInfo in one save: the file holds the old
+    // binding or the new one, never neither.
+    bool replaceKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode,
+                        const QByteArray &keyChar, const QByteArray &operateType,
+                        const QByteArray &repeatNum, const QByteArray &mode, const QByteArray &value);
     // Fills the record from the key's first item; untouched (false) when none.
     bool getKeyInfo(const QString &path, const QByteArray &profile, const QByteArray &keyCode,
                     customKeyInfo &info);
@@ -136,6 +146,10 @@ public:
                       const QList<macroItemInfo> &items, const QByteArray &macroIndex,
                       const QByteArray &macroName);
     bool deleteBindMacro(const QString &path, const QByteArray &profile, const QByteArray &macro);
+    // deleteBindMacro and addBindMacro in one save: the old copy or the new one.
+    bool replaceBindMacro(const QString &path, const QByteArray &profile,
+                          const QList<macroItemInfo> &items, const QByteArray &macroIndex,
+                          const QByteArray &macroName);
     bool getBindMacroItems(const QString &path, const QByteArray &profile,
                            const QByteArray &macro, QList<macroItemInfo> &items);
 

@@ -5,18 +5,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QStringList>
+
+const char *const xmlSaveLeftovers::kMarker = ".velmora-save-";
 
 namespace {
 
-// The suffix QSaveFile gives its temporary file.
-const int kTemporarySuffixLength = 6;
+const char kRandomCharacters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
-bool isTemporarySuffix(const QStringRef &suffix)
+bool isRandomPart(const QStringRef &part)
 {
-    if (suffix.size() != kTemporarySuffixLength)
+    if (part.size() != xmlSaveLeftovers::kRandomLength)
         return false;
-    for (const QChar c : suffix) {
+    for (const QChar c : part) {
         if (!(c >= QLatin1Char('a') && c <= QLatin1Char('z')) && !(c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
             && !(c >= QLatin1Char('0') && c <= QLatin1Char('9')))
             return false;
@@ -32,13 +34,22 @@ QSet<QString> &xmlSaveLeftovers::tidiedFolders()
     return *folders;
 }
 
+QString xmlSaveLeftovers::temporaryNameFor(const QString &filePath)
+{
+    QString name = filePath + QLatin1String(kMarker);
+    for (int i = 0; i < kRandomLength; ++i)
+        name += QLatin1Char(kRandomCharacters[QRandomGenerator::global()->bounded(int(sizeof kRandomCharacters) - 1)]);
+    return name;
+}
+
 bool xmlSaveLeftovers::isLeftoverName(const QString &fileName)
 {
+    const QLatin1String marker(kMarker);
     for (const char *name : xmlStoreFileNames::kAll) {
         const QLatin1String storeName(name);
-        if (fileName.size() == storeName.size() + 1 + kTemporarySuffixLength && fileName.startsWith(storeName)
-            && fileName.at(storeName.size()) == QLatin1Char('.')
-            && isTemporarySuffix(fileName.midRef(storeName.size() + 1)))
+        const int prefix = storeName.size() + marker.size();
+        if (fileName.size() == prefix + kRandomLength && fileName.startsWith(storeName)
+            && fileName.midRef(storeName.size(), marker.size()) == marker && isRandomPart(fileName.midRef(prefix)))
             return true;
     }
     return false;
@@ -54,7 +65,7 @@ void xmlSaveLeftovers::tidyFolderOnce(const QString &filePath)
 
     QStringList patterns;
     for (const char *name : xmlStoreFileNames::kAll)
-        patterns << QLatin1String(name) + QStringLiteral(".??????");
+        patterns << QLatin1String(name) + QLatin1String(kMarker) + QStringLiteral("*");
     const QDir dir(folder);
     for (const QString &name : dir.entryList(patterns, QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
         if (!isLeftoverName(name))

@@ -5,12 +5,45 @@
 #include "xmlPrinter.h"
 #include "xmlSaveLeftovers.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 Q_LOGGING_CATEGORY(lcXmlStore, "velmora.storage")
+
+// Links followed to the file a save replaces, as far as the system does.
+const int kMaxLinkDepth = 40;
+// Fresh temporary names tried when one is taken.
+const int kNameAttempts = 16;
+
+// All the bytes, or false with errno set (a disk that takes no more is ENOSPC).
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    size_t left = size_t(bytes.size());
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        data += n;
+        left -= size_t(n);
+    }
+    return true;
 }
+
+} // namespace
 
 xmlStoreDocument::xmlStoreDocument(const QString &path, Start start)
     : m_path(path)
@@ -63,24 +96,54 @@ bool xmlStoreDocument::save()
 
 bool xmlStoreDocument::writeFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        warn(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    // A link is followed: the file it names is replaced, the link stays.
+    QFileInfo target(path);
+    for (int depth = 0; depth < kMaxLinkDepth && target.isSymLink(); ++depth)
+        target.setFile(target.symLinkTarget());
+    const QString finalPath = target.isSymLink() ? path : target.filePath();
+    const QByteArray finalName = QFile::encodeName(finalPath);
+
+    struct stat existing;
+    const bool exists = ::stat(finalName.constData(), &existing) == 0;
+    // Only the store's own temporary name: the leftover tidy removes no
+    // other file.
+    QByteArray temporaryName;
+    int fd = -1;
+    for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
+        temporaryName = QFile::encodeName(xmlSaveLeftovers::temporaryNameFor(finalPath));
+        // A new file gets the usual permissions; an existing one keeps its
+        // own, set below before anything is written.
+        fd = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        warn(QStringLiteral("cannot write %1: %2").arg(path, systemReason(errno)));
         return false;
     }
-    // QSaveFile renames its file into place even when the flush on commit
-    // fails (a full disk), so the flush is done and checked here: a failed
-    // save never replaces the file with a cut one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        warn(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-        file.cancelWriting();
+    // Every write, the flush to the disk and the close are checked: a
+    // failed save never renames a cut file into place, and its log line
+    // names the system's reason (a full disk is "No space left on device").
+    const bool written = (!exists || ::fchmod(fd, existing.st_mode & 07777) == 0) && writeAll(fd, bytes)
+        && ::fdatasync(fd) == 0;
+    const int writeError = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        warn(QStringLiteral("cannot write %1: %2").arg(path, systemReason(written ? errno : writeError)));
+        ::unlink(temporaryName.constData());
         return false;
     }
-    if (!file.commit()) {
-        warn(QStringLiteral("cannot save %1: %2").arg(path, file.errorString()));
+    if (::rename(temporaryName.constData(), finalName.constData()) != 0) {
+        warn(QStringLiteral("cannot write %1: %2").arg(path, systemReason(errno)));
+        ::unlink(temporaryName.constData());
         return false;
     }
     return true;
+}
+
+QString xmlStoreDocument::systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 void xmlStoreDocument::warn(const QString &text)

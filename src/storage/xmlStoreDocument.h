@@ -43,8 +43,10 @@ public:
 private:
     Q_DISABLE_COPY(xmlStoreDocument)
 
-    // Replaces the file at path with bytes, atomically; logs a failure.
+    // Replaces the file at path with bytes, atomically; logs a failure with
+    // the system's reason.
     static bool writeFile(const QString &path, const QByteArray &bytes);
+    static QString systemReason(int error);
 
     QString m_path;
     std::shared_ptr<xmlCachedDocument> m_file;

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -76,7 +77,12 @@ colorInfoData lightItem(int zone, int effect, int seed)
     return c;
 }
 
+// A store call on a file; true when it was made and saved.
+using StoreCall = std::function<bool(xmlInterface &, const QString &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(StoreCall)
 
 class tst_XmlInterface : public QObject
 {
@@ -107,6 +113,8 @@ private slots:
     void deleteMacroItemComparesMark_data();
     void deleteMacroItemComparesMark();
     void boundMacros();
+    void replacementsAreOneSave_data();
+    void replacementsAreOneSave();
 
     void newProfileDefaults_data();
     void newProfileDefaults();
@@ -614,6 +622,81 @@ void tst_XmlInterface::boundMacros()
     QVERIFY(m_store.deleteBindMacro(path, "1", "5"));
     QVERIFY(!m_store.deleteBindMacro(path, "1", "5"));
     QVERIFY(!m_store.getBindMacroItems(path, "1", "5", events));
+}
+
+// A replacement writes what a delete and then an add wrote, in one save: on
+// a disk with room for what the delete leaves but not for the new record,
+// the old record stays.
+void tst_XmlInterface::replacementsAreOneSave_data()
+{
+    QTest::addColumn<StoreCall>("replace");
+    QTest::addColumn<StoreCall>("deleteStep");
+    QTest::addColumn<StoreCall>("addStep");
+    QTest::addColumn<QByteArray>("oldText"); // in the file before, and after a failed replacement
+    QTest::addColumn<QByteArray>("newText");
+
+    QTest::newRow("key binding")
+        << StoreCall([](xmlInterface &x, const QString &p) {
+               return x.replaceKeyInfo(p, "1", "4", "A", "1", "1", "4", "12345");
+           })
+        << StoreCall([](xmlInterface &x, const QString &p) { return x.deleteKeyInfo(p, "1", "4"); })
+        << StoreCall([](xmlInterface &x, const QString &p) {
+               return x.addKeyInfo(p, "1", "4", "A", "1", "1", "4", "12345");
+           })
+        << QByteArray("keyCode=\"4\" keyChar=\"A\" operateType=\"0\" repeatNum=\"1\" mode=\"1\" Value=\"5\"")
+        << QByteArray("keyCode=\"4\" keyChar=\"A\" operateType=\"1\" repeatNum=\"1\" mode=\"4\" Value=\"12345\"");
+    const QList<macroItemInfo> edited = {macroEvent("a", "10", "down"), macroEvent("a", "99", "up"),
+                                         macroEvent("b", "5", "down")};
+    QTest::newRow("bound macro copy")
+        << StoreCall([edited](xmlInterface &x, const QString &p) {
+               return x.replaceBindMacro(p, "1", edited, "3", "Macro3");
+           })
+        << StoreCall([](xmlInterface &x, const QString &p) { return x.deleteBindMacro(p, "1", "3"); })
+        << StoreCall([edited](xmlInterface &x, const QString &p) {
+               return x.addBindMacro(p, "1", edited, "3", "Macro3");
+           })
+        << QByteArray("delay=\"11\"") << QByteArray("delay=\"99\"");
+    QTest::newRow("recreated profile")
+        << StoreCall([](xmlInterface &x, const QString &p) { return x.recreateProfile(p, "1", "Profile1", 1); })
+        << StoreCall([](xmlInterface &x, const QString &p) { return x.deleteNode(p, "1"); })
+        << StoreCall([](xmlInterface &x, const QString &p) { return x.addProfile(p, "1", "Profile1", "", "", 1); })
+        << QByteArray("proFileAppName=\"/usr/bin/game\"") << QByteArray("linkStatus=\"0\"");
+}
+
+void tst_XmlInterface::replacementsAreOneSave()
+{
+    QFETCH(StoreCall, replace);
+    QFETCH(StoreCall, deleteStep);
+    QFETCH(StoreCall, addStep);
+    QFETCH(QByteArray, oldText);
+    QFETCH(QByteArray, newText);
+    const QString path = profileFile({"1", "2"});
+    QVERIFY(m_store.setProfileInfo(path, "1", "Profile1", "/usr/bin/game", ""));
+    QVERIFY(m_store.addKeyInfo(path, "1", "4", "A", "0", "1", "1", "5"));
+    QVERIFY(m_store.addKeyInfo(path, "1", "9", "F", "0", "1", "1", "9"));
+    QVERIFY(m_store.addBindMacro(path, "1", {macroEvent("a", "10", "down"), macroEvent("a", "11", "up")}, "3",
+                                 "Macro3"));
+    const QByteArray before = readBytes(path);
+    QVERIFY(before.contains(oldText));
+
+    // The two calls on a copy: what they write, and the room the delete needs.
+    const QString twoCalls = filePath("twoCalls.xml");
+    QVERIFY(writeBytes(twoCalls, before));
+    QVERIFY(deleteStep(m_store, twoCalls));
+    const qint64 roomForTheDelete = NearlyFullDisk::sizeOf(twoCalls);
+    QVERIFY(addStep(m_store, twoCalls));
+    QVERIFY(NearlyFullDisk::sizeOf(twoCalls) > roomForTheDelete);
+
+    {
+        const NearlyFullDisk disk(roomForTheDelete);
+        QVERIFY(!replace(m_store, path));
+    }
+    QCOMPARE(readBytes(path), before);
+
+    QVERIFY(replace(m_store, path));
+    QCOMPARE(readBytes(path), readBytes(twoCalls));
+    QVERIFY(!readBytes(path).contains(oldText));
+    QVERIFY(readBytes(path).contains(newText));
 }
 
 // --- Lighting -------------------------------------------------------------------

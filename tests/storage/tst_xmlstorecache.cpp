@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -89,6 +90,10 @@ private slots:
     void storesAndOutsideWriterAgree();
     void leftoversOfCutShortSaves_data();
     void leftoversOfCutShortSaves();
+    void savesLeaveNoTemporaryBehind();
+    void saveKeepsPermissionsAndLinks();
+    void failedSaveNamesTheSystemsReason_data();
+    void failedSaveNamesTheSystemsReason();
     void keepsAFewFilesLeastRecentlyUsedOut();
 
 private:
@@ -292,16 +297,19 @@ void tst_XmlStoreCache::leftoversOfCutShortSaves_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("removed");
 
-    QTest::newRow("profile file's") << "pardexProFile.xml.a1B2c3" << true;
-    QTest::newRow("macro file's") << "pardexMacro.xml.Zz09aB" << true;
-    QTest::newRow("on-board list's") << "pardexOnboardProFile.xml.000000" << true;
-    QTest::newRow("default layer's") << "OnboardDefaultProFile.xml.qwerty" << true;
-    QTest::newRow("FN1 layer's") << "OnboardFN1ProFile.xml.QWERTY" << true;
-    QTest::newRow("five characters") << "pardexProFile.xml.a1B2c" << false;
-    QTest::newRow("seven characters") << "pardexProFile.xml.a1B2c3d" << false;
-    QTest::newRow("not a letter or digit") << "pardexProFile.xml.a1-2c3" << false;
-    QTest::newRow("another program's file") << "profiles.xml.a1B2c3" << false;
-    QTest::newRow("differing case") << "PardexProFile.xml.a1B2c3" << false;
+    QTest::newRow("profile file's") << "pardexProFile.xml.velmora-save-a1B2c3" << true;
+    QTest::newRow("macro file's") << "pardexMacro.xml.velmora-save-Zz09aB" << true;
+    QTest::newRow("on-board list's") << "pardexOnboardProFile.xml.velmora-save-000000" << true;
+    QTest::newRow("default layer's") << "OnboardDefaultProFile.xml.velmora-save-qwerty" << true;
+    QTest::newRow("FN1 layer's") << "OnboardFN1ProFile.xml.velmora-save-QWERTY" << true;
+    // The user's own files beside the store's.
+    QTest::newRow("user's backup") << "pardexMacro.xml.backup" << false;
+    QTest::newRow("user's copy with six letters") << "pardexProFile.xml.a1B2c3" << false;
+    QTest::newRow("five characters") << "pardexProFile.xml.velmora-save-a1B2c" << false;
+    QTest::newRow("seven characters") << "pardexProFile.xml.velmora-save-a1B2c3d" << false;
+    QTest::newRow("not a letter or digit") << "pardexProFile.xml.velmora-save-a1-2c3" << false;
+    QTest::newRow("another program's file") << "profiles.xml.velmora-save-a1B2c3" << false;
+    QTest::newRow("differing case") << "PardexProFile.xml.velmora-save-a1B2c3" << false;
     QTest::newRow("the file itself") << "pardexProFile.xml" << false;
 }
 
@@ -318,6 +326,89 @@ void tst_XmlStoreCache::leftoversOfCutShortSaves()
     QCOMPARE(m_store.getProfileIndex(m_dir->filePath(QStringLiteral("pardexMacro.xml"))), 1);
     QCOMPARE(QFile::exists(leftover), !removed);
     QVERIFY(QFileInfo(m_dir->filePath(QStringLiteral("pardexMacro.xml.folder"))).isDir());
+}
+
+void tst_XmlStoreCache::savesLeaveNoTemporaryBehind()
+{
+    const QString path = profileFile();
+    {
+        const FailingSaves failing(SaveFailure::DiskFull, m_dir->path());
+        QVERIFY(!m_store.setProfileIndex(path, 3));
+    }
+    QVERIFY(m_store.setProfileIndex(path, 2));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pardexProFile.xml"});
+}
+
+// A save replaces the file a link names and keeps the file's permissions.
+void tst_XmlStoreCache::saveKeepsPermissionsAndLinks()
+{
+    const QString path = profileFile();
+    const QFileDevice::Permissions mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(path, mode));
+    const QString link = m_dir->filePath(QStringLiteral("link.xml"));
+    QVERIFY(QFile::link(path, link));
+
+    QVERIFY(m_store.setProfileIndex(link, 3));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(m_store.getProfileIndex(path), 3);
+    const QFileDevice::Permissions ownerGroupOther(0x7077);
+    QCOMPARE(QFile::permissions(path) & ownerGroupOther, mode);
+}
+
+void tst_XmlStoreCache::failedSaveNamesTheSystemsReason_data()
+{
+    QTest::addColumn<int>("error"); // ENOSPC: a small tmpfs filled up
+    QTest::addColumn<SaveFailure>("failure");
+    QTest::newRow("full disk") << ENOSPC << SaveFailure::DiskFull;
+    QTest::newRow("file size limit") << EFBIG << SaveFailure::DiskFull;
+    QTest::newRow("read-only folder") << EACCES << SaveFailure::ReadOnlyFolder;
+}
+
+void tst_XmlStoreCache::failedSaveNamesTheSystemsReason()
+{
+    QFETCH(int, error);
+    QFETCH(SaveFailure, failure);
+    std::unique_ptr<SmallDisk> disk;
+    QString folder = m_dir->path();
+    if (error == ENOSPC) {
+        folder = m_dir->filePath(QStringLiteral("small"));
+        disk = std::make_unique<SmallDisk>(folder, 64);
+        if (!disk->isMounted())
+            QSKIP("mounting a tmpfs needs CAP_SYS_ADMIN");
+    }
+    const QString path = folder + QStringLiteral("/pardexMacro.xml");
+    QVERIFY(m_store.createXmlFile(path));
+    QVERIFY(m_store.addMacro(path, "1", "Macro1"));
+    const QByteArray before = readBytes(path);
+    QList<macroItemInfo> events;
+    for (int i = 0; i < 2000; ++i) {
+        macroItemInfo event{};
+        std::snprintf(event.mark, sizeof event.mark, "%d", i);
+        std::strcpy(event.type, "key");
+        events.append(event);
+    }
+
+    QStringList lines;
+    static QStringList *captured = nullptr;
+    captured = &lines;
+    QLoggingCategory::setFilterRules(QStringLiteral("velmora.storage.warning=true"));
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { captured->append(text); });
+    bool saved = true;
+    if (error == ENOSPC) {
+        saved = m_store.replaceMacroItems(path, "1", events);
+    } else {
+        const FailingSaves failing(failure, folder);
+        saved = m_store.replaceMacroItems(path, "1", events);
+    }
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QStringLiteral("velmora.storage.warning=false"));
+
+    QVERIFY(!saved);
+    QCOMPARE(readBytes(path), before);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().contains(QString::fromLocal8Bit(std::strerror(error))), qPrintable(lines.first()));
+    QVERIFY(!lines.first().contains(QStringLiteral("Unknown error")));
 }
 
 void tst_XmlStoreCache::keepsAFewFilesLeastRecentlyUsedOut()

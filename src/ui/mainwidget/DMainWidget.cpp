@@ -13,6 +13,7 @@
 #include "MainHidInterFace.h"
 #include "ReadOnlyDataFile.h"
 #include "SettingsKeys.h"
+#include "SettingsLock.h"
 #include "bootloaderProtocol.h"
 #include "firmwareUpgradeControl.h"
 #include "lightingReports.h"
@@ -259,6 +260,10 @@ void DMainWidget::loadDeviceLists()
 // existing values are never overwritten here.
 void DMainWidget::writeFirstRunSettings()
 {
+    // Another process holding the settings longer than a moment: the next
+    // start writes them.
+    if (!SettingsLock::isFreeForWrite(m_settingsPath))
+        return;
     if (!m_settings->contains(SettingsKeys::AutoStart)) {
         m_settings->setValue(SettingsKeys::AutoStart, true);
         AutoStartEntry::install(QCoreApplication::applicationFilePath());

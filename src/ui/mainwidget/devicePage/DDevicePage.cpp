@@ -67,6 +67,7 @@
 #include "pcProfileStore.h"
 #include "pcProfileTexts.h"
 #include "TextNumber.h"
+#include "boundMacroCopy.h"
 #include "profileListItem.h"
 #include "xmlInterface.h"
 
@@ -3726,10 +3727,9 @@ void DDevicePage::onMacroListHaveChangedSendToDevice(QString macroIndex, QString
     const QByteArray index = macroIndex.toUtf8();
     if (m_xmlInterface->countKeysWithValue(m_proFilePath, profile, "1", index) < 1)
         return;
-    m_xmlInterface->deleteBindMacro(m_proFilePath, profile, index);
-    QList<macroItemInfo> items;
-    m_xmlInterface->getMacroItems(m_macroFilePath, index, macroName.toUtf8(), items);
-    m_xmlInterface->addBindMacro(m_proFilePath, profile, items, index, macroName.toUtf8());
+    // Named as the macro page names it; replaced in one save, so a failed
+    // save keeps the old copy.
+    boundMacroCopy::refresh(*m_xmlInterface, m_proFilePath, profile, m_macroFilePath, index);
 }
 
 // --- Button assignments --------------------------------------------------

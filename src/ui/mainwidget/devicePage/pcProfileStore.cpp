@@ -1,5 +1,6 @@
 #include "pcProfileStore.h"
 
+#include "importedFile.h"
 #include "xmlInterface.h"
 
 #include <QDebug>
@@ -69,7 +70,8 @@ bool pcProfileStore::recreateProfile(int index, int deviceType)
 {
     const QString key = QString::number(index);
     const QString name = nameOf(info(key));
-    return removeProfile(key) && addProfile(index, name, deviceType);
+    // One save: a failure leaves the profile as it was, never without it.
+    return m_xml && m_xml->recreateProfile(m_path, key.toUtf8(), name.toUtf8(), deviceType);
 }
 
 bool pcProfileStore::setCurrentProfile(int index)
@@ -96,6 +98,11 @@ pcProfileStore::ImportResult pcProfileStore::importLastProfile(const QString &so
 {
     if (!m_xml)
         return ImportResult::Failed;
+    // Refused before it is parsed, like an oversized macro file: a huge
+    // profile would make every later load of the device's file slow.
+    QByteArray bytes;
+    if (!importedFile::read(sourcePath, bytes))
+        return ImportResult::NotProfileFile;
     xmlIndexNameList source;
     if (!m_xml->getProfileList(sourcePath, source) || source.isEmpty())
         return ImportResult::NotProfileFile;

@@ -37,6 +37,7 @@ public:
 
     enum class ImportResult { Imported, NotProfileFile, Failed };
     // Appends the source's last profile under this file's largest index + 1.
+    // A source larger than importedFile::MaxSize is NotProfileFile.
     ImportResult importLastProfile(const QString &sourcePath);
 
 private:

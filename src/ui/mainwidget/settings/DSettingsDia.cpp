@@ -7,6 +7,7 @@
 #include "DDataManager.h"
 #include "DFirwareInfoShow.h"
 #include "SettingsKeys.h"
+#include "SettingsLock.h"
 #include "desktopActions.h"
 
 #include <QButtonGroup>
@@ -295,6 +296,12 @@ bool DSettingsDia::writeSetting(const char *key, const QVariant &value)
     // opening counts too): a fresh one tells whether this write reaches the file.
     if (m_settings->status() != QSettings::NoError)
         reopenSettings();
+    // QSettings would wait for the lock without end: the window never waits
+    // longer than a moment.
+    if (!SettingsLock::isFreeForWrite(m_settingsPath)) {
+        qWarning().noquote() << "---------- *** Write settings failed *** ----------" << m_settingsPath << key;
+        return false;
+    }
 
     const bool had = m_settings->contains(key);
     const QVariant old = m_settings->value(key);

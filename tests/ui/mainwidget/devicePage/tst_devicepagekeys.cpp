@@ -27,6 +27,7 @@
 #include "mouseReports.h"
 #include "scriptedPagePrompts.h"
 #include "xmlInterface.h"
+#include "xmlSaveFailure.h"
 
 #include <QApplication>
 #include <QDir>
@@ -417,9 +418,28 @@ private slots:
         QCOMPARE(copy.size(), 1);
         QVERIFY(!m_xml.getBindMacroItems(profileFile, "1", "3", copy) || copy.isEmpty());
 
+        // The copy carries the name the macro page gives it, not the macro's.
+        QVERIFY(fileBytes(profileFile).contains("<macro index=\"3\" name=\"Macro3\">"));
+        QVERIFY(!fileBytes(profileFile).contains("name=\"Three\""));
+
         // A second edit replaces the copy.
         m_xml.addMacroItems(m_macroFile, {item}, "3");
         emit page.sigMacroListHaveChangedSendToDevice(QStringLiteral("3"), QStringLiteral("Three"));
+        copy.clear();
+        QVERIFY(m_xml.getBindMacroItems(profileFile, "2", "3", copy));
+        QCOMPARE(copy.size(), 2);
+        QCOMPARE(fileBytes(profileFile).count("<macro index=\"3\""), 1);
+
+        // On a disk with room for the file without the copy but not with the
+        // longer new one, the old copy stays.
+        const QString withoutCopy = m_dir.filePath(QStringLiteral("withoutCopy.xml"));
+        QVERIFY(QFile::copy(profileFile, withoutCopy));
+        QVERIFY(m_xml.deleteBindMacro(withoutCopy, "2", "3"));
+        m_xml.addMacroItems(m_macroFile, {item}, "3");
+        {
+            const NearlyFullDisk disk(NearlyFullDisk::sizeOf(withoutCopy));
+            emit page.sigMacroListHaveChangedSendToDevice(QStringLiteral("3"), QStringLiteral("Three"));
+        }
         copy.clear();
         QVERIFY(m_xml.getBindMacroItems(profileFile, "2", "3", copy));
         QCOMPARE(copy.size(), 2);

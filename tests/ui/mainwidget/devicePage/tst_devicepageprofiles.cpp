@@ -9,6 +9,7 @@
 #include "MainHidInterFace.h"
 #include "SimulatedHidBackend.h"
 #include "hidReportData.h"
+#include "importedFile.h"
 #include "profileTestSupport.h"
 #include "profileListItem.h"
 #include "scriptedPagePrompts.h"
@@ -368,6 +369,11 @@ private slots:
         QTest::newRow("garbage") << QByteArray("PK\x03\x04 not xml") << QStringLiteral("The file is not a profile file");
         QTest::newRow("no profile") << QByteArray("<?xml version=\"1.0\"?>\n<Parameters profileIndex=\"1\"/>\n")
                                     << QStringLiteral("The file is not a profile file");
+        // A profile file over the macro import's limit.
+        QTest::newRow("oversized") << QByteArray("<?xml version=\"1.0\"?>\n<Parameters profileIndex=\"1\">\n"
+                                                 "<config index=\"1\" name=\"Big\" />")
+                + QByteArray(int(importedFile::MaxSize), ' ') + QByteArray("\n</Parameters>\n")
+                                   << QStringLiteral("The file is not a profile file");
     }
     void importRefusesWhatIsNotAProfileFile()
     {

@@ -1,9 +1,12 @@
 // A device's PC profile file as the profile panel changes it, on the real
 // store in a temporary folder: import takes only the source's last profile,
-// export appends, a reset keeps index and name, and what is not a profile
-// file leaves the device's file byte-identical.
+// export appends, a reset keeps index and name (or, when it cannot be saved,
+// the old profile), and what is not a profile file leaves the device's file
+// byte-identical.
+#include "importedFile.h"
 #include "pcProfileStore.h"
 #include "xmlInterface.h"
+#include "xmlSaveFailure.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +35,8 @@ QStringList indexes(const xmlIndexNameList &list)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(pcProfileStore::ImportResult)
 
 class tst_PcProfileStore : public QObject
 {
@@ -122,6 +127,40 @@ private slots:
         QCOMPARE(bytesOf(file), before);
     }
 
+    // A profile file is refused above the macro import's limit, before it
+    // is parsed; one of the limit's size imports.
+    void oversizedProfileFileIsRefused_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<pcProfileStore::ImportResult>("result");
+        QTest::newRow("at the limit") << importedFile::MaxSize << pcProfileStore::ImportResult::Imported;
+        QTest::newRow("one byte over") << importedFile::MaxSize + 1 << pcProfileStore::ImportResult::NotProfileFile;
+        QTest::newRow("fifty megabytes") << qint64(50) * 1024 * 1024 << pcProfileStore::ImportResult::NotProfileFile;
+    }
+    void oversizedProfileFileIsRefused()
+    {
+        QFETCH(qint64, size);
+        QFETCH(pcProfileStore::ImportResult, result);
+        // A good profile file padded with white space to the size.
+        const QString source = fileWith(QStringLiteral("big.xml"), {1});
+        QByteArray content = bytesOf(source);
+        const QByteArray end = "</Parameters>";
+        const int at = content.lastIndexOf(end);
+        QVERIFY(at > 0);
+        content.insert(at, QByteArray(int(size - content.size()), ' '));
+        QCOMPARE(qint64(content.size()), size);
+        writeFile(source, content);
+
+        const QString file = fileWith(QStringLiteral("device.xml"), {1, 2});
+        const QByteArray before = bytesOf(file);
+        pcProfileStore store(&m_xml, file);
+        QCOMPARE(store.importLastProfile(source), result);
+        if (result == pcProfileStore::ImportResult::Imported)
+            QCOMPARE(indexes(store.profiles()), (QStringList{"1", "2", "3"}));
+        else
+            QCOMPARE(bytesOf(file), before);
+    }
+
     void importIntoAnUnreadableFileFails()
     {
         const QString source = fileWith(QStringLiteral("source.xml"), {1});
@@ -174,6 +213,19 @@ private slots:
         m_xml.setLightUsingIndex(file, "2", 0, 7);
 
         pcProfileStore store(&m_xml, file);
+        // A disk with room for the file without the profile, not with the new
+        // one: the old profile stays whole.
+        const QString withoutProfile = path(QStringLiteral("withoutProfile.xml"));
+        QFile::remove(withoutProfile);
+        QVERIFY(QFile::copy(file, withoutProfile));
+        QVERIFY(m_xml.deleteNode(withoutProfile, "2"));
+        const QByteArray before = bytesOf(file);
+        {
+            const NearlyFullDisk disk(NearlyFullDisk::sizeOf(withoutProfile));
+            QVERIFY(!store.recreateProfile(2, deviceType));
+        }
+        QCOMPARE(bytesOf(file), before);
+
         QVERIFY(store.recreateProfile(2, deviceType));
         const profileInfo info = store.info(QStringLiteral("2"));
         QCOMPARE(pcProfileStore::nameOf(info), QStringLiteral("Zwei"));

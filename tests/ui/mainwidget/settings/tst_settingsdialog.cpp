@@ -10,9 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QSysInfo>
 #include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
@@ -520,18 +522,27 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("key");
-        QTest::newRow("close to tray") << "checkBox_Close" << QString::fromLatin1(SettingsKeys::CloseToTray);
-        QTest::newRow("autostart") << "checkBox_AutoStart" << QString::fromLatin1(SettingsKeys::AutoStart);
-        QTest::newRow("minimise") << "checkBox_Minimize" << QString::fromLatin1(SettingsKeys::MinimizeToTray);
+        QTest::addColumn<bool>("lockHeld"); // else a folder stands in the file's place
+        const QList<QPair<const char *, const char *>> boxes = {{"checkBox_Close", SettingsKeys::CloseToTray},
+                                                               {"checkBox_AutoStart", SettingsKeys::AutoStart},
+                                                               {"checkBox_Minimize", SettingsKeys::MinimizeToTray}};
+        for (const auto &box : boxes) {
+            for (bool lockHeld : {false, true}) {
+                QTest::addRow("%s, %s", box.first, lockHeld ? "lock held by another process" : "folder in place")
+                    << QString::fromLatin1(box.first) << QString::fromLatin1(box.second) << lockHeld;
+            }
+        }
     }
 
-    // The settings file cannot be written (a folder stands in its place):
-    // the box goes back, the key and the autostart entry stay as they were,
-    // and the next write, once the file is back, succeeds.
+    // The settings file cannot be written (a folder stands in its place, or
+    // another living process holds its lock, which the window does not wait
+    // for): the box goes back, the key and the autostart entry stay as they
+    // were, and the next write, once the file is free, succeeds.
     void settingsWriteFails()
     {
         QFETCH(QString, box);
         QFETCH(QString, key);
+        QFETCH(bool, lockHeld);
         f->setUser(key.toLatin1(), false);
         f->openDialog();
         QCheckBox *check = form<QCheckBox>(box.toLatin1());
@@ -539,20 +550,39 @@ private slots:
         QVERIFY(!check->isChecked());
 
         const QString path = f->userSettingsPath();
-        QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
-        QVERIFY(QDir().mkpath(path));
+        const QString lock = path + QStringLiteral(".lock");
+        QProcess holder;
+        if (lockHeld) {
+            holder.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+            QVERIFY(holder.waitForStarted());
+            QFile file(lock);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::number(holder.processId()) + "\nsleep\n" + QSysInfo::machineHostName().toUtf8()
+                       + "\n");
+        } else {
+            QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
+            QVERIFY(QDir().mkpath(path));
+        }
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
         QVERIFY(!check->isChecked());
         QCOMPARE(noticeText(f->dialog), QStringLiteral("Set config failed"));
         QVERIFY(!QFileInfo::exists(AutoStartEntry::filePath()));
 
-        QVERIFY(QDir(path).removeRecursively());
-        QVERIFY(QFile::rename(path + QStringLiteral(".away"), path));
+        if (lockHeld) {
+            holder.kill();
+            QVERIFY(holder.waitForFinished());
+            QVERIFY(QFile::exists(lock));
+        } else {
+            QVERIFY(QDir(path).removeRecursively());
+            QVERIFY(QFile::rename(path + QStringLiteral(".away"), path));
+        }
         QCOMPARE(f->user(key.toLatin1()).toBool(), false);
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
         QVERIFY(check->isChecked());
         QCOMPARE(f->user(key.toLatin1()).toBool(), true);
         QCOMPARE(noticeText(f->dialog), QStringLiteral("Set config success"));
+        // The lock its holder left behind when it ended is gone.
+        QVERIFY(!QFile::exists(lock));
     }
 
     void closeToTray()

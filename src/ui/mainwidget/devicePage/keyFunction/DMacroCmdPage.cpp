@@ -3,6 +3,7 @@
 
 #include "DDataManager.h"
 #include "TextNumber.h"
+#include "boundMacroCopy.h"
 #include "keyFunctionCatalogue.h"
 #include "keyFunctionStyle.h"
 #include "pageTextFitter.h"
@@ -14,11 +15,6 @@
 #include <QStyledItemDelegate>
 
 namespace {
-
-QByteArray macroCopyName(int macroIndex)
-{
-    return QStringLiteral("Macro%1").arg(macroIndex).toUtf8();
-}
 
 bool isPlayCount(int count)
 {
@@ -230,14 +226,8 @@ void DMacroCmdPage::saveMacroBinding(int repeat, int mode)
 
 void DMacroCmdPage::refreshMacroCopy(int macroIndex)
 {
-    xmlInterface *xml = m_state.store();
-    const QString path = m_state.keyFilePath();
-    const QByteArray profile = m_state.profileText();
-    const QByteArray index = QByteArray::number(macroIndex);
-    xml->deleteBindMacro(path, profile, index);
-    QList<macroItemInfo> events;
-    xml->getMacroItems(m_state.macroFilePath(), index, macroCopyName(macroIndex), events);
-    xml->addBindMacro(path, profile, events, index, macroCopyName(macroIndex));
+    boundMacroCopy::refresh(*m_state.store(), m_state.keyFilePath(), m_state.profileText(), m_state.macroFilePath(),
+                            QByteArray::number(macroIndex));
 }
 
 void DMacroCmdPage::on_pushButton_Cancel_clicked()

@@ -82,15 +82,15 @@ bool keyFunctionPageState::writeBinding(int operateType, int repeatNum, int mode
             *reason = storeFailureReason();
         return false;
     }
-    const QByteArray code = keyCodeText();
-    m_xml->deleteKeyInfo(m_keyFilePath, profileText(), code); // false for a key without binding
-    const bool added = m_xml->addKeyInfo(m_keyFilePath, profileText(), code,
-                                         keyFunctionCatalogue::encodeKeyChar(m_keyCaption),
-                                         QByteArray::number(operateType), QByteArray::number(repeatNum),
-                                         QByteArray::number(mode), value);
-    if (!added && reason)
+    // One save: a failure keeps the old binding rather than leaving the key
+    // with none.
+    const bool replaced = m_xml->replaceKeyInfo(m_keyFilePath, profileText(), keyCodeText(),
+                                                keyFunctionCatalogue::encodeKeyChar(m_keyCaption),
+                                                QByteArray::number(operateType), QByteArray::number(repeatNum),
+                                                QByteArray::number(mode), value);
+    if (!replaced && reason)
         *reason = storeFailureReason();
-    return added;
+    return replaced;
 }
 
 void keyFunctionPageState::reportSaved()

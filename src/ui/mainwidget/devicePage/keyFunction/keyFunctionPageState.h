@@ -12,8 +12,8 @@ class xmlInterface;
 
 // The state every key-function page keeps and the save they share: the
 // selected key, the store, the key's file and profile, the on-board flag, the
-// reading of the key's binding and the delete-then-add of a new one with its
-// signals. A page owns one and forwards its signals as its own.
+// reading of the key's binding and its replacement (in one save) by a new
+// one, with the signals. A page owns one and forwards its signals as its own.
 class keyFunctionPageState : public QObject
 {
     Q_OBJECT

@@ -105,6 +105,8 @@ private slots:
 
     void saveFailureIsReported_data();
     void saveFailureIsReported();
+    void nearlyFullDiskKeepsTheOldBinding_data();
+    void nearlyFullDiskKeepsTheOldBinding();
     void resetOfUnboundKeyIsNoFailure();
     void resetFailureIsReported_data();
     void resetFailureIsReported();
@@ -388,6 +390,41 @@ void tst_KeyFunctionPages::saveFailureIsReported()
              qPrintable(reason));
     QCOMPARE(KeyFunctionFixture::bytes(f.profilePath), bytesBefore);
     QVERIFY(!QFile::exists(f.dir.filePath(QStringLiteral("gone.xml"))));
+}
+
+void tst_KeyFunctionPages::nearlyFullDiskKeepsTheOldBinding_data()
+{
+    QTest::addColumn<QString>("page");
+    for (const PageFacts &facts : pageFacts(QString(), QString())) {
+        if (facts.page != QLatin1String("DResetDefaultPage"))
+            QTest::newRow(qPrintable(facts.page)) << facts.page;
+    }
+}
+
+// The disk has room for the file without the key's binding but not with the
+// new one: the old binding stays and the failure is told.
+void tst_KeyFunctionPages::nearlyFullDiskKeepsTheOldBinding()
+{
+    QFETCH(QString, page);
+    KeyFunctionFixture f;
+    const QString program = f.programFile(QStringLiteral("tool"));
+    const StoredBinding old = otherPageBinding(page);
+    f.bind(KeyFunctionFixture::kKey, old);
+    const QString withoutKey = f.dir.filePath(QStringLiteral("withoutKey.xml"));
+    QVERIFY(QFile::copy(f.profilePath, withoutKey));
+    QVERIFY(f.xml.deleteKeyInfo(withoutKey, "1", QByteArray::number(KeyFunctionFixture::kKey)));
+
+    PageDriver d = makeDriver(page, f, program);
+    d.setUp(f.profilePath, 1, 0);
+    PageSignals spies(d.page.get());
+    {
+        const NearlyFullDisk disk(NearlyFullDisk::sizeOf(withoutKey));
+        d.choose();
+        d.ok();
+    }
+    QCOMPARE(spies.saved.count(), 0);
+    QCOMPARE(spies.failed.count(), 1);
+    QCOMPARE(f.stored(KeyFunctionFixture::kKey), old);
 }
 
 void tst_KeyFunctionPages::resetOfUnboundKeyIsNoFailure()
