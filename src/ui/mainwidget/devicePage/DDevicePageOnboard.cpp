@@ -423,15 +423,24 @@ void DDevicePage::onProfileCreateNew()
     m_xmlInterface->getMacroList(m_onboardProFilePath, list);
     const int index = onboardConfigList::newConfigIndex(onboardConfigList::indexesOf(list));
     const QString name = onboardConfigList::newConfigName(index);
-    bool ok = m_xmlInterface->addMacro(m_onboardProFilePath, QByteArray::number(index), name.toUtf8());
-    ok = onboardLayers().addConfig(index) && ok;
-    m_onboardProfileMap.insert(name, index);
-    {
-        const QSignalBlocker blocker(ui->comboBox_OnboardProfile);
-        ui->comboBox_OnboardProfile->addItem(name, index);
-        ui->comboBox_OnboardProfile->setCurrentIndex(ui->comboBox_OnboardProfile->count() - 1);
+    const QByteArray key = QByteArray::number(index);
+    // Listed last, once both layers hold it: a failure leaves the list, and
+    // so the box, as they were, and takes back what the layers took.
+    const bool unused = !m_xmlInterface->findNode(m_onboardDefaultFilePath, key)
+                        && !m_xmlInterface->findNode(m_onboardFn1FilePath, key);
+    const bool ok =
+        onboardLayers().addConfig(index) && m_xmlInterface->addMacro(m_onboardProFilePath, key, name.toUtf8());
+    if (ok) {
+        m_onboardProfileMap.insert(name, index);
+        {
+            const QSignalBlocker blocker(ui->comboBox_OnboardProfile);
+            ui->comboBox_OnboardProfile->addItem(name, index);
+            ui->comboBox_OnboardProfile->setCurrentIndex(ui->comboBox_OnboardProfile->count() - 1);
+        }
+        onOnboardProfileComboxCurrentIndexChanged(name);
+    } else if (unused) {
+        onboardLayers().removeConfig(index);
     }
-    onOnboardProfileComboxCurrentIndexChanged(name);
     if (m_fastConfigNotice)
         resultToast(ok, QT_TR_NOOP("Create new config successful"), QT_TR_NOOP("Create new config failed"));
 }
@@ -448,12 +457,8 @@ void DDevicePage::onProfileExport()
     }
     const QString path = pcProfileRules::exportFilePath(folder, m_currentOnboardProfileName,
                                                         QString::number(m_currentOnboardProfileIndex));
-    bool ok = true;
-    if (!QFileInfo(path).isFile())
-        ok = m_xmlInterface->createXmlFile(path);
-    const QByteArray index = QByteArray::number(m_currentOnboardProfileIndex);
-    ok = ok && m_xmlInterface->exportProfile(m_onboardDefaultFilePath, path, index, false);
-    ok = ok && m_xmlInterface->exportProfile(m_onboardFn1FilePath, path, index, true);
+    const onboardConfigList::files files{m_onboardProFilePath, m_onboardDefaultFilePath, m_onboardFn1FilePath};
+    const bool ok = onboardConfigList::exportConfig(m_xmlInterface, files, m_currentOnboardProfileIndex, path);
     resultToast(ok, QT_TR_NOOP("Export profile successful"), QT_TR_NOOP("Export profile failed"));
 }
 

@@ -5,8 +5,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace onboardConfigList {
 
@@ -77,6 +79,26 @@ bool importableConfigs(xmlInterface *store, const QString &path, QByteArray &def
     defaultIndex = list.at(0).first;
     fn1Index = list.at(1).first;
     return true;
+}
+
+bool exportConfig(xmlInterface *store, const files &f, int index, const QString &path)
+{
+    const QFileInfo info(path);
+    const bool appending = info.isFile();
+    // A link is followed: the file it names takes the export.
+    const QFileInfo target(appending ? info.canonicalFilePath() : info.absoluteFilePath());
+    // Beside the target, so that the rename stays on one file system.
+    QTemporaryDir work(target.absolutePath() + QStringLiteral("/.onboard-export-XXXXXX"));
+    if (!work.isValid())
+        return false;
+    const QString draft = work.filePath(target.fileName());
+    const QByteArray value = QByteArray::number(index);
+    bool ok = appending ? QFile::copy(target.filePath(), draft) : store->createXmlFile(draft);
+    ok = ok && store->exportProfile(f.defaultLayer, draft, value, false);
+    ok = ok && store->exportProfile(f.fn1Layer, draft, value, true);
+    return ok
+           && std::rename(QFile::encodeName(draft).constData(), QFile::encodeName(target.filePath()).constData())
+                  == 0;
 }
 
 bool prepareFiles(xmlInterface *store, const files &f, bool &created)

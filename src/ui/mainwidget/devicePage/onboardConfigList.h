@@ -39,6 +39,12 @@ int importIndex(xmlInterface *store, const files &f);
 bool importableConfigs(xmlInterface *store, const QString &path, QByteArray &defaultIndex,
                        QByteArray &fn1Index);
 
+// Writes the configuration's layers to path: the default layer as `config`
+// index, the FN1 layer as index + 1, after what an existing file holds. The
+// file is made beside the path and renamed into place, so a failure leaves
+// the path as it was.
+bool exportConfig(xmlInterface *store, const files &f, int index, const QString &path);
+
 // Makes the three files when the list is missing or unreadable; layer files
 // found then are moved aside to ".bak" first, not overwritten. created tells
 // whether this was the first use. False when a file could not be made.

@@ -384,6 +384,8 @@ private slots:
         page.onProfileExport();
         m_store.getProfileList(exported, configs);
         QCOMPARE(configs.size(), 4);
+        QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{".._a_b.xml"});
         const QByteArray before = onboardTestFiles::contents(page.onboardDefaultFilePath());
         prompts.answerOpenFile(exported);
         page.onProfileImport();
@@ -395,6 +397,46 @@ private slots:
         QCOMPARE(page.notice()->text(), QStringLiteral("Please select save directory first"));
         page.onProfileImport();
         QCOMPARE(page.notice()->text(), QStringLiteral("Please select import file first"));
+    }
+
+    // An export that cannot read a layer leaves the chosen folder as it was:
+    // no file of its own, and the file it would append to keeps its bytes.
+    void failedExportLeavesNothing_data()
+    {
+        QTest::addColumn<int>("layer");
+        QTest::addColumn<bool>("appending");
+        QTest::newRow("default layer, new file") << 0 << false;
+        QTest::newRow("FN1 layer, new file") << 1 << false;
+        QTest::newRow("default layer, appending") << 0 << true;
+        QTest::newRow("FN1 layer, appending") << 1 << true;
+    }
+    void failedExportLeavesNothing()
+    {
+        QFETCH(int, layer);
+        QFETCH(bool, appending);
+        DDevicePage page;
+        makePage(page, {0});
+        enter(page);
+        scriptedPagePrompts prompts;
+        QTemporaryDir out;
+        const QString exported = out.filePath(QStringLiteral("NewConfig1.xml"));
+        if (appending) {
+            prompts.answerFolder(out.path());
+            page.onProfileExport();
+            QCOMPARE(page.notice()->text(), QStringLiteral("Export profile successful"));
+        }
+        const QStringList entries = QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const QByteArray before = onboardTestFiles::contents(exported);
+        QFile cut(layer == 0 ? page.onboardDefaultFilePath() : page.onboardFn1FilePath());
+        QVERIFY(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        cut.write("<Parameters profileIndex=\"1\">");
+        cut.close();
+
+        prompts.answerFolder(out.path());
+        page.onProfileExport();
+        QCOMPARE(page.notice()->text(), QStringLiteral("Export profile failed"));
+        QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entries);
+        QCOMPARE(onboardTestFiles::contents(exported), before);
     }
 
     // One pop-up per menu button, reused; the layer menu of a variant model
@@ -496,6 +538,20 @@ private slots:
         QCOMPARE(page.notice()->text(), QStringLiteral("Fast config failed"));
         page.onProfileCreateNew();
         QCOMPARE(page.notice()->text(), QStringLiteral("Create new config failed"));
+        // Nothing of the failed configuration stays: not listed, not offered,
+        // and the FN1 layer that took it gave it back.
+        QCOMPARE(comboNames(page.form()->comboBox_OnboardProfile), QStringList{"NewConfig1"});
+        QVERIFY(!m_store.findNode(page.onboardListFilePath(), "2"));
+        QVERIFY(!m_store.findNode(page.onboardFn1FilePath(), "2"));
+        QCOMPARE(page.currentOnboardProfileIndex(), 1);
+        // A layer that held the index before keeps what it held.
+        m_store.addProfile(page.onboardFn1FilePath(), "2", "Stray", "", "", 0);
+        page.onProfileCreateNew();
+        QCOMPARE(page.notice()->text(), QStringLiteral("Create new config failed"));
+        nodeIndexNameInfo stray;
+        std::memset(&stray, 0, sizeof stray);
+        QVERIFY(m_store.getNodeIndexAndName(page.onboardFn1FilePath(), "2", stray));
+        QCOMPARE(fixedText(stray.name), QStringLiteral("Stray"));
     }
 
     // A full disk: each change of the configurations and layers says it
@@ -506,6 +562,7 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("message");
+        QTest::newRow("create new") << "create" << QStringLiteral("Create new config failed");
         QTest::newRow("clean layer") << "clean" << QStringLiteral("Clean layer failed");
         QTest::newRow("import") << "import" << QStringLiteral("Import profile failed");
         QTest::newRow("export") << "export" << QStringLiteral("Export profile failed");
@@ -554,7 +611,9 @@ private slots:
                 page.m_currentHidInterface->hidClose();
             else
                 failing.reset(new FailingSaves(SaveFailure::DiskFull, QFileInfo(files.first()).path()));
-            if (action == QLatin1String("clean")) {
+            if (action == QLatin1String("create")) {
+                page.onProfileCreateNew();
+            } else if (action == QLatin1String("clean")) {
                 prompts.answerQuestion(QStringLiteral("No"));
                 page.onConfigCleanLayer();
             } else if (action == QLatin1String("import")) {
