@@ -222,3 +222,8 @@ QColor themeColorInfo::withAlpha(const QString &text, int alpha)
     const auto number = [&parts](int i) { return qBound(0, parts.value(i).trimmed().toInt(), 255); };
     return QColor(number(0), number(1), number(2), alpha >= 0 ? qMin(alpha, 255) : number(3));
 }
+
+QColor themeColorInfo::sheetColor(const QString &text)
+{
+    return text.count(QLatin1Char(',')) >= 3 ? withAlpha(text) : opaqueColor(text);
+}

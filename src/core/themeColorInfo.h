@@ -88,6 +88,9 @@ struct themeColorInfo
     // (0 to 255); with alpha < 0, the entry's own fourth number, 0 without
     // one.
     static QColor withAlpha(const QString &text, int alpha = -1);
+    // The colour a style sheet's "rgb(%1)" gives for an entry: opaque from
+    // three numbers, with the fourth as its alpha.
+    static QColor sheetColor(const QString &text);
 
     // The contrast ratio of two colours as the accessibility guidelines
     // define it, alpha ignored: 1 (same) to 21 (black on white).

@@ -18,6 +18,7 @@
 #include "firmwareUpgradeControl.h"
 #include "lightingReports.h"
 #include "mainWindowFrame.h"
+#include "windowBackdrop.h"
 #include "xmlInterface.h"
 #include "xmlStoreFileNames.h"
 
@@ -117,6 +118,7 @@ DMainWidget::DMainWidget(const Hooks &hooks, QWidget *parent)
     ui->setupUi(this);
     // The form's frames are styled panels; only the theme draws their lines.
     setStyleSheet(QStringLiteral("QFrame{border:none;}"));
+    m_backdrop = new windowBackdrop(ui->frame_Bg, ui->frame_Main);
     resize(kInitialWidth, kInitialHeight);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
     if (QScreen *screen = QGuiApplication::primaryScreen())
@@ -557,15 +559,21 @@ void DMainWidget::applyTheme(int themeIndex)
             QStringLiteral("QFrame#frame_Title{border-image:url(%1);}").arg(dir + QStringLiteral("/images/bgImageTitle_%1.png").arg(name)));
         ui->frame_Main->setStyleSheet(
             QStringLiteral("QFrame#frame_Main{border-image:url(%1);}").arg(dir + QStringLiteral("/images/bgImageMain_%1.png").arg(name)));
+        m_backdrop->setMainAreaColor(QColor());
         return;
     }
     ui->frame_Title->setStyleSheet(
         QStringLiteral("QFrame#frame_Title{background-color: qlineargradient(spread:pad, x1:0.388273, y1:1, "
                        "x2:0.446909, y2:0, stop:0 rgba(%1, 255), stop:1 rgba(%2, 255));}")
             .arg(colors.MainWidgetTitleColorStart, colors.MainWidgetTitleColorStop));
-    ui->frame_Bg->setStyleSheet(QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background-color: rgb(%2);}")
-                                    .arg(colors.MainWidgetBorderColor, colors.MainWidgetBgColor));
-    ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{\tbackground-color:rgb(%1); }").arg(colors.MainWidgetBgColor));
+    // The outer frames hold every page: their colours are painted, as a
+    // sheet on them would restyle all the pages.
+    m_backdrop->setFrameColors(themeColorInfo::sheetColor(colors.MainWidgetBorderColor),
+                               themeColorInfo::sheetColor(colors.MainWidgetBgColor));
+    m_backdrop->setMainAreaColor(themeColorInfo::sheetColor(colors.MainWidgetBgColor));
+    // The pictures' sheet goes once, when they are switched off.
+    if (!ui->frame_Main->styleSheet().isEmpty())
+        ui->frame_Main->setStyleSheet(QString());
 }
 
 void DMainWidget::omUpdataAllUI()

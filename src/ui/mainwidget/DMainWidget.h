@@ -20,6 +20,7 @@ class DLinkagePage;
 class DMacroPage;
 class DeviceNotifier;
 class firmwareUpgradeControl;
+class windowBackdrop;
 class MainHidInterFace;
 class QAction;
 class QButtonGroup;
@@ -165,6 +166,7 @@ private:
 
     Ui::DMainWidget *ui;
     Hooks m_hooks;
+    windowBackdrop *m_backdrop = nullptr;
 
     // Start-up and pages.
     QString m_windowTitle;

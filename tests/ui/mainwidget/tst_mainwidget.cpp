@@ -9,6 +9,7 @@
 #include "SimulatedHidBackend.h"
 #include "mainWindowFakes.h"
 #include "mainWindowFrame.h"
+#include "paintedFrame.h"
 #include "ui_DMainWidget.h"
 
 #include <QAction>
@@ -48,6 +49,28 @@ public:
         return text;
     }
     bool isEmpty() const override { return false; }
+};
+
+// Counts the style changes that reach a widget or anything inside it.
+class StyleChangeCounter : public QObject
+{
+public:
+    explicit StyleChangeCounter(QWidget *root)
+        : m_root(root)
+    {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::StyleChange && watched->isWidgetType()
+            && (watched == m_root || m_root->isAncestorOf(static_cast<QWidget *>(watched))))
+            ++count;
+        return false;
+    }
+    int count = 0;
+
+private:
+    QWidget *m_root;
 };
 
 } // namespace
@@ -371,14 +394,18 @@ private slots:
     void themeWithoutPictures()
     {
         DMainWidget window(m_parts.hooks());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         const themeColorInfo c = DDataManager::instance()->getThemeColor();
         Ui::DMainWidget *ui = window.form();
         QVERIFY(ui->frame_Title->styleSheet().contains(
             QStringLiteral("stop:0 rgba(%1, 255), stop:1 rgba(%2, 255)").arg(c.MainWidgetTitleColorStart, c.MainWidgetTitleColorStop)));
-        QCOMPARE(ui->frame_Bg->styleSheet(),
-                 QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background-color: rgb(%2);}")
-                     .arg(c.MainWidgetBorderColor, c.MainWidgetBgColor));
-        QCOMPARE(ui->frame_Main->styleSheet(), QStringLiteral("QFrame#frame_Main{\tbackground-color:rgb(%1); }").arg(c.MainWidgetBgColor));
+        // A 1-pixel border around the title bar and the main area.
+        const PaintedFrame frame = paintedFrame(window);
+        QCOMPARE(frame.border, themeColorInfo::opaqueColor(c.MainWidgetBorderColor));
+        QCOMPARE(frame.mainArea, themeColorInfo::opaqueColor(c.MainWidgetBgColor));
+        QCOMPARE(ui->frame_Title->pos(), QPoint(1, 1));
+        QCOMPARE(ui->frame_Main->geometry().bottomRight(), ui->frame_Bg->rect().bottomRight() - QPoint(1, 1));
         QCOMPARE(ui->label_AppName->styleSheet(), QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(c.TextCheckedColor));
         // The page shown carries the underline in the checked colour.
         QVERIFY(ui->frame_ChangPage->styleSheet().contains(
@@ -400,7 +427,9 @@ private slots:
         QFETCH(int, theme);
         QFETCH(QString, name);
         DMainWidget window(m_parts.hooks());
-        const QString bgStyle = window.form()->frame_Bg->styleSheet();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QColor border = paintedFrame(window).border;
         DDataManager::instance()->setBgImageUsing(true);
         window.applyTheme(theme);
         DDataManager::instance()->setBgImageUsing(false);
@@ -409,7 +438,24 @@ private slots:
                  QStringLiteral("QFrame#frame_Title{border-image:url(%1/images/bgImageTitle_%2.png);}").arg(dir, name));
         QCOMPARE(window.form()->frame_Main->styleSheet(),
                  QStringLiteral("QFrame#frame_Main{border-image:url(%1/images/bgImageMain_%2.png);}").arg(dir, name));
-        QCOMPARE(window.form()->frame_Bg->styleSheet(), bgStyle);
+        QCOMPARE(paintedFrame(window).border, border);
+    }
+
+    // A theme change restyles the title bar, never the pages: a sheet on a
+    // frame that holds them would restyle every widget of every page.
+    void themeLeavesThePagesAlone()
+    {
+        DMainWidget window(m_parts.hooks());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        StyleChangeCounter pages(window.form()->stackedWidget_Main);
+        StyleChangeCounter titleBar(window.form()->frame_ChangPage);
+        DDataManager::instance()->loadThemeConfig(1);
+        window.applyTheme(1);
+        DDataManager::instance()->loadThemeConfig(0);
+        window.applyTheme(0);
+        QCOMPARE(pages.count, 0);
+        QVERIFY(titleBar.count > 0);
     }
 
     // The form's texts follow the language; the company name stays.

@@ -10,6 +10,7 @@
 #include "SettingsKeys.h"
 #include "SimulatedHidBackend.h"
 #include "mainWindowFakes.h"
+#include "paintedFrame.h"
 #include "ui_DMainWidget.h"
 
 #include <QComboBox>
@@ -185,17 +186,19 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QString darkBg = DDataManager::instance()->getThemeColor().MainWidgetBgColor;
 
+        themeColorInfo light;
         withDialog(window, [&](DSettingsDia *dialog) {
             auto *list = dialog->findChild<QComboBox *>(QStringLiteral("comboBox_Theme"));
             list->setCurrentIndex(list->findText(QStringLiteral("Light")));
-            const themeColorInfo light = DDataManager::instance()->getThemeColor();
+            light = DDataManager::instance()->getThemeColor();
             QVERIFY(light.MainWidgetBgColor != darkBg);
-            QCOMPARE(window.form()->frame_Bg->styleSheet(),
-                     QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background-color: rgb(%2);}")
-                         .arg(light.MainWidgetBorderColor, light.MainWidgetBgColor));
             QVERIFY(window.form()->frame_Title->styleSheet().contains(light.MainWidgetTitleColorStart));
             closeWithButton(dialog);
         });
+        // Seen once the dialog's dimming cover has gone.
+        const PaintedFrame frame = paintedFrame(window);
+        QCOMPARE(frame.border, themeColorInfo::opaqueColor(light.MainWidgetBorderColor));
+        QCOMPARE(frame.mainArea, themeColorInfo::opaqueColor(light.MainWidgetBgColor));
         QCOMPARE(QSettings(DDataManager::instance()->getUserSettingsPath(), QSettings::IniFormat)
                      .value(SettingsKeys::ThemeIndex)
                      .toInt(),

@@ -214,9 +214,7 @@ QString downloadStatusSheet(const themeColorInfo &theme)
 
 QColor deviceAreaColor(const themeColorInfo &theme)
 {
-    // An entry without its own alpha is opaque, as in the sheets.
-    const QString &entry = theme.MainWidgetBgColor;
-    return entry.count(QLatin1Char(',')) >= 3 ? themeColorInfo::withAlpha(entry) : themeColorInfo::opaqueColor(entry);
+    return themeColorInfo::sheetColor(theme.MainWidgetBgColor);
 }
 
 } // namespace devicePageTheme
