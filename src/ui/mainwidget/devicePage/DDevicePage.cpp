@@ -1163,8 +1163,10 @@ void DDevicePage::retranslateAllUI()
     m_changProfilePage->retranslate();
     m_keyWithAppPage->retranslate();
     m_performancePage->retranslate();
-    // The list's rows are retranslated in place, not read again.
-    m_customEventListPage->retranslate();
+    // The list's rows are retranslated in place, not read again, with the
+    // key names of the new language.
+    m_softKeyNameMap = m_softKeyboardPage->getKeyNameMap();
+    m_customEventListPage->retranslate(m_softKeyNameMap);
     m_colorWheelTool->updateLanguage();
     if (m_currentHidInfo.hidType == kHidTypeMouse) {
         if (m_mousePage)

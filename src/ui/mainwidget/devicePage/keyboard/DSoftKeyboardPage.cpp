@@ -66,6 +66,16 @@ void DSoftKeyboardPage::loadKeyboardInfo()
     parseKeyboardInfo(text);
 }
 
+QMap<int, QString> DSoftKeyboardPage::getKeyNameMap() const
+{
+    QMap<int, QString> names = m_keyNames;
+    for (const int code : {int(KeyLayoutFile::HanYeongKey), int(KeyLayoutFile::HanjaKey)}) {
+        if (names.contains(code))
+            names.insert(code, KeyLayoutFile::caption(names.value(code), code, true));
+    }
+    return names;
+}
+
 void DSoftKeyboardPage::parseKeyboardInfo(const QByteArray &text)
 {
     // Same format as the keyboards' layouts; rows are read in array order,

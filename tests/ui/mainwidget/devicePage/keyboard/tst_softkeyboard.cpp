@@ -4,11 +4,15 @@
 #include "ReadOnlyDataFile.h"
 #include "SoftKeyboardButCustom.h"
 #include "keyboardViewFixture.h"
+#include "layoutText.h"
+#include "layoutText.h"
 
 #include <QtTest>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFrame>
+#include <QTranslator>
+#include <QTranslator>
 
 using keyboardViewFixture::hover;
 
@@ -84,6 +88,24 @@ struct loadedKeyboard
     }
 };
 
+// The Korean keys' names as a language other than Korean gives them.
+class KoreanKeysTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "KeyLayoutFile") != 0)
+            return QString();
+        const QString text = QString::fromUtf8(source);
+        if (text == QStringLiteral("한영"))
+            return QStringLiteral("Han/Yeong");
+        if (text == QStringLiteral("한자"))
+            return QStringLiteral("Hanja");
+        return QString();
+    }
+};
+
 } // namespace
 
 class tst_SoftKeyboard : public QObject
@@ -113,6 +135,7 @@ private slots:
     void keyText_data();
     void keyText();
     void nonKeySenderIsIgnored();
+    void koreanKeyNamesFollowTheLanguage();
 };
 
 void tst_SoftKeyboard::initTestCase()
@@ -490,6 +513,30 @@ void tst_SoftKeyboard::nonKeySenderIsIgnored()
     QSignalSpy clicked(&keyboard.page, &DSoftKeyboardPage::sigSoftKeyboardClicked);
     QMetaObject::invokeMethod(&keyboard.page, "onKeyButtonClicked");
     QCOMPARE(clicked.count(), 0);
+}
+
+// A layout with the Korean keys: their names in the map are those of the
+// language installed when the map is asked for, not when it was loaded.
+void tst_SoftKeyboard::koreanKeyNamesFollowTheLanguage()
+{
+    QList<QByteArray> first = layoutText::keyRow(22, 200);
+    first[0] = layoutText::key(0, 0, 27, 27, KeyLayoutFile::HanYeongKey, "HanYeong");
+    first[1] = layoutText::key(30, 0, 27, 27, KeyLayoutFile::HanjaKey, "Hanja");
+    QList<QByteArray> members{layoutText::defaultHeader(), layoutText::row(1, first)};
+    for (int r = 2; r <= 6; ++r)
+        members << layoutText::row(r, layoutText::keyRow(22, 10 + 22 * (r - 2), 30 * r));
+    DSoftKeyboardPage page;
+    page.parseKeyboardInfo(layoutText::document(members));
+    QCOMPARE(page.getKeyNameMap().value(KeyLayoutFile::HanYeongKey), QStringLiteral("한영"));
+
+    KoreanKeysTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const QMap<int, QString> names = page.getKeyNameMap();
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(names.value(KeyLayoutFile::HanYeongKey), QStringLiteral("Han/Yeong"));
+    QCOMPARE(names.value(KeyLayoutFile::HanjaKey), QStringLiteral("Hanja"));
+    QCOMPARE(names.value(200 + 2), QStringLiteral("K202"));
+    QCOMPARE(page.getKeyNameMap().value(KeyLayoutFile::HanjaKey), QStringLiteral("한자"));
 }
 
 QTEST_MAIN(tst_SoftKeyboard)
