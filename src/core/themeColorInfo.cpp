@@ -234,6 +234,41 @@ QColor themeColorInfo::readableOn(const QColor &text, const QColor &background)
     return mix(high);
 }
 
+QString themeColorInfo::readableText(const QString &text, const QStringList &backgrounds)
+{
+    const QColor original = opaqueColor(text);
+    QList<QColor> behind;
+    for (const QString &background : backgrounds)
+        behind.append(opaqueColor(background));
+    const auto readsOnAll = [&behind](const QColor &colour) {
+        for (const QColor &background : behind) {
+            if (contrastRatio(colour, background) < MinimumContrast)
+                return false;
+        }
+        return true;
+    };
+    if (readsOnAll(original))
+        return text;
+    // Towards black or white, whichever reaches all of them first.
+    constexpr int kSteps = 64;
+    QColor shown = original;
+    int best = kSteps + 1;
+    for (const QColor &end : {QColor(0, 0, 0), QColor(255, 255, 255)}) {
+        for (int step = 1; step <= kSteps && step < best; ++step) {
+            const double t = double(step) / kSteps;
+            const auto channel = [t](int from, int to) { return qRound(from + (to - from) * t); };
+            const QColor mixed(channel(original.red(), end.red()), channel(original.green(), end.green()),
+                               channel(original.blue(), end.blue()));
+            if (readsOnAll(mixed)) {
+                best = step;
+                shown = mixed;
+                break;
+            }
+        }
+    }
+    return QStringLiteral("%1,%2,%3").arg(shown.red()).arg(shown.green()).arg(shown.blue());
+}
+
 QString themeColorInfo::readableText(const QString &text, const QString &background)
 {
     const QColor shown = readableOn(opaqueColor(text), opaqueColor(background));

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QMetaType>
 #include <QString>
+#include <QStringList>
 
 // The theme colour set: the 65 colours of a theme file, each "r,g,b" or
 // "r,g,b,a", then the font family. Consumers fill style-sheet templates such
@@ -102,6 +103,9 @@ struct themeColorInfo
     // The same for two colour texts of the set; the result is a colour text
     // ("r,g,b"), the text unchanged (alpha included) where it reads.
     static QString readableText(const QString &text, const QString &background);
+    // The same for a text shown on several backgrounds in turn (a row and
+    // its hovered look): the least change that reads on all of them.
+    static QString readableText(const QString &text, const QStringList &backgrounds);
 
     // Entry i in file order; i must be in [0, Count).
     QString &entry(int i);

@@ -154,6 +154,31 @@ private slots:
         QCOMPARE(themeColorInfo::readableText(text, background), shown);
     }
 
+    // A text on a row and its hovered look reads on both, in one shade.
+    void readableOnSeveral_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("backgrounds");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("reads on both") << "205,205,205" << QStringList{"35,35,35", "40,40,40"} << true;
+        QTest::newRow("grey on two reds") << "140,140,140" << QStringList{"255,49,53,128", "199,38,43,128"} << false;
+        QTest::newRow("white on the pink title") << "255,255,255" << QStringList{"255,100,255", "255,140,255"}
+                                                 << false;
+    }
+
+    void readableOnSeveral()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, backgrounds);
+        QFETCH(bool, kept);
+        const QString shown = themeColorInfo::readableText(text, backgrounds);
+        QCOMPARE(shown == text, kept);
+        for (const QString &background : backgrounds)
+            QVERIFY2(contrast(themeColorInfo::opaqueColor(shown), themeColorInfo::opaqueColor(background))
+                         >= kMinimumContrast,
+                     qPrintable(shown + QStringLiteral(" on ") + background));
+    }
+
     // Every text of the table reads in every shipped theme as the style code
     // shows it: in the theme's colour where that reaches 3:1 on its
     // background (themes without background pictures draw every colour

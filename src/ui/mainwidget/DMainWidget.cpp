@@ -527,8 +527,8 @@ void DMainWidget::applyTheme(int themeIndex)
     // Title texts read over both ends of the title's gradient: a theme colour
     // faint there gives way to the nearest shade that reads.
     const auto onTitle = [&colors](const QString &text) {
-        return themeColorInfo::readableText(themeColorInfo::readableText(text, colors.MainWidgetTitleColorStart),
-                                            colors.MainWidgetTitleColorStop);
+        return themeColorInfo::readableText(
+            text, QStringList{colors.MainWidgetTitleColorStart, colors.MainWidgetTitleColorStop});
     };
     const QString titleText = onTitle(colors.TextDefaultColor);
     const QString titleChecked = onTitle(colors.TextCheckedColor);

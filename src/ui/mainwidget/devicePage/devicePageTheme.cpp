@@ -109,11 +109,10 @@ rowLook selectionRows(const themeColorInfo &theme, bool bgImageUsing)
     look.hoverBackground = bgImageUsing ? themeColorInfo::withAlpha(theme.DeviceLeftAreaItemHoverColor)
                                         : themeColorInfo::withAlpha(theme.DeviceLeftAreaItemHoverColor, kOpaque);
     look.normalBackground = themeColorInfo::withAlpha(theme.DeviceLeftBgColor, kSeeThrough);
-    // One text colour for plain and hovered rows: mended on the one, then
-    // on the other where it still would be faint.
-    const QString normalText = themeColorInfo::readableText(
-        themeColorInfo::readableText(theme.DeviceLeftAreaItemTextDefaultColor, theme.DeviceLeftBgColor),
-        theme.DeviceLeftAreaItemHoverColor);
+    // One text colour for plain and hovered rows, readable on both.
+    const QString normalText =
+        themeColorInfo::readableText(theme.DeviceLeftAreaItemTextDefaultColor,
+                                     QStringList{theme.DeviceLeftBgColor, theme.DeviceLeftAreaItemHoverColor});
     look.normalText = themeColorInfo::withAlpha(normalText, kOpaque);
     look.selectedText = themeColorInfo::withAlpha(
         themeColorInfo::readableText(theme.DeviceLeftAreaItemTextSelectedColor, theme.DeviceLeftAreaItemSelectedColor),

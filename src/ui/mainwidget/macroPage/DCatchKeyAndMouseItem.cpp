@@ -49,8 +49,7 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(const QString &mark, QWidget *paren
     // Texts keep the theme's colours where they read on the row, plain or
     // hovered (the same highlight), else the nearest shade that does.
     const QString text = themeColorInfo::readableText(
-        themeColorInfo::readableText(theme.MacroListItemTextColor, theme.MacroCenterBgColor),
-        theme.MacroListItemSelectedColor);
+        theme.MacroListItemTextColor, QStringList{theme.MacroCenterBgColor, theme.MacroListItemSelectedColor});
     const QString selected = themeColorInfo::readableText(theme.TextCheckedColor, theme.MacroListItemSelectedColor);
     setStyleSheet(QString::fromLatin1(kEventRowStyle)
                       .arg(css(theme.MacroBorderColor), css(theme.MacroCenterBgColor),

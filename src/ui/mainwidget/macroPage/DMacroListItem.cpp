@@ -53,10 +53,9 @@ DMacroListItem::DMacroListItem(QWidget *parent)
     const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
     // The name reads on the list and on a hovered or selected row: a theme
     // colour faint there gives way to the nearest shade that reads.
-    QString name = theme.MacroListItemTextColor;
-    for (const QString &background :
-         {theme.MacroLeftBgColor, theme.MacroListItemHoverColor, theme.MacroListItemSelectedColor})
-        name = themeColorInfo::readableText(name, background);
+    const QString name = themeColorInfo::readableText(
+        theme.MacroListItemTextColor,
+        QStringList{theme.MacroLeftBgColor, theme.MacroListItemHoverColor, theme.MacroListItemSelectedColor});
     setStyleSheet(QString::fromLatin1(kMacroRowStyle)
                       .arg(css(theme.MacroBorderColor), css(theme.MacroListItemHoverColor),
                            css(theme.MacroListItemSelectedColor), css(name), theme.TextFont,
