@@ -37,6 +37,7 @@
 #include "deviceModelSets.h"
 #include "devicePageGeometry.h"
 #include "devicePageTheme.h"
+#include "faintPictureTint.h"
 #include "pageTextFitter.h"
 #include "profileHeadingRow.h"
 #include "deviceProfileFiles.h"
@@ -185,6 +186,8 @@ DDevicePage::DDevicePage(QWidget *parent)
                                  {ui->pushButton_PerformanceChang, 2}},
                                 SLOT(onCurIndexChangedMainPage(int)));
     ui->pushButton_Custom->setChecked(true);
+    m_stripTints = {new faintPictureTint(ui->pushButton_Custom, QStringLiteral(":/images/customMadeDef.png")),
+                    new faintPictureTint(ui->pushButton_Led, QStringLiteral(":/images/ledDef.png"))};
 
     m_lightDealMain = new lightDealMain();
     m_mouseLightDealMain = new mouseLightDealMain();
@@ -1201,6 +1204,8 @@ void DDevicePage::changeAppTheme()
         for (DDeviceListItem *row : qAsConst(m_deviceItemList))
             row->updateThemeStyle();
     }
+    for (faintPictureTint *tint : qAsConst(m_stripTints))
+        tint->setBackground(theme.DeviceLeftBgColor);
     const QList<devicePageTheme::styleSheetRow> sheets = devicePageTheme::styleSheets(theme);
     const auto apply = [this, &fonts](const devicePageTheme::styleSheetRow &row) {
         if (QWidget *widget = formWidget(row.objectName))

@@ -5,6 +5,7 @@
 #include "deviceModelSets.h"
 #include "deviceOperationQueue.h"
 #include "devicePageTheme.h"
+#include "faintPictureTint.h"
 #include "deviceProfileFiles.h"
 #include "deviceSelection.h"
 #include "hidPathChanges.h"
@@ -12,6 +13,8 @@
 #include "xmlInterface.h"
 
 #include <QFile>
+#include <QGraphicsEffect>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -400,6 +403,48 @@ private slots:
         QVERIFY(!profileDefaults::writeKeyboardLightItems(xml, path, 1, QStringLiteral("Quissaro")));
         QVERIFY(xml.createXmlFile(path));
         QVERIFY(!profileDefaults::writeKeyboardSideRule(xml, path, 1, QStringLiteral("Rulvarro"))); // no profile
+    }
+
+    void stripPicturesReadable_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<bool>("tinted");
+        for (const char *picture : {":/images/ledDef.png", ":/images/customMadeDef.png"}) {
+            QTest::newRow(qPrintable(QStringLiteral("Dark %1").arg(picture))) << 0 << picture << false;
+            QTest::newRow(qPrintable(QStringLiteral("Light %1").arg(picture))) << 1 << picture << true;
+        }
+    }
+
+    // The strip's pictures keep their colour where it reads on the strip;
+    // on a light strip they are drawn in a shade that reads, except while
+    // checked, when their own checked picture shows.
+    void stripPicturesReadable()
+    {
+        QFETCH(int, theme);
+        QFETCH(QString, picture);
+        QFETCH(bool, tinted);
+        DDataManager::instance()->loadThemeConfig(theme);
+        const QString strip = DDataManager::instance()->getThemeColor().DeviceLeftBgColor;
+        DDataManager::instance()->loadThemeConfig(0);
+        QPushButton button;
+        button.setCheckable(true);
+        auto *tint = new faintPictureTint(&button, picture);
+        tint->setBackground(strip);
+        QCOMPARE(tint->tint().isValid(), tinted);
+        QCOMPARE(button.graphicsEffect() != nullptr, tinted);
+        if (!tinted)
+            return;
+        QVERIFY(themeColorInfo::contrastRatio(tint->tint(), themeColorInfo::opaqueColor(strip))
+                >= themeColorInfo::MinimumContrast);
+        QVERIFY(button.graphicsEffect()->isEnabled());
+        button.setChecked(true);
+        QVERIFY(!button.graphicsEffect()->isEnabled());
+        button.setChecked(false);
+        QVERIFY(button.graphicsEffect()->isEnabled());
+        // Back on a dark strip: drawn as it is.
+        tint->setBackground(QStringLiteral("35,35,35"));
+        QVERIFY(!button.graphicsEffect());
     }
 
     void rowAndNoticeColors()
