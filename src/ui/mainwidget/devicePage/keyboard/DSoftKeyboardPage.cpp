@@ -156,8 +156,11 @@ void DSoftKeyboardPage::resetKeyStatus(int keyCode)
 void DSoftKeyboardPage::updateTheme()
 {
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    m_markColour = theme.TextCheckedColor;
-    m_textColour = theme.DeviceSoftkeyboardButDefaultTextColor;
+    // Captions keep the theme's colours where they read on the keys, else
+    // the nearest shade that does.
+    m_markColour = themeColorInfo::readableText(theme.TextCheckedColor, theme.DeviceSoftkeyboardButColor);
+    m_textColour =
+        themeColorInfo::readableText(theme.DeviceSoftkeyboardButDefaultTextColor, theme.DeviceSoftkeyboardButColor);
     m_buttonColour = theme.DeviceSoftkeyboardButColor;
     ui->frame_bg->setStyleSheet(
         QStringLiteral("\t\tQFrame#frame_bg{\t\tborder-radius: 8px;\t\tborder:0px solid rgb(%1);\t\t"

@@ -24,19 +24,23 @@ constexpr int kLeftAlt = 226;
 constexpr int kRightCtrl = 228;
 constexpr int kKeyA = 4;
 
-// The looks the theme gives a key of the on-screen keyboard (kind 0).
+// The looks the theme gives a key of the on-screen keyboard (kind 0): its
+// colours, or where one is faint on the key, a shade of it that reads.
 QString markedLook(const themeColorInfo &theme)
 {
     return QStringLiteral("color:rgb(%1); font: bold 8pt; border-bottom: 1px solid rgb(%1); border-radius:3px;"
                           "background-color:rgb(%2);")
-        .arg(theme.TextCheckedColor, theme.DeviceSoftkeyboardButColor);
+        .arg(themeColorInfo::readableText(theme.TextCheckedColor, theme.DeviceSoftkeyboardButColor),
+             theme.DeviceSoftkeyboardButColor);
 }
 
 QString normalLook(const themeColorInfo &theme)
 {
     return QStringLiteral("color:rgb(%1); font: bold 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;"
                           "background-color:rgb(%2);")
-        .arg(theme.DeviceSoftkeyboardButDefaultTextColor, theme.DeviceSoftkeyboardButColor);
+        .arg(themeColorInfo::readableText(theme.DeviceSoftkeyboardButDefaultTextColor,
+                                          theme.DeviceSoftkeyboardButColor),
+             theme.DeviceSoftkeyboardButColor);
 }
 
 // A key's look without the caption size a small key may add to it.
@@ -417,6 +421,10 @@ void tst_SoftKeyboard::themeChangeKeepsMarks()
     QCOMPARE(lookOf(keyboard.key(kKeyA)), markedLook(pink));
     QCOMPARE(lookOf(keyboard.key(kLeftCtrl)), markedLook(pink));
     QCOMPARE(lookOf(keyboard.key(kLeftShift)), normalLook(pink));
+    // Pink's own colours are faint on its keys.
+    QVERIFY(!lookOf(keyboard.key(kKeyA)).contains(QStringLiteral("color:rgb(%1)").arg(pink.TextCheckedColor)));
+    QVERIFY(!lookOf(keyboard.key(kLeftShift))
+                 .contains(QStringLiteral("color:rgb(%1)").arg(pink.DeviceSoftkeyboardButDefaultTextColor)));
     auto *frame = keyboard.page.findChild<QFrame *>(QStringLiteral("frame_bg"));
     QVERIFY(frame);
     QVERIFY(frame->styleSheet().contains(QStringLiteral("background-color: rgb(%1)").arg(pink.DeviceBottomBgColor)));
