@@ -621,7 +621,9 @@ void DMacroPage::applyRecordLook()
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const bool recording = m_recorder.isRecording();
     ui->label->setStyleSheet(QString::fromLatin1(kTextColorStyle)
-                                 .arg(css(recording ? theme.TextCheckedColor : theme.TextDefaultColor)));
+                                 .arg(css(themeColorInfo::readableText(
+                                     recording ? theme.TextCheckedColor : theme.TextDefaultColor,
+                                     theme.MacroLeftBgColor))));
     ui->label->setFont(m_pageFont);
     ui->label->setText(recording ? tr("Stop") : tr("Record"));
     ui->frame_Record->setStyleSheet(QString::fromLatin1(kRecordFrameStyle)
