@@ -16,7 +16,7 @@ struct ThemeRow
     const char *values[5]; // Black, Light, Blue, Pink, Other, as the files write them
 };
 
-// The colour table of the theme files as specified, copied here so that a
+// The colour table the theme files carry, written out here so that a
 // changed file is caught; readability mends belong in the style code.
 const ThemeRow kThemeTable[] = {
     {"TextDefaultColor", {"205.205.205", "140.140.140", "255.255.255", "255.255.255", "205.205.205"}},

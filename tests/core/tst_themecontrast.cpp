@@ -205,17 +205,17 @@ private slots:
         QVERIFY(!text.isEmpty());
         QVERIFY(!background.isEmpty());
         const QColor behind = themeColorInfo::opaqueColor(background);
-        const double specified = contrast(themeColorInfo::opaqueColor(text), behind);
+        const double themed = contrast(themeColorInfo::opaqueColor(text), behind);
         const QString shown = themeColorInfo::readableText(text, background);
         const double ratio = contrast(themeColorInfo::opaqueColor(shown), behind);
         QVERIFY2(ratio >= kMinimumContrast,
                  qPrintable(QStringLiteral("%1 on %2: %3:1").arg(shown, background, QString::number(ratio, 'f', 2))));
-        if (specified >= kMinimumContrast) {
+        if (themed >= kMinimumContrast) {
             QCOMPARE(shown, text);
         } else {
             qInfo().noquote() << QStringLiteral("mend %1/%2: %3 on %4 is %5:1, shown %6 at %7:1")
                                      .arg(kThemes[theme], p.role, text, background,
-                                          QString::number(specified, 'f', 2), shown, QString::number(ratio, 'f', 2));
+                                          QString::number(themed, 'f', 2), shown, QString::number(ratio, 'f', 2));
         }
     }
 };
