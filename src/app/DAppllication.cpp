@@ -125,9 +125,9 @@ void DAppllication::onLoginFinished(bool bok)
     m_mainWidget = new DMainWidget;
     m_mainWidget->activateWindow();
     m_mainWidget->show();
-    setActivationWindow(m_mainWidget, true);
-    // A second start asks for the window: show it even when it was hidden.
-    connect(this, &QtSingleApplication::messageReceived, m_mainWidget, &QWidget::show);
+    // A second start is answered in onSecondStart, not by raising at once.
+    setActivationWindow(m_mainWidget, false);
+    connect(this, &QtSingleApplication::messageReceived, this, &DAppllication::onSecondStart);
     // A stop asked by the session or a terminal is the tray's Quit.
     auto *termination = new TerminationSignalNotifier(this);
     connect(termination, &TerminationSignalNotifier::terminationRequested, m_mainWidget, &DMainWidget::onQuitApp);
@@ -136,4 +136,14 @@ void DAppllication::onLoginFinished(bool bok)
     const bool autoStart = settings.value(SettingsKeys::AutoStart, false).toBool();
     if (startsHidden(autoStart, arguments().join(QLatin1Char(' ')), m_mainWidget->hasSystemTray()))
         m_mainWidget->hide();
+}
+
+void DAppllication::onSecondStart()
+{
+    // With a tray icon the window is one click away and the running copy is
+    // left undisturbed; without one a hidden window could not come back.
+    if (!m_mainWidget || m_mainWidget->hasSystemTray())
+        return;
+    m_mainWidget->show();
+    activateWindow();
 }

@@ -41,6 +41,9 @@ public:
 
 public slots:
     void onLoginFinished(bool bok);
+    // The message of a second start: shows and raises the window only
+    // where no tray icon exists.
+    void onSecondStart();
 
 private:
     void initSettings();

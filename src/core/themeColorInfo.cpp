@@ -204,11 +204,77 @@ double themeColorInfo::contrastRatio(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor themeColorInfo::readableOn(const QColor &preferred, const QString &background, const QString &fallback)
+QColor themeColorInfo::readableOn(const QColor &text, const QColor &background)
 {
-    if (contrastRatio(preferred, opaqueColor(background)) >= MinimumContrast)
-        return preferred;
-    return opaqueColor(fallback);
+    const QColor opaqueText(text.red(), text.green(), text.blue());
+    const QColor opaqueBackground(background.red(), background.green(), background.blue());
+    if (contrastRatio(opaqueText, opaqueBackground) >= MinimumContrast)
+        return opaqueText;
+    // Away from the background: darker text on a light background, lighter
+    // on a dark one; the other way only where that end cannot reach it.
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    const bool towardsBlack = contrastRatio(black, opaqueBackground) >= contrastRatio(white, opaqueBackground);
+    const QColor end = towardsBlack ? black : white;
+    const auto mix = [&](double t) {
+        const auto channel = [t](int from, int to) { return qRound(from + (to - from) * t); };
+        return QColor(channel(opaqueText.red(), end.red()), channel(opaqueText.green(), end.green()),
+                      channel(opaqueText.blue(), end.blue()));
+    };
+    // The least step that reads: contrast grows along the way to the end.
+    double low = 0.0;
+    double high = 1.0;
+    for (int i = 0; i < 16; ++i) {
+        const double mid = (low + high) / 2;
+        if (contrastRatio(mix(mid), opaqueBackground) >= MinimumContrast)
+            high = mid;
+        else
+            low = mid;
+    }
+    return mix(high);
+}
+
+QString themeColorInfo::readableText(const QString &text, const QStringList &backgrounds)
+{
+    const QColor original = opaqueColor(text);
+    QList<QColor> behind;
+    for (const QString &background : backgrounds)
+        behind.append(opaqueColor(background));
+    const auto readsOnAll = [&behind](const QColor &colour) {
+        for (const QColor &background : behind) {
+            if (contrastRatio(colour, background) < MinimumContrast)
+                return false;
+        }
+        return true;
+    };
+    if (readsOnAll(original))
+        return text;
+    // Towards black or white, whichever reaches all of them first.
+    constexpr int kSteps = 64;
+    QColor shown = original;
+    int best = kSteps + 1;
+    for (const QColor &end : {QColor(0, 0, 0), QColor(255, 255, 255)}) {
+        for (int step = 1; step <= kSteps && step < best; ++step) {
+            const double t = double(step) / kSteps;
+            const auto channel = [t](int from, int to) { return qRound(from + (to - from) * t); };
+            const QColor mixed(channel(original.red(), end.red()), channel(original.green(), end.green()),
+                               channel(original.blue(), end.blue()));
+            if (readsOnAll(mixed)) {
+                best = step;
+                shown = mixed;
+                break;
+            }
+        }
+    }
+    return QStringLiteral("%1,%2,%3").arg(shown.red()).arg(shown.green()).arg(shown.blue());
+}
+
+QString themeColorInfo::readableText(const QString &text, const QString &background)
+{
+    const QColor shown = readableOn(opaqueColor(text), opaqueColor(background));
+    if (shown == opaqueColor(text))
+        return text;
+    return QStringLiteral("%1,%2,%3").arg(shown.red()).arg(shown.green()).arg(shown.blue());
 }
 
 QColor themeColorInfo::opaqueColor(const QString &text)

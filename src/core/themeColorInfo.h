@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QMetaType>
 #include <QString>
+#include <QStringList>
 
 // The theme colour set: the 65 colours of a theme file, each "r,g,b" or
 // "r,g,b,a", then the font family. Consumers fill style-sheet templates such
@@ -97,9 +98,17 @@ struct themeColorInfo
     static double contrastRatio(const QColor &a, const QColor &b);
     // Text and interface parts need this ratio against their background.
     static constexpr double MinimumContrast = 3.0;
-    // A fixed colour a form asks for, kept where it reads on the entry
-    // `background`; else the entry `fallback`, opaque.
-    static QColor readableOn(const QColor &preferred, const QString &background, const QString &fallback);
+    // A text colour as given where it reaches MinimumContrast on the
+    // background (both opaque); else the same hue moved towards black or
+    // white just far enough to reach it. Themes keep their colours; the
+    // style code of a text that would be faint asks for this instead.
+    static QColor readableOn(const QColor &text, const QColor &background);
+    // The same for two colour texts of the set; the result is a colour text
+    // ("r,g,b"), the text unchanged (alpha included) where it reads.
+    static QString readableText(const QString &text, const QString &background);
+    // The same for a text shown on several backgrounds in turn (a row and
+    // its hovered look): the least change that reads on all of them.
+    static QString readableText(const QString &text, const QStringList &backgrounds);
 
     // Entry i in file order; i must be in [0, Count).
     QString &entry(int i);

@@ -531,11 +531,19 @@ void DMainWidget::applyTheme(int themeIndex)
 {
     const themeColorInfo colors = DDataManager::instance()->getThemeColor();
     applyUseLocalFont(*openDefaultSettings());
+    // Title texts read over both ends of the title's gradient: a theme colour
+    // faint there gives way to the nearest shade that reads.
+    const auto onTitle = [&colors](const QString &text) {
+        return themeColorInfo::readableText(
+            text, QStringList{colors.MainWidgetTitleColorStart, colors.MainWidgetTitleColorStop});
+    };
+    const QString titleText = onTitle(colors.TextDefaultColor);
+    const QString titleChecked = onTitle(colors.TextCheckedColor);
 
     QFont appNameFont = DDataManager::instance()->getFont(0);
     appNameFont.setPointSize(kAppNamePointSize);
     ui->label_AppName->setFont(appNameFont);
-    ui->label_AppName->setStyleSheet(QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(colors.TextCheckedColor));
+    ui->label_AppName->setStyleSheet(QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(titleChecked));
 
     ui->frame_ChangPage->setStyleSheet(
         QStringLiteral("\t\t\t\tQPushButton{\t\t\t\t\tbackground-color:transparent;\t\t\t\t\tcolor: rgb(%1);"
@@ -544,7 +552,7 @@ void DMainWidget::applyTheme(int themeIndex)
                        "\t\t\t\t\tborder: none;\t\t\t\t}\t\t\t\tQPushButton::pressed{\t\t\t\t\tcolor: rgb(%3);"
                        "\t\t\t\t\tborder: none;\t\t\t\t}\t\t\t\tQPushButton::checked{\t\t\t\t\tcolor: rgb(%3);"
                        "\t\t\t\t\tborder-bottom: 3px solid rgb(%3);\t\t\t\t}\t\t")
-            .arg(colors.TextDefaultColor, colors.TextHoverColor, colors.TextCheckedColor));
+            .arg(titleText, colors.TextHoverColor, titleChecked));
     QFont pageFont = DDataManager::instance()->getFont(0);
     pageFont.setPointSize(kPageButtonPointSize);
     for (QPushButton *button : {ui->pushButton_Home, ui->pushButton_Device, ui->pushButton_Macro, ui->pushButton_Linkage})

@@ -56,14 +56,6 @@ QPoint CbNotice::defaultCentre() const
         + screen->virtualGeometry().topLeft();
 }
 
-QPoint CbNotice::bottomCentre() const
-{
-    const QWidget *parent = parentWidget();
-    if (!parent)
-        return defaultCentre();
-    return noticeBottomCentre(QRect(QPoint(0, 0), parent->size()), m_noticeHeight);
-}
-
 void CbNotice::showNotice()
 {
     showAt(defaultCentre());

@@ -40,8 +40,6 @@ public:
 
     // Where a message goes when its owner gives no centre.
     QPoint defaultCentre() const;
-    // Bottom middle of the parent, so the message leaves its content visible.
-    QPoint bottomCentre() const;
 
 signals:
     void sigFinished();

@@ -73,9 +73,14 @@ void DDeviceListItem::updateThemeStyle()
     const themeColorInfo colors = DDataManager::instance()->getThemeColor();
     ui->frame->setStyleSheet(
         QStringLiteral("QFrame#frame{ background-color: rgb(%1); }").arg(colors.DeviceListItemHorizontalBgColor));
+    // The names keep the theme's text colour where it reads on the strip and
+    // on a hovered row, else the nearest shade that reads on both.
+    const QString text =
+        themeColorInfo::readableText(colors.TextDefaultColor, QStringList{colors.DeviceListAreaDefaultBgColor,
+                                                                          colors.DeviceListItemHoverBgColor});
     ui->frame_Device->setStyleSheet(QStringLiteral("QFrame#frame_Device:hover{background-color: rgb(%1);}"
                                                    "QLabel{color: rgb(%2);}")
-                                        .arg(colors.DeviceListItemHoverBgColor, colors.TextDefaultColor));
+                                        .arg(colors.DeviceListItemHoverBgColor, text));
     ui->label_ProductName->setFont(deviceNameFont(kProductNameFontKind, kRowNamePointSize));
     ui->label_DeviceName->setFont(deviceNameFont(kDeviceNameFontKind, kRowNamePointSize));
 }

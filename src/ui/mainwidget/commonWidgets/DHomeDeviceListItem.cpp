@@ -45,7 +45,10 @@ DHomeDeviceListItem::DHomeDeviceListItem(QWidget *parent)
                                  .arg(colors.HomeDeviceItemBgColor, colors.HomeDeviceItemBorderColor));
     ui->frame_3->setStyleSheet(QStringLiteral("QLabel#label_ProductName{color: rgb(%1);}"
                                               "QLabel#label_DeviceName{color: rgb(%2);}")
-                                   .arg(colors.HomeDeviceItemProductTextColor, colors.HomeDeviceItemNameTextColor));
+                                   .arg(themeColorInfo::readableText(colors.HomeDeviceItemProductTextColor,
+                                                                     colors.HomeDeviceItemBgColor),
+                                        themeColorInfo::readableText(colors.HomeDeviceItemNameTextColor,
+                                                                     colors.HomeDeviceItemBgColor)));
 }
 
 DHomeDeviceListItem::~DHomeDeviceListItem()

@@ -7,7 +7,6 @@ constexpr int kMediumHeight = 25;
 constexpr int kTallRadius = 22;
 constexpr int kMediumRadius = 12;
 constexpr int kSmallRadius = 3;
-constexpr int kBottomMargin = 24;
 
 } // namespace
 
@@ -33,10 +32,4 @@ QPoint noticeTopLeft(const QPoint &centre, const QSize &size)
 QPoint noticeDefaultCentre(const QRect &area)
 {
     return area.topLeft() + QPoint(area.width() / 2, area.height() * 2 / 3);
-}
-
-QPoint noticeBottomCentre(const QRect &area, int noticeHeight)
-{
-    const int bottom = area.top() + area.height() - kBottomMargin - noticeHeight / 2;
-    return QPoint(area.left() + area.width() / 2, qMax(area.top() + noticeHeight / 2, bottom));
 }

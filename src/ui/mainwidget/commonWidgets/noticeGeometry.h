@@ -26,7 +26,3 @@ QPoint noticeTopLeft(const QPoint &centre, const QSize &size);
 // The centre used when the caller gives none: half the width and two thirds
 // of the height of the area, from its top-left corner.
 QPoint noticeDefaultCentre(const QRect &area);
-
-// Bottom middle of the area, the box's lower edge a margin above the area's:
-// for owners whose middle holds what the message is about.
-QPoint noticeBottomCentre(const QRect &area, int noticeHeight);

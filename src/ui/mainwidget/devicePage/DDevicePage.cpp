@@ -38,6 +38,7 @@
 #include "deviceModelSets.h"
 #include "devicePageGeometry.h"
 #include "devicePageTheme.h"
+#include "faintPictureTint.h"
 #include "pageTextFitter.h"
 #include "profileHeadingRow.h"
 #include "deviceProfileFiles.h"
@@ -195,6 +196,8 @@ DDevicePage::DDevicePage(QWidget *parent)
                                  {ui->pushButton_PerformanceChang, 2}},
                                 SLOT(onCurIndexChangedMainPage(int)));
     ui->pushButton_Custom->setChecked(true);
+    m_stripTints = {new faintPictureTint(ui->pushButton_Custom, QStringLiteral(":/images/customMadeDef.png")),
+                    new faintPictureTint(ui->pushButton_Led, QStringLiteral(":/images/ledDef.png"))};
 
     m_lightDealMain = new lightDealMain();
     m_mouseLightDealMain = new mouseLightDealMain();
@@ -1173,8 +1176,10 @@ void DDevicePage::retranslateAllUI()
     m_changProfilePage->retranslate();
     m_keyWithAppPage->retranslate();
     m_performancePage->retranslate();
-    // The list's rows are retranslated in place, not read again.
-    m_customEventListPage->retranslate();
+    // The list's rows are retranslated in place, not read again, with the
+    // key names of the new language.
+    m_softKeyNameMap = m_softKeyboardPage->getKeyNameMap();
+    m_customEventListPage->retranslate(m_softKeyNameMap);
     m_colorWheelTool->updateLanguage();
     if (m_currentHidInfo.hidType == kHidTypeMouse) {
         if (m_mousePage)
@@ -1297,6 +1302,8 @@ void DDevicePage::changeAppTheme()
         for (DDeviceListItem *row : qAsConst(m_deviceItemList))
             row->updateThemeStyle();
     }
+    for (faintPictureTint *tint : qAsConst(m_stripTints))
+        tint->setBackground(theme.DeviceLeftBgColor);
     const QList<devicePageTheme::styleSheetRow> sheets = devicePageTheme::styleSheets(theme);
     const auto apply = [this, &fonts](const devicePageTheme::styleSheetRow &row) {
         if (QWidget *widget = formWidget(row.objectName))

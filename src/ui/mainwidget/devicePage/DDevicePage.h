@@ -29,6 +29,7 @@ class DCustomEventListPage;
 class DCustomLightListItem;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
+class faintPictureTint;
 class DHotKeyPage;
 class DKeyCombinationPage;
 class DKeyDisablePage;
@@ -626,6 +627,8 @@ private:
     // page.
     QPointer<ArrowWidget> m_explainPopup;
     QButtonGroup *m_mainPageGroup = nullptr;
+    // The strip's pictures, darkened where a light theme leaves them faint.
+    QList<faintPictureTint *> m_stripTints;
     QButtonGroup *m_keyFunctionGroup = nullptr;
     QButtonGroup *m_ledSelectGroup = nullptr;
     QButtonGroup *m_ledGroup = nullptr;

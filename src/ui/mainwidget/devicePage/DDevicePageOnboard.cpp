@@ -402,8 +402,9 @@ void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked()
 {
     if (!isOnboardEditing())
         return;
-    // The menu depends on the model: a new one for another model.
-    const bool variant = deviceModelSets::isOnboardMenuVariantModel(fixedText(m_currentHidInfo.hidName));
+    // The menu depends on the model's key count: a new one for another model.
+    const int keyCount = DDataManager::instance()->getKeyNumMap().value(fixedText(m_currentHidInfo.hidName), 0);
+    const bool variant = deviceModelSets::isNumberPadKeyCount(keyCount);
     const int type = variant ? onboardProfileMenuToolWidget::NumberPadFastLayouts
                              : onboardProfileMenuToolWidget::FastLayouts;
     if (m_onboardLayerMenuPopup && m_onboardLayerMenuPopup->property("menuType").toInt() != type)

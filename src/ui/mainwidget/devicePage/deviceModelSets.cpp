@@ -16,10 +16,10 @@ bool isOnboardFnModel(const QString &model)
     return model == QLatin1String(onboardFnModel);
 }
 
-bool isOnboardMenuVariantModel(const QString &model)
+bool isNumberPadKeyCount(int keyCount)
 {
-    for (const char *name : onboardMenuVariantModels) {
-        if (model == QLatin1String(name))
+    for (const int count : numberPadKeyCounts) {
+        if (keyCount == count)
             return true;
     }
     return false;

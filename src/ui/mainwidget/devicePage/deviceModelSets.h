@@ -11,11 +11,12 @@ constexpr const char *sideBreathModels[] = {"Rulvarro", "Varrowen"};
 // The Fn key serves as the FN1 key in the on-board layers.
 constexpr const char *onboardFnModel = "Rulvarro";
 
-// Their on-board layer menu offers only QWERTY and Clean layer.
-constexpr const char *onboardMenuVariantModels[] = {"Rulvarro", "Varrowen"};
+// The number pads (34 and 21 keys): their on-board layer menu offers only
+// QWERTY and Clean layer.
+constexpr int numberPadKeyCounts[] = {34, 21};
 
 bool isSideBreathModel(const QString &model);
 bool isOnboardFnModel(const QString &model);
-bool isOnboardMenuVariantModel(const QString &model);
+bool isNumberPadKeyCount(int keyCount);
 
 } // namespace deviceModelSets

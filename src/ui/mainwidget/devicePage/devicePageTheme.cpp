@@ -18,6 +18,13 @@ QString css(const QString &entry)
     return themeColorInfo::cssColor(entry);
 }
 
+// A text colour on its background: the theme's, or the nearest shade that
+// reads where the theme's would be faint.
+QString text(const QString &entry, const QString &background)
+{
+    return css(themeColorInfo::readableText(entry, background));
+}
+
 QString hover(const QString &entry)
 {
     return themeColorInfo::cssColor(entry, kHoverAlpha);
@@ -33,8 +40,9 @@ QString tabButtonSheet(const themeColorInfo &t)
                           " QPushButton:pressed { color: %4; background-color: %6; }"
                           " QPushButton::unchecked { color: %3; font: bold 12pt \"%5\"; }"
                           " QPushButton::checked { color: %4; background-color: %6; }")
-        .arg(css(t.DeviceControlDefaultColor), hover(t.DeviceControlHoverColor), css(t.TextDefaultColor),
-             css(t.TextCheckedColor), t.TextFont, css(t.DeviceControlHoverColor));
+        .arg(css(t.DeviceControlDefaultColor), hover(t.DeviceControlHoverColor),
+             text(t.TextDefaultColor, t.DeviceControlDefaultColor), text(t.TextCheckedColor, t.DeviceControlHoverColor),
+             t.TextFont, css(t.DeviceControlHoverColor));
 }
 
 QString scrollBarSheet(const themeColorInfo &t)
@@ -57,10 +65,11 @@ QString borderedButtonSheet(const themeColorInfo &t, const char *radius)
     return QStringLiteral("QPushButton { border-radius:%7; border: 1px solid %1; background-color: %2; color: %4; "
                           "font: bold 10pt \"%6\"; }"
                           " QPushButton:hover { background-color: %3; border: 1px solid %5; }"
-                          " QPushButton:pressed { color: %5; background-color: %8; border: 1px solid %5; }")
+                          " QPushButton:pressed { color: %9; background-color: %8; border: 1px solid %5; }")
         .arg(css(t.DeviceBorderColor), css(t.DeviceControlDefaultColor), hover(t.DeviceControlHoverColor),
-             css(t.TextDefaultColor), css(t.TextCheckedColor), t.TextFont, QLatin1String(radius),
-             css(t.DeviceControlHoverColor));
+             text(t.TextDefaultColor, t.DeviceControlDefaultColor), css(t.TextCheckedColor), t.TextFont,
+             QLatin1String(radius), css(t.DeviceControlHoverColor),
+             text(t.TextCheckedColor, t.DeviceControlHoverColor));
 }
 
 QString smallButtonSheet(const themeColorInfo &t, const char *widgetClass)
@@ -68,10 +77,11 @@ QString smallButtonSheet(const themeColorInfo &t, const char *widgetClass)
     return QStringLiteral("%7 { border-radius: 6px; border: 1px solid %2; background-color: %1; color: %3; "
                           "font: bold 10pt \"%6\"; }"
                           " %7:hover { background-color: %4; border: 1px solid %5; }"
-                          " %7:pressed { color: %5; background-color: %8; border: 1px solid %5; }")
-        .arg(css(t.DeviceControlDefaultColor), css(t.DeviceBorderColor), css(t.TextDefaultColor),
-             hover(t.DeviceControlHoverColor), css(t.TextCheckedColor), t.TextFont, QLatin1String(widgetClass),
-             css(t.DeviceControlHoverColor));
+                          " %7:pressed { color: %9; background-color: %8; border: 1px solid %5; }")
+        .arg(css(t.DeviceControlDefaultColor), css(t.DeviceBorderColor),
+             text(t.TextDefaultColor, t.DeviceControlDefaultColor), hover(t.DeviceControlHoverColor),
+             css(t.TextCheckedColor), t.TextFont, QLatin1String(widgetClass), css(t.DeviceControlHoverColor),
+             text(t.TextCheckedColor, t.DeviceControlHoverColor));
 }
 
 QString panelSheet(const char *frame, const QString &entry)
@@ -85,7 +95,8 @@ noticeLook notice(const themeColorInfo &theme)
 {
     noticeLook look;
     look.background = themeColorInfo::withAlpha(theme.AllBgColor, kNoticeAlpha);
-    look.text = themeColorInfo::withAlpha(theme.TextCheckedColor, kOpaque);
+    look.text = themeColorInfo::readableOn(themeColorInfo::opaqueColor(theme.TextCheckedColor),
+                                           themeColorInfo::opaqueColor(theme.AllBgColor));
     look.fontFamily = theme.TextFont;
     return look;
 }
@@ -98,8 +109,14 @@ rowLook selectionRows(const themeColorInfo &theme, bool bgImageUsing)
     look.hoverBackground = bgImageUsing ? themeColorInfo::withAlpha(theme.DeviceLeftAreaItemHoverColor)
                                         : themeColorInfo::withAlpha(theme.DeviceLeftAreaItemHoverColor, kOpaque);
     look.normalBackground = themeColorInfo::withAlpha(theme.DeviceLeftBgColor, kSeeThrough);
-    look.normalText = themeColorInfo::withAlpha(theme.DeviceLeftAreaItemTextDefaultColor, kOpaque);
-    look.selectedText = themeColorInfo::withAlpha(theme.DeviceLeftAreaItemTextSelectedColor, kOpaque);
+    // One text colour for plain and hovered rows, readable on both.
+    const QString normalText =
+        themeColorInfo::readableText(theme.DeviceLeftAreaItemTextDefaultColor,
+                                     QStringList{theme.DeviceLeftBgColor, theme.DeviceLeftAreaItemHoverColor});
+    look.normalText = themeColorInfo::withAlpha(normalText, kOpaque);
+    look.selectedText = themeColorInfo::withAlpha(
+        themeColorInfo::readableText(theme.DeviceLeftAreaItemTextSelectedColor, theme.DeviceLeftAreaItemSelectedColor),
+        kOpaque);
     look.fontFamily = theme.TextFont;
     return look;
 }
@@ -111,16 +128,18 @@ QList<styleSheetRow> styleSheets(const themeColorInfo &t)
                        " QCheckBox::indicator { width: 13px; height: 13px; }"
                        " QCheckBox::indicator:unchecked { image: url(:/images/publicIco/checkBoxDef.png); }"
                        " QCheckBox::indicator:checked { image: url(:/images/publicIco/checkBoxSel.png); }")
-            .arg(css(t.TextDefaultColor), css(t.TextCheckedColor));
+            .arg(text(t.TextDefaultColor, t.MainWidgetBgColor), text(t.TextCheckedColor, t.MainWidgetBgColor));
     const QString profileModify =
         QStringLiteral("QLabel { color: %1; font: bold 10pt \"%4\"; }"
                        " QTextEdit { color: %1; font: bold 10pt \"%4\"; background-color: %2; border: 1px solid %1; }"
                        " QTextEdit:hover { border: 1px solid %3; } QTextEdit:pressed { border: 1px solid %3; }")
-            .arg(css(t.TextDefaultColor), css(t.DeviceRightBgColor), css(t.TextCheckedColor), t.TextFont);
+            .arg(text(t.TextDefaultColor, t.DeviceRightBgColor), css(t.DeviceRightBgColor), css(t.TextCheckedColor),
+                 t.TextFont);
     const QString nameEdit =
         QStringLiteral("QLineEdit { color: %2; font: bold 10pt \"%4\"; background-color: %1; border: 1px solid %2; }"
                        " QLineEdit:hover{ border: 1px solid %3; } QLineEdit:pressed { border: 1px solid %3; }")
-            .arg(css(t.MacroLeftBgColor), css(t.TextDefaultColor), css(t.TextCheckedColor), t.TextFont);
+            .arg(css(t.MacroLeftBgColor), text(t.TextDefaultColor, t.MacroLeftBgColor), css(t.TextCheckedColor),
+                 t.TextFont);
     const QString comboBox =
         QStringLiteral("QComboBox { background-color: %1; padding-left:5px ; border: 1px solid %2; "
                        "font: bold 10pt \"%5\"; color: %3; }"
@@ -134,8 +153,8 @@ QList<styleSheetRow> styleSheets(const themeColorInfo &t)
                        " QComboBox::drop-down { width:20px; padding-right:3px; background:transparent; "
                        "position: relative; top: 0px; right: 0px; }"
                        " QComboBox QAbstractItemView { outline:0px; }")
-            .arg(css(t.DeviceControlDefaultColor), css(t.TextDefaultColor), css(t.TextDefaultColor),
-                 css(t.TextCheckedColor), t.TextFont);
+            .arg(css(t.DeviceControlDefaultColor), css(t.TextDefaultColor),
+                 text(t.TextDefaultColor, t.DeviceControlDefaultColor), css(t.TextCheckedColor), t.TextFont);
 
     return {
         {"frame_10",
@@ -149,7 +168,8 @@ QList<styleSheetRow> styleSheets(const themeColorInfo &t)
              .arg(css(t.DeviceListAreaDefaultBgColor)),
          {}},
         {"label_currentProfileName",
-         QStringLiteral("QLabel#label_currentProfileName { color: %1; }").arg(css(t.TextDefaultColor)),
+         QStringLiteral("QLabel#label_currentProfileName { color: %1; }")
+             .arg(text(t.TextDefaultColor, t.DeviceListAreaDefaultBgColor)),
          {{"label_currentProfileName", 0, 12}}},
         {"frame",
          QStringLiteral("QFrame#frame { background-color: %1; border: none; border-right: 2px solid %2; }")
@@ -162,12 +182,12 @@ QList<styleSheetRow> styleSheets(const themeColorInfo &t)
         {"frame_9",
          QStringLiteral("QFrame#frame_9 { background-color: %1; border: none; border-bottom: 3px solid %2; } "
                         "QLabel#label_ProductName{ color: %3; } QLabel#label_DeviceName{  color: %4; }")
-             .arg(css(t.MainWidgetBgColor), css(t.DeviceBorderColor), css(t.TextCheckedColor),
-                  css(t.TextDefaultColor)),
+             .arg(css(t.MainWidgetBgColor), css(t.DeviceBorderColor), text(t.TextCheckedColor, t.MainWidgetBgColor),
+                  text(t.TextDefaultColor, t.MainWidgetBgColor)),
          {{"label_ProductName", 0, 14}, {"label_DeviceName", 1, 14}}},
         {"frame_19", tabButtonSheet(t), {}},
         {"lightOperateFrame", checkBoxes, {}},
-        {"label_2", QStringLiteral("QLabel#label_2 { color: %1; }").arg(css(t.TextDefaultColor)),
+        {"label_2", QStringLiteral("QLabel#label_2 { color: %1; }").arg(text(t.TextDefaultColor, t.MainWidgetBgColor)),
          {{"checkBox_LightSynchronize", 0, 11}, {"label_2", 0, 11}}},
         {"widget_4", scrollBarSheet(t), {}},
         {"scrollArea_3", QStringLiteral("QScrollArea#scrollArea_3{ background-color: %1; }").arg(css(kClear)), {}},
@@ -176,7 +196,7 @@ QList<styleSheetRow> styleSheets(const themeColorInfo &t)
          {}},
         {"label_MacroGroup",
          QStringLiteral("QLabel#label_MacroGroup { color: %1; font: bold 12pt \"%2\"; }")
-             .arg(css(t.TextCheckedColor), t.TextFont),
+             .arg(text(t.TextCheckedColor, t.DeviceCenterBgColor), t.TextFont),
          {}},
         {"frame_22", panelSheet("frame_22", t.DeviceCenterBgColor), {}},
         {"frame_27",
@@ -199,7 +219,8 @@ QList<styleSheetRow> styleSheets(const themeColorInfo &t)
         {"pushButton_Fn1Key", smallButtonSheet(t, "QPushButton"), {}},
         {"toolButton_OnboardDownload", smallButtonSheet(t, "QToolButton"), {}},
         {"toolButton_RestoreFactorySettings", smallButtonSheet(t, "QToolButton"), {}},
-        {"label_Tip", QStringLiteral("QLabel#label_Tip { color:%1; }").arg(css(t.TextCheckedColor)),
+        {"label_Tip",
+         QStringLiteral("QLabel#label_Tip { color:%1; }").arg(text(t.TextCheckedColor, t.MainWidgetBgColor)),
          {{"label_Tip", 0, 22}}},
         {"frame_16", panelSheet("frame_16", t.DeviceRightBgColor), {}},
         {"frame_3", panelSheet("frame_3", t.DeviceRightBgColor), {}},
@@ -209,7 +230,7 @@ QList<styleSheetRow> styleSheets(const themeColorInfo &t)
 QString downloadStatusSheet(const themeColorInfo &theme)
 {
     return QStringLiteral("QLabel#label_LogMsg { color: %1; font: bold 12pt \"%2\"; }")
-        .arg(css(theme.TextDefaultColor), theme.TextFont);
+        .arg(text(theme.TextDefaultColor, theme.MainWidgetBgColor), theme.TextFont);
 }
 
 QColor deviceAreaColor(const themeColorInfo &theme)

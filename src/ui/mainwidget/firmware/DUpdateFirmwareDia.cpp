@@ -7,10 +7,8 @@
 #include "DDeviceKeyboardLink.h"
 #include "MainHidInterFace.h"
 #include "UpdateFirmwareInfoItem.h"
-#include "noticeGeometry.h"
 
 #include <QEvent>
-#include <QLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,8 +18,8 @@ constexpr int kDialogHeight = 460;
 constexpr int kNoticeAlpha = 200;
 constexpr int kNoticePixelSize = 14;
 constexpr int kTipFontSize = 14;
-// The form's amber warning; themes on which it would be faint use their
-// accent text colour instead.
+// The form's amber warning; where a theme's background leaves it faint, a
+// darker amber that reads.
 const QColor kTipColor(255, 200, 0, 255);
 // The rows area: the dialog less its border and the thin scroll bar.
 constexpr int kBorderWidth = 1;
@@ -52,7 +50,8 @@ void DUpdateFirmwareDia::updateTheme()
 {
     const themeColorInfo c = DDataManager::instance()->getThemeColor();
     m_notice->setBackgroundColor(themeColorInfo::withAlpha(c.AllBgColor, kNoticeAlpha));
-    m_notice->setTextColor(themeColorInfo::withAlpha(c.TextCheckedColor, 255));
+    m_notice->setTextColor(themeColorInfo::readableOn(themeColorInfo::opaqueColor(c.TextCheckedColor),
+                                                      themeColorInfo::opaqueColor(c.AllBgColor)));
     QFont font(c.TextFont);
     font.setPixelSize(kNoticePixelSize);
     m_notice->setTextFont(font);
@@ -61,9 +60,11 @@ void DUpdateFirmwareDia::updateTheme()
     ui->frame_Title->setStyleSheet(
         QStringLiteral("QFrame#frame_Title{background-color: rgb(%1); border: none; border-bottom: 2px solid rgb(%2);}")
             .arg(c.UpgradeBgColor, c.UpgradeBorderColor));
-    ui->widget_Tip->setForeground(themeColorInfo::readableOn(kTipColor, c.UpgradeBgColor, c.TextCheckedColor));
-    ui->label_Title->setStyleSheet(
-        QStringLiteral("color: rgb(%1); font: bold 13pt \"%2\";").arg(c.TextCheckedColor, c.TextFont));
+    ui->widget_Tip->setForeground(
+        themeColorInfo::readableOn(kTipColor, themeColorInfo::opaqueColor(c.UpgradeBgColor)));
+    ui->label_Title->setStyleSheet(QStringLiteral("color: rgb(%1); font: bold 13pt \"%2\";")
+                                       .arg(themeColorInfo::readableText(c.TextCheckedColor, c.UpgradeBgColor),
+                                            c.TextFont));
     ui->widget_4->setStyleSheet(
         QStringLiteral("QScrollBar:vertical{background: transparent; width: 3px; margin: 3px 0px 3px 0px;}"
                        "QScrollBar::handle:vertical{background: rgba(0, 0, 0, 20%); min-height: 20px; border-radius: 1px;}"
@@ -79,18 +80,6 @@ void DUpdateFirmwareDia::updateTheme()
         QStringLiteral("QWidget#scrollAreaWidgetContents_2{background: transparent;}"));
     for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
         row->updateTheme();
-}
-
-// Bottom middle of the rows area, so the toast covers neither the rows'
-// texts more than it must nor the warning line below them.
-QPoint DUpdateFirmwareDia::noticeCentre()
-{
-    // Placed even while the dialog has not been shown yet.
-    layout()->activate();
-    ui->frame_Bg->layout()->activate();
-    ui->frame_UpdateFirmware->layout()->activate();
-    const int warningTop = ui->frame->mapTo(this, QPoint(0, 0)).y();
-    return noticeBottomCentre(QRect(0, 0, width(), warningTop), m_notice->noticeHeight());
 }
 
 void DUpdateFirmwareDia::setTipText()
@@ -207,10 +196,10 @@ void DUpdateFirmwareDia::onUpgradeFirmwareSuc()
         m_currentRow->showUpgradeComplete();
     for (UpdateFirmwareInfoItem *row : qAsConst(m_rows))
         row->setUpdateEnabled(true);
-    m_notice->showNotice(tr("Upgrade successful"), noticeCentre());
+    m_notice->showNotice(tr("Upgrade successful"), rect().center());
 }
 
-void DUpdateFirmwareDia::onUpgradeFirmwareFailed() { m_notice->showNotice(tr("Upgrade failed"), noticeCentre()); }
+void DUpdateFirmwareDia::onUpgradeFirmwareFailed() { m_notice->showNotice(tr("Upgrade failed"), rect().center()); }
 
 void DUpdateFirmwareDia::onUpgradeProgress(int percent)
 {

@@ -80,7 +80,6 @@ private:
     UpdateFirmwareInfoItem *addRow(const hidFirmwareInfo &record, DDeviceKeyboardLink *link);
     void makeCurrent(UpdateFirmwareInfoItem *row);
     void setTipText();
-    QPoint noticeCentre();
 
     Ui::DUpdateFirmwareDia *ui;
     QVBoxLayout *m_rowsLayout = nullptr;

@@ -64,6 +64,8 @@ void UpdateFirmwareInfoItem::setUpgradeProgress(int percent)
 void UpdateFirmwareInfoItem::showUpgradeComplete()
 {
     ui->stackedWidget->setCurrentWidget(ui->page_2);
+    // The device now runs the image just written.
+    ui->label_OldVer->setText(fixedText(m_info.newVersion));
     m_busy = false;
 }
 
@@ -75,7 +77,8 @@ void UpdateFirmwareInfoItem::applyLabelStyle(int pointSize)
     ui->frame_Bg->setStyleSheet(
         QStringLiteral("QFrame#frame_Bg{border: none; border-bottom: 2px solid rgb(%1);}"
                        "QLabel{color: rgb(%2); font: bold %4pt \"%3\"; background: transparent;}")
-            .arg(c.UpgradeItemBorderColor, c.TextCheckedColor, c.TextFont)
+            .arg(c.UpgradeItemBorderColor, themeColorInfo::readableText(c.TextCheckedColor, c.UpgradeBgColor),
+                 c.TextFont)
             .arg(pointSize));
     m_labelPointSize = pointSize;
 }
@@ -102,14 +105,17 @@ void UpdateFirmwareInfoItem::updateTheme()
     ui->progressBar->setStyleSheet(
         QStringLiteral("QProgressBar{border: none; border-radius: 6px; background-color: rgb(%1);}"
                        "QProgressBar::chunk{border-radius: 6px; background-color: rgb(%2);}")
-            .arg(c.UpgradeProgressBarTopColor, c.UpgradeProgressBarBottomColor));
+            .arg(c.UpgradeProgressBarTopColor,
+                 // The done part must stand out from the rest of the bar.
+                 themeColorInfo::readableText(c.UpgradeProgressBarBottomColor, c.UpgradeProgressBarTopColor)));
     ui->pushButton_Update->setStyleSheet(
         QStringLiteral("QPushButton{border-radius: 8px; border: 1px solid rgb(%1); background-color: rgb(%2);"
                        " color: rgb(%3); font: bold 10pt \"%4\";}"
                        "QPushButton:hover{background-color: rgba(%5, 130); border: 1px solid rgb(%6);}"
                        "QPushButton:pressed{color: rgb(%6); background-color: rgb(%5); border: 1px solid rgb(%6);}"
                        "QPushButton:disabled{color: rgb(%1);}")
-            .arg(c.DeviceBorderColor, c.DeviceControlDefaultColor, c.TextDefaultColor, c.TextFont,
+            .arg(c.DeviceBorderColor, c.DeviceControlDefaultColor,
+                 themeColorInfo::readableText(c.TextDefaultColor, c.DeviceControlDefaultColor), c.TextFont,
                  c.DeviceControlHoverColor, c.TextCheckedColor));
     if (m_fitWidth > 0)
         fitToWidth(m_fitWidth);

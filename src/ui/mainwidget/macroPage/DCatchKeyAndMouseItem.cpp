@@ -46,10 +46,15 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(const QString &mark, QWidget *paren
     // Styled before the parts exist, so that none of them is styled twice.
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
+    // Texts keep the theme's colours where they read on the row, plain or
+    // hovered (the same highlight), else the nearest shade that does.
+    const QString text = themeColorInfo::readableText(
+        theme.MacroListItemTextColor, QStringList{theme.MacroCenterBgColor, theme.MacroListItemSelectedColor});
+    const QString selected = themeColorInfo::readableText(theme.TextCheckedColor, theme.MacroListItemSelectedColor);
     setStyleSheet(QString::fromLatin1(kEventRowStyle)
                       .arg(css(theme.MacroBorderColor), css(theme.MacroCenterBgColor),
-                           css(QLatin1String(kNearlyTransparent)), css(theme.MacroListItemTextColor),
-                           theme.TextFont, css(theme.MacroListItemSelectedColor), css(theme.TextCheckedColor)));
+                           css(QLatin1String(kNearlyTransparent)), css(text), theme.TextFont,
+                           css(theme.MacroListItemSelectedColor), css(selected)));
     ui->setupUi(this);
     ui->pushButton_Delete->hide();
     ui->label_2->hide();

@@ -51,11 +51,16 @@ DMacroListItem::DMacroListItem(QWidget *parent)
     // Styled before the parts exist, so that none of them is styled twice.
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
+    // The name reads on the list and on a hovered or selected row: a theme
+    // colour faint there gives way to the nearest shade that reads.
+    const QString name = themeColorInfo::readableText(
+        theme.MacroListItemTextColor,
+        QStringList{theme.MacroLeftBgColor, theme.MacroListItemHoverColor, theme.MacroListItemSelectedColor});
     setStyleSheet(QString::fromLatin1(kMacroRowStyle)
                       .arg(css(theme.MacroBorderColor), css(theme.MacroListItemHoverColor),
-                           css(theme.MacroListItemSelectedColor), css(theme.MacroListItemTextColor),
-                           theme.TextFont, css(theme.TextDefaultColor), css(theme.MacroLeftBgColor),
-                           css(theme.TextCheckedColor)));
+                           css(theme.MacroListItemSelectedColor), css(name), theme.TextFont,
+                           css(themeColorInfo::readableText(theme.TextDefaultColor, theme.MacroLeftBgColor)),
+                           css(theme.MacroLeftBgColor), css(theme.TextCheckedColor)));
     ui->setupUi(this);
     ui->label_BindingStatus->hide();
     ui->stackedWidget->setCurrentIndex(kDefaultPage);

@@ -57,25 +57,26 @@ const char kScrollBarStyle[] =
     "QScrollBar::handle:vertical:hover{background: rgba(0,0,0,0.3);} "
     "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px; border: none; background: none;} "
     "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: %1; border-radius: 3px;}";
-// A box and its children: B background, D text, C checked, F font family.
+// A box and its children: B background, D text, C checked, F font family;
+// every text bold.
 const char kBoxStyle[] =
     "QFrame#%1{background-color: %2;} "
     "QLabel{color: %3; background: transparent;} "
-    "QRadioButton{font: 10pt \"%5\"; color: %3; background: transparent;} "
+    "QRadioButton{font: bold 10pt \"%5\"; color: %3; background: transparent;} "
     "QRadioButton:checked{color: %4;} "
     "QRadioButton::indicator{width: 10px; height: 10px; border-radius: 6px;} "
     "QRadioButton::indicator:unchecked{border: 2px solid %3; background: transparent;} "
     "QRadioButton::indicator:checked{border: 2px solid white; background-color: %4;} "
-    "QLineEdit{color: %3; font: 8pt \"%5\"; background-color: %2; border: 1px solid %3;} "
+    "QLineEdit{color: %3; font: bold 8pt \"%5\"; background-color: %2; border: 1px solid %3;} "
     "QLineEdit:hover{border: 1px solid %4;} "
     "QLineEdit:focus{border: 1px solid %4;}";
-const char kDelayBoxExtra[] = " QLabel#label_10{color: %1;} QLabel#label_11{color: %2; font: 11pt \"%3\";}";
+const char kDelayBoxExtra[] = " QLabel#label_10{color: %1;} QLabel#label_11{color: %2; font: bold 11pt \"%3\";}";
 const char kActionButtonStyle[] =
     "QPushButton{border-radius: 8px; border: 1px solid %1; background-color: %2; color: %3;} "
     "QPushButton:hover{background-color: %4; border: 1px solid %5;} "
     "QPushButton:pressed{background-color: %6; color: %5; border: 1px solid %5;}";
 const char kKeyFieldStyle[] =
-    "QLineEdit{font: 8pt \"%1\"; color: %2; background-color: %3; border: 1px solid %2;} "
+    "QLineEdit{font: bold 8pt \"%1\"; color: %2; background-color: %3; border: 1px solid %2;} "
     "QLineEdit:hover{border: 1px solid %4;} "
     "QLineEdit:focus{border: 1px solid %4;}";
 
@@ -624,7 +625,9 @@ void DMacroPage::applyRecordLook()
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const bool recording = m_recorder.isRecording();
     ui->label->setStyleSheet(QString::fromLatin1(kTextColorStyle)
-                                 .arg(css(recording ? theme.TextCheckedColor : theme.TextDefaultColor)));
+                                 .arg(css(themeColorInfo::readableText(
+                                     recording ? theme.TextCheckedColor : theme.TextDefaultColor,
+                                     theme.MacroLeftBgColor))));
     ui->label->setFont(m_pageFont);
     ui->label->setText(recording ? tr("Stop") : tr("Record"));
     ui->frame_Record->setStyleSheet(QString::fromLatin1(kRecordFrameStyle)
@@ -1066,14 +1069,17 @@ void DMacroPage::changAppTheme()
     const auto css = [](const QString &text) { return themeColorInfo::cssColor(text); };
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const QString border = css(theme.MacroBorderColor);
-    const QString checked = css(theme.TextCheckedColor);
-    const QString text = css(theme.TextDefaultColor);
+    // The three columns share one background colour in every theme; texts
+    // that a theme leaves faint on it take the nearest shade that reads.
+    const QString checked = css(themeColorInfo::readableText(theme.TextCheckedColor, theme.MacroCenterBgColor));
+    const QString text = css(themeColorInfo::readableText(theme.TextDefaultColor, theme.MacroCenterBgColor));
     const QString leftBackground = css(theme.MacroLeftBgColor);
     const QString rightBackground = css(theme.MacroRightBgColor);
     const QString &font = theme.TextFont;
 
     m_notice->setBackgroundColor(themeColorInfo::withAlpha(theme.AllBgColor, kNoticeBackgroundAlpha));
-    m_notice->setTextColor(themeColorInfo::withAlpha(theme.TextCheckedColor, 255));
+    m_notice->setTextColor(themeColorInfo::readableOn(themeColorInfo::opaqueColor(theme.TextCheckedColor),
+                                                      themeColorInfo::opaqueColor(theme.AllBgColor)));
     QFont noticeFont(font);
     noticeFont.setPixelSize(kNoticePixelSize);
     m_notice->setTextFont(noticeFont);

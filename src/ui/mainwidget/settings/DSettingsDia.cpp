@@ -73,7 +73,7 @@ const QList<DSettingsDia::LanguageEntry> &DSettingsDia::languageEntries()
         {1, "简体中文"}, {3, "English"}, {2, "繁體中文"}, {5, "한국어"},
         {6, "Русский"}, {4, "日本語"}, {8, "Español"}, {9, "Português"},
         {10, "Deutsch"}, {11, "Italiano"}, {12, "Polski"}, {13, "Français"},
-        {7, "عربي"},
+        {7, "\u00a0عربي \u060c"},
     };
     return entries;
 }
@@ -173,7 +173,7 @@ void DSettingsDia::setFirmwareInfoMap(QMap<QString, QString> map)
 void DSettingsDia::showNoUpgradeNotice()
 {
     qDebug().noquote() << "--------------------------- None of them ------------------------";
-    m_notice->showNotice(tr("No upgradeable devices found"), m_notice->bottomCentre());
+    m_notice->showNotice(tr("No upgradeable devices found"), rect().center());
 }
 
 void DSettingsDia::fillLanguageList()
@@ -326,7 +326,7 @@ void DSettingsDia::reopenSettings()
 
 void DSettingsDia::showConfigNotice(bool success)
 {
-    m_notice->showNotice(success ? tr("Set config success") : tr("Set config failed"), m_notice->bottomCentre());
+    m_notice->showNotice(success ? tr("Set config success") : tr("Set config failed"), rect().center());
 }
 
 void DSettingsDia::onCurIndexChanged(int id)
@@ -382,8 +382,8 @@ QString DSettingsDia::linkLabelText() const
            "<a href=\"Company|%1|\"><span style=\" font-size:12pt; text-decoration: underline; "
            "color:rgb(%2);\">%1</span></a></p></body></html>");
     // The name comes from a settings file: as rich text it must stay text.
-    return fill(tmpl, {m_companyName.toHtmlEscaped(), colours.TextCheckedColor.toHtmlEscaped(),
-                       colours.TextFont.toHtmlEscaped()});
+    const QString link = themeColorInfo::readableText(colours.TextCheckedColor, colours.SettingsBgColor);
+    return fill(tmpl, {m_companyName.toHtmlEscaped(), link.toHtmlEscaped(), colours.TextFont.toHtmlEscaped()});
 }
 
 void DSettingsDia::onLickActivited(const QString &)
@@ -455,9 +455,17 @@ void DSettingsDia::on_pushButton_UpgradeCheck_clicked()
 void DSettingsDia::updateTheme()
 {
     const themeColorInfo c = m_dataManager->getThemeColor();
+    // Texts that a theme's colours leave faint on their background take the
+    // nearest shade that reads; the rest keep the theme's colour.
+    const QString text = themeColorInfo::readableText(c.TextDefaultColor, c.SettingsBgColor);
+    const QString heading = themeColorInfo::readableText(c.TextCheckedColor, c.SettingsBgColor);
+    const QString controlText = themeColorInfo::readableText(c.TextDefaultColor, c.SettingsControlDefaultColor);
+    const QString selectedText = themeColorInfo::readableText(c.TextCheckedColor, c.SettingsControlSelectedBgColor);
+    const QString pressedText = themeColorInfo::readableText(c.TextCheckedColor, c.SettingsControlHoverBgColor);
 
     m_notice->setBackgroundColor(themeColorInfo::withAlpha(c.AllBgColor, kNoticeBackgroundAlpha));
-    m_notice->setTextColor(themeColorInfo::withAlpha(c.TextCheckedColor, 255));
+    m_notice->setTextColor(themeColorInfo::readableOn(themeColorInfo::opaqueColor(c.TextCheckedColor),
+                                                      themeColorInfo::opaqueColor(c.AllBgColor)));
     QFont noticeFont(c.TextFont);
     noticeFont.setPixelSize(kThemeNoticePixelSize);
     m_notice->setTextFont(noticeFont);
@@ -468,7 +476,7 @@ void DSettingsDia::updateTheme()
         fill(QStringLiteral("QFrame#frame_Title{background-color:rgb(%1); border:none; "
                             "border-bottom:3px solid rgb(%2);}"
                             "QLabel#label_Title{color:rgb(%3); font: bold 13pt \"%4\";}"),
-             {c.SettingsBgColor, c.SettingsBorderColor, c.TextCheckedColor, c.TextFont}));
+             {c.SettingsBgColor, c.SettingsBorderColor, heading, c.TextFont}));
     ui->frame_LogoSet->setStyleSheet(
         QStringLiteral("QFrame{border-image: url(%1);}").arg(QLatin1String(kLogoPath)));
     ui->frame_Bg->setStyleSheet(
@@ -482,9 +490,9 @@ void DSettingsDia::updateTheme()
                        "QPushButton:!checked{color:rgb(%4);}"
                        "QPushButton:checked{color:rgb(%5); background-color:rgb(%3);}"),
         {c.SettingsControlDefaultColor, c.SettingsControlHoverBgColor, c.SettingsControlSelectedBgColor,
-         c.TextDefaultColor, c.TextCheckedColor, c.TextFont}));
+         controlText, selectedText, c.TextFont}));
     ui->page_Settings->setStyleSheet(fill(
-        QStringLiteral("QLabel{color:rgb(%4); font: bold 10pt \"%5\";}"
+        QStringLiteral("QLabel{color:rgb(%6); font: bold 10pt \"%5\";}"
                        "QComboBox{background-color:rgb(%1); padding-left:5px; border:1px solid rgb(%2); "
                        "font: bold 10pt \"%5\"; color:rgb(%3);}"
                        "QComboBox:hover{border:1px solid rgb(%4);}"
@@ -492,13 +500,14 @@ void DSettingsDia::updateTheme()
                        "border:1px solid rgb(%2); outline:0px;}"
                        "QComboBox QAbstractItemView::item{height:40px; padding-left:10px;}"
                        "QComboBox QAbstractItemView::item:hover, QComboBox QAbstractItemView::item:selected"
-                       "{color:rgb(%4); background-color:rgb(%1);}"
+                       "{color:rgb(%7); background-color:rgb(%1);}"
                        "QComboBox::down-arrow{width:10px; height:10px; "
                        "image:url(:/images/publicIco/comboxDef.png);}"
                        "QComboBox::down-arrow:on{image:url(:/images/publicIco/comboxSel.png);}"
                        "QComboBox::drop-down{width:20px; padding-right:3px; border:none; "
                        "background-color:transparent;}"),
-        {c.SettingsControlDefaultColor, c.TextDefaultColor, c.TextDefaultColor, c.TextCheckedColor, c.TextFont}));
+        {c.SettingsControlDefaultColor, c.TextDefaultColor, controlText, c.TextCheckedColor, c.TextFont, heading,
+         themeColorInfo::readableText(c.TextCheckedColor, c.SettingsControlDefaultColor)}));
 
     const QString checkBoxes =
         fill(QStringLiteral("QCheckBox{color:rgb(%1); font: bold 10pt \"%3\";}"
@@ -507,24 +516,24 @@ void DSettingsDia::updateTheme()
                             "QCheckBox::indicator{width:13px; height:13px;}"
                             "QCheckBox::indicator:unchecked{image:url(:/images/publicIco/checkBoxDef.png);}"
                             "QCheckBox::indicator:checked{image:url(:/images/publicIco/checkBoxSel.png);}"),
-             {c.TextDefaultColor, c.TextCheckedColor, c.TextFont});
+             {text, heading, c.TextFont});
     ui->frame_7->setStyleSheet(checkBoxes);
     ui->checkBox_UsingBgImage->setStyleSheet(checkBoxes);
 
     const QString label = QStringLiteral("color:rgb(%1); font: bold %3pt \"%2\";");
-    ui->label_AppName->setStyleSheet(fill(label, {c.TextCheckedColor, c.TextFont, QStringLiteral("16")}));
-    ui->label_APP->setStyleSheet(fill(label, {c.TextCheckedColor, c.TextFont, QStringLiteral("12")}));
-    ui->label_Copyright->setStyleSheet(fill(label, {c.TextCheckedColor, c.TextFont, QStringLiteral("10")}));
-    ui->label_AppVersion->setStyleSheet(fill(QStringLiteral("color:rgb(%1);"), {c.TextCheckedColor}));
+    ui->label_AppName->setStyleSheet(fill(label, {heading, c.TextFont, QStringLiteral("16")}));
+    ui->label_APP->setStyleSheet(fill(label, {heading, c.TextFont, QStringLiteral("12")}));
+    ui->label_Copyright->setStyleSheet(fill(label, {heading, c.TextFont, QStringLiteral("10")}));
+    ui->label_AppVersion->setStyleSheet(fill(QStringLiteral("color:rgb(%1);"), {heading}));
     ui->label_AppVersion->setFont(m_dataManager->getFont(0));
 
     const QString buttons = fill(
         QStringLiteral("QPushButton{border-radius:8px; border:1px solid rgb(%1); background-color:rgb(%2); "
                        "color:rgb(%4); font: bold 10pt \"%6\";}"
                        "QPushButton:hover{background-color:rgba(%3, 130); border:1px solid rgb(%5);}"
-                       "QPushButton:pressed{color:rgb(%5); background-color:rgb(%3); border:1px solid rgb(%5);}"),
+                       "QPushButton:pressed{color:rgb(%7); background-color:rgb(%3); border:1px solid rgb(%5);}"),
         {c.SettingsControlBorderColor, c.SettingsControlDefaultColor, c.SettingsControlHoverBgColor,
-         c.TextDefaultColor, c.TextCheckedColor, c.TextFont});
+         controlText, c.TextCheckedColor, c.TextFont, pressedText});
     ui->pushButton_CheckUpdate->setStyleSheet(buttons);
     ui->pushButton_UpgradeCheck->setStyleSheet(buttons);
     ui->pushButton_feedbock->setStyleSheet(buttons);

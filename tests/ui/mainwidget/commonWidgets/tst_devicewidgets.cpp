@@ -347,17 +347,30 @@ private slots:
     void rowThemeColours_data()
     {
         QTest::addColumn<int>("theme");
-        QTest::newRow("dark") << 0;
-        QTest::newRow("light") << 1;
+        QTest::addColumn<bool>("themeText"); // the theme's text colour reads on the strip
+        QTest::newRow("blue") << 2 << true;
+        QTest::newRow("dark") << 0 << false;
+        QTest::newRow("light") << 1 << false;
     }
 
+    // The names in the theme's text colour, or where that is faint on the
+    // strip or a hovered row, in a shade that reads on both.
     void rowThemeColours()
     {
         QFETCH(int, theme);
+        QFETCH(bool, themeText);
         DDataManager *manager = DDataManager::instance();
         manager->loadThemeConfig(theme);
-        const QStringList rgb = manager->getThemeColor().TextDefaultColor.split(',');
-        const QColor text(rgb.value(0).toInt(), rgb.value(1).toInt(), rgb.value(2).toInt());
+        const themeColorInfo colours = manager->getThemeColor();
+        QColor text = themeColorInfo::opaqueColor(colours.TextDefaultColor);
+        if (!themeText) {
+            text = themeColorInfo::opaqueColor(themeColorInfo::readableText(
+                colours.TextDefaultColor,
+                QStringList{colours.DeviceListAreaDefaultBgColor, colours.DeviceListItemHoverBgColor}));
+            for (const QString &strip : {colours.DeviceListAreaDefaultBgColor, colours.DeviceListItemHoverBgColor})
+                QVERIFY(themeColorInfo::contrastRatio(text, themeColorInfo::opaqueColor(strip))
+                        >= themeColorInfo::MinimumContrast);
+        }
         QWidget window;
         auto *row = new DDeviceListItem(&window);
         row->setDeviceInfo(1, 2, "/p", "m", "p", "Quissaro", 0, "info");

@@ -98,25 +98,6 @@ private slots:
         QCOMPARE(noticeDefaultCentre(area), centre);
     }
 
-    // Near the bottom edge, never above the area's top.
-    void bottomCentre_data()
-    {
-        QTest::addColumn<QRect>("area");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<QPoint>("centre");
-        QTest::newRow("dialog") << QRect(0, 0, 700, 460) << 40 << QPoint(350, 416);
-        QTest::newRow("offset area") << QRect(10, 20, 200, 300) << 30 << QPoint(110, 281);
-        QTest::newRow("area lower than the box") << QRect(0, 0, 100, 30) << 40 << QPoint(50, 20);
-    }
-
-    void bottomCentre()
-    {
-        QFETCH(QRect, area);
-        QFETCH(int, height);
-        QFETCH(QPoint, centre);
-        QCOMPARE(noticeBottomCentre(area, height), centre);
-    }
-
     // The box fits the text in the notice's font, centred on the given point
     // or, for (0, 0), on the parent's current middle.
     void showPlacesBox_data()

@@ -5,6 +5,7 @@
 #include "deviceModelSets.h"
 #include "deviceOperationQueue.h"
 #include "devicePageTheme.h"
+#include "faintPictureTint.h"
 #include "deviceProfileFiles.h"
 #include "deviceSelection.h"
 #include "hidPathChanges.h"
@@ -12,6 +13,8 @@
 #include "xmlInterface.h"
 
 #include <QFile>
+#include <QGraphicsEffect>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -281,6 +284,36 @@ private slots:
         QCOMPARE(deviceModelSets::isOnboardFnModel(model), onboardFn);
     }
 
+    // The on-board layer menu without Mac and Dvorak belongs to the number
+    // pads, told by the layout's key count.
+    void numberPadKeyCounts_data()
+    {
+        QTest::addColumn<int>("keyCount");
+        QTest::addColumn<bool>("numberPad");
+        QTest::newRow("34 keys") << 34 << true;
+        QTest::newRow("21 keys") << 21 << true;
+        for (int count : {104, 108, 98, 87, 84, 68, 63, 61, 0})
+            QTest::newRow(qPrintable(QStringLiteral("%1 keys").arg(count))) << count << false;
+    }
+    void numberPadKeyCounts()
+    {
+        QFETCH(int, keyCount);
+        QFETCH(bool, numberPad);
+        QCOMPARE(deviceModelSets::isNumberPadKeyCount(keyCount), numberPad);
+    }
+
+    // No shipped keyboard is a number pad: every one offers Mac and Dvorak.
+    void shippedModelsOfferEveryLayout()
+    {
+        xmlInterface xml;
+        QList<hidModelInfo> models;
+        QVERIFY(xml.getHidModelList(qEnvironmentVariable("VELMORA_SOURCE_DIR") + "/images/configDir/hidList.xml",
+                                    models));
+        QCOMPARE(models.size(), 5);
+        for (const hidModelInfo &m : models)
+            QVERIFY2(!deviceModelSets::isNumberPadKeyCount(m.keyNum), m.hidName);
+    }
+
     // The two Breath models are the 68- and the 87-key keyboards.
     void sideBreathModelsByKeyCount()
     {
@@ -372,24 +405,66 @@ private slots:
         QVERIFY(!profileDefaults::writeKeyboardSideRule(xml, path, 1, QStringLiteral("Rulvarro"))); // no profile
     }
 
+    void stripPicturesReadable_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<bool>("tinted");
+        for (const char *picture : {":/images/ledDef.png", ":/images/customMadeDef.png"}) {
+            QTest::newRow(qPrintable(QStringLiteral("Dark %1").arg(picture))) << 0 << picture << false;
+            QTest::newRow(qPrintable(QStringLiteral("Light %1").arg(picture))) << 1 << picture << true;
+        }
+    }
+
+    // The strip's pictures keep their colour where it reads on the strip;
+    // on a light strip they are drawn in a shade that reads, except while
+    // checked, when their own checked picture shows.
+    void stripPicturesReadable()
+    {
+        QFETCH(int, theme);
+        QFETCH(QString, picture);
+        QFETCH(bool, tinted);
+        DDataManager::instance()->loadThemeConfig(theme);
+        const QString strip = DDataManager::instance()->getThemeColor().DeviceLeftBgColor;
+        DDataManager::instance()->loadThemeConfig(0);
+        QPushButton button;
+        button.setCheckable(true);
+        auto *tint = new faintPictureTint(&button, picture);
+        tint->setBackground(strip);
+        QCOMPARE(tint->tint().isValid(), tinted);
+        QCOMPARE(button.graphicsEffect() != nullptr, tinted);
+        if (!tinted)
+            return;
+        QVERIFY(themeColorInfo::contrastRatio(tint->tint(), themeColorInfo::opaqueColor(strip))
+                >= themeColorInfo::MinimumContrast);
+        QVERIFY(button.graphicsEffect()->isEnabled());
+        button.setChecked(true);
+        QVERIFY(!button.graphicsEffect()->isEnabled());
+        button.setChecked(false);
+        QVERIFY(button.graphicsEffect()->isEnabled());
+        // Back on a dark strip: drawn as it is.
+        tint->setBackground(QStringLiteral("35,35,35"));
+        QVERIFY(!button.graphicsEffect());
+    }
+
     void rowAndNoticeColors()
     {
         themeColorInfo theme;
         theme.DeviceLeftAreaItemSelectedColor = QStringLiteral("1,2,3,40");
         theme.DeviceLeftAreaItemHoverColor = QStringLiteral("4,5,6");
         theme.DeviceLeftBgColor = QStringLiteral("7,8,9,90");
-        theme.DeviceLeftAreaItemTextDefaultColor = QStringLiteral("10,11,12,13");
-        theme.DeviceLeftAreaItemTextSelectedColor = QStringLiteral("14,15,16");
+        theme.DeviceLeftAreaItemTextDefaultColor = QStringLiteral("210,211,212,13");
+        theme.DeviceLeftAreaItemTextSelectedColor = QStringLiteral("214,215,216");
         theme.AllBgColor = QStringLiteral("20,21,22,23");
-        theme.TextCheckedColor = QStringLiteral("30,31,32,33");
+        theme.TextCheckedColor = QStringLiteral("230,231,232,33");
         theme.TextFont = QStringLiteral("Some Family");
 
         const devicePageTheme::rowLook pictures = devicePageTheme::selectionRows(theme, true);
         QCOMPARE(pictures.selectedBackground, QColor(1, 2, 3, 40));
         QCOMPARE(pictures.hoverBackground, QColor(4, 5, 6, 0)); // no fourth part
         QCOMPARE(pictures.normalBackground, QColor(7, 8, 9, 1));
-        QCOMPARE(pictures.normalText, QColor(10, 11, 12, 255));
-        QCOMPARE(pictures.selectedText, QColor(14, 15, 16, 255));
+        QCOMPARE(pictures.normalText, QColor(210, 211, 212, 255));
+        QCOMPARE(pictures.selectedText, QColor(214, 215, 216, 255));
         QCOMPARE(pictures.fontFamily, QStringLiteral("Some Family"));
         const devicePageTheme::rowLook plain = devicePageTheme::selectionRows(theme, false);
         QCOMPARE(plain.selectedBackground, QColor(1, 2, 3, 255));
@@ -398,9 +473,31 @@ private slots:
 
         const devicePageTheme::noticeLook notice = devicePageTheme::notice(theme);
         QCOMPARE(notice.background, QColor(20, 21, 22, 200));
-        QCOMPARE(notice.text, QColor(30, 31, 32, 255));
+        QCOMPARE(notice.text, QColor(230, 231, 232, 255));
         QCOMPARE(notice.fontFamily, QStringLiteral("Some Family"));
         QCOMPARE(notice.pixelSize, 14);
+
+        // Texts faint on their backgrounds read in a shade of their colour:
+        // the row text on both the plain and the hovered row.
+        theme.DeviceLeftAreaItemTextDefaultColor = QStringLiteral("140,140,140");
+        theme.DeviceLeftBgColor = QStringLiteral("225,225,225,90");
+        theme.DeviceLeftAreaItemHoverColor = QStringLiteral("210,210,210,90");
+        theme.DeviceLeftAreaItemTextSelectedColor = QStringLiteral("255,49,53");
+        theme.DeviceLeftAreaItemSelectedColor = QStringLiteral("215,215,215");
+        theme.TextCheckedColor = QStringLiteral("255,49,53");
+        theme.AllBgColor = QStringLiteral("180,180,180");
+        const devicePageTheme::rowLook faint = devicePageTheme::selectionRows(theme, false);
+        const devicePageTheme::noticeLook faintNotice = devicePageTheme::notice(theme);
+        const auto reads = [](const QColor &text, const char *background) {
+            return themeColorInfo::contrastRatio(text, themeColorInfo::opaqueColor(QLatin1String(background)))
+                >= themeColorInfo::MinimumContrast;
+        };
+        QVERIFY(reads(faint.normalText, "225,225,225"));
+        QVERIFY(reads(faint.normalText, "210,210,210"));
+        QVERIFY(faint.normalText.red() == faint.normalText.blue() && faint.normalText.red() < 140);
+        QVERIFY(reads(faint.selectedText, "215,215,215"));
+        QVERIFY(qAbs(faint.selectedText.hue() - QColor(255, 49, 53).hue()) <= 2);
+        QVERIFY(reads(faintNotice.text, "180,180,180"));
     }
 
     // Every sheet of every theme, with and without background pictures,
@@ -442,6 +539,9 @@ private slots:
         themeColorInfo theme;
         for (int i = 0; i < themeColorInfo::ColorCount; ++i)
             theme.entry(i) = QStringLiteral("%1,%1,%1").arg(i);
+        // Texts that read on every background of the set, so none is mended.
+        theme.TextDefaultColor = QStringLiteral("200,200,200");
+        theme.TextCheckedColor = QStringLiteral("220,220,220");
         theme.TextFont = QStringLiteral("Fam");
         const QList<devicePageTheme::styleSheetRow> rows = devicePageTheme::styleSheets(theme);
         QStringList names;
@@ -454,12 +554,12 @@ private slots:
         QCOMPARE(names.at(devicePageTheme::kSecondBlockEnd - 1), QStringLiteral("label_Tip"));
         QCOMPARE(names.mid(35), (QStringList{"frame_16", "frame_3"}));
         // The mended rows: the font inside the sheet, no font call after it.
-        QCOMPARE(rows.at(16).sheet, QStringLiteral("QLabel#label_MacroGroup { color: rgb(2,2,2); font: bold 12pt \"Fam\"; }"));
+        QCOMPARE(rows.at(16).sheet, QStringLiteral("QLabel#label_MacroGroup { color: rgb(220,220,220); font: bold 12pt \"Fam\"; }"));
         QVERIFY(rows.at(16).fonts.isEmpty());
-        QVERIFY(rows.at(23).sheet.startsWith(QStringLiteral("QLabel { color: rgb(0,0,0); font: bold 10pt \"Fam\"; }")));
+        QVERIFY(rows.at(23).sheet.startsWith(QStringLiteral("QLabel { color: rgb(200,200,200); font: bold 10pt \"Fam\"; }")));
         QVERIFY(rows.at(24).sheet.startsWith(
-            QStringLiteral("QLineEdit { color: rgb(0,0,0); font: bold 10pt \"Fam\"; background-color: rgb(16,16,16);")));
-        QVERIFY(rows.at(30).sheet.contains(QStringLiteral("border: 1px solid rgb(0,0,0); font: bold 10pt \"Fam\"; color: rgb(0,0,0); }")));
+            QStringLiteral("QLineEdit { color: rgb(200,200,200); font: bold 10pt \"Fam\"; background-color: rgb(16,16,16);")));
+        QVERIFY(rows.at(30).sheet.contains(QStringLiteral("border: 1px solid rgb(200,200,200); font: bold 10pt \"Fam\"; color: rgb(200,200,200); }")));
         // Hover backgrounds carry alpha 130; "0,0,0,1" shows what lies behind.
         QVERIFY(rows.at(10).sheet.contains(QStringLiteral("QPushButton:hover { background-color: rgba(33,33,33,130); }")));
         QCOMPARE(rows.at(1).sheet, QStringLiteral("QScrollArea#scrollArea{ background-color: rgba(0,0,0,0.004); }"));

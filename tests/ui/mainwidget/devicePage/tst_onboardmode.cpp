@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -439,19 +440,33 @@ private slots:
         QCOMPARE(onboardTestFiles::contents(exported), before);
     }
 
-    // One pop-up per menu button, reused; the layer menu of a variant model
-    // offers QWERTY and Clean layer only.
+    // One pop-up per menu button, reused; the layer menu of a number pad (34
+    // or 21 keys) offers QWERTY and Clean layer only, every other model's
+    // all four entries.
     void menusAreReused_data()
     {
         QTest::addColumn<int>("device");
+        QTest::addColumn<int>("keyCount"); // 0: as the model list gives it
         QTest::addColumn<int>("height");
-        QTest::newRow("ordinary") << 0 << 180;
-        QTest::newRow("variant") << 2 << 110;
+        QTest::addColumn<bool>("macAndDvorak");
+        QTest::newRow("Quissaro, 104 keys") << 0 << 0 << 180 << true;
+        QTest::newRow("Rulvarro, 68 keys") << 2 << 0 << 180 << true;
+        QTest::newRow("34 keys") << 0 << 34 << 110 << false;
+        QTest::newRow("21 keys") << 0 << 21 << 110 << false;
     }
     void menusAreReused()
     {
         QFETCH(int, device);
+        QFETCH(int, keyCount);
         QFETCH(int, height);
+        QFETCH(bool, macAndDvorak);
+        const QMap<QString, int> shipped = DDataManager::instance()->getKeyNumMap();
+        const auto restore = qScopeGuard([&] { DDataManager::instance()->setKeyNumMap(shipped); });
+        if (keyCount) {
+            QMap<QString, int> counts = shipped;
+            counts.insert(fixedText(recordOf(*m_devices.at(device)).hidName), keyCount);
+            DDataManager::instance()->setKeyNumMap(counts);
+        }
         DDevicePage page;
         makePage(page, {device});
         enter(page);
@@ -460,6 +475,10 @@ private slots:
         QPointer<ArrowWidget> layerMenu = page.onboardLayerMenuPopup();
         QVERIFY(layerMenu && layerMenu->isVisible());
         QCOMPARE(layerMenu->size(), QSize(200, height));
+        for (const char *entry : {"label_Mac", "label_Dvorak"})
+            QCOMPARE(layerMenu->findChild<QWidget *>(QLatin1String(entry))->isVisibleTo(layerMenu), macAndDvorak);
+        for (const char *entry : {"label_QWERTY", "label_CleanLayer"})
+            QVERIFY(layerMenu->findChild<QWidget *>(QLatin1String(entry))->isVisibleTo(layerMenu));
         page.onCloseMenuWidow();
         page.form()->pushButton_OnboardConfigMoreOperate->click();
         QCOMPARE(page.onboardLayerMenuPopup(), layerMenu.data());

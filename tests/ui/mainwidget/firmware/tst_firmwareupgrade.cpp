@@ -247,6 +247,10 @@ void tst_FirmwareUpgrade::upgradesEndToEnd()
     QVERIFY(probe.ticks > 0);
     QVERIFY(!f.control->isUpgradePending());
     QTRY_VERIFY(showsComplete(f.row(model)));
+    // The row's current version is the one just written.
+    const QString newVersion = f.row(model)->findChild<QLabel *>(QStringLiteral("label_NewVer"))->text();
+    QVERIFY(!newVersion.isEmpty());
+    QCOMPARE(f.row(model)->findChild<QLabel *>(QStringLiteral("label_OldVer"))->text(), newVersion);
     QTRY_VERIFY(f.dialog()->notice()->isVisible());
     QVERIFY(f.dialog()->isUpgradeFinished());
     // The bootloader holds the image byte for byte.
@@ -257,6 +261,7 @@ void tst_FirmwareUpgrade::upgradesEndToEnd()
     QVERIFY(f.links.contains(path));
     QTRY_COMPARE(f.links.value(path)->getSerialNumber(), serial);
     QTRY_COMPARE(QString::fromLatin1(device->serialNumber()), serial);
+    QCOMPARE(f.row(model)->findChild<QLabel *>(QStringLiteral("label_OldVer"))->text(), device->firmwareVersion());
     QVERIFY(!f.page.pending);
     QVERIFY(!f.control->checkFirmwareUpgrade(0));
     QVERIFY(f.control->upgradeableList().isEmpty());

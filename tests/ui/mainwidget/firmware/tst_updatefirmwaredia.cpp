@@ -54,8 +54,10 @@ private slots:
     void failureKeepsTheRowBusy();
     void workerThreadReportsReachTheRows();
     void enterReportThatCannotBeQueuedFails();
-    void warningReadableAndUncovered_data();
-    void warningReadableAndUncovered();
+    void warningReadable_data();
+    void warningReadable();
+    void outcomeToastAtCentre_data();
+    void outcomeToastAtCentre();
 };
 
 void tst_UpdateFirmwareDia::initTestCase()
@@ -199,6 +201,8 @@ void tst_UpdateFirmwareDia::successShowsCompleteAndFreesTheOthers()
     UpdateFirmwareInfoItem *done = f.row("Quissaro");
     QTRY_COMPARE(part<QStackedWidget>(done, "stackedWidget")->currentWidget(), part<QWidget>(done, "page_2"));
     QCOMPARE(part<QLabel>(done, "label_SuccessfulTip")->text(), QStringLiteral("Complete"));
+    QCOMPARE(part<QLabel>(done, "label_OldVer")->text(), part<QLabel>(done, "label_NewVer")->text());
+    QVERIFY(part<QLabel>(f.row("Bovelli"), "label_OldVer")->text() != part<QLabel>(f.row("Bovelli"), "label_NewVer")->text());
     QVERIFY(!done->isBusy());
     QVERIFY(part<QPushButton>(f.row("Bovelli"), "pushButton_Update")->isEnabled());
     QVERIFY(noticeShows(dialog->notice(), QStringLiteral("Upgrade successful")));
@@ -260,39 +264,60 @@ void tst_UpdateFirmwareDia::enterReportThatCannotBeQueuedFails()
     QVERIFY(!f.control->isUpgradePending());
 }
 
-// The "do not unplug" line reads in every theme (also after a theme change)
-// and the outcome toast leaves it uncovered.
-void tst_UpdateFirmwareDia::warningReadableAndUncovered_data()
+// The "do not unplug" line is amber where amber reads on the theme's
+// background (also after a theme change), else a darker amber that does.
+void tst_UpdateFirmwareDia::warningReadable_data()
 {
     QTest::addColumn<int>("theme");
-    for (int theme = 0; theme < 5; ++theme)
-        QTest::newRow(qPrintable(QStringLiteral("theme %1").arg(theme))) << theme;
+    QTest::addColumn<bool>("amber");
+    QTest::newRow("Dark") << 0 << true;
+    QTest::newRow("Light") << 1 << false;
+    QTest::newRow("Blue") << 2 << true;
+    QTest::newRow("Pink") << 3 << true;
+    QTest::newRow("Other") << 4 << true;
 }
 
-void tst_UpdateFirmwareDia::warningReadableAndUncovered()
+void tst_UpdateFirmwareDia::warningReadable()
 {
     QFETCH(int, theme);
+    QFETCH(bool, amber);
     DDataManager::instance()->loadThemeConfig(0);
     DUpdateFirmwareDia dialog;
     DDataManager::instance()->loadThemeConfig(theme);
     dialog.updateTheme();
     auto *tip = part<TextMoveWidget>(&dialog, "widget_Tip");
     const themeColorInfo colors = DDataManager::instance()->getThemeColor();
-    const double ratio =
-        themeColorInfo::contrastRatio(tip->foreground(), themeColorInfo::opaqueColor(colors.UpgradeBgColor));
+    const QColor shown = tip->foreground();
+    const double ratio = themeColorInfo::contrastRatio(shown, themeColorInfo::opaqueColor(colors.UpgradeBgColor));
     QVERIFY2(ratio >= themeColorInfo::MinimumContrast, qPrintable(QString::number(ratio, 'f', 2)));
+    QCOMPARE(shown == QColor(255, 200, 0), amber);
+    QVERIFY2(qAbs(shown.hsvHue() - QColor(255, 200, 0).hsvHue()) <= 2, qPrintable(shown.name()));
+    DDataManager::instance()->loadThemeConfig(0);
+}
 
+// Both outcome toasts show at the centre of the dialog.
+void tst_UpdateFirmwareDia::outcomeToastAtCentre_data()
+{
+    QTest::addColumn<bool>("success");
+    QTest::newRow("success") << true;
+    QTest::newRow("failure") << false;
+}
+
+void tst_UpdateFirmwareDia::outcomeToastAtCentre()
+{
+    QFETCH(bool, success);
+    DUpdateFirmwareDia dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dialog.notifyUpgradeFailed();
+    if (success)
+        dialog.notifyUpgradeSucceeded();
+    else
+        dialog.notifyUpgradeFailed();
     QTRY_VERIFY(dialog.notice()->isVisible());
-    const QRect warning(tip->mapTo(&dialog, QPoint(0, 0)), tip->size());
-    const QRect toast = dialog.notice()->geometry();
-    QVERIFY2(!toast.intersects(warning), qPrintable(QStringLiteral("toast %1,%2 %3x%4 warning top %5")
-                                                        .arg(toast.x()).arg(toast.y()).arg(toast.width())
-                                                        .arg(toast.height()).arg(warning.top())));
-    QVERIFY(dialog.rect().contains(toast));
-    DDataManager::instance()->loadThemeConfig(0);
+    const QPoint shown = dialog.notice()->geometry().center();
+    const QPoint centre = dialog.rect().center();
+    QVERIFY2(qAbs(shown.x() - centre.x()) <= 1 && qAbs(shown.y() - centre.y()) <= 1,
+             qPrintable(QStringLiteral("toast centre %1,%2").arg(shown.x()).arg(shown.y())));
 }
 
 QTEST_MAIN(tst_UpdateFirmwareDia)

@@ -1,6 +1,7 @@
 // The macro page's hook side: key routing and forwarding, and recording on
 // a hand-moved clock with scripted hooks.
 
+#include "DDataManager.h"
 #include "macroPageFixture.h"
 
 #include <QApplication>
@@ -38,6 +39,8 @@ class tst_MacroRecording : public QObject
     Q_OBJECT
 
 private slots:
+    void boxTextsBold_data();
+    void boxTextsBold();
     void enterAndForwarding_data();
     void enterAndForwarding();
     void capturedKeyGoesToFocusedField();
@@ -71,6 +74,33 @@ void tst_MacroRecording::enterAndForwarding_data()
     QTest::newRow("Alt+Enter up") << kVkReturn << 0xA0 << 40 << 0;
     QTest::newRow("A") << kVkA << 0 << 4 << 1;
     QTest::newRow("key the layout lacks") << kUnknownVk << 0 << -1 << 1;
+}
+
+void tst_MacroRecording::boxTextsBold_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name :
+         {"radioButton_RecordDelay", "radioButton_NoDelay", "radioButton_DefaultDelay", "lineEdit_DefaultDelayNum",
+          "label_11", "radioButton_InsertAfter", "radioButton_InsertBefore", "radioButton_Key", "radioButton_Mouse",
+          "radioButton_MouseLeft", "lineEdit_EnterKey", "lineEdit_EnterDelayNum", "lineEdit_DelayNum",
+          "radioButton_KeyboardEvent", "radioButton_MouseEvent", "lineEdit_PressKey", "radioButton_1left"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+// The three boxes of the delay, insert and property settings write every
+// text bold, in every theme.
+void tst_MacroRecording::boxTextsBold()
+{
+    QFETCH(QString, name);
+    MacroPageFixture f;
+    for (int theme : {0, 1}) {
+        DDataManager::instance()->loadThemeConfig(theme);
+        f.page->changAppTheme();
+        QWidget *widget = f.child<QWidget>(name.toLatin1().constData());
+        widget->ensurePolished();
+        QCOMPARE(widget->font().weight(), int(QFont::Bold));
+    }
+    DDataManager::instance()->loadThemeConfig(0);
 }
 
 void tst_MacroRecording::enterAndForwarding()

@@ -47,6 +47,29 @@ QString colour(const themeColorInfo &colours, const char *key)
     return QString();
 }
 
+// A theme text colour as it must show on a background: unchanged where it
+// reads at 3:1, else a shade of it that does.
+QString shownOn(const QString &text, const QString &background)
+{
+    const QColor opaque = themeColorInfo::opaqueColor(text);
+    const QColor behind = themeColorInfo::opaqueColor(background);
+    if (themeColorInfo::contrastRatio(opaque, behind) >= themeColorInfo::MinimumContrast)
+        return text;
+    const QColor shown = themeColorInfo::readableOn(opaque, behind);
+    if (themeColorInfo::contrastRatio(shown, behind) < themeColorInfo::MinimumContrast)
+        return QStringLiteral("<faint>");
+    return QStringLiteral("%1,%2,%3").arg(shown.red()).arg(shown.green()).arg(shown.blue());
+}
+
+// The Arabic entry, byte for byte: a no-break space, the name, a space and
+// the Arabic comma.
+const QByteArray kArabicEntry("\xC2\xA0\xD8\xB9\xD8\xB1\xD8\xA8\xD9\x8A \xD8\x8C");
+
+QString arabicEntry()
+{
+    return QString::fromUtf8(kArabicEntry);
+}
+
 // The rendered text of a rich-text label.
 QString plainText(const QLabel *label)
 {
@@ -149,12 +172,19 @@ private slots:
             QStringLiteral("简体中文"), QStringLiteral("English"), QStringLiteral("繁體中文"),
             QStringLiteral("한국어"), QStringLiteral("Русский"), QStringLiteral("日本語"),
             QStringLiteral("Español"), QStringLiteral("Português"), QStringLiteral("Deutsch"),
-            QStringLiteral("Italiano"), QStringLiteral("Polski"), QStringLiteral("Français"),
-            QStringLiteral("عربي")};
+            QStringLiteral("Italiano"), QStringLiteral("Polski"), QStringLiteral("Français"), arabicEntry()};
         StringList shown;
         for (int i = 0; i < languages()->count(); ++i)
             shown << languages()->itemText(i);
         QCOMPARE(shown, expected);
+    }
+
+    void arabicEntryBytes()
+    {
+        f->openDialog();
+        QCOMPARE(languages()->itemText(languages()->count() - 1).toUtf8(), kArabicEntry);
+        choose(languages(), arabicEntry());
+        QCOMPARE(f->user(SettingsKeys::LanguageIndex).toInt(), 7);
     }
 
     void storedLanguage_data()
@@ -166,7 +196,7 @@ private slots:
         QTest::newRow("-1") << QVariant(-1) << QStringLiteral("简体中文");
         QTest::newRow("0") << QVariant(0) << QStringLiteral("简体中文");
         QTest::newRow("3") << QVariant(3) << QStringLiteral("English");
-        QTest::newRow("7") << QVariant(7) << QStringLiteral("عربي");
+        QTest::newRow("7") << QVariant(7) << arabicEntry();
         QTest::newRow("13") << QVariant(13) << QStringLiteral("Français");
         QTest::newRow("14") << QVariant(14) << QStringLiteral("简体中文");
         QTest::newRow("text") << QVariant(QStringLiteral("English")) << QStringLiteral("简体中文");
@@ -242,7 +272,7 @@ private slots:
             const char *file;
         } rows[] = {{"简体中文", 1, "Zh_SM"},  {"繁體中文", 2, "Zh_TR"},   {"English", 3, "English"},
                     {"日本語", 4, "Japanese"}, {"한국어", 5, "Korean"},      {"Русский", 6, "Russian"},
-                    {"عربي", 7, "Arabic"}, {"Español", 8, "Spanish"}, {"Português", 9, "Portugal"},
+                    {"\u00a0عربي \u060c", 7, "Arabic"}, {"Español", 8, "Spanish"}, {"Português", 9, "Portugal"},
                     {"Deutsch", 10, "German"}, {"Italiano", 11, "Italian"}, {"Polski", 12, "Polish"},
                     {"Français", 13, "French"}};
         for (const auto &r : rows)
@@ -371,36 +401,41 @@ private slots:
     void themeStyles_data()
     {
         QTest::addColumn<QString>("widget");
-        QTest::addColumn<StringList>("colours"); // as rgb(...), or "~Key" for rgba(colour, 130)
+        // As rgb(...); "~Key" for rgba(colour, 130); "Key@Background" for a
+        // text on that background, at least 3:1 against it.
+        QTest::addColumn<StringList>("colours");
 
+        const QString title = QStringLiteral("TextCheckedColor@SettingsBgColor");
+        const QString text = QStringLiteral("TextDefaultColor@SettingsBgColor");
+        const QString control = QStringLiteral("TextDefaultColor@SettingsControlDefaultColor");
         QTest::newRow("frame_16") << "frame_16" << StringList{"MainWidgetBorderColor"};
-        QTest::newRow("frame_Title") << "frame_Title"
-                                     << StringList{"SettingsBgColor", "SettingsBorderColor", "TextCheckedColor"};
+        QTest::newRow("frame_Title") << "frame_Title" << StringList{"SettingsBgColor", "SettingsBorderColor", title};
         QTest::newRow("frame_Bg") << "frame_Bg" << StringList{"SettingsBgColor"};
         QTest::newRow("frame_3") << "frame_3" << StringList{"SettingsBorderColor"};
         QTest::newRow("frame_4") << "frame_4"
                                  << StringList{"SettingsControlDefaultColor", "SettingsControlHoverBgColor",
-                                               "SettingsControlSelectedBgColor", "TextDefaultColor",
-                                               "TextCheckedColor"};
+                                               "SettingsControlSelectedBgColor", control,
+                                               "TextCheckedColor@SettingsControlSelectedBgColor"};
         QTest::newRow("page_Settings") << "page_Settings"
-                                       << StringList{"SettingsControlDefaultColor", "TextDefaultColor",
-                                                     "TextCheckedColor"};
-        QTest::newRow("frame_7") << "frame_7" << StringList{"TextDefaultColor", "TextCheckedColor"};
-        QTest::newRow("checkBox_UsingBgImage") << "checkBox_UsingBgImage"
-                                               << StringList{"TextDefaultColor", "TextCheckedColor"};
-        QTest::newRow("label_AppName") << "label_AppName" << StringList{"TextCheckedColor"};
-        QTest::newRow("label_APP") << "label_APP" << StringList{"TextCheckedColor"};
-        QTest::newRow("label_Copyright") << "label_Copyright" << StringList{"TextCheckedColor"};
-        QTest::newRow("label_AppVersion") << "label_AppVersion" << StringList{"TextCheckedColor"};
+                                       << StringList{"SettingsControlDefaultColor", "TextDefaultColor", control,
+                                                     "TextCheckedColor", title};
+        QTest::newRow("frame_7") << "frame_7" << StringList{text, title};
+        QTest::newRow("checkBox_UsingBgImage") << "checkBox_UsingBgImage" << StringList{text, title};
+        QTest::newRow("label_AppName") << "label_AppName" << StringList{title};
+        QTest::newRow("label_APP") << "label_APP" << StringList{title};
+        QTest::newRow("label_Copyright") << "label_Copyright" << StringList{title};
+        QTest::newRow("label_AppVersion") << "label_AppVersion" << StringList{title};
         for (const char *button :
              {"pushButton_CheckUpdate", "pushButton_UpgradeCheck", "pushButton_feedbock", "pushButton_support"})
             QTest::newRow(button) << button
                                   << StringList{"SettingsControlBorderColor", "SettingsControlDefaultColor",
-                                                "~SettingsControlHoverBgColor", "TextDefaultColor",
-                                                "TextCheckedColor"};
+                                                "~SettingsControlHoverBgColor", control, "TextCheckedColor",
+                                                "TextCheckedColor@SettingsControlHoverBgColor"};
     }
 
-    // Each styled widget carries the chosen theme's colours, in both themes.
+    // Each styled widget carries the chosen theme's colours, in both themes;
+    // a text whose theme colour is faint on its background (Light) carries
+    // a readable shade of it instead.
     void themeStyles()
     {
         QFETCH(QString, widget);
@@ -414,7 +449,9 @@ private slots:
             for (QString key : colours) {
                 const bool hover = key.startsWith('~');
                 key.remove('~');
-                const QString value = colour(set, key.toLatin1());
+                QString value = colour(set, key.section('@', 0, 0).toLatin1());
+                if (key.contains('@'))
+                    value = shownOn(value, colour(set, key.section('@', 1).toLatin1()));
                 const QString expected = hover ? QStringLiteral("rgba(%1, 130)").arg(value)
                                                : QStringLiteral("rgb(%1)").arg(value);
                 QVERIFY2(sheet.contains(expected), qPrintable(name + ": " + key + " in " + sheet));
@@ -583,6 +620,42 @@ private slots:
         QCOMPARE(noticeText(f->dialog), QStringLiteral("Set config success"));
         // The lock its holder left behind when it ended is gone.
         QVERIFY(!QFile::exists(lock));
+    }
+
+    void toastsAtCentre_data()
+    {
+        QTest::addColumn<QString>("toast");
+        QTest::newRow("no upgradeable devices") << "No upgradeable devices found";
+        QTest::newRow("set config success") << "Set config success";
+        QTest::newRow("set config failed") << "Set config failed";
+    }
+
+    // Every toast of the dialog shows at the centre of the dialog.
+    void toastsAtCentre()
+    {
+        QFETCH(QString, toast);
+        f->setUser(SettingsKeys::CloseToTray, false);
+        DSettingsDia *dialog = f->openDialog();
+        const QString path = f->userSettingsPath();
+        if (toast == QLatin1String("No upgradeable devices found")) {
+            dialog->showNoUpgradeNotice();
+        } else {
+            if (toast == QLatin1String("Set config failed")) {
+                QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
+                QVERIFY(QDir().mkpath(path));
+            }
+            QCheckBox *box = form<QCheckBox>("checkBox_Close");
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        }
+        QCOMPARE(noticeText(dialog), toast);
+        const QPoint shown = dialog->findChild<CbNotice *>()->geometry().center();
+        const QPoint centre = dialog->rect().center();
+        QVERIFY2(qAbs(shown.x() - centre.x()) <= 1 && qAbs(shown.y() - centre.y()) <= 1,
+                 qPrintable(QStringLiteral("toast centre %1,%2").arg(shown.x()).arg(shown.y())));
+        if (QFileInfo(path).isDir()) {
+            QVERIFY(QDir(path).removeRecursively());
+            QVERIFY(QFile::rename(path + QStringLiteral(".away"), path));
+        }
     }
 
     void closeToTray()

@@ -96,13 +96,19 @@ private slots:
         save(dialog->grab().toImage(), QStringLiteral("about_%1.png").arg(theme.toLower()));
     }
 
+    void toast_data() { pages_data(); }
+
+    // The toasts at the dialog's centre, in every theme offered.
     void toast()
     {
-        DSettingsDia *dialog = showDialog(QStringLiteral("Dark"));
+        QFETCH(QString, theme);
+        DSettingsDia *dialog = showDialog(theme);
         QVERIFY(dialog);
         auto *box = formChild<QCheckBox>(dialog, "checkBox_Close");
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-        save(dialog->grab().toImage(), QStringLiteral("general_dark_toast.png"));
+        save(dialog->grab().toImage(), QStringLiteral("general_%1_toast.png").arg(theme.toLower()));
+        dialog->showNoUpgradeNotice();
+        save(dialog->grab().toImage(), QStringLiteral("general_%1_noupgrade.png").arg(theme.toLower()));
     }
 
     void languages_data()
@@ -112,7 +118,8 @@ private slots:
         QTest::addColumn<bool>("listOpen");
         QTest::newRow("zh_sm") << QStringLiteral("简体中文") << "zh_sm" << false;
         QTest::newRow("korean") << QStringLiteral("한국어") << "korean" << false;
-        QTest::newRow("arabic") << QStringLiteral("عربي") << "arabic" << true;
+        QTest::newRow("arabic") << QString(QChar(0x00A0)) + QStringLiteral("عربي ") + QChar(0x060C) << "arabic"
+                                << true;
     }
 
     void languages()

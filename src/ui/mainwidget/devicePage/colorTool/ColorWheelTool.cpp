@@ -779,16 +779,18 @@ void ColorWheelTool::updateTheme()
                                  "QLineEdit{color:%1;font:bold 8pt \"%4\";background-color:%2;border:1px solid %1;}"
                                  "QLineEdit:hover{border:1px solid %3;}"
                                  "QLineEdit:pressed{border:1px solid %3;}")
-                      .arg(css(theme.TextDefaultColor), css(theme.DeviceRightBgColor), css(theme.TextCheckedColor),
-                           theme.TextFont));
+                      .arg(css(themeColorInfo::readableText(theme.TextDefaultColor, theme.DeviceRightBgColor)),
+                           css(theme.DeviceRightBgColor), css(theme.TextCheckedColor), theme.TextFont));
     ui->frame_5->setStyleSheet(
         QStringLiteral("QPushButton{border-radius:8px;border:1px solid %1;background-color:%2;"
                        "color:%4;font:bold 10pt \"%6\";}"
                        "QPushButton:hover{background-color:%3;border:1px solid %5;}"
-                       "QPushButton:pressed{color:%5;background-color:%7;border:1px solid %5;}")
+                       "QPushButton:pressed{color:%8;background-color:%7;border:1px solid %5;}")
             .arg(css(theme.DeviceBorderColor), css(theme.DeviceControlDefaultColor),
-                 themeColorInfo::cssColor(theme.DeviceControlHoverColor, 130), css(theme.TextDefaultColor),
-                 css(theme.TextCheckedColor), theme.TextFont, css(theme.DeviceControlHoverColor)));
+                 themeColorInfo::cssColor(theme.DeviceControlHoverColor, 130),
+                 css(themeColorInfo::readableText(theme.TextDefaultColor, theme.DeviceControlDefaultColor)),
+                 css(theme.TextCheckedColor), theme.TextFont, css(theme.DeviceControlHoverColor),
+                 css(themeColorInfo::readableText(theme.TextCheckedColor, theme.DeviceControlHoverColor))));
     m_brightnessSlider->applyTheme(theme);
     m_speedSlider->applyTheme(theme);
     giveButtonsTextRoom();

@@ -63,9 +63,11 @@ void DCustomEventListPage::onCustomEventListIsEmpty()
 }
 
 // The rows stay; only their texts change.
-void DCustomEventListPage::retranslate()
+void DCustomEventListPage::retranslate(const QMap<int, QString> &keyNames)
 {
     ui->retranslateUi(this);
+    if (m_panel)
+        m_panel->setKeyNames(keyNames);
     updateRowTexts();
 }
 

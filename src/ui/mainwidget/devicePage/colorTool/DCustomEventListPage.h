@@ -26,10 +26,11 @@ public:
     // Replaces the list with the rows of that profile; nothing without a store
     // or a path.
     void loadCustomEventList(xmlInterface *xml, const char *path, int profileIndex, QMap<int, QString> keyNames);
-    // Both refresh the rows in place, without reading the file again. A
-    // hidden list takes the theme when it is next shown: restyling its rows
-    // is the dearest part of a theme change.
-    void retranslate();
+    // Both refresh the rows in place, without reading the file again; a
+    // language change brings the key names in the new language. A hidden
+    // list takes the theme when it is next shown: restyling its rows is the
+    // dearest part of a theme change.
+    void retranslate(const QMap<int, QString> &keyNames);
     void changAppTheme();
 
     DCustomEventWidget *currentPanel() const { return m_panel; }

@@ -77,3 +77,10 @@ void DCustomEventWidget::loadCustomEventList(xmlInterface *xml, const char *path
         m_layout->addWidget(row);
     }
 }
+
+void DCustomEventWidget::setKeyNames(const QMap<int, QString> &keyNames)
+{
+    m_keyNames = keyNames;
+    for (DCustomEventListItem *row : findChildren<DCustomEventListItem *>(QString(), Qt::FindDirectChildrenOnly))
+        row->setKeyNames(keyNames);
+}

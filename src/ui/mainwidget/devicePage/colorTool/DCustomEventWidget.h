@@ -27,6 +27,10 @@ public:
 
     void loadCustomEventList(xmlInterface *xml, const char *path, int profileIndex, QMap<int, QString> keyNames);
 
+    // New key names for the panel and its rows; the rows' texts follow on
+    // their next update.
+    void setKeyNames(const QMap<int, QString> &keyNames);
+
     FlowLayout *rowLayout() const { return m_layout; }
 
 signals:

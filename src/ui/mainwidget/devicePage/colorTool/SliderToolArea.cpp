@@ -32,7 +32,9 @@ SliderToolArea::SliderToolArea(QWidget *parent)
 
 void SliderToolArea::applyTheme(const themeColorInfo &theme)
 {
-    const QColor text = themeColorInfo::opaqueColor(theme.DeviceColorToolSliderTextColor);
+    // The theme's slider text, or the nearest shade that reads on the panel.
+    const QColor text = themeColorInfo::readableOn(themeColorInfo::opaqueColor(theme.DeviceColorToolSliderTextColor),
+                                                   themeColorInfo::opaqueColor(theme.DeviceCenterBgColor));
     setThemeColor(text.red(), text.green(), text.blue(), theme.DeviceColorToolSliderTopColor,
                   theme.DeviceColorToolSliderBottomColor, theme.TextFont);
 }

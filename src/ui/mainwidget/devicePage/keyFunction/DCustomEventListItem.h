@@ -25,6 +25,8 @@ public:
     // The target's name of a profile-switch binding; before setCustomEvent.
     void setProfileName(const QString &name);
     void setCustomEvent(customKeyInfo info, QMap<int, QString> keyNames);
+    // Key names for the function text; shown on the next updateTexts.
+    void setKeyNames(const QMap<int, QString> &keyNames) { m_keyNames = keyNames; }
     // The caption and function text again, in the current language and font.
     void updateTexts();
 

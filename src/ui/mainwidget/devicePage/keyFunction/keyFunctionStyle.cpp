@@ -8,6 +8,13 @@ QString css(const QString &colour, int alpha = -1)
     return themeColorInfo::cssColor(colour, alpha);
 }
 
+// The key panel's texts on their background: the theme's colour, or the
+// nearest shade that reads where the theme's would be faint.
+QString text(const QString &colour, const QString &background)
+{
+    return css(themeColorInfo::readableText(colour, background));
+}
+
 } // namespace
 
 QString keyFunctionStyle::clearBackground()
@@ -26,16 +33,18 @@ QString keyFunctionStyle::buttonStyle(const themeColorInfo &theme, int radius)
     return QStringLiteral(
                "QPushButton{border-radius:%1px;border:1px solid %2;background-color:%3;color:%4;%5}"
                "QPushButton:hover{background-color:%6;border:1px solid %7;}"
-               "QPushButton:pressed{color:%7;border:1px solid %7;background-color:%8;}")
+               "QPushButton:pressed{color:%9;border:1px solid %7;background-color:%8;}")
         .arg(radius)
-        .arg(css(theme.DeviceBorderColor), css(theme.DeviceControlDefaultColor), css(theme.TextDefaultColor),
-             fontRule(theme), css(theme.DeviceControlHoverColor, 130), css(theme.TextCheckedColor),
-             css(theme.DeviceControlHoverColor));
+        .arg(css(theme.DeviceBorderColor), css(theme.DeviceControlDefaultColor),
+             text(theme.TextDefaultColor, theme.DeviceControlDefaultColor), fontRule(theme),
+             css(theme.DeviceControlHoverColor, 130), css(theme.TextCheckedColor),
+             css(theme.DeviceControlHoverColor), text(theme.TextCheckedColor, theme.DeviceControlHoverColor));
 }
 
 QString keyFunctionStyle::labelStyle(const themeColorInfo &theme, int pointSize)
 {
-    return QStringLiteral("QLabel{color:%1;%2}").arg(css(theme.TextDefaultColor), fontRule(theme, pointSize));
+    return QStringLiteral("QLabel{color:%1;%2}")
+        .arg(text(theme.TextDefaultColor, theme.DeviceRightBgColor), fontRule(theme, pointSize));
 }
 
 QString keyFunctionStyle::radioStyle(const themeColorInfo &theme)
@@ -44,7 +53,8 @@ QString keyFunctionStyle::radioStyle(const themeColorInfo &theme)
                           "QRadioButton:checked{color:%3;}"
                           "QRadioButton::indicator{width:12px;height:12px;border-radius:6px;border:1px solid %1;}"
                           "QRadioButton::indicator:checked{background-color:%3;border:2px solid white;}")
-        .arg(css(theme.TextDefaultColor), fontRule(theme), css(theme.TextCheckedColor));
+        .arg(text(theme.TextDefaultColor, theme.DeviceRightBgColor), fontRule(theme),
+             text(theme.TextCheckedColor, theme.DeviceRightBgColor));
 }
 
 QString keyFunctionStyle::fieldStyle(const themeColorInfo &theme, const QString &widgetClass,
@@ -53,7 +63,7 @@ QString keyFunctionStyle::fieldStyle(const themeColorInfo &theme, const QString 
     return QStringLiteral("%1{color:%2;border:1px solid %2;background-color:%3;%4}"
                           "%1:hover{border:1px solid %5;}"
                           "%1:focus{border:1px solid %5;}")
-        .arg(widgetClass, css(theme.TextDefaultColor), css(background), fontRule(theme),
+        .arg(widgetClass, text(theme.TextDefaultColor, background), css(background), fontRule(theme),
              css(theme.TextCheckedColor));
 }
 
@@ -68,14 +78,15 @@ QString keyFunctionStyle::comboStyle(const themeColorInfo &theme, const QString 
                "QComboBox#%1 QAbstractItemView{outline:0px;background-color:%2;color:%3;"
                "selection-background-color:rgb(255,35,76);%4}"
                "QComboBox#%1 QAbstractItemView::item{height:40px;padding-left:10px;}")
-        .arg(objectName, css(theme.DeviceControlDefaultColor), css(theme.TextDefaultColor), fontRule(theme),
+        .arg(objectName, css(theme.DeviceControlDefaultColor),
+             text(theme.TextDefaultColor, theme.DeviceControlDefaultColor), fontRule(theme),
              css(theme.TextCheckedColor));
 }
 
 QString keyFunctionStyle::keyCaptionStyle(const themeColorInfo &theme, const QString &objectName)
 {
     return QStringLiteral("QLabel#%1{color:%2;border:1px solid %2;%3}")
-        .arg(objectName, css(theme.TextCheckedColor), fontRule(theme, 11));
+        .arg(objectName, text(theme.TextCheckedColor, theme.DeviceRightBgColor), fontRule(theme, 11));
 }
 
 QString keyFunctionStyle::color(const QString &themeColour)

@@ -66,6 +66,16 @@ void DSoftKeyboardPage::loadKeyboardInfo()
     parseKeyboardInfo(text);
 }
 
+QMap<int, QString> DSoftKeyboardPage::getKeyNameMap() const
+{
+    QMap<int, QString> names = m_keyNames;
+    for (const int code : {int(KeyLayoutFile::HanYeongKey), int(KeyLayoutFile::HanjaKey)}) {
+        if (names.contains(code))
+            names.insert(code, KeyLayoutFile::caption(names.value(code), code, true));
+    }
+    return names;
+}
+
 void DSoftKeyboardPage::parseKeyboardInfo(const QByteArray &text)
 {
     // Same format as the keyboards' layouts; rows are read in array order,
@@ -146,8 +156,11 @@ void DSoftKeyboardPage::resetKeyStatus(int keyCode)
 void DSoftKeyboardPage::updateTheme()
 {
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    m_markColour = theme.TextCheckedColor;
-    m_textColour = theme.DeviceSoftkeyboardButDefaultTextColor;
+    // Captions keep the theme's colours where they read on the keys, else
+    // the nearest shade that does.
+    m_markColour = themeColorInfo::readableText(theme.TextCheckedColor, theme.DeviceSoftkeyboardButColor);
+    m_textColour =
+        themeColorInfo::readableText(theme.DeviceSoftkeyboardButDefaultTextColor, theme.DeviceSoftkeyboardButColor);
     m_buttonColour = theme.DeviceSoftkeyboardButColor;
     ui->frame_bg->setStyleSheet(
         QStringLiteral("\t\tQFrame#frame_bg{\t\tborder-radius: 8px;\t\tborder:0px solid rgb(%1);\t\t"

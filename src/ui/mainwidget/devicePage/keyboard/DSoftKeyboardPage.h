@@ -41,7 +41,8 @@ public:
     void resetAllKeyStatus();
     void resetKeyStatus(int keyCode);
     void updateTheme();
-    QMap<int, QString> getKeyNameMap() const { return m_keyNames; }
+    // The Korean keys' names (144, 145) in the current language.
+    QMap<int, QString> getKeyNameMap() const;
 
     QList<SoftKeyboardButCustom *> getMarkedKeys() const { return m_markedKeys; }
     int getModifierCount() const { return m_modifierCount; }

@@ -32,6 +32,15 @@ bool isLockedOn34Key(int keyCode)
     return keyCode == 38 || keyCode == 39 || keyCode == 41;
 }
 
+// The pop-up's near-white caption, or the nearest shade that reads where
+// the theme's pop-up colour is too light for it.
+QColor keyTipTextColor()
+{
+    const QColor white(245, 245, 245);
+    return themeColorInfo::readableOn(white,
+                                      themeColorInfo::opaqueColor(DDataManager::instance()->getThemeColor().AllBgColor));
+}
+
 bool between(int value, int a, int b)
 {
     return value >= qMin(a, b) && value <= qMax(a, b);
@@ -322,8 +331,14 @@ void keyboardPage::onCustomButMouseEnter()
         releaseKeyTip(m_currentKeyTip);
 
     auto *tool = new keyboardKeyTool;
+    const QColor tipText = keyTipTextColor();
     tool->setLabelText(KeyLayoutFile::caption(key->getKeyText(), key->getKeyCode(), false));
-    tool->setLabelStyle(QStringLiteral("color: rgb(245, 245, 245); font: bold 12pt \"%1\";").arg(m_fontFamily));
+    tool->setLabelStyle(
+        QStringLiteral("color: rgb(%1, %2, %3); font: bold 12pt \"%4\";")
+            .arg(tipText.red())
+            .arg(tipText.green())
+            .arg(tipText.blue())
+            .arg(m_fontFamily));
 
     auto *tip = new ArrowWidget(1);
     tip->setPopupSize(kTipWidth, kTipHeight);

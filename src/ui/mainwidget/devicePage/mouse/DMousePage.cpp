@@ -316,7 +316,8 @@ void DMousePage::updateTheme()
                       .arg(css(theme.TextDefaultColor), css(theme.TextCheckedColor),
                            css(theme.DeviceControlHoverColor), font));
     m_buttons[kLeftButton]->setStyleSheet(QStringLiteral("QPushButton#Pushbutton_leftMouse{color:%1;background:transparent;}")
-                                              .arg(css(theme.DeviceMouseLeftKeyTextColor)));
+                                              .arg(css(themeColorInfo::readableText(
+                                                  theme.DeviceMouseLeftKeyTextColor, theme.DeviceMouseBgColor))));
     ui->frame_MouseBg->setStyleSheet(
         QStringLiteral("QFrame#frame_MouseBg{border:0px solid %1;}").arg(css(theme.DeviceMouseBgColor)));
 

@@ -202,8 +202,9 @@ void DOnboardPage::closeHoverPopup()
 void DOnboardPage::changAppTheme()
 {
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    m_highlightColor = theme.TextCheckedColor;
-    m_keyTextColor = theme.DeviceOnboardButDefaultTextColor;
+    // Key captions keep the theme's colours where they read on the keys.
+    m_highlightColor = themeColorInfo::readableText(theme.TextCheckedColor, theme.DeviceOnboardButColor);
+    m_keyTextColor = themeColorInfo::readableText(theme.DeviceOnboardButDefaultTextColor, theme.DeviceOnboardButColor);
     m_keyBackground = theme.DeviceOnboardButColor;
     m_fontFamily = theme.TextFont;
     m_ui->frame_bg->setStyleSheet(

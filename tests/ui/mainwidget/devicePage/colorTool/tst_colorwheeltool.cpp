@@ -753,6 +753,13 @@ void tst_ColorWheelTool::themes()
         QCOMPARE(QColor(top.pixel(10, 10)), QColor(item[4], item[5], item[6]));
         const QImage bottom = f.child<QPushButton>("pushButton_afterColor")->grab().toImage();
         QCOMPARE(QColor(bottom.pixel(0, 0)), QColor(0, 0, 0));
+        // OK reads on its button, in the theme's colour or a readable shade.
+        QPushButton *ok = f.child<QPushButton>("pushButton_OK");
+        ok->ensurePolished();
+        const double ratio = themeColorInfo::contrastRatio(ok->palette().color(QPalette::ButtonText),
+                                                           themeColorInfo::opaqueColor(colors.DeviceControlDefaultColor));
+        QVERIFY2(ratio >= themeColorInfo::MinimumContrast,
+                 qPrintable(QStringLiteral("theme %1: %2").arg(theme).arg(ratio, 0, 'f', 2)));
     }
     QVERIFY(f.takeChanges().isEmpty());
     QCOMPARE(f.fileItem(0, 1), item);

@@ -71,6 +71,7 @@ private slots:
     void listPageShowsTipForEmptyProfile();
     void listPageReloadFromARowsClick();
     void listPageTakesTheThemeWhenShown();
+    void languageRefreshTakesTheNewKeyNames();
 };
 
 void tst_CustomEventList::rowsInFileOrder()
@@ -305,6 +306,26 @@ void tst_CustomEventList::listPageTakesTheThemeWhenShown()
     DDataManager::instance()->loadThemeConfig(0);
     page.changAppTheme();
     QCOMPARE(page.styleSheet(), first);
+}
+
+// A language refresh rewrites the rows in place with the key names of the
+// new language: a key remapped to the Han/Yeong key names it anew.
+void tst_CustomEventList::languageRefreshTakesTheNewKeyNames()
+{
+    KeyFunctionFixture f;
+    addItem(f, "4", "A", binding(Kfc::OperateRemap, "144"));
+    QMap<int, QString> names = testKeyNames();
+    names.insert(144, QStringLiteral("한영"));
+    DCustomEventListPage page;
+    page.loadCustomEventList(&f.xml, QFile::encodeName(f.profilePath).constData(), 1, names);
+    DCustomEventListItem *row = rowsOf(*page.currentPanel()).first();
+    QCOMPARE(functionTextOf(row), QStringLiteral("한영"));
+
+    names.insert(144, QStringLiteral("Han/Yeong"));
+    page.retranslate(names);
+    QCOMPARE(rowsOf(*page.currentPanel()).first(), row); // the same row, not a new list
+    QCOMPARE(functionTextOf(row), QStringLiteral("Han/Yeong"));
+    QCOMPARE(functionLabel(row), QStringLiteral("Han/Yeong"));
 }
 
 QTEST_MAIN(tst_CustomEventList)

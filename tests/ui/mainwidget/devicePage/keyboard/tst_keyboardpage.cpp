@@ -111,6 +111,8 @@ private slots:
     void keyTipOneAtATime();
     void keyTipCaptions_data();
     void keyTipCaptions();
+    void keyTipReadableInEveryTheme_data();
+    void keyTipReadableInEveryTheme();
     void keyTipsNotWhileLocked();
     void hideKeyTipsLeavesNoDanglingTip();
     void viewDeletesTipsLeftOnItsList();
@@ -635,6 +637,40 @@ void tst_KeyboardPage::keyTipCaptions()
     QCOMPARE(label->styleSheet(), QStringLiteral("color: rgb(245, 245, 245); font: bold 12pt \"%1\";")
                                       .arg(DDataManager::instance()->getThemeColor().TextFont));
     hover(keyByCode(view, code), QEvent::Leave);
+}
+
+void tst_KeyboardPage::keyTipReadableInEveryTheme_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<bool>("nearWhite");
+    QTest::newRow("Dark") << 0 << true;
+    QTest::newRow("Light") << 1 << false;
+    QTest::newRow("Blue") << 2 << true;
+    QTest::newRow("Pink") << 3 << false;
+    QTest::newRow("Other") << 4 << true;
+}
+
+// The pop-up's caption is near white where that reads on the pop-up's
+// colour, else a grey dark enough to read.
+void tst_KeyboardPage::keyTipReadableInEveryTheme()
+{
+    QFETCH(int, theme);
+    QFETCH(bool, nearWhite);
+    DDataManager::instance()->loadThemeConfig(theme);
+    keyboardPage view;
+    view.parseKeyboardInfo(smallBoard());
+    hover(keyByCode(view, 4), QEvent::Enter);
+    const QList<ArrowWidget *> tips = shownKeyTips();
+    QCOMPARE(tips.size(), 1);
+    auto *label = tips.first()->findChild<QLabel *>();
+    label->ensurePolished();
+    const QColor text = label->palette().color(QPalette::WindowText);
+    const QColor bubble = themeColorInfo::opaqueColor(DDataManager::instance()->getThemeColor().AllBgColor);
+    QCOMPARE(text == QColor(245, 245, 245), nearWhite);
+    const double ratio = themeColorInfo::contrastRatio(text, bubble);
+    QVERIFY2(ratio >= themeColorInfo::MinimumContrast, qPrintable(QString::number(ratio, 'f', 2)));
+    hover(keyByCode(view, 4), QEvent::Leave);
+    DDataManager::instance()->loadThemeConfig(0);
 }
 
 void tst_KeyboardPage::keyTipsNotWhileLocked()

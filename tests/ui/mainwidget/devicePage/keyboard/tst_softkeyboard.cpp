@@ -4,11 +4,15 @@
 #include "ReadOnlyDataFile.h"
 #include "SoftKeyboardButCustom.h"
 #include "keyboardViewFixture.h"
+#include "layoutText.h"
+#include "layoutText.h"
 
 #include <QtTest>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFrame>
+#include <QTranslator>
+#include <QTranslator>
 
 using keyboardViewFixture::hover;
 
@@ -20,19 +24,23 @@ constexpr int kLeftAlt = 226;
 constexpr int kRightCtrl = 228;
 constexpr int kKeyA = 4;
 
-// The looks the theme gives a key of the on-screen keyboard (kind 0).
+// The looks the theme gives a key of the on-screen keyboard (kind 0): its
+// colours, or where one is faint on the key, a shade of it that reads.
 QString markedLook(const themeColorInfo &theme)
 {
     return QStringLiteral("color:rgb(%1); font: bold 8pt; border-bottom: 1px solid rgb(%1); border-radius:3px;"
                           "background-color:rgb(%2);")
-        .arg(theme.TextCheckedColor, theme.DeviceSoftkeyboardButColor);
+        .arg(themeColorInfo::readableText(theme.TextCheckedColor, theme.DeviceSoftkeyboardButColor),
+             theme.DeviceSoftkeyboardButColor);
 }
 
 QString normalLook(const themeColorInfo &theme)
 {
     return QStringLiteral("color:rgb(%1); font: bold 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;"
                           "background-color:rgb(%2);")
-        .arg(theme.DeviceSoftkeyboardButDefaultTextColor, theme.DeviceSoftkeyboardButColor);
+        .arg(themeColorInfo::readableText(theme.DeviceSoftkeyboardButDefaultTextColor,
+                                          theme.DeviceSoftkeyboardButColor),
+             theme.DeviceSoftkeyboardButColor);
 }
 
 // A key's look without the caption size a small key may add to it.
@@ -84,6 +92,24 @@ struct loadedKeyboard
     }
 };
 
+// The Korean keys' names as a language other than Korean gives them.
+class KoreanKeysTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "KeyLayoutFile") != 0)
+            return QString();
+        const QString text = QString::fromUtf8(source);
+        if (text == QStringLiteral("한영"))
+            return QStringLiteral("Han/Yeong");
+        if (text == QStringLiteral("한자"))
+            return QStringLiteral("Hanja");
+        return QString();
+    }
+};
+
 } // namespace
 
 class tst_SoftKeyboard : public QObject
@@ -113,6 +139,7 @@ private slots:
     void keyText_data();
     void keyText();
     void nonKeySenderIsIgnored();
+    void koreanKeyNamesFollowTheLanguage();
 };
 
 void tst_SoftKeyboard::initTestCase()
@@ -394,6 +421,10 @@ void tst_SoftKeyboard::themeChangeKeepsMarks()
     QCOMPARE(lookOf(keyboard.key(kKeyA)), markedLook(pink));
     QCOMPARE(lookOf(keyboard.key(kLeftCtrl)), markedLook(pink));
     QCOMPARE(lookOf(keyboard.key(kLeftShift)), normalLook(pink));
+    // Pink's own colours are faint on its keys.
+    QVERIFY(!lookOf(keyboard.key(kKeyA)).contains(QStringLiteral("color:rgb(%1)").arg(pink.TextCheckedColor)));
+    QVERIFY(!lookOf(keyboard.key(kLeftShift))
+                 .contains(QStringLiteral("color:rgb(%1)").arg(pink.DeviceSoftkeyboardButDefaultTextColor)));
     auto *frame = keyboard.page.findChild<QFrame *>(QStringLiteral("frame_bg"));
     QVERIFY(frame);
     QVERIFY(frame->styleSheet().contains(QStringLiteral("background-color: rgb(%1)").arg(pink.DeviceBottomBgColor)));
@@ -490,6 +521,30 @@ void tst_SoftKeyboard::nonKeySenderIsIgnored()
     QSignalSpy clicked(&keyboard.page, &DSoftKeyboardPage::sigSoftKeyboardClicked);
     QMetaObject::invokeMethod(&keyboard.page, "onKeyButtonClicked");
     QCOMPARE(clicked.count(), 0);
+}
+
+// A layout with the Korean keys: their names in the map are those of the
+// language installed when the map is asked for, not when it was loaded.
+void tst_SoftKeyboard::koreanKeyNamesFollowTheLanguage()
+{
+    QList<QByteArray> first = layoutText::keyRow(22, 200);
+    first[0] = layoutText::key(0, 0, 27, 27, KeyLayoutFile::HanYeongKey, "HanYeong");
+    first[1] = layoutText::key(30, 0, 27, 27, KeyLayoutFile::HanjaKey, "Hanja");
+    QList<QByteArray> members{layoutText::defaultHeader(), layoutText::row(1, first)};
+    for (int r = 2; r <= 6; ++r)
+        members << layoutText::row(r, layoutText::keyRow(22, 10 + 22 * (r - 2), 30 * r));
+    DSoftKeyboardPage page;
+    page.parseKeyboardInfo(layoutText::document(members));
+    QCOMPARE(page.getKeyNameMap().value(KeyLayoutFile::HanYeongKey), QStringLiteral("한영"));
+
+    KoreanKeysTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const QMap<int, QString> names = page.getKeyNameMap();
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(names.value(KeyLayoutFile::HanYeongKey), QStringLiteral("Han/Yeong"));
+    QCOMPARE(names.value(KeyLayoutFile::HanjaKey), QStringLiteral("Hanja"));
+    QCOMPARE(names.value(200 + 2), QStringLiteral("K202"));
+    QCOMPARE(page.getKeyNameMap().value(KeyLayoutFile::HanjaKey), QStringLiteral("한자"));
 }
 
 QTEST_MAIN(tst_SoftKeyboard)
