@@ -1164,6 +1164,7 @@ void DDevicePage::retranslateAllUI()
     markRow(selectionLists::KeyFunction, m_curKeyIndex);
     markRow(selectionLists::KeyEffect, m_curLedIndex);
     markRow(selectionLists::SideEffect, m_curSideLedIndex);
+    retranslateKeyCaptions();
     m_macroCmdPage->retranslate();
     m_resetDefaultPage->retranslate();
     m_changeKeyPage->retranslate();
@@ -1196,6 +1197,17 @@ void DDevicePage::retranslateAllUI()
     dropExplainPopup();
     dropOnboardMenuPopups();
     giveTabsTextRoom();
+}
+
+// A mouse button's name, "Default" and "Empty" were handed in the language
+// of the moment: the pages show and store them in the new one.
+void DDevicePage::retranslateKeyCaptions()
+{
+    m_currentKeyText = m_currentKeyCaption.text();
+    if (m_currentKeyCaption.isTranslated())
+        m_currentMouseButtonText = m_currentKeyText;
+    for (const std::function<void()> &hand : qAsConst(m_keyCaptionRefreshers))
+        hand();
 }
 
 // The key effects and the custom lighting list under them are taller than
@@ -1757,6 +1769,9 @@ void DDevicePage::applyMouseZonesToEngine(const colorInfoData (&items)[3], const
 void DDevicePage::relabelMouseButtons()
 {
     m_assignedKeyCodeList.clear();
+    // The labels name keys by the page's key names of the moment.
+    if (m_mousePage)
+        m_mousePage->setKeyNameMap(m_softKeyNameMap);
     if (!m_xmlInterface || m_proFilePath.isEmpty())
         return;
     const QByteArray profile = profileText();
@@ -3133,8 +3148,9 @@ void DDevicePage::onProfileItemMouseClicked(QString index, QString)
         showToolPage(ui->stackedWidget_Tool->indexOf(ui->page_Performance), ui->pushButton_Performance);
         if (m_keyboardPage)
             m_keyboardPage->clearCurrentKey();
-        m_resetDefaultPage->setCurrentKey(qMakePair(-1, tr("Default")));
+        giveKey(m_resetDefaultPage, -1, keyCaptionText::translated("DDevicePage", QT_TR_NOOP("Default")));
         m_currentKeyCode = -1;
+        m_currentKeyCaption = keyCaptionText();
         m_currentKeyText.clear();
         resetKeyFunctionList();
         m_curCustomPageIndex = 10;
@@ -3415,7 +3431,8 @@ int keyFunctionIdOf(const customKeyInfo &info)
 void DDevicePage::onKeyboardClicked(int keyCode, QString keyText)
 {
     m_currentKeyCode = keyCode;
-    m_currentKeyText = keyRouting::keyCaption(keyCode, keyText);
+    m_currentKeyCaption = keyCaptionText::plain(keyRouting::keyCaption(keyCode, keyText));
+    m_currentKeyText = m_currentKeyCaption.text();
     if (profileLoaded() && QFile::exists(m_proFilePath)) {
         const int id = keyFunctionIdOf(currentBinding(keyCode));
         if (id >= 0)
@@ -3440,14 +3457,15 @@ void DDevicePage::onKeyboardClicked(int keyCode, QString keyText)
 void DDevicePage::onMouseButtonClicked(int index)
 {
     m_currentMouseButton = index;
-    QString caption;
+    keyCaptionText caption;
     if (const keyRouting::MouseButton *button = keyRouting::mouseButton(index)) {
         m_currentMouseButtonMask = button->code;
-        caption = QCoreApplication::translate("DMousePage", button->caption);
+        caption = keyCaptionText::translated("DMousePage", button->caption);
     }
-    m_currentMouseButtonText = caption;
+    m_currentKeyCaption = caption;
+    m_currentMouseButtonText = caption.text();
     m_currentKeyCode = m_currentMouseButtonMask;
-    m_currentKeyText = caption;
+    m_currentKeyText = m_currentMouseButtonText;
     int id = 0;
     if (profileLoaded()
         && m_xmlInterface->hasKeyInfo(m_proFilePath, profileText(), QByteArray::number(m_currentKeyCode)))
@@ -3483,7 +3501,7 @@ void DDevicePage::onCurIndexChanged_Key(int id)
             ui->pushButton_CustomList->setChecked(true);
         }
         resetKeyFunctionList();
-        showKeyFunctionPage(id, m_currentKeyCode, m_currentKeyText, m_proFilePath, 0);
+        showKeyFunctionPage(id, m_currentKeyCode, m_currentKeyCaption, m_proFilePath, 0);
         return;
     }
 
@@ -3497,12 +3515,13 @@ void DDevicePage::onCurIndexChanged_Key(int id)
         return;
     }
     const QString layerFile = m_onboardLayer == 0 ? m_onboardDefaultFilePath : m_onboardFn1FilePath;
-    const QString caption = id == 0 ? tr(deviceKeyTexts::kEmpty) : m_onboardKeyText;
+    const keyCaptionText caption = id == 0 ? keyCaptionText::translated("DDevicePage", deviceKeyTexts::kEmpty)
+                                           : keyCaptionText::plain(m_onboardKeyText);
     showKeyFunctionPage(id, m_onboardKeyCode, caption, layerFile, 1);
 }
 
-void DDevicePage::showKeyFunctionPage(int id, int keyCode, const QString &caption, const QString &keyFilePath,
-                                      int onboardMode)
+void DDevicePage::showKeyFunctionPage(int id, int keyCode, const keyCaptionText &caption,
+                                      const QString &keyFilePath, int onboardMode)
 {
     const keyRouting::PageRoute *route = keyRouting::pageRoute(id);
     m_curCustomPageIndex = route->pageNumber;
@@ -3561,12 +3580,12 @@ void DDevicePage::showKeyFunctionPage(int id, int keyCode, const QString &captio
 // shared feeding, the key names, the binding, the device type, the
 // on-screen keyboard's marking, the mode.
 template <class Page>
-void DDevicePage::feedKeyFunctionPage(Page *page, int id, int keyCode, const QString &caption,
+void DDevicePage::feedKeyFunctionPage(Page *page, int id, int keyCode, const keyCaptionText &caption,
                                       const QString &keyFilePath, int onboardMode)
 {
     const keyRouting::PageRoute *route = keyRouting::pageRoute(id);
     page->setHidInterfaceAndXml(m_currentHidInterface, m_xmlInterface);
-    page->setCurrentKey(qMakePair(keyCode, caption));
+    giveKey(page, keyCode, caption);
     page->setFilePaths(m_macroFilePath.toLocal8Bit().constData(), keyFilePath.toLocal8Bit().constData());
     if constexpr (takesKeyNameMap<Page>::value)
         page->setKeyNameMap(m_softKeyNameMap);

@@ -4,6 +4,7 @@
 #include "devicePageWait.h"
 #include "deviceSelection.h"
 #include "hidStructInfo.h"
+#include "keyCaptionText.h"
 #include "mouseSettingsReports.h"
 #include "customLightRules.h"
 #include "selectionLists.h"
@@ -11,6 +12,7 @@
 
 #include <QColor>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QPointer>
@@ -18,6 +20,8 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
+#include <functional>
 
 class ArrowWidget;
 class CbNotice;
@@ -400,11 +404,22 @@ private:
 
     // Key selection and the key-function pages.
     void openKeyPanel();
-    void showKeyFunctionPage(int id, int keyCode, const QString &caption, const QString &keyFilePath,
+    void showKeyFunctionPage(int id, int keyCode, const keyCaptionText &caption, const QString &keyFilePath,
                              int onboardMode);
     template <class Page>
-    void feedKeyFunctionPage(Page *page, int id, int keyCode, const QString &caption, const QString &keyFilePath,
-                             int onboardMode);
+    void feedKeyFunctionPage(Page *page, int id, int keyCode, const keyCaptionText &caption,
+                             const QString &keyFilePath, int onboardMode);
+    // Hands a page its key; a caption in the interface language is handed
+    // again by the language refresh.
+    template <class Page>
+    void giveKey(Page *page, int keyCode, const keyCaptionText &caption)
+    {
+        const auto hand = [page, keyCode, caption] { page->setCurrentKey(qMakePair(keyCode, caption.text())); };
+        hand();
+        m_keyCaptionRefreshers.insert(page, hand);
+    }
+    // The selected key's caption and every page's key caption in the new language.
+    void retranslateKeyCaptions();
     void routeCapturedKey(int keyCode);
     // The binding of a key in the current PC profile; keyCode "-1" when none.
     customKeyInfo currentBinding(int keyCode) const;
@@ -510,6 +525,10 @@ private:
     QElapsedTimer m_waitTimer;
     int m_currentKeyCode = -1;
     QString m_currentKeyText;
+    // What m_currentKeyText (and m_currentMouseButtonText) is made of.
+    keyCaptionText m_currentKeyCaption;
+    // Per key-function page: hands it its key again.
+    QHash<QWidget *, std::function<void()>> m_keyCaptionRefreshers;
     int m_currentMouseButton = 0;
     // File paths are kept whole; empty until a device is loaded.
     QString m_macroFilePath;

@@ -25,6 +25,7 @@
 #include "DResetDefaultPage.h"
 #include "MainHidInterFace.h"
 #include "SoftKeyboardButCustom.h"
+#include "deviceKeyTexts.h"
 #include "deviceModelSets.h"
 #include "deviceProfileFiles.h"
 #include "hidBindingCodes.h"
@@ -111,7 +112,7 @@ void DDevicePage::onCurIndexChangedSelMode(int id)
     ui->stackedWidget_Customize->setCurrentWidget(ui->page_Default);
     if (CustomButton *reset = listButton(selectionLists::KeyFunction, kResetPage))
         reset->setSelected(true);
-    m_resetDefaultPage->setCurrentKey(qMakePair(-1, tr("Empty")));
+    giveKey(m_resetDefaultPage, -1, keyCaptionText::translated("DDevicePage", deviceKeyTexts::kEmpty));
 
     if (id == kModeApp) {
         leaveOnboardMode();
@@ -595,39 +596,40 @@ void DDevicePage::onOnboardKeyboardClicked(int keyCode, QString keyText)
     m_onboardKeyText = keyCode == kKeyApostrophe ? QStringLiteral("' \"") : keyText.remove(QLatin1Char('"'));
     const QByteArray keyFile = currentOnboardLayerFile().toLocal8Bit();
     const QByteArray macroFile = m_macroFilePath.toLocal8Bit();
-    const QPair<int, QString> key(m_onboardKeyCode, m_onboardKeyText);
+    const keyCaptionText key = keyCaptionText::plain(m_onboardKeyText);
     switch (m_curCustomPageIndex) {
     case PageMacro:
         m_macroCmdPage->setHidInterfaceAndXml(m_currentHidInterface, m_xmlInterface);
-        m_macroCmdPage->setCurrentKey(key);
+        giveKey(m_macroCmdPage, m_onboardKeyCode, key);
         m_macroCmdPage->setFilePaths(macroFile.constData(), keyFile.constData());
         break;
     case PageRemap:
         m_changeKeyPage->setHidInterfaceAndXml(m_currentHidInterface, m_xmlInterface);
-        m_changeKeyPage->setCurrentKey(key);
+        giveKey(m_changeKeyPage, m_onboardKeyCode, key);
         m_changeKeyPage->setFilePaths(macroFile.constData(), keyFile.constData());
         m_changeKeyPage->setKeyNameMap(m_softKeyNameMap);
         break;
     case PageCombination:
         m_keyCombinationPage->setHidInterfaceAndXml(m_currentHidInterface, m_xmlInterface);
-        m_keyCombinationPage->setCurrentKey(key);
+        giveKey(m_keyCombinationPage, m_onboardKeyCode, key);
         m_keyCombinationPage->setFilePaths(macroFile.constData(), keyFile.constData());
         m_keyCombinationPage->setKeyNameMap(m_softKeyNameMap);
         m_keyCombinationPage->clearCaptureText();
         break;
     case PageMultimedia:
         m_multimediaPage->setHidInterfaceAndXml(m_currentHidInterface, m_xmlInterface);
-        m_multimediaPage->setCurrentKey(key);
+        giveKey(m_multimediaPage, m_onboardKeyCode, key);
         m_multimediaPage->setFilePaths(macroFile.constData(), keyFile.constData());
         break;
     case PageMouse:
         m_mouseKeyPage->setHidInterfaceAndXml(m_currentHidInterface, m_xmlInterface);
-        m_mouseKeyPage->setCurrentKey(key);
+        giveKey(m_mouseKeyPage, m_onboardKeyCode, key);
         m_mouseKeyPage->setFilePaths(macroFile.constData(), keyFile.constData());
         break;
     case kResetPage:
         m_resetDefaultPage->setHidInterfaceAndXml(m_currentHidInterface, m_xmlInterface);
-        m_resetDefaultPage->setCurrentKey(qMakePair(m_onboardKeyCode, tr("Empty")));
+        giveKey(m_resetDefaultPage, m_onboardKeyCode,
+                keyCaptionText::translated("DDevicePage", deviceKeyTexts::kEmpty));
         m_resetDefaultPage->setFilePaths(macroFile.constData(), keyFile.constData());
         break;
     default:

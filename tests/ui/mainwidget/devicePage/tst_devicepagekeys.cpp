@@ -4,6 +4,7 @@
 #include "CbNotice.h"
 #include "CustomButton.h"
 #include "DChangeKeyPage.h"
+#include "DKeyDisablePage.h"
 #include "DMousePage.h"
 #include "DOnboardPage.h"
 #include "SoftKeyboardButCustom.h"
@@ -37,6 +38,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cstring>
@@ -108,6 +110,21 @@ QString onboardCaption(DDevicePage &page, int code)
 {
     SoftKeyboardButCustom *button = page.onboardPage()->getKeyButtonMap().value(code);
     return button ? button->getKeyText() : QStringLiteral("<no key>");
+}
+
+QString translationFile(const QString &language)
+{
+    return qEnvironmentVariable("VELMORA_BINARY_DIR") + QStringLiteral("/translation/%1.qm").arg(language);
+}
+
+// What is picked before a language change.
+enum Pick { KeyboardKey, MouseButton, OnboardKey };
+
+// The key name a function page shows; a shortened one is whole in its tool tip.
+QString keyCaptionOf(QWidget *functionPage)
+{
+    const QLabel *label = functionPage->findChild<QLabel *>(QStringLiteral("label_KeyChar"));
+    return label->text().contains(QChar(0x2026)) ? label->toolTip() : label->text();
 }
 
 QByteArray fileBytes(const QString &path)
@@ -295,6 +312,66 @@ private slots:
         QCOMPARE(shownFunctionPage(page), QStringLiteral("page_Default"));
         QTEST(page.findChild<DResetDefaultPage *>()->findChild<QLabel *>(QStringLiteral("label_KeyChar"))->text(),
               "caption");
+    }
+
+    // A key or mouse button picked in one language: after a language change
+    // the function page and the mouse view name it in the new language.
+    void keyNamesFollowTheLanguage_data()
+    {
+        QTest::addColumn<int>("pick");
+        QTest::addColumn<int>("function");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("keyboard key, default page") << int(KeyboardKey) << 0 << "A" << "A";
+        QTest::newRow("keyboard key, disable page") << int(KeyboardKey) << 5 << "A" << "A";
+        QTest::newRow("mouse button, default page") << int(MouseButton) << 0 << "오른쪽 클릭" << "Правый щелчок";
+        QTest::newRow("mouse button, disable page") << int(MouseButton) << 5 << "오른쪽 클릭" << "Правый щелчок";
+        QTest::newRow("on-board key, default page") << int(OnboardKey) << 0 << "비어 있음" << "Пусто";
+    }
+    void keyNamesFollowTheLanguage()
+    {
+        QFETCH(int, pick);
+        QFETCH(int, function);
+        QTranslator korean;
+        QTranslator russian;
+        QVERIFY(korean.load(translationFile(QStringLiteral("Korean"))));
+        QVERIFY(russian.load(translationFile(QStringLiteral("Russian"))));
+        DDevicePage page;
+        QVERIFY(pick == MouseButton ? loadMouse(page) : loadKeyboard(page));
+        QCoreApplication::installTranslator(&korean);
+        const int code = pick == MouseButton ? 2 : 4;
+        if (pick == MouseButton) {
+            // Bound, so that resetting it names it.
+            m_xml.addKeyInfo(page.proFilePath(), "1", QByteArray::number(code), "K", "0", "1", "1", "5");
+            page.onMouseButtonClicked(4);
+        } else if (pick == OnboardKey) {
+            page.form()->pushButton_OnboardMode->click();
+            QCOMPARE(page.onboardMode(), 1);
+            page.onOnboardKeyboardClicked(code, QStringLiteral("A"));
+        } else {
+            page.onKeyboardClicked(code, QStringLiteral("A"));
+        }
+        page.onCurIndexChanged_Key(function);
+        QCOMPARE(shownFunctionPage(page), QString::fromLatin1(kFunctionPages[function]));
+        QWidget *shown = function == 0 ? static_cast<QWidget *>(page.findChild<DResetDefaultPage *>())
+                                       : page.findChild<DKeyDisablePage *>();
+        QTEST(keyCaptionOf(shown), "before");
+
+        QCoreApplication::removeTranslator(&korean);
+        QCoreApplication::installTranslator(&russian);
+        page.retranslateAllUI();
+        QTEST(keyCaptionOf(shown), "after");
+        // Shown again, and the name the mouse view gets back on a reset.
+        page.onCurIndexChanged_Key(0);
+        auto *reset = page.findChild<DResetDefaultPage *>();
+        if (pick != OnboardKey)
+            QTEST(keyCaptionOf(reset), "after");
+        reset->findChild<QPushButton *>(QStringLiteral("pushButton_OK"))->click();
+        QCoreApplication::removeTranslator(&russian);
+        if (pick == MouseButton) {
+            QVERIFY(!m_xml.hasKeyInfo(page.proFilePath(), "1", QByteArray::number(code)));
+            QTEST(page.findChild<DMousePage *>()->button(4)->text(), "after");
+        }
     }
 
     // A row of the customised-keys list picks its key as the view does.
