@@ -774,8 +774,11 @@ void DDevicePage::addDevice(const hidStructInfo &record)
 // holder, then the link closes the device, so a re-plug gets a fresh one.
 void DDevicePage::removeDevice(const QString &path)
 {
-    if (m_keyboardPage)
+    // A key's pop-up is a window of its own: it would outlive the device.
+    if (m_keyboardPage) {
         m_keyboardPage->hideSideLights();
+        m_keyboardPage->hideKeyTips();
+    }
     DDeviceListItem *row = m_hidPathItemMap.take(path);
     if (row && row == m_currentDeviceItem) {
         m_lightPanelActive = false;
@@ -1094,8 +1097,10 @@ void DDevicePage::setCurrentDevice(const hidStructInfo &record)
 
 void DDevicePage::onKeyboardAlreadyLoad_Over()
 {
-    if (m_keyboardPage)
+    if (m_keyboardPage) {
         m_keyboardPage->hideSideLights();
+        m_keyboardPage->hideKeyTips();
+    }
 }
 
 bool DDevicePage::isDeviceLoaded() const
@@ -2136,8 +2141,9 @@ void DDevicePage::on_pushButton_CloseProfile_clicked()
 
 void DDevicePage::updateOnboardMargins()
 {
-    // A layout takes a negative margin for "the style's default".
-    const int left = qMax(0, devicePageGeometry::onboardLeftMargin(ui->stackedWidget_KeyboardArea->width()));
+    // Passed as it comes: a narrow area gives a negative figure, which the
+    // layouts read as the style's default margin.
+    const int left = devicePageGeometry::onboardLeftMargin(ui->stackedWidget_KeyboardArea->width());
     ui->horizontalLayout_32->setContentsMargins(left, 0, 9, 0);
     ui->horizontalLayout_35->setContentsMargins(left, 0, 36, 0);
 }

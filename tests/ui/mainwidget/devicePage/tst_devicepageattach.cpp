@@ -1,6 +1,7 @@
 // The device page's attach, removal, selection and load on simulated
 // devices: which device ends up selected, which links live, what the waits
 // do when devices come, go or stay silent, and the files a load makes.
+#include "ArrowWidget.h"
 #include "CbNotice.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
@@ -571,6 +572,42 @@ private slots:
         QVERIFY(page->proFilePath().isEmpty());
         QVERIFY(page->notice()->isVisible());
         QCOMPARE(QFileInfo(blocker.fileName()).isFile(), true);
+    }
+
+    // A key's hover pop-up is a window of its own: the device leaving or
+    // the view loading again closes it.
+    void keyTipClosesWithTheDevice_data()
+    {
+        QTest::addColumn<bool>("removal");
+        QTest::newRow("device removed") << true;
+        QTest::newRow("view loaded again") << false;
+    }
+    void keyTipClosesWithTheDevice()
+    {
+        QFETCH(bool, removal);
+        auto page = newPage();
+        page->show();
+        take(*page, list({kQuissaro}));
+        keyboardPage *view = page->currentKeyboardPage();
+        QVERIFY(view);
+        const QMap<int, keyboardButCustom *> keys = view->getKeyButtonMap();
+        QVERIFY(!keys.isEmpty());
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(keys.last(), &enter);
+        const auto shownTips = [] {
+            int shown = 0;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                shown += qobject_cast<ArrowWidget *>(w) && w->isVisible() ? 1 : 0;
+            return shown;
+        };
+        QCOMPARE(shownTips(), 1);
+        if (removal) {
+            m_devices.at(kQuissaro)->unplug();
+            take(*page, {}, false);
+        } else {
+            QVERIFY(QMetaObject::invokeMethod(view, "sigKeyboardAlreadyLoad"));
+        }
+        QCOMPARE(shownTips(), 0);
     }
 
     // The mode selector follows the device: hidden for the mouse and for
