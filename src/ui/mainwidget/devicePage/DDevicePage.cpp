@@ -2073,8 +2073,6 @@ void DDevicePage::onCurIndexChangedMainPage(int id)
         m_mouseLightDealMain->setLogoLightConfig(m_colorWheelTool->getColorInfo());
         m_colorWheelTool->setLightZone(0, m_mouseAroundLightType, m_ledOpenOrClose);
         m_mouseLightDealMain->setAroundLightConfig(m_colorWheelTool->getColorInfo());
-        if (m_mouseLightPage)
-            m_mouseLightPage->loadLinkStatus();
     }
     if (m_mouseLightPage)
         m_mouseLightPage->loadLinkStatus();

@@ -345,6 +345,25 @@ private slots:
         QCOMPARE(bytes(report, 15, 19), hex({0, 0, 0, 0, 0}));
     }
 
+    // Opening the lighting tab sends the Scroll and the Logo zone once each.
+    void mouseLightingTabSendsEachLinkOnce()
+    {
+        attach(QStringLiteral("Bovelli"));
+        for (int z = 0; z < 3; ++z) {
+            storeItem(item(z, 0, 1));
+            QVERIFY(m_xml.setLightUsingIndex(m_path, "1", z, 0));
+        }
+        const int from = recorded();
+        page().ui->pushButton_Led->click();
+        QCOMPARE(page().mainPageIndex(), 1);
+        QVERIFY(page().m_currentHidInterface->waitForCommandsWritten(kWaitMs));
+        QMap<int, int> perZone;
+        for (const hidReportData &report : reportsOf(kMouseZone, from))
+            ++perZone[report[2]];
+        QCOMPARE(perZone.value(1), 1);
+        QCOMPARE(perZone.value(2), 1);
+    }
+
     // --- Lights on and off ----------------------------------------------
 
     void lightsOnOff()
