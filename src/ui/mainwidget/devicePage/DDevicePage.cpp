@@ -1515,6 +1515,8 @@ void DDevicePage::loadKeyboardSettings(int profileIndex)
     m_profileIndex = profileIndex;
     if (!m_xmlInterface || m_proFilePath.isEmpty() || !QFileInfo(m_proFilePath).isFile())
         return;
+    // Taken first: a Musical Rhythm profile passes through the keys tab.
+    const bool lightingTabOpen = m_lightPanelActive && m_mainPageIndex == 1;
     const QByteArray profile = profileText();
     const QMap<int, keyboardButCustom *> keys = m_keyboardPage ? m_keyboardPage->getKeyButtonMap()
                                                                : QMap<int, keyboardButCustom *>();
@@ -1574,6 +1576,10 @@ void DDevicePage::loadKeyboardSettings(int profileIndex)
         onSendSetSideColorData();
     }
     m_colorWheelTool->clearCustomColors();
+    // A switch while the lighting tab is up: the colour panel would still
+    // edit the old profile.
+    if (lightingTabOpen && isCurrentDeviceOpen())
+        onCurIndexChangedMainPage(1);
 }
 
 void DDevicePage::loadMouseSettings(int profileIndex)

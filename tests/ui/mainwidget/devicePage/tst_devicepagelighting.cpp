@@ -364,6 +364,37 @@ private slots:
         QCOMPARE(perZone.value(2), 1);
     }
 
+    // The profile key pressed while the lighting tab is up: the panel edits
+    // the new profile, and OK stores and sends that profile's effect.
+    void keyboardProfileKeyOnLightingTab()
+    {
+        attach(QStringLiteral("Rosquine"));
+        storeItem(item(0, 0, 1));
+        QVERIFY(m_xml.setLightUsingIndex(m_path, "1", 0, 0));
+        QVERIFY(m_xml.addProfile(m_path, "2", "Two", "", "", 0));
+        colorInfoData second = item(0, 6, 1);
+        second.ledModeR = 70;
+        QVERIFY(m_xml.addLightInfo(m_path, "2", second));
+        QVERIFY(m_xml.setLightUsingIndex(m_path, "2", 0, 6));
+        page().ui->pushButton_Led->click();
+        QCOMPARE(page().mainPageIndex(), 1);
+
+        page().onCustomEventChangProfile(2);
+        QCOMPARE(page().mainPageIndex(), 1);
+        QCOMPARE(page().m_colorWheelTool->getColorInfo().ledType, 6);
+        const int from = recorded();
+        pressOk();
+        const hidReportData report = nextReport(kKeyEffect, from);
+        QCOMPARE(int(report[6]), 6);
+        QCOMPARE(int(report[9]), 70);
+        QCOMPARE(m_xml.getLightUsingIndex(m_path, "2", 0), 6);
+        QCOMPARE(m_xml.getLightUsingIndex(m_path, "1", 0), 0);
+        colorInfoData first{};
+        QVERIFY(m_xml.getLightInfo(m_path, "1", 0, 0, first));
+        QCOMPARE(first.ledModeR, 10);
+        QVERIFY(!m_xml.hasLightInfo(m_path, "1", 0, 6));
+    }
+
     // --- Lights on and off ----------------------------------------------
 
     void lightsOnOff()
