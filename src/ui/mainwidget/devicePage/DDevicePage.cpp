@@ -115,6 +115,8 @@ constexpr int kMouseZoneDpiEffect = 3;
 constexpr int kEditBrightness = 2;
 constexpr int kEditSpeed = 3;
 constexpr int kCustomLightCount = 5;
+// The lighting prompt's answer for Discard.
+constexpr int kLightPromptDiscard = 2;
 // The keyboard takes the key effect report only once the colour packets are in.
 constexpr unsigned long kCustomUploadPauseMs = 5;
 
@@ -488,7 +490,30 @@ int DDevicePage::askSaveLightChanges()
     m_tipInfoDia->setWindowModality(Qt::WindowModal);
     m_tipInfoDia->clearAnswer();
     m_tipInfoDia->exec();
-    return m_tipInfoDia->answer();
+    const int answer = m_tipInfoDia->answer();
+    if (answer == kLightPromptDiscard)
+        restoreStoredLighting();
+    return answer;
+}
+
+// A discarded edit leaves the device, the engines and the panel as the
+// profile has them.
+void DDevicePage::restoreStoredLighting()
+{
+    clearLightChanged();
+    if (!isDeviceLoaded())
+        return;
+    const bool panelActive = m_lightPanelActive;
+    // Off for the reload: a discarded custom painting is not stored.
+    m_lightPanelActive = false;
+    if (m_currentHidInfo.hidType == kHidTypeKeyboard)
+        loadKeyboardSettings(m_profileIndex);
+    else if (m_currentHidInfo.hidType == kHidTypeMouse)
+        loadMouseSettings(m_profileIndex);
+    m_lightPanelActive = panelActive;
+    if (panelActive && isCurrentDeviceOpen())
+        onCurIndexChangedMainPage(1);
+    clearLightChanged();
 }
 
 // Only a loaded device has a profile to store the edit in.

@@ -143,6 +143,7 @@ public:
     void showOnboardExplainPopup();
 
     void enterLightingPanel();
+    void restoreStoredLighting();
     void updateMouseDpiColors();
 
     // Lighting reports; each says whether the device took them.

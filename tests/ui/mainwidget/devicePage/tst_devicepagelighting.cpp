@@ -10,6 +10,7 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDataManager.h"
 #include "DDevicePage.h"
+#include "DTipInfoDia.h"
 #include "DMouseLightPage.h"
 #include "FixedText.h"
 #include "HidBackend.h"
@@ -381,6 +382,7 @@ private slots:
 
         page().onCustomEventChangProfile(2);
         QCOMPARE(page().mainPageIndex(), 1);
+        QVERIFY(!page().isLightChanged());
         QCOMPARE(page().m_colorWheelTool->getColorInfo().ledType, 6);
         const int from = recorded();
         pressOk();
@@ -393,6 +395,54 @@ private slots:
         QVERIFY(m_xml.getLightInfo(m_path, "1", 0, 0, first));
         QCOMPARE(first.ledModeR, 10);
         QVERIFY(!m_xml.hasLightInfo(m_path, "1", 0, 6));
+    }
+
+    // Discard in the save prompt: the keyboard gets the stored effect again
+    // and streams it, and the panel shows it.
+    void discardRestoresTheStoredLighting_data()
+    {
+        QTest::addColumn<bool>("synchronised");
+        QTest::newRow("effect reports") << false;
+        QTest::newRow("synchronised") << true;
+    }
+    void discardRestoresTheStoredLighting()
+    {
+        QFETCH(bool, synchronised);
+        attach(QStringLiteral("Rosquine"));
+        storeItem(item(0, 0, 0));
+        QVERIFY(m_xml.setLightUsingIndex(m_path, "1", 0, 0));
+        QVERIFY(m_xml.setLightSynchronizeStatus(m_path, "1", synchronised ? 1 : 0));
+        page().loadKeyboardSettings(1);
+        page().ui->pushButton_Led->click();
+        // What the keyboard shows of the stored effect while streaming.
+        const hidReportData storedFrame = synchronised ? nextReport(kKeyFrame, recorded()) : hidReportData{};
+        clickRow(selectionLists::KeyEffect, selectionLists::KeyboardEffect, 1);
+        QVERIFY(page().isLightChanged());
+        QCOMPARE(page().m_colorWheelTool->getColorInfo().ledType, 1);
+
+        const int from = recorded();
+        QTimer::singleShot(0, m_page.get(), [this] {
+            page().m_tipInfoDia->findChild<QPushButton *>(QStringLiteral("pushButton_Discard"))->click();
+        });
+        QCOMPARE(page().askSaveLightChanges(), 2);
+        const hidReportData report = nextReport(kKeyEffect, from);
+        QCOMPARE(int(report[6]), 0);
+        QCOMPARE(bytes(report, 9, 11), hex({10, 20, 30}));
+        if (synchronised) {
+            const int after = recorded();
+            QVERIFY(storedFrame[1] == kKeyFrame);
+            QVERIFY(waitFor([&](const QList<hidReportData> &all) {
+                for (int i = after; i < all.size(); ++i) {
+                    if (all.at(i) == storedFrame)
+                        return true;
+                }
+                return false;
+            }));
+        }
+        QCOMPARE(m_xml.getLightUsingIndex(m_path, "1", 0), 0);
+        QCOMPARE(page().mainPageIndex(), 1);
+        QCOMPARE(page().m_colorWheelTool->getColorInfo().ledType, 0);
+        QVERIFY(!page().isLightChanged());
     }
 
     // --- Lights on and off ----------------------------------------------
