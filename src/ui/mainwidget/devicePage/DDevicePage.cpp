@@ -117,6 +117,7 @@ constexpr int kEditSpeed = 3;
 constexpr int kCustomLightCount = 5;
 // The lighting prompt's answer for Discard.
 constexpr int kLightPromptDiscard = 2;
+const char *const kLightSaveFailed = QT_TRANSLATE_NOOP("DDevicePage", "Save light settings failed");
 // The keyboard takes the key effect report only once the colour packets are in.
 constexpr unsigned long kCustomUploadPauseMs = 5;
 
@@ -435,6 +436,7 @@ void DDevicePage::buildColorPanel()
     connect(m_colorWheelTool, SIGNAL(sigSelectSideLightType(int)), this, SLOT(onSelectSideLightType(int)));
     connect(m_colorWheelTool, SIGNAL(sigLightOpenOrCloseType(int)), this, SLOT(onLightOpenOrCloseType(int)));
     connect(m_colorWheelTool, SIGNAL(sigSetLightEffectSuccessful()), this, SLOT(onSetLightEffectSuccessful()));
+    connect(m_colorWheelTool, &ColorWheelTool::sigLightSaveFailed, this, &DDevicePage::onLightSaveFailed);
     connect(m_colorWheelTool, SIGNAL(sigLightCancelSettings(int)), this, SLOT(onLightCancelSettings(int)));
     connect(m_colorWheelTool, SIGNAL(sigLightConfigHaveChanged(int, int)), this,
             SLOT(onLightConfigHaveChanged(int, int)));
@@ -2493,6 +2495,15 @@ void DDevicePage::onSetLightEffectSuccessful()
     toast(m_lightSendOk ? QT_TR_NOOP("Set light effect successfully") : QT_TR_NOOP("Set light effect failed"));
 }
 
+// The profile did not take a lighting write. After a failed OK the device
+// and the panel go back to what the profile holds.
+void DDevicePage::onLightSaveFailed(bool chosen)
+{
+    if (chosen)
+        restoreStoredLighting();
+    toast(kLightSaveFailed);
+}
+
 void DDevicePage::onLightCancelSettings(int zone)
 {
     if (zone == 0) {
@@ -2665,11 +2676,20 @@ void DDevicePage::on_pushButton_LightOnOff_clicked()
         return;
     m_ledOpenOrClose = m_xmlInterface->getLightOpenOrClose(m_proFilePath, profileText());
     const int next = m_ledOpenOrClose == 0 ? 1 : 0;
+    // Stored before anything changes: a switch the profile did not take is
+    // neither shown nor sent.
+    if (!m_xmlInterface->setLightItemOpenOrClose(m_proFilePath, profileText(), 0, effect, next)) {
+        toast(kLightSaveFailed);
+        return;
+    }
+    if (!m_xmlInterface->setLightOpenOrClose(m_proFilePath, profileText(), next)) {
+        m_xmlInterface->setLightItemOpenOrClose(m_proFilePath, profileText(), 0, effect, m_ledOpenOrClose);
+        toast(kLightSaveFailed);
+        return;
+    }
     ui->pushButton_LightOnOff->setStyleSheet(QLatin1String(next == 1 ? kLedOffSheet : kLedOnSheet));
     ui->frame_Custom->setVisible(next == 0);
     m_ledOpenOrClose = next;
-    m_xmlInterface->setLightItemOpenOrClose(m_proFilePath, profileText(), 0, effect, next);
-    m_xmlInterface->setLightOpenOrClose(m_proFilePath, profileText(), next);
 
     deviceLightSender sender(m_currentHidInterface);
     bool sent = false;
@@ -2692,10 +2712,17 @@ void DDevicePage::on_pushButton_LightOnOff_clicked()
 
 void DDevicePage::on_checkBox_LightSynchronize_clicked()
 {
-    const bool on = ui->checkBox_LightSynchronize->isChecked();
+    bool on = ui->checkBox_LightSynchronize->isChecked();
     const int type = m_currentHidInfo.hidType;
-    if (profileLoaded())
-        m_xmlInterface->setLightSynchronizeStatus(m_proFilePath, profileText(), on ? 1 : 0);
+    if (profileLoaded() && !m_xmlInterface->setLightSynchronizeStatus(m_proFilePath, profileText(), on ? 1 : 0)) {
+        // The box and the device follow what the profile holds.
+        const bool stored = m_xmlInterface->getLightSynchronizeStatus(m_proFilePath, profileText()) == 1;
+        if (stored != on) {
+            toast(kLightSaveFailed);
+            on = stored;
+            ui->checkBox_LightSynchronize->setChecked(on);
+        }
+    }
     if (on) {
         if (type == kHidTypeKeyboard)
             m_lightDealMain->clearLed_WaveFullColor_TabSaveUpdateAll();

@@ -22,6 +22,7 @@
 #include "mouseLightDealMain.h"
 #include "ui_DDevicePage.h"
 #include "xmlInterface.h"
+#include "../fullDiskScope.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -441,6 +442,56 @@ private slots:
         }
         QCOMPARE(m_xml.getLightUsingIndex(m_path, "1", 0), 0);
         QCOMPARE(page().mainPageIndex(), 1);
+        QCOMPARE(page().m_colorWheelTool->getColorInfo().ledType, 0);
+        QVERIFY(!page().isLightChanged());
+    }
+
+    // Lighting writes the profile cannot take are told; nothing is sent that
+    // it does not hold, and the page shows what it holds.
+    void fullDiskIsTold_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("OK") << "ok";
+        QTest::newRow("lights switch") << "switch";
+        QTest::newRow("synchronisation") << "sync";
+    }
+    void fullDiskIsTold()
+    {
+        QFETCH(QString, action);
+        attach(QStringLiteral("Rosquine"));
+        storeItem(item(0, 0, 0));
+        QVERIFY(m_xml.setLightUsingIndex(m_path, "1", 0, 0));
+        page().loadKeyboardSettings(1);
+        page().ui->pushButton_Led->click();
+        if (action == QLatin1String("ok"))
+            clickRow(selectionLists::KeyEffect, selectionLists::KeyboardEffect, 1);
+        const QByteArray before = [this] {
+            QFile file(m_path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        const int from = recorded();
+        {
+            fullDiskScope full;
+            QVERIFY(full.isActive());
+            if (action == QLatin1String("ok"))
+                pressOk();
+            else if (action == QLatin1String("switch"))
+                page().ui->pushButton_LightOnOff->click();
+            else
+                page().ui->checkBox_LightSynchronize->click();
+        }
+        QCOMPARE(toast(), QStringLiteral("Save light settings failed"));
+        QVERIFY(page().m_currentHidInterface->waitForCommandsWritten(kWaitMs));
+        for (const hidReportData &report : reportsOf(kKeyEffect, from))
+            QCOMPARE(int(report[6]), 0); // the stored effect at most
+        QVERIFY(!page().m_currentHidInterface->isLightStreaming());
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        // The page as stored.
+        QVERIFY(!page().ui->checkBox_LightSynchronize->isChecked());
+        QVERIFY(page().ui->pushButton_LightOnOff->styleSheet().contains(QLatin1String("ledOn.png")));
+        QVERIFY(!page().ui->frame_Custom->isHidden());
         QCOMPARE(page().m_colorWheelTool->getColorInfo().ledType, 0);
         QVERIFY(!page().isLightChanged());
     }
