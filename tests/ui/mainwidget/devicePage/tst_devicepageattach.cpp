@@ -6,6 +6,8 @@
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
+#include "DDpiConfigListItem.h"
+#include "DmouseConfigView.h"
 #include "DDevicePage.h"
 #include "DMouseLightPage.h"
 #include "DTipInfoDia.h"
@@ -762,6 +764,38 @@ private slots:
         QCOMPARE(page->notice()->font().pixelSize(), 14);
         QCOMPARE(page->notice()->font().family(), devicePageTheme::notice(colors).fontFamily);
         QCOMPARE(page->currentKeyboardPage() != nullptr, withDevice);
+    }
+
+    // The mouse's DPI values in the page, every theme: the theme's text
+    // colour, the edited level's in the checked colour.
+    void dpiRowColours_data()
+    {
+        QTest::addColumn<int>("theme");
+        for (int theme = 0; theme < 5; ++theme)
+            QTest::addRow("theme %d", theme) << theme;
+    }
+    void dpiRowColours()
+    {
+        QFETCH(int, theme);
+        DDataManager::instance()->loadThemeConfig(theme);
+        auto page = newPage();
+        page->changeAppTheme();
+        page->show();
+        take(*page, list({kBovelli}));
+        QVERIFY(page->isDeviceLoaded());
+        const QList<DDpiConfigListItem *> rows = page->findChild<DmouseConfigView *>()->rows();
+        QVERIFY(rows.size() > 2);
+        QTest::mouseClick(rows.at(2), Qt::LeftButton, Qt::NoModifier, QPoint(200, 8));
+        const themeColorInfo colors = DDataManager::instance()->getThemeColor();
+        for (int i = 0; i < rows.size(); ++i) {
+            auto *value = rows.at(i)->findChild<QLabel *>(QStringLiteral("label_XandY"));
+            QVERIFY(value);
+            value->ensurePolished();
+            QCOMPARE(value->palette().color(QPalette::WindowText),
+                     themeColorInfo::opaqueColor(i == 2 ? colors.TextCheckedColor : colors.TextDefaultColor));
+            QVERIFY(value->font().bold());
+        }
+        DDataManager::instance()->loadThemeConfig(0);
     }
 
     // The tabs of a loaded device: the keyboard's keys tab after the load;
