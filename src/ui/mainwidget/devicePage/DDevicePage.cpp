@@ -125,6 +125,9 @@ constexpr int kCustomLightCount = 5;
 constexpr int kCustomLightListMinHeight = 50;
 // The room a tab keeps on each side of its text, together.
 constexpr int kTabTextGap = 12;
+// The lighting prompt's answer for Discard.
+constexpr int kLightPromptDiscard = 2;
+const char *const kLightSaveFailed = QT_TRANSLATE_NOOP("DDevicePage", "Save light settings failed");
 // The keyboard takes the key effect report only once the colour packets are in.
 constexpr unsigned long kCustomUploadPauseMs = 5;
 
@@ -446,6 +449,7 @@ void DDevicePage::buildColorPanel()
     connect(m_colorWheelTool, SIGNAL(sigSelectSideLightType(int)), this, SLOT(onSelectSideLightType(int)));
     connect(m_colorWheelTool, SIGNAL(sigLightOpenOrCloseType(int)), this, SLOT(onLightOpenOrCloseType(int)));
     connect(m_colorWheelTool, SIGNAL(sigSetLightEffectSuccessful()), this, SLOT(onSetLightEffectSuccessful()));
+    connect(m_colorWheelTool, &ColorWheelTool::sigLightSaveFailed, this, &DDevicePage::onLightSaveFailed);
     connect(m_colorWheelTool, SIGNAL(sigLightCancelSettings(int)), this, SLOT(onLightCancelSettings(int)));
     connect(m_colorWheelTool, SIGNAL(sigLightConfigHaveChanged(int, int)), this,
             SLOT(onLightConfigHaveChanged(int, int)));
@@ -501,7 +505,30 @@ int DDevicePage::askSaveLightChanges()
     m_tipInfoDia->setWindowModality(Qt::WindowModal);
     m_tipInfoDia->clearAnswer();
     m_tipInfoDia->exec();
-    return m_tipInfoDia->answer();
+    const int answer = m_tipInfoDia->answer();
+    if (answer == kLightPromptDiscard)
+        restoreStoredLighting();
+    return answer;
+}
+
+// A discarded edit leaves the device, the engines and the panel as the
+// profile has them.
+void DDevicePage::restoreStoredLighting()
+{
+    clearLightChanged();
+    if (!isDeviceLoaded())
+        return;
+    const bool panelActive = m_lightPanelActive;
+    // Off for the reload: a discarded custom painting is not stored.
+    m_lightPanelActive = false;
+    if (m_currentHidInfo.hidType == kHidTypeKeyboard)
+        loadKeyboardSettings(m_profileIndex);
+    else if (m_currentHidInfo.hidType == kHidTypeMouse)
+        loadMouseSettings(m_profileIndex);
+    m_lightPanelActive = panelActive;
+    if (panelActive && isCurrentDeviceOpen())
+        onCurIndexChangedMainPage(1);
+    clearLightChanged();
 }
 
 // Only a loaded device has a profile to store the edit in.
@@ -787,8 +814,11 @@ void DDevicePage::addDevice(const hidStructInfo &record)
 // holder, then the link closes the device, so a re-plug gets a fresh one.
 void DDevicePage::removeDevice(const QString &path)
 {
-    if (m_keyboardPage)
+    // A key's pop-up is a window of its own: it would outlive the device.
+    if (m_keyboardPage) {
         m_keyboardPage->hideSideLights();
+        m_keyboardPage->hideKeyTips();
+    }
     DDeviceListItem *row = m_hidPathItemMap.take(path);
     if (row && row == m_currentDeviceItem) {
         m_lightPanelActive = false;
@@ -1107,8 +1137,10 @@ void DDevicePage::setCurrentDevice(const hidStructInfo &record)
 
 void DDevicePage::onKeyboardAlreadyLoad_Over()
 {
-    if (m_keyboardPage)
+    if (m_keyboardPage) {
         m_keyboardPage->hideSideLights();
+        m_keyboardPage->hideKeyTips();
+    }
 }
 
 bool DDevicePage::isDeviceLoaded() const
@@ -1630,6 +1662,8 @@ void DDevicePage::loadKeyboardSettings(int profileIndex)
     m_profileIndex = profileIndex;
     if (!m_xmlInterface || m_proFilePath.isEmpty() || !QFileInfo(m_proFilePath).isFile())
         return;
+    // Taken first: a Musical Rhythm profile passes through the keys tab.
+    const bool lightingTabOpen = m_lightPanelActive && m_mainPageIndex == 1;
     const QByteArray profile = profileText();
     const QMap<int, keyboardButCustom *> keys = m_keyboardPage ? m_keyboardPage->getKeyButtonMap()
                                                                : QMap<int, keyboardButCustom *>();
@@ -1689,6 +1723,10 @@ void DDevicePage::loadKeyboardSettings(int profileIndex)
         onSendSetSideColorData();
     }
     m_colorWheelTool->clearCustomColors();
+    // A switch while the lighting tab is up: the colour panel would still
+    // edit the old profile.
+    if (lightingTabOpen && isCurrentDeviceOpen())
+        onCurIndexChangedMainPage(1);
 }
 
 void DDevicePage::loadMouseSettings(int profileIndex)
@@ -2191,8 +2229,6 @@ void DDevicePage::onCurIndexChangedMainPage(int id)
         m_mouseLightDealMain->setLogoLightConfig(m_colorWheelTool->getColorInfo());
         m_colorWheelTool->setLightZone(0, m_mouseAroundLightType, m_ledOpenOrClose);
         m_mouseLightDealMain->setAroundLightConfig(m_colorWheelTool->getColorInfo());
-        if (m_mouseLightPage)
-            m_mouseLightPage->loadLinkStatus();
     }
     if (m_mouseLightPage)
         m_mouseLightPage->loadLinkStatus();
@@ -2259,8 +2295,9 @@ void DDevicePage::on_pushButton_CloseProfile_clicked()
 
 void DDevicePage::updateOnboardMargins()
 {
-    // A layout takes a negative margin for "the style's default".
-    const int left = qMax(0, devicePageGeometry::onboardLeftMargin(ui->stackedWidget_KeyboardArea->width()));
+    // Passed as it comes: a narrow area gives a negative figure, which the
+    // layouts read as the style's default margin.
+    const int left = devicePageGeometry::onboardLeftMargin(ui->stackedWidget_KeyboardArea->width());
     ui->horizontalLayout_32->setContentsMargins(left, 0, 9, 0);
     ui->horizontalLayout_35->setContentsMargins(left, 0, 36, 0);
 }
@@ -2581,6 +2618,15 @@ void DDevicePage::onSetLightEffectSuccessful()
     toast(m_lightSendOk ? QT_TR_NOOP("Set light effect successfully") : QT_TR_NOOP("Set light effect failed"));
 }
 
+// The profile did not take a lighting write. After a failed OK the device
+// and the panel go back to what the profile holds.
+void DDevicePage::onLightSaveFailed(bool chosen)
+{
+    if (chosen)
+        restoreStoredLighting();
+    toast(kLightSaveFailed);
+}
+
 void DDevicePage::onLightCancelSettings(int zone)
 {
     if (zone == 0) {
@@ -2753,11 +2799,20 @@ void DDevicePage::on_pushButton_LightOnOff_clicked()
         return;
     m_ledOpenOrClose = m_xmlInterface->getLightOpenOrClose(m_proFilePath, profileText());
     const int next = m_ledOpenOrClose == 0 ? 1 : 0;
+    // Stored before anything changes: a switch the profile did not take is
+    // neither shown nor sent.
+    if (!m_xmlInterface->setLightItemOpenOrClose(m_proFilePath, profileText(), 0, effect, next)) {
+        toast(kLightSaveFailed);
+        return;
+    }
+    if (!m_xmlInterface->setLightOpenOrClose(m_proFilePath, profileText(), next)) {
+        m_xmlInterface->setLightItemOpenOrClose(m_proFilePath, profileText(), 0, effect, m_ledOpenOrClose);
+        toast(kLightSaveFailed);
+        return;
+    }
     ui->pushButton_LightOnOff->setStyleSheet(QLatin1String(next == 1 ? kLedOffSheet : kLedOnSheet));
     ui->frame_Custom->setVisible(next == 0);
     m_ledOpenOrClose = next;
-    m_xmlInterface->setLightItemOpenOrClose(m_proFilePath, profileText(), 0, effect, next);
-    m_xmlInterface->setLightOpenOrClose(m_proFilePath, profileText(), next);
 
     deviceLightSender sender(m_currentHidInterface);
     bool sent = false;
@@ -2780,10 +2835,17 @@ void DDevicePage::on_pushButton_LightOnOff_clicked()
 
 void DDevicePage::on_checkBox_LightSynchronize_clicked()
 {
-    const bool on = ui->checkBox_LightSynchronize->isChecked();
+    bool on = ui->checkBox_LightSynchronize->isChecked();
     const int type = m_currentHidInfo.hidType;
-    if (profileLoaded())
-        m_xmlInterface->setLightSynchronizeStatus(m_proFilePath, profileText(), on ? 1 : 0);
+    if (profileLoaded() && !m_xmlInterface->setLightSynchronizeStatus(m_proFilePath, profileText(), on ? 1 : 0)) {
+        // The box and the device follow what the profile holds.
+        const bool stored = m_xmlInterface->getLightSynchronizeStatus(m_proFilePath, profileText()) == 1;
+        if (stored != on) {
+            toast(kLightSaveFailed);
+            on = stored;
+            ui->checkBox_LightSynchronize->setChecked(on);
+        }
+    }
     if (on) {
         if (type == kHidTypeKeyboard)
             m_lightDealMain->clearLed_WaveFullColor_TabSaveUpdateAll();

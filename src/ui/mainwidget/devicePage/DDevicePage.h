@@ -149,6 +149,9 @@ public:
     void showOnboardExplainPopup();
 
     void enterLightingPanel();
+    void restoreStoredLighting();
+    // The colour panel's writes the profile did not take.
+    void onLightSaveFailed(bool chosen);
     void updateMouseDpiColors();
 
     // Lighting reports; each says whether the device took them.

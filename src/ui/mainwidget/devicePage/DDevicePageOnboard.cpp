@@ -210,6 +210,9 @@ void DDevicePage::enterOnboardMode()
         ui->pushButton_Custom->setChecked(true);
         ui->pushButton_Led->setChecked(false);
         ui->pushButton_PerformanceChang->setChecked(false);
+        // The key panel is up, also when the profile panel was: captured
+        // keys are taken on the keys tab only.
+        m_mainPageIndex = kMainKeys;
     }
     ui->stackedWidget_Onboard->show();
     ui->frame_OnboardProfile->show();

@@ -648,9 +648,12 @@ void DMacroPage::addRecordEvent(const macroItemInfo &item)
 void DMacroPage::saveRecordEvents()
 {
     const QList<macroItemInfo> pending = m_recorder.pending();
-    if (!pending.isEmpty() && m_xml)
-        m_xml->addMacroItems(m_macroFilePath, pending, m_currentIndex.toUtf8());
+    const bool saved =
+        pending.isEmpty() || !m_xml || m_xml->addMacroItems(m_macroFilePath, pending, m_currentIndex.toUtf8());
+    // The table then shows what the file holds.
     reloadFromFile();
+    if (!saved)
+        showMessage(tr("Save record macro failed"));
 }
 
 // --- Panels ------------------------------------------------------------------------

@@ -1,10 +1,13 @@
 // The device page's attach, removal, selection and load on simulated
 // devices: which device ends up selected, which links live, what the waits
 // do when devices come, go or stay silent, and the files a load makes.
+#include "ArrowWidget.h"
 #include "CbNotice.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
+#include "DDpiConfigListItem.h"
+#include "DmouseConfigView.h"
 #include "DDevicePage.h"
 #include "DMouseLightPage.h"
 #include "DTipInfoDia.h"
@@ -667,6 +670,42 @@ private slots:
         QCOMPARE(QFileInfo(blocker.fileName()).isFile(), true);
     }
 
+    // A key's hover pop-up is a window of its own: the device leaving or
+    // the view loading again closes it.
+    void keyTipClosesWithTheDevice_data()
+    {
+        QTest::addColumn<bool>("removal");
+        QTest::newRow("device removed") << true;
+        QTest::newRow("view loaded again") << false;
+    }
+    void keyTipClosesWithTheDevice()
+    {
+        QFETCH(bool, removal);
+        auto page = newPage();
+        page->show();
+        take(*page, list({kQuissaro}));
+        keyboardPage *view = page->currentKeyboardPage();
+        QVERIFY(view);
+        const QMap<int, keyboardButCustom *> keys = view->getKeyButtonMap();
+        QVERIFY(!keys.isEmpty());
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(keys.last(), &enter);
+        const auto shownTips = [] {
+            int shown = 0;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                shown += qobject_cast<ArrowWidget *>(w) && w->isVisible() ? 1 : 0;
+            return shown;
+        };
+        QCOMPARE(shownTips(), 1);
+        if (removal) {
+            m_devices.at(kQuissaro)->unplug();
+            take(*page, {}, false);
+        } else {
+            QVERIFY(QMetaObject::invokeMethod(view, "sigKeyboardAlreadyLoad"));
+        }
+        QCOMPARE(shownTips(), 0);
+    }
+
     // The mode selector follows the device: hidden for the mouse and for
     // keyboards without on-board memory, the factory restore for the Fn
     // model, the two mode buttons for the others.
@@ -819,6 +858,38 @@ private slots:
         QCOMPARE(page->notice()->font().pixelSize(), 14);
         QCOMPARE(page->notice()->font().family(), devicePageTheme::notice(colors).fontFamily);
         QCOMPARE(page->currentKeyboardPage() != nullptr, withDevice);
+    }
+
+    // The mouse's DPI values in the page, every theme: the theme's text
+    // colour, the edited level's in the checked colour.
+    void dpiRowColours_data()
+    {
+        QTest::addColumn<int>("theme");
+        for (int theme = 0; theme < 5; ++theme)
+            QTest::addRow("theme %d", theme) << theme;
+    }
+    void dpiRowColours()
+    {
+        QFETCH(int, theme);
+        DDataManager::instance()->loadThemeConfig(theme);
+        auto page = newPage();
+        page->changeAppTheme();
+        page->show();
+        take(*page, list({kBovelli}));
+        QVERIFY(page->isDeviceLoaded());
+        const QList<DDpiConfigListItem *> rows = page->findChild<DmouseConfigView *>()->rows();
+        QVERIFY(rows.size() > 2);
+        QTest::mouseClick(rows.at(2), Qt::LeftButton, Qt::NoModifier, QPoint(200, 8));
+        const themeColorInfo colors = DDataManager::instance()->getThemeColor();
+        for (int i = 0; i < rows.size(); ++i) {
+            auto *value = rows.at(i)->findChild<QLabel *>(QStringLiteral("label_XandY"));
+            QVERIFY(value);
+            value->ensurePolished();
+            QCOMPARE(value->palette().color(QPalette::WindowText),
+                     themeColorInfo::opaqueColor(i == 2 ? colors.TextCheckedColor : colors.TextDefaultColor));
+            QVERIFY(value->font().bold());
+        }
+        DDataManager::instance()->loadThemeConfig(0);
     }
 
     // The tabs of a loaded device: the keyboard's keys tab after the load;

@@ -1,8 +1,11 @@
 // The device page with simulated devices, in every theme, written to
 // build/devicepage-screenshots/ for a person to look at: a keyboard on its
-// key and lighting tabs, the mouse, and the page after the last device left.
+// key and lighting tabs, the mouse with its DPI list, and the page after
+// the last device left.
 #include "DDataManager.h"
 #include "DDevicePage.h"
+#include "DDpiConfigListItem.h"
+#include "DmouseConfigView.h"
 #include "HidBackend.h"
 #include "SimulatedHidBackend.h"
 #include "ui_DDevicePage.h"
@@ -86,6 +89,13 @@ private slots:
             QCOMPARE(page.deviceType(), 1);
             page.onCurIndexChangedMainPage(0);
             shoot("mouse_buttons");
+            // The DPI list on the page, level 3 being edited.
+            auto *dpi = page.findChild<DmouseConfigView *>();
+            QVERIFY(dpi && dpi->rows().size() > 2);
+            QTest::mouseClick(dpi->rows().at(2), Qt::LeftButton, Qt::NoModifier, QPoint(200, 8));
+            QTest::qWait(100);
+            QVERIFY(page.form()->page_MouseDpiConfig->grab().save(
+                outputDir() + QStringLiteral("/device_mouse_dpi_theme%1.png").arg(theme)));
             page.onCurIndexChangedMainPage(1);
             shoot("mouse_lighting");
 

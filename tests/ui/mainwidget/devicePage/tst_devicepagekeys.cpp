@@ -19,6 +19,7 @@
 #include "ui_DDevicePage.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
+#include "DKeyCombinationPage.h"
 #include "FixedText.h"
 #include "HidBackend.h"
 #include "MainHidInterFace.h"
@@ -783,6 +784,46 @@ private slots:
         emit page.sigHookKeyboardRecviveStreamToDevice(0, 6, 1);
         QVERIFY(layerItems(m_xml, page.onboardFn1FilePath()).contains(QStringLiteral("4:0:6")));
         QVERIFY(layerItems(m_xml, page.onboardDefaultFilePath()).contains(QStringLiteral("4:0:5")));
+    }
+
+    // Keys typed into the remap and combination fields in the on-board mode
+    // arrive however the mode was entered.
+    void onboardCaptureHoweverEntered_data()
+    {
+        QTest::addColumn<bool>("fromProfilePanel");
+        QTest::addColumn<int>("function");
+        QTest::newRow("keys tab, remap") << false << 2;
+        QTest::newRow("keys tab, combination") << false << 7;
+        QTest::newRow("profile panel, remap") << true << 2;
+        QTest::newRow("profile panel, combination") << true << 7;
+    }
+    void onboardCaptureHoweverEntered()
+    {
+        QFETCH(bool, fromProfilePanel);
+        QFETCH(int, function);
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        if (fromProfilePanel) {
+            QTest::mouseClick(page.form()->label_currentProfileName, Qt::LeftButton);
+            QCOMPARE(page.mainPageIndex(), 2);
+        }
+        page.form()->pushButton_OnboardMode->click();
+        QCOMPARE(page.onboardMode(), 1);
+        QVERIFY(page.form()->pushButton_Custom->isChecked());
+        page.onOnboardKeyboardClicked(4, QStringLiteral("A"));
+        page.onCurIndexChanged_Key(function);
+        QCOMPARE(shownFunctionPage(page), QString::fromLatin1(kFunctionPages[function]));
+        if (function == 2) {
+            emit page.findChild<DChangeKeyPage *>()->sigChangKeyOrCombinationKeyFocusIn(true);
+            emit page.sigHookKeyboardRecviveStreamToDevice(0, 5, 1);
+            QCOMPARE(remapField(page)->text(), QStringLiteral("B"));
+            QVERIFY(layerItems(m_xml, page.onboardDefaultFilePath()).contains(QStringLiteral("4:0:5")));
+        } else {
+            auto *combination = page.findChild<DKeyCombinationPage *>();
+            emit combination->sigChangKeyOrCombinationKeyFocusIn(true);
+            emit page.sigHookKeyboardRecviveStreamToDevice(0, 224, 1); // Left Ctrl
+            QVERIFY(!combination->findChild<QLineEdit *>(QStringLiteral("lineEdit_keyCombination"))->text().isEmpty());
+        }
     }
 
     // A key that is the FN1 key in the other layer loses that binding once

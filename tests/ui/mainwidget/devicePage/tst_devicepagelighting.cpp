@@ -10,6 +10,7 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDataManager.h"
 #include "DDevicePage.h"
+#include "DTipInfoDia.h"
 #include "DMouseLightPage.h"
 #include "FixedText.h"
 #include "HidBackend.h"
@@ -21,6 +22,7 @@
 #include "mouseLightDealMain.h"
 #include "ui_DDevicePage.h"
 #include "xmlInterface.h"
+#include "../fullDiskScope.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -364,6 +366,155 @@ private slots:
         report = nextReport(kMouseZone, from);
         // Linked: direction, on/off and link bytes all zero.
         QCOMPARE(bytes(report, 15, 19), hex({0, 0, 0, 0, 0}));
+    }
+
+    // Opening the lighting tab sends the Scroll and the Logo zone once each.
+    void mouseLightingTabSendsEachLinkOnce()
+    {
+        attach(QStringLiteral("Bovelli"));
+        for (int z = 0; z < 3; ++z) {
+            storeItem(item(z, 0, 1));
+            QVERIFY(m_xml.setLightUsingIndex(m_path, "1", z, 0));
+        }
+        const int from = recorded();
+        page().ui->pushButton_Led->click();
+        QCOMPARE(page().mainPageIndex(), 1);
+        QVERIFY(page().m_currentHidInterface->waitForCommandsWritten(kWaitMs));
+        QMap<int, int> perZone;
+        for (const hidReportData &report : reportsOf(kMouseZone, from))
+            ++perZone[report[2]];
+        QCOMPARE(perZone.value(1), 1);
+        QCOMPARE(perZone.value(2), 1);
+    }
+
+    // The profile key pressed while the lighting tab is up: the panel edits
+    // the new profile, and OK stores and sends that profile's effect.
+    void keyboardProfileKeyOnLightingTab()
+    {
+        attach(QStringLiteral("Rosquine"));
+        storeItem(item(0, 0, 1));
+        QVERIFY(m_xml.setLightUsingIndex(m_path, "1", 0, 0));
+        QVERIFY(m_xml.addProfile(m_path, "2", "Two", "", "", 0));
+        colorInfoData second = item(0, 6, 1);
+        second.ledModeR = 70;
+        QVERIFY(m_xml.addLightInfo(m_path, "2", second));
+        QVERIFY(m_xml.setLightUsingIndex(m_path, "2", 0, 6));
+        page().ui->pushButton_Led->click();
+        QCOMPARE(page().mainPageIndex(), 1);
+
+        page().onCustomEventChangProfile(2);
+        QCOMPARE(page().mainPageIndex(), 1);
+        QVERIFY(!page().isLightChanged());
+        QCOMPARE(page().m_colorWheelTool->getColorInfo().ledType, 6);
+        const int from = recorded();
+        pressOk();
+        const hidReportData report = nextReport(kKeyEffect, from);
+        QCOMPARE(int(report[6]), 6);
+        QCOMPARE(int(report[9]), 70);
+        QCOMPARE(m_xml.getLightUsingIndex(m_path, "2", 0), 6);
+        QCOMPARE(m_xml.getLightUsingIndex(m_path, "1", 0), 0);
+        colorInfoData first{};
+        QVERIFY(m_xml.getLightInfo(m_path, "1", 0, 0, first));
+        QCOMPARE(first.ledModeR, 10);
+        QVERIFY(!m_xml.hasLightInfo(m_path, "1", 0, 6));
+    }
+
+    // Discard in the save prompt: the keyboard gets the stored effect again
+    // and streams it, and the panel shows it.
+    void discardRestoresTheStoredLighting_data()
+    {
+        QTest::addColumn<bool>("synchronised");
+        QTest::newRow("effect reports") << false;
+        QTest::newRow("synchronised") << true;
+    }
+    void discardRestoresTheStoredLighting()
+    {
+        QFETCH(bool, synchronised);
+        attach(QStringLiteral("Rosquine"));
+        storeItem(item(0, 0, 0));
+        QVERIFY(m_xml.setLightUsingIndex(m_path, "1", 0, 0));
+        QVERIFY(m_xml.setLightSynchronizeStatus(m_path, "1", synchronised ? 1 : 0));
+        page().loadKeyboardSettings(1);
+        page().ui->pushButton_Led->click();
+        // What the keyboard shows of the stored effect while streaming.
+        const hidReportData storedFrame = synchronised ? nextReport(kKeyFrame, recorded()) : hidReportData{};
+        clickRow(selectionLists::KeyEffect, selectionLists::KeyboardEffect, 1);
+        QVERIFY(page().isLightChanged());
+        QCOMPARE(page().m_colorWheelTool->getColorInfo().ledType, 1);
+
+        const int from = recorded();
+        QTimer::singleShot(0, m_page.get(), [this] {
+            page().m_tipInfoDia->findChild<QPushButton *>(QStringLiteral("pushButton_Discard"))->click();
+        });
+        QCOMPARE(page().askSaveLightChanges(), 2);
+        const hidReportData report = nextReport(kKeyEffect, from);
+        QCOMPARE(int(report[6]), 0);
+        QCOMPARE(bytes(report, 9, 11), hex({10, 20, 30}));
+        if (synchronised) {
+            const int after = recorded();
+            QVERIFY(storedFrame[1] == kKeyFrame);
+            QVERIFY(waitFor([&](const QList<hidReportData> &all) {
+                for (int i = after; i < all.size(); ++i) {
+                    if (all.at(i) == storedFrame)
+                        return true;
+                }
+                return false;
+            }));
+        }
+        QCOMPARE(m_xml.getLightUsingIndex(m_path, "1", 0), 0);
+        QCOMPARE(page().mainPageIndex(), 1);
+        QCOMPARE(page().m_colorWheelTool->getColorInfo().ledType, 0);
+        QVERIFY(!page().isLightChanged());
+    }
+
+    // Lighting writes the profile cannot take are told; nothing is sent that
+    // it does not hold, and the page shows what it holds.
+    void fullDiskIsTold_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("OK") << "ok";
+        QTest::newRow("lights switch") << "switch";
+        QTest::newRow("synchronisation") << "sync";
+    }
+    void fullDiskIsTold()
+    {
+        QFETCH(QString, action);
+        attach(QStringLiteral("Rosquine"));
+        storeItem(item(0, 0, 0));
+        QVERIFY(m_xml.setLightUsingIndex(m_path, "1", 0, 0));
+        page().loadKeyboardSettings(1);
+        page().ui->pushButton_Led->click();
+        if (action == QLatin1String("ok"))
+            clickRow(selectionLists::KeyEffect, selectionLists::KeyboardEffect, 1);
+        const QByteArray before = [this] {
+            QFile file(m_path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        const int from = recorded();
+        {
+            fullDiskScope full;
+            QVERIFY(full.isActive());
+            if (action == QLatin1String("ok"))
+                pressOk();
+            else if (action == QLatin1String("switch"))
+                page().ui->pushButton_LightOnOff->click();
+            else
+                page().ui->checkBox_LightSynchronize->click();
+        }
+        QCOMPARE(toast(), QStringLiteral("Save light settings failed"));
+        QVERIFY(page().m_currentHidInterface->waitForCommandsWritten(kWaitMs));
+        for (const hidReportData &report : reportsOf(kKeyEffect, from))
+            QCOMPARE(int(report[6]), 0); // the stored effect at most
+        QVERIFY(!page().m_currentHidInterface->isLightStreaming());
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        // The page as stored.
+        QVERIFY(!page().ui->checkBox_LightSynchronize->isChecked());
+        QVERIFY(page().ui->pushButton_LightOnOff->styleSheet().contains(QLatin1String("ledOn.png")));
+        QVERIFY(!page().ui->frame_Custom->isHidden());
+        QCOMPARE(page().m_colorWheelTool->getColorInfo().ledType, 0);
+        QVERIFY(!page().isLightChanged());
     }
 
     // --- Lights on and off ----------------------------------------------

@@ -505,14 +505,14 @@ private slots:
         QCOMPARE(page.mainPageIndex(), index);
     }
 
-    // A layout reads a negative margin as the style's default, which would
-    // push the rows right of the centre: the page applies 0 instead.
+    // The rows' left margin goes to the layouts as computed, negative
+    // included: a layout reads a negative margin as its style's default.
     void onboardMargins_data()
     {
         QTest::addColumn<int>("width");
-        QTest::addColumn<int>("left");
-        QTest::newRow("700: -30") << 700 << 0;
-        QTest::newRow("759: -1") << 759 << 0;
+        QTest::addColumn<int>("left"); // -1: the style's default
+        QTest::newRow("700: -30") << 700 << -1;
+        QTest::newRow("759: -1") << 759 << -1;
         QTest::newRow("761") << 761 << 0;
         QTest::newRow("1000") << 1000 << 120;
     }
@@ -523,8 +523,15 @@ private slots:
         DDevicePage page;
         page.form()->stackedWidget_KeyboardArea->resize(width, 600);
         page.updateOnboardMargins();
-        QCOMPARE(page.form()->horizontalLayout_32->contentsMargins(), QMargins(left, 0, 9, 0));
-        QCOMPARE(page.form()->horizontalLayout_35->contentsMargins(), QMargins(left, 0, 36, 0));
+        for (QLayout *row : {static_cast<QLayout *>(page.form()->horizontalLayout_32),
+                             static_cast<QLayout *>(page.form()->horizontalLayout_35)}) {
+            QWidget *frame = row->parentWidget();
+            const int expected =
+                left >= 0 ? left : frame->style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, frame);
+            QCOMPARE(row->contentsMargins().left(), expected);
+        }
+        QCOMPARE(page.form()->horizontalLayout_32->contentsMargins().right(), 9);
+        QCOMPARE(page.form()->horizontalLayout_35->contentsMargins().right(), 36);
     }
 
     // Every new width of the device area re-centres the rows, the first

@@ -3,6 +3,7 @@
 
 #include "DDataManager.h"
 #include "macroPageFixture.h"
+#include "../fullDiskScope.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -53,6 +54,7 @@ private slots:
     void staleReleasesAndOtherMouseMessagesAreDropped();
     void recordClicksAreNotRecorded();
     void stopWithoutEventsStillReloadsAndSignals();
+    void recordingOnAFullDiskIsTold();
     void noCurrentMacroOrNoHooks();
     void focusedKeyFieldKeepsNoHookFromRecording();
     void listThemeAndLanguageLeaveTheRecordingAlone();
@@ -460,3 +462,24 @@ void tst_MacroRecording::listThemeAndLanguageLeaveTheRecordingAlone()
 
 QTEST_MAIN(tst_MacroRecording)
 #include "tst_macrorecording.moc"
+
+// A recording the file cannot take is told; the table shows what the file
+// holds.
+void tst_MacroRecording::recordingOnAFullDiskIsTold()
+{
+    MacroPageFixture f;
+    f.addMacro(1, "Macro1", storedEvents(2));
+    f.showPage();
+    f.clickRecord();
+    QVERIFY(f.tap(kVkA));
+    QVERIFY(f.tap(kVkB));
+    QCOMPARE(f.page->eventRows().size(), 6);
+    {
+        fullDiskScope full;
+        QVERIFY(full.isActive());
+        f.clickRecord();
+    }
+    QCOMPARE(f.notices.last(), QStringLiteral("Save record macro failed"));
+    QCOMPARE(f.fileItems().size(), 2);
+    QCOMPARE(f.page->eventRows().size(), 2);
+}

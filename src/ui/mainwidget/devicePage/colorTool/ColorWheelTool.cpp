@@ -157,6 +157,11 @@ void ColorWheelTool::setConfigInfo(const QString &path, xmlInterface *store, int
         box->clearFocus();
     ui->pushButton_beforeColor->setFocus();
 
+    loadStoredSwatches();
+}
+
+void ColorWheelTool::loadStoredSwatches()
+{
     ui->widget_BasicColor->clearCustomColors();
     if (!m_xmlInterface)
         return;
@@ -298,9 +303,11 @@ void ColorWheelTool::setCurrentLightType(int effect, int lightsOn)
     m_working.ledType = effect;
     m_lightOpenOrClose = lightsOn;
     m_beforeOrAfterColor = 0;
-    if (m_xmlInterface && !m_xmlInterface->hasLightInfo(m_filePath, profileValue(), m_ledSelMode, effect))
-        m_xmlInterface->addLightInfo(m_filePath, profileValue(), defaultLightItem(m_deviceType, m_ledSelMode, effect));
+    const bool added = !m_xmlInterface || m_xmlInterface->hasLightInfo(m_filePath, profileValue(), m_ledSelMode, effect)
+        || m_xmlInterface->addLightInfo(m_filePath, profileValue(), defaultLightItem(m_deviceType, m_ledSelMode, effect));
     loadLightConfig(m_ledSelMode);
+    if (!added)
+        emit sigLightSaveFailed(false);
 }
 
 void ColorWheelTool::loadLightConfig(int zone)
@@ -432,29 +439,37 @@ void ColorWheelTool::notifyLightChange(int kind)
     if (m_xmlInterface && m_xmlInterface->hasLightInfo(m_filePath, profileValue(), m_ledSelMode, m_working.ledType)) {
         qCDebug(lcColorTool) << "------------------- isHave == true ------------------ m_ledSelMode" << m_ledSelMode
                              << " m_ledType:" << m_working.ledType;
-        m_xmlInterface->updateLightInfo(m_filePath, profileValue(), m_ledSelMode, m_working.ledType, m_colorInfo);
+        if (!m_xmlInterface->updateLightInfo(m_filePath, profileValue(), m_ledSelMode, m_working.ledType,
+                                             m_colorInfo))
+            emit sigLightSaveFailed(false);
     } else {
         qCDebug(lcColorTool) << "------------------- isHave == false ------------------ m_ledType:"
                              << m_working.ledType;
     }
 }
 
-void ColorWheelTool::saveLightConfig()
+bool ColorWheelTool::saveLightConfig()
 {
     takeFullColorMode();
     m_colorInfo = recordFromWorking();
-    if (m_xmlInterface) {
-        if (m_xmlInterface->hasLightInfo(m_filePath, profileValue(), m_ledSelMode, m_working.ledType))
-            m_xmlInterface->updateLightInfo(m_filePath, profileValue(), m_ledSelMode, m_working.ledType, m_colorInfo);
-        else
-            m_xmlInterface->addLightInfo(m_filePath, profileValue(), m_colorInfo);
-    }
-    qCDebug(lcColorTool) << "------------------- Light Config Save OK ------------------";
+    if (!m_xmlInterface)
+        return true;
+    const bool saved =
+        m_xmlInterface->hasLightInfo(m_filePath, profileValue(), m_ledSelMode, m_working.ledType)
+            ? m_xmlInterface->updateLightInfo(m_filePath, profileValue(), m_ledSelMode, m_working.ledType, m_colorInfo)
+            : m_xmlInterface->addLightInfo(m_filePath, profileValue(), m_colorInfo);
+    qCDebug(lcColorTool) << "------------------- Light Config Save" << (saved ? "OK" : "failed")
+                         << "------------------";
+    return saved;
 }
 
 void ColorWheelTool::saveChanges()
 {
-    saveLightConfig();
+    // An item the profile did not take is not sent.
+    if (!saveLightConfig()) {
+        showStoredEffect();
+        return;
+    }
     if (m_deviceType == kKeyboardDevice) {
         if (m_ledSelMode == kKeysZone)
             emit sigSendSetKeyboardColorData();
@@ -463,9 +478,20 @@ void ColorWheelTool::saveChanges()
     } else if (m_deviceType == kMouseDevice) {
         emit sigSendSetMouseColorData(m_ledSelMode);
     }
-    if (m_xmlInterface)
-        m_xmlInterface->setLightUsingIndex(m_filePath, profileValue(), m_ledSelMode, m_colorInfo.ledType);
+    if (m_xmlInterface
+        && !m_xmlInterface->setLightUsingIndex(m_filePath, profileValue(), m_ledSelMode, m_colorInfo.ledType)) {
+        showStoredEffect();
+        return;
+    }
     emit sigSetLightEffectSuccessful();
+}
+
+// After a failed OK: the zone's stored effect, and the page is told.
+void ColorWheelTool::showStoredEffect()
+{
+    m_working.ledType = m_xmlInterface->getLightUsingIndex(m_filePath, profileValue(), m_ledSelMode);
+    loadLightConfig(m_ledSelMode);
+    emit sigLightSaveFailed(true);
 }
 
 void ColorWheelTool::on_pushButton_OK_clicked()
@@ -738,7 +764,10 @@ void ColorWheelTool::onAddColor(int slot)
         return;
     removeStoredSwatches(slot);
     const customColorInfo swatch{slot, kSwatchActionStatus, r, g, b, kSwatchTransparency};
-    m_xmlInterface->addCustomColor(m_filePath, profileValue(), swatch);
+    if (!m_xmlInterface->addCustomColor(m_filePath, profileValue(), swatch)) {
+        loadStoredSwatches();
+        emit sigLightSaveFailed(false);
+    }
 }
 
 void ColorWheelTool::onDeleteColor(int slot)

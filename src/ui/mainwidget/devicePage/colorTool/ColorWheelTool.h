@@ -50,8 +50,9 @@ public:
                       int ledModeType, int ledOpenOrClose, int ledUpdate);
     void setColorInfo(const colorInfoData &info);
     void clearCustomColors();
-    void saveLightConfig();
-    // Everything OK does.
+    // False when the profile did not take the item.
+    bool saveLightConfig();
+    // Everything OK does; an item the profile did not take is not sent.
     void saveChanges();
     void updateTheme();
     void updateLanguage();
@@ -74,6 +75,9 @@ signals:
     void sigSelectightTypeMouseScroll(int effect);
     void sigSelectightTypeMouseLogo(int effect);
     void sigSendSetMouseColorData(int zone);
+    // A write to the profile failed; chosen: it was OK's, and the panel
+    // shows the zone's stored effect again.
+    void sigLightSaveFailed(bool chosen);
 
 private slots:
     void onSvChangedSlot(int hue, int saturation, int value);
@@ -119,6 +123,8 @@ private:
     void styleColorButton(QWidget *button, int r, int g, int b);
     void resetRing();
     void removeStoredSwatches(int slot);
+    void loadStoredSwatches();
+    void showStoredEffect();
     QByteArray profileValue() const;
 
     std::unique_ptr<Ui_ColorWheelTool> ui;

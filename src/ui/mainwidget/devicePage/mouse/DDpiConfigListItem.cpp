@@ -4,6 +4,7 @@
 #include "ui_DDpiConfigListItem.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMouseEvent>
 
 namespace {
@@ -14,9 +15,9 @@ constexpr int kSniperPointSize = 8;
 // Nearly transparent, so the row still takes the mouse over its whole area.
 const QString kNormalBackground = QStringLiteral("0,0,0,1");
 
-QString labelRule(const QString &color, const QString &family)
+QString labelSheet(const QString &color, const QString &family)
 {
-    return QStringLiteral("QLabel{color:%1;font:bold 8pt \"%2\";}").arg(themeColorInfo::cssColor(color), family);
+    return QStringLiteral("color:%1;font:bold 8pt \"%2\";").arg(themeColorInfo::cssColor(color), family);
 }
 
 } // namespace
@@ -43,8 +44,7 @@ DDpiConfigListItem::DDpiConfigListItem(int level, QWidget *parent)
     ui->radioButton_hasSet->setAutoExclusive(false);
     ui->stackedWidget_2->setCurrentWidget(level == SniperLevel ? ui->page_Sniper : ui->page_Select);
     if (level == SniperLevel) {
-        ui->label_Sniper->setStyleSheet(QStringLiteral("color:%1;font:bold 8pt \"%2\";")
-                                            .arg(themeColorInfo::cssColor(m_checkedColor), m_fontFamily));
+        ui->label_Sniper->setStyleSheet(labelSheet(m_checkedColor, m_fontFamily));
     }
     // The first column holds the sniper row's caption: a translation wider
     // than the column ("Francotirador") widens it in every row alike, so the
@@ -57,8 +57,6 @@ DDpiConfigListItem::DDpiConfigListItem(int level, QWidget *parent)
         ui->stackedWidget_2->setMaximumWidth(captionWidth);
         ui->stackedWidget_2->setMinimumWidth(captionWidth);
     }
-    // The value labels take their colour from the frame's rule, so the row
-    // being edited can recolour them.
     setSelected(false);
     styleSwatch();
 }
@@ -86,19 +84,26 @@ void DDpiConfigListItem::setDpiInfo(dpiConfigInfo info, int activeLevel)
 
 void DDpiConfigListItem::setSelected(bool selected)
 {
-    const QString rule = labelRule(selected ? m_checkedColor : m_textColor, m_fontFamily);
     if (selected) {
         ui->frame_DpiMain->setStyleSheet(
             QStringLiteral("QFrame#frame_DpiMain{background-color:%1;border-radius:5px;}")
-                .arg(themeColorInfo::cssColor(m_selectedBg))
-            + rule);
+                .arg(themeColorInfo::cssColor(m_selectedBg)));
     } else {
         ui->frame_DpiMain->setStyleSheet(QStringLiteral("QFrame#frame_DpiMain{background-color:%1;border-radius:5px;}"
                                                         "QFrame#frame_DpiMain:hover{background-color:%2;border-radius:5px;}")
                                              .arg(themeColorInfo::cssColor(m_normalBg),
-                                                  themeColorInfo::cssColor(m_hoverBg))
-                                         + rule);
+                                                  themeColorInfo::cssColor(m_hoverBg)));
     }
+    // Each value label carries its own sheet: the sheets of the panels
+    // around the list do not decide its colour.
+    const QString sheet = labelSheet(selected ? m_checkedColor : m_textColor, m_fontFamily);
+    for (QLabel *label : valueLabels())
+        label->setStyleSheet(sheet);
+}
+
+QList<QLabel *> DDpiConfigListItem::valueLabels() const
+{
+    return {ui->label, ui->label_X, ui->label_3, ui->label_Y, ui->label_8, ui->label_XandY};
 }
 
 void DDpiConfigListItem::setActive(bool active)

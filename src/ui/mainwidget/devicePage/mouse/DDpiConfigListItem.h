@@ -3,10 +3,13 @@
 #include "xmlRecords.h"
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
+
+class QLabel;
 
 namespace Ui {
 class DDpiConfigListItem;
@@ -63,6 +66,7 @@ private slots:
 
 private:
     void styleSwatch();
+    QList<QLabel *> valueLabels() const;
 
     std::unique_ptr<Ui::DDpiConfigListItem> ui;
     int m_level = 1;

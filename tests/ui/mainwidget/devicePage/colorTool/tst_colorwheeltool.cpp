@@ -7,6 +7,7 @@
 #include "colorToolTestSupport.h"
 #include "deleteBasicColorItemTool.h"
 #include "xmlInterface.h"
+#include "../../fullDiskScope.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -166,6 +167,7 @@ private slots:
     void storedSwatches();
     void sharedSwatchSlots();
     void deleteAfterReload();
+    void fullDiskIsReported();
     void garbageProfileStaysUntouched();
     void themes();
     void language();
@@ -707,6 +709,37 @@ void tst_ColorWheelTool::deleteAfterReload()
     QVERIFY(qobject_cast<BasicColorItem *>(f.palette()->addRowWidgetAt(5)));
 }
 
+// Writes the profile does not take are reported; a swatch it did not take
+// is not shown, and a failed OK sends nothing and shows the stored effect.
+void tst_ColorWheelTool::fullDiskIsReported()
+{
+    panelFixture f(kKeyboard);
+    f.panel.setLightZone(0, 1, 0);
+    QVERIFY(f.store.setLightUsingIndex(f.path, "1", 0, 1));
+    f.panel.setCurrentLightType(4, 0);
+    QSignalSpy failed(&f.panel, &ColorWheelTool::sigLightSaveFailed);
+    QSignalSpy sent(&f.panel, &ColorWheelTool::sigSendSetKeyboardColorData);
+    QSignalSpy done(&f.panel, &ColorWheelTool::sigSetLightEffectSuccessful);
+    const QByteArray before = f.fileBytes();
+    {
+        fullDiskScope full;
+        QVERIFY(full.isActive());
+        f.typeInto('R', QStringLiteral("9"));
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.last().at(0).toBool(), false);
+        QTest::mouseClick(qobject_cast<QPushButton *>(f.palette()->addRowWidgetAt(0)), Qt::LeftButton);
+        QCOMPARE(failed.size(), 2);
+        QVERIFY(!qobject_cast<BasicColorItem *>(f.palette()->addRowWidgetAt(0)));
+        QTest::mouseClick(f.child<QPushButton>("pushButton_OK"), Qt::LeftButton);
+    }
+    QCOMPARE(failed.size(), 3);
+    QCOMPARE(failed.last().at(0).toBool(), true);
+    QCOMPARE(sent.size(), 0);
+    QCOMPARE(done.size(), 0);
+    QCOMPARE(f.fileBytes(), before);
+    QCOMPARE(f.panel.getColorInfo().ledType, 1);
+}
+
 void tst_ColorWheelTool::garbageProfileStaysUntouched()
 {
     panelFixture f(kKeyboard, false);
@@ -722,10 +755,13 @@ void tst_ColorWheelTool::garbageProfileStaysUntouched()
     f.brightness()->setValue(1);
     f.typeInto('R', QStringLiteral("9"));
     QTest::mouseClick(qobject_cast<QPushButton *>(f.palette()->addRowWidgetAt(0)), Qt::LeftButton);
-    QTest::mouseClick(f.child<QPushButton>("pushButton_OK"), Qt::LeftButton);
-    f.panel.saveLightConfig();
-    QCOMPARE(f.fileBytes(), garbage);
     QCOMPARE(fields(f.panel.getColorInfo()).mid(0, 4), (QList<int>{0, 4, 1, 3}));
+    // OK cannot store the edit: nothing goes out.
+    QSignalSpy sent(&f.panel, &ColorWheelTool::sigSendSetKeyboardColorData);
+    QTest::mouseClick(f.child<QPushButton>("pushButton_OK"), Qt::LeftButton);
+    QCOMPARE(sent.size(), 0);
+    QVERIFY(!f.panel.saveLightConfig());
+    QCOMPARE(f.fileBytes(), garbage);
 }
 
 void tst_ColorWheelTool::themes()
