@@ -212,6 +212,32 @@ class tst_DevicePageLighting : public QObject
         return found;
     }
 
+    // A frame packet the stream has settled on: the same packet of a frame
+    // sent alike twice in a row, so a frame drawn before the effect was fully
+    // set up is not taken for it.
+    hidReportData settledFramePacket(unsigned char command, int from)
+    {
+        hidReportData found{};
+        const bool ok = waitFor([&](const QList<hidReportData> &all) {
+            QHash<int, int> lastOfPacket;
+            for (int i = from; i < all.size(); ++i) {
+                if (all.at(i)[1] != command)
+                    continue;
+                const int packet = all.at(i)[4];
+                const auto previous = lastOfPacket.constFind(packet);
+                if (previous != lastOfPacket.constEnd() && all.at(*previous) == all.at(i)) {
+                    found = all.at(i);
+                    return true;
+                }
+                lastOfPacket.insert(packet, i);
+            }
+            return false;
+        });
+        if (!ok)
+            qWarning("no settled 0x%02x frame arrived", command);
+        return found;
+    }
+
     // Reports the load queued count as before, even when the writer is late.
     int recorded()
     {
@@ -437,7 +463,7 @@ private slots:
         page().loadKeyboardSettings(1);
         page().ui->pushButton_Led->click();
         // What the keyboard shows of the stored effect while streaming.
-        const hidReportData storedFrame = synchronised ? nextReport(kKeyFrame, recorded()) : hidReportData{};
+        const hidReportData storedFrame = synchronised ? settledFramePacket(kKeyFrame, recorded()) : hidReportData{};
         clickRow(selectionLists::KeyEffect, selectionLists::KeyboardEffect, 1);
         QVERIFY(page().isLightChanged());
         QCOMPARE(page().m_colorWheelTool->getColorInfo().ledType, 1);
