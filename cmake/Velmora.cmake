@@ -48,7 +48,7 @@ endfunction()
 #                  [XVFB] [RESOURCES] [BESIDE_PROGRAM] [TIMEOUT <seconds>])
 # One Qt Test executable registered with CTest. Each test gets its own HOME
 # and XDG folders under the build tree, so it never touches the user's data.
-# XVFB runs it under xvfb-run (real X11); otherwise the offscreen platform.
+# XVFB runs it under an Xvfb of its own (real X11); otherwise the offscreen platform.
 # RESOURCES links the resource tree (":/images/...").
 # BESIDE_PROGRAM builds the test into the program's own folder, so it finds
 # what the program reads beside itself (images/hidImages/) the same way.
@@ -72,10 +72,10 @@ function(velmora_add_test name)
     endif()
     set(_home ${CMAKE_BINARY_DIR}/test-home/${name})
     if(ARG_XVFB)
-        find_program(XVFB_RUN xvfb-run)
-        if(XVFB_RUN)
+        find_program(XVFB_SERVER Xvfb)
+        if(XVFB_SERVER)
             add_test(NAME ${name}
-                COMMAND ${XVFB_RUN} -a -s "-screen 0 1920x1080x24" $<TARGET_FILE:${name}>)
+                COMMAND ${CMAKE_SOURCE_DIR}/scripts/xvfb-test.sh $<TARGET_FILE:${name}>)
         else()
             # The test itself skips what needs a display.
             add_test(NAME ${name} COMMAND ${name})
