@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextBoundaryFinder>
 #include <QTextDocument>
 
 namespace {
@@ -71,6 +72,36 @@ int roomInRow(QWidget *button)
         ++items;
     }
     return room - items * qMax(row->spacing(), 0);
+}
+
+// A word too wide for a line, cut where its script allows a line break
+// (between ideographs, after a slash); a piece still too wide is elided.
+QStringList wordPieces(const QString &word, const QFontMetrics &metrics, int width)
+{
+    QList<int> breaks;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, word);
+    while (finder.toNextBoundary() != -1)
+        breaks.append(finder.position());
+    QStringList pieces;
+    int start = 0;
+    while (start < word.size()) {
+        int end = -1;
+        for (int position : qAsConst(breaks)) {
+            if (position <= start)
+                continue;
+            const bool fits = metrics.horizontalAdvance(word.mid(start, position - start)) <= width;
+            if (!fits && end != -1)
+                break;
+            end = position;
+            if (!fits)
+                break;
+        }
+        if (end == -1)
+            end = word.size();
+        pieces.append(metrics.elidedText(word.mid(start, end - start), Qt::ElideRight, width));
+        start = end;
+    }
+    return pieces;
 }
 
 bool breaksLines(const QAbstractButton *button)
@@ -246,8 +277,13 @@ QStringList pageTextFitter::wrapLines(const QString &text, const QFontMetrics &m
             }
             if (!line.isEmpty())
                 lines.append(line);
-            line = metrics.horizontalAdvance(word) <= width ? word
-                                                             : metrics.elidedText(word, Qt::ElideRight, width);
+            if (metrics.horizontalAdvance(word) <= width) {
+                line = word;
+                continue;
+            }
+            QStringList pieces = wordPieces(word, metrics, width);
+            line = pieces.takeLast();
+            lines.append(pieces);
         }
         lines.append(line);
     }

@@ -37,7 +37,8 @@ public:
     void refit();
 
     // The lines that fit a width: words go to the next line when the line is
-    // full; a word wider than the width alone is elided.
+    // full; a word wider than the width breaks where its script allows, and
+    // a piece still wider is elided.
     static QStringList wrapLines(const QString &text, const QFontMetrics &metrics, int width);
 
 protected:

@@ -217,6 +217,26 @@ private slots:
         QVERIFY(metrics.horizontalAdvance(lines.at(1)) <= width);
         QCOMPARE(lines.last(), QStringLiteral("cd"));
     }
+
+    // A word too wide breaks where its script allows: between ideographs,
+    // after a slash.
+    void overlongWordBreaksWhereItsScriptAllows_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("room"); // the text the width is measured on
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("ideographs") << QStringLiteral("マイコンピューターを開く") << QStringLiteral("マイコンピュー")
+                                    << QStringList{QStringLiteral("マイコンピュー"), QStringLiteral("ターを開く")};
+        QTest::newRow("slash") << QStringLiteral("Воспроизведение/пауза") << QStringLiteral("Воспроизведение/")
+                               << QStringList{QStringLiteral("Воспроизведение/"), QStringLiteral("пауза")};
+    }
+    void overlongWordBreaksWhereItsScriptAllows()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, room);
+        const QFontMetrics metrics(QApplication::font());
+        QTEST(pageTextFitter::wrapLines(word, metrics, metrics.horizontalAdvance(room)), "lines");
+    }
 };
 
 int main(int argc, char **argv)
