@@ -104,8 +104,12 @@ QStringList wordPieces(const QString &word, const QFontMetrics &metrics, int wid
     return pieces;
 }
 
+// Radio and check box texts break into lines, and so do push buttons across
+// the page, which grow in height as the page has room for.
 bool breaksLines(const QAbstractButton *button)
 {
+    if (qobject_cast<const QPushButton *>(button))
+        return button->maximumWidth() >= QWIDGETSIZE_MAX && button->maximumHeight() >= QWIDGETSIZE_MAX;
     return qobject_cast<const QRadioButton *>(button) || qobject_cast<const QCheckBox *>(button);
 }
 
@@ -136,6 +140,8 @@ void pageTextFitter::watch(QWidget *widget)
     Entry entry;
     entry.whole = currentText(widget);
     entry.shown = entry.whole;
+    entry.formMinimum = widget->minimumSize();
+    entry.formMaximum = widget->maximumSize();
     m_entries.insert(widget, entry);
     widget->installEventFilter(this);
     connect(widget, &QObject::destroyed, this, [this, widget] { m_entries.remove(widget); });
@@ -190,8 +196,11 @@ void pageTextFitter::fit(QWidget *widget)
     m_fitting = true;
     if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
         if (auto *push = qobject_cast<QPushButton *>(button))
-            sizeButtonFromText(push, entry.whole);
+            sizeButtonFromText(push, entry);
         setShownText(widget, entry, fittedButtonText(button, entry.whole));
+        // A push button of several lines keeps their height where the page is tight.
+        if (qobject_cast<QPushButton *>(button) && breaksLines(button))
+            button->setMinimumHeight(qMax(entry.formMinimum.height(), button->sizeHint().height()));
     } else if (auto *label = qobject_cast<QLabel *>(widget)) {
         setShownText(widget, entry, fittedLabelText(label, entry.whole));
     }
@@ -245,21 +254,21 @@ QString pageTextFitter::fittedLabelText(QLabel *label, const QString &whole) con
     return label->fontMetrics().elidedText(whole, Qt::ElideRight, width);
 }
 
-void pageTextFitter::sizeButtonFromText(QPushButton *button, const QString &whole) const
+void pageTextFitter::sizeButtonFromText(QPushButton *button, const Entry &entry) const
 {
     // A button the form holds to a width (OK, Cancel) holds the English
     // text; a longer translation widens it as far as its row allows, and
-    // only then is elided. Buttons across the page just elide.
-    if (button->maximumWidth() >= QWIDGETSIZE_MAX)
+    // only then is elided. Buttons across the page break lines instead.
+    // The widths follow the text of the moment, so a shorter translation
+    // gives the room back to the row.
+    if (entry.formMaximum.width() >= QWIDGETSIZE_MAX)
         return;
     const int frame = button->width() - buttonTextWidth(button);
-    const int text = button->fontMetrics().horizontalAdvance(whole) + qMax(frame, 0);
+    const int text = button->fontMetrics().horizontalAdvance(entry.whole) + qMax(frame, 0);
     // The padding gives way first where the row is full.
     const int needed = qMax(text, qMin(text + 2 * kButtonTextPadding, roomInRow(button)));
-    if (button->maximumWidth() < needed)
-        button->setMaximumWidth(needed);
-    if (button->minimumWidth() < needed)
-        button->setMinimumWidth(needed);
+    button->setMaximumWidth(qMax(entry.formMaximum.width(), needed));
+    button->setMinimumWidth(qMax(entry.formMinimum.width(), needed));
 }
 
 QStringList pageTextFitter::wrapLines(const QString &text, const QFontMetrics &metrics, int width)
