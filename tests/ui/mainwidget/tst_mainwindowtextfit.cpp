@@ -58,6 +58,9 @@ const QSize kDefaultWindowSize(1280, 715);
 const QChar kEllipsis(0x2026);
 // Rounding of glyph advances against layout pixels.
 constexpr int kSlackPx = 1;
+// The key the walk picks on the keyboard: A.
+constexpr int kPickedKeyCode = 4;
+const QString kPickedKeyName = QStringLiteral("A");
 
 // The languages whose pictures are kept.
 bool picturedLanguage(int language)
@@ -270,6 +273,16 @@ QStringList cutTexts(QWidget *root)
     return faults;
 }
 
+// The key name the shown key-function page gives; null on a page without one.
+QString shownKeyName(Ui_DDevicePage *form)
+{
+    const auto *label = form->stackedWidget_Customize->currentWidget()->findChild<QLabel *>(
+        QStringLiteral("label_KeyChar"));
+    if (!label)
+        return QString();
+    return label->text().contains(kEllipsis) ? label->toolTip() : label->text();
+}
+
 void settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -350,16 +363,24 @@ private:
         }
         click(form->pushButton_CustomList);
 
-        // A key picked: the key-function panel beside the list, page by page.
+        // A key picked: the key-function panel beside the list, page by page,
+        // each naming the key as a user sees it.
         keyboardPage *keyboard = page->currentKeyboardPage();
         QVERIFY(keyboard);
-        keyboardButCustom *key = keyboard->getKeyButtonMap().first();
+        keyboardButCustom *key = keyboard->getKeyButtonMap().value(kPickedKeyCode);
+        QVERIFY(key);
         QTest::mouseClick(key, Qt::LeftButton);
+        QVERIFY(key->isSelected());
+        QCOMPARE(shownKeyName(form), kPickedKeyName);
         const auto functions = form->frame_2->findChildren<CustomButton *>();
         for (CustomButton *function : functions) {
             if (!function->isVisible())
                 continue;
             QTest::mouseClick(function, Qt::LeftButton);
+            // Opened for the key, not refused for want of one.
+            QVERIFY2(function->isSelected(), qPrintable(function->objectName()));
+            QVERIFY2(shownKeyName(form) == kPickedKeyName || shownKeyName(form).isNull(),
+                     qPrintable(function->objectName()));
             visit(m_window.get(), QStringLiteral("keyboard_") + function->objectName());
         }
         if (form->pushButton_CloseKeyCustom->isVisible())

@@ -1474,7 +1474,8 @@ void DDevicePage::onInitLoadHid(QString hidName, int connectFrom)
     ui->pushButton_AppMode->setChecked(true);
     for (QWidget *button : pcFunctionButtons())
         button->show();
-    m_currentKeyCode = -1;
+    // The key picked on the device shown before is not one of this device.
+    clearKeySelection();
 
     if (type == kHidTypeKeyboard) {
         m_supportOnboard = m_keyboardPage && m_keyboardPage->supportsOnboard();
@@ -3208,16 +3209,7 @@ void DDevicePage::onProfileItemMouseClicked(QString index, QString)
     if (m_currentHidInfo.hidType == kHidTypeKeyboard) {
         loadKeyboardSettings(profile);
         showToolPage(ui->stackedWidget_Tool->indexOf(ui->page_Performance), ui->pushButton_Performance);
-        if (m_keyboardPage)
-            m_keyboardPage->clearCurrentKey();
-        giveKey(m_resetDefaultPage, -1, keyCaptionText::translated("DDevicePage", QT_TR_NOOP("Default")));
-        m_currentKeyCode = -1;
-        m_currentKeyCaption = keyCaptionText();
-        m_currentKeyText.clear();
-        resetKeyFunctionList();
-        m_curCustomPageIndex = 10;
-        ui->stackedWidget_Customize->setCurrentWidget(ui->page_Default);
-        ui->toolButton_Default->setSelected(true);
+        clearKeySelection();
     } else if (m_currentHidInfo.hidType == kHidTypeMouse) {
         loadMouseSettings(profile);
         showToolPage(ui->stackedWidget_Tool->indexOf(ui->page_MouseDpiConfig), ui->pushButton_MouseDpiConfig);
@@ -3489,6 +3481,20 @@ int keyFunctionIdOf(const customKeyInfo &info)
 }
 
 } // namespace
+
+void DDevicePage::clearKeySelection()
+{
+    if (m_keyboardPage)
+        m_keyboardPage->clearCurrentKey();
+    giveKey(m_resetDefaultPage, -1, keyCaptionText::translated("DDevicePage", QT_TR_NOOP("Default")));
+    m_currentKeyCode = -1;
+    m_currentKeyCaption = keyCaptionText();
+    m_currentKeyText.clear();
+    resetKeyFunctionList();
+    m_curCustomPageIndex = keyRouting::kResetPageNumber;
+    ui->stackedWidget_Customize->setCurrentWidget(ui->page_Default);
+    ui->toolButton_Default->setSelected(true);
+}
 
 void DDevicePage::onKeyboardClicked(int keyCode, QString keyText)
 {

@@ -407,6 +407,9 @@ private:
 
     // Key selection and the key-function pages.
     void openKeyPanel();
+    // No key picked: the reset page shown without a key, so that no page
+    // keeps a key of another device or profile to store a binding for.
+    void clearKeySelection();
     void showKeyFunctionPage(int id, int keyCode, const keyCaptionText &caption, const QString &keyFilePath,
                              int onboardMode);
     template <class Page>

@@ -396,6 +396,50 @@ private slots:
         QCOMPARE(shownFunctionPage(page), QStringLiteral("page_Default"));
     }
 
+    // A mouse button picked, then the keyboard loaded: the key panel holds
+    // no key, so OK on the page it shows stores nothing for the button's
+    // code (4, also the keyboard's A) in either device's profile.
+    void deviceLoadDropsThePickedKey_data()
+    {
+        QTest::addColumn<int>("function");
+        QTest::newRow("default page") << 0;
+        QTest::newRow("remap page") << 2;
+    }
+    void deviceLoadDropsThePickedKey()
+    {
+        QFETCH(int, function);
+        constexpr int kCenterClick = 5;
+        constexpr int kCenterClickCode = 4;
+        DDevicePage page;
+        QVERIFY(loadKeyboard(page));
+        bindKey(page, kCenterClickCode, 3, "2");
+        const QString keyboardFile = page.proFilePath();
+        QVERIFY(loadMouse(page));
+        bindKey(page, kCenterClickCode, 3, "2");
+        const QString mouseFile = page.proFilePath();
+        const QByteArray keyboardBefore = fileBytes(keyboardFile);
+        const QByteArray mouseBefore = fileBytes(mouseFile);
+        page.onMouseButtonClicked(kCenterClick);
+        page.onCurIndexChanged_Key(function);
+        QCOMPARE(shownFunctionPage(page), QString::fromLatin1(kFunctionPages[function]));
+
+        QVERIFY(loadKeyboard(page));
+        QCOMPARE(page.proFilePath(), keyboardFile);
+        // What a user does next on the page shown: a key for the remap
+        // field, then OK.
+        emit page.findChild<DChangeKeyPage *>()->sigChangKeyOrCombinationKeyFocusIn(true);
+        emit page.sigHookKeyboardRecviveStreamToDevice(0, 5, 1);
+        QWidget *shown = page.form()->stackedWidget_Customize->currentWidget();
+        shown->findChild<QPushButton *>(QStringLiteral("pushButton_OK"))->click();
+        const QStringList bound = {QStringLiteral("4:3:2")};
+        QCOMPARE(layerItems(m_xml, mouseFile), bound);
+        QCOMPARE(layerItems(m_xml, keyboardFile), bound);
+        QCOMPARE(fileBytes(mouseFile), mouseBefore);
+        QCOMPARE(fileBytes(keyboardFile), keyboardBefore);
+        QCOMPARE(shown->objectName(), QStringLiteral("page_Default"));
+        QCOMPARE(keyCaptionOf(page.findChild<DResetDefaultPage *>()), QStringLiteral("Default"));
+    }
+
     // Captured keys reach the remap page: hook presses on the keys tab,
     // on-screen clicks on any tab; releases and presses on the lighting tab
     // do not.

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextBoundaryFinder>
 #include <QTextDocument>
 
 namespace {
@@ -73,8 +74,42 @@ int roomInRow(QWidget *button)
     return room - items * qMax(row->spacing(), 0);
 }
 
+// A word too wide for a line, cut where its script allows a line break
+// (between ideographs, after a slash); a piece still too wide is elided.
+QStringList wordPieces(const QString &word, const QFontMetrics &metrics, int width)
+{
+    QList<int> breaks;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, word);
+    while (finder.toNextBoundary() != -1)
+        breaks.append(finder.position());
+    QStringList pieces;
+    int start = 0;
+    while (start < word.size()) {
+        int end = -1;
+        for (int position : qAsConst(breaks)) {
+            if (position <= start)
+                continue;
+            const bool fits = metrics.horizontalAdvance(word.mid(start, position - start)) <= width;
+            if (!fits && end != -1)
+                break;
+            end = position;
+            if (!fits)
+                break;
+        }
+        if (end == -1)
+            end = word.size();
+        pieces.append(metrics.elidedText(word.mid(start, end - start), Qt::ElideRight, width));
+        start = end;
+    }
+    return pieces;
+}
+
+// Radio and check box texts break into lines, and so do push buttons across
+// the page, which grow in height as the page has room for.
 bool breaksLines(const QAbstractButton *button)
 {
+    if (qobject_cast<const QPushButton *>(button))
+        return button->maximumWidth() >= QWIDGETSIZE_MAX && button->maximumHeight() >= QWIDGETSIZE_MAX;
     return qobject_cast<const QRadioButton *>(button) || qobject_cast<const QCheckBox *>(button);
 }
 
@@ -105,6 +140,8 @@ void pageTextFitter::watch(QWidget *widget)
     Entry entry;
     entry.whole = currentText(widget);
     entry.shown = entry.whole;
+    entry.formMinimum = widget->minimumSize();
+    entry.formMaximum = widget->maximumSize();
     m_entries.insert(widget, entry);
     widget->installEventFilter(this);
     connect(widget, &QObject::destroyed, this, [this, widget] { m_entries.remove(widget); });
@@ -159,8 +196,11 @@ void pageTextFitter::fit(QWidget *widget)
     m_fitting = true;
     if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
         if (auto *push = qobject_cast<QPushButton *>(button))
-            sizeButtonFromText(push, entry.whole);
+            sizeButtonFromText(push, entry);
         setShownText(widget, entry, fittedButtonText(button, entry.whole));
+        // A push button of several lines keeps their height where the page is tight.
+        if (qobject_cast<QPushButton *>(button) && breaksLines(button))
+            button->setMinimumHeight(qMax(entry.formMinimum.height(), button->sizeHint().height()));
     } else if (auto *label = qobject_cast<QLabel *>(widget)) {
         setShownText(widget, entry, fittedLabelText(label, entry.whole));
     }
@@ -214,21 +254,21 @@ QString pageTextFitter::fittedLabelText(QLabel *label, const QString &whole) con
     return label->fontMetrics().elidedText(whole, Qt::ElideRight, width);
 }
 
-void pageTextFitter::sizeButtonFromText(QPushButton *button, const QString &whole) const
+void pageTextFitter::sizeButtonFromText(QPushButton *button, const Entry &entry) const
 {
     // A button the form holds to a width (OK, Cancel) holds the English
     // text; a longer translation widens it as far as its row allows, and
-    // only then is elided. Buttons across the page just elide.
-    if (button->maximumWidth() >= QWIDGETSIZE_MAX)
+    // only then is elided. Buttons across the page break lines instead.
+    // The widths follow the text of the moment, so a shorter translation
+    // gives the room back to the row.
+    if (entry.formMaximum.width() >= QWIDGETSIZE_MAX)
         return;
     const int frame = button->width() - buttonTextWidth(button);
-    const int text = button->fontMetrics().horizontalAdvance(whole) + qMax(frame, 0);
+    const int text = button->fontMetrics().horizontalAdvance(entry.whole) + qMax(frame, 0);
     // The padding gives way first where the row is full.
     const int needed = qMax(text, qMin(text + 2 * kButtonTextPadding, roomInRow(button)));
-    if (button->maximumWidth() < needed)
-        button->setMaximumWidth(needed);
-    if (button->minimumWidth() < needed)
-        button->setMinimumWidth(needed);
+    button->setMaximumWidth(qMax(entry.formMaximum.width(), needed));
+    button->setMinimumWidth(qMax(entry.formMinimum.width(), needed));
 }
 
 QStringList pageTextFitter::wrapLines(const QString &text, const QFontMetrics &metrics, int width)
@@ -246,8 +286,13 @@ QStringList pageTextFitter::wrapLines(const QString &text, const QFontMetrics &m
             }
             if (!line.isEmpty())
                 lines.append(line);
-            line = metrics.horizontalAdvance(word) <= width ? word
-                                                             : metrics.elidedText(word, Qt::ElideRight, width);
+            if (metrics.horizontalAdvance(word) <= width) {
+                line = word;
+                continue;
+            }
+            QStringList pieces = wordPieces(word, metrics, width);
+            line = pieces.takeLast();
+            lines.append(pieces);
         }
         lines.append(line);
     }

@@ -14,7 +14,8 @@ class QWidget;
 
 // Keeps a panel's texts inside their widgets in
 // every language: radio and check box texts break into lines, push buttons
-// widen up to their text and elide past the room they get, one-line labels
+// the form holds to a width widen up to their text and elide past the room
+// they get, push buttons across the page break into lines, one-line labels
 // elide. A shortened text carries the whole text as its tool tip, unless the
 // widget has a tool tip of its own.
 //
@@ -37,7 +38,8 @@ public:
     void refit();
 
     // The lines that fit a width: words go to the next line when the line is
-    // full; a word wider than the width alone is elided.
+    // full; a word wider than the width breaks where its script allows, and
+    // a piece still wider is elided.
     static QStringList wrapLines(const QString &text, const QFontMetrics &metrics, int width);
 
 protected:
@@ -49,6 +51,8 @@ private:
         QString whole; // the text as set from outside
         QString shown; // what the fitter last put on the widget
         bool ownToolTip = false; // the fitter set the tool tip
+        QSize formMinimum; // a push button's least and most sizes as the form set them
+        QSize formMaximum;
     };
 
     void watch(QWidget *widget);
@@ -57,7 +61,7 @@ private:
     void setShownText(QWidget *widget, Entry &entry, const QString &text);
     QString fittedButtonText(QAbstractButton *button, const QString &whole) const;
     QString fittedLabelText(QLabel *label, const QString &whole) const;
-    void sizeButtonFromText(QPushButton *button, const QString &whole) const;
+    void sizeButtonFromText(QPushButton *button, const Entry &entry) const;
 
     QPointer<QWidget> m_page;
     QHash<QWidget *, Entry> m_entries;

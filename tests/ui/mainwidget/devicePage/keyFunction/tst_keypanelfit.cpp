@@ -12,6 +12,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStyle>
@@ -112,6 +115,31 @@ void settle()
         QCoreApplication::processEvents();
     }
 }
+
+// A narrow, tight page: a wide button across it above a growing field,
+// and OK and Cancel held to a width in a row.
+struct TightPage
+{
+    QWidget page;
+    QPushButton *across = new QPushButton(&page);
+    QPlainTextEdit *field = new QPlainTextEdit(&page);
+    QPushButton *ok = new QPushButton(QStringLiteral("OK"), &page);
+    QPushButton *cancel = new QPushButton(QStringLiteral("Cancel"), &page);
+    TightPage()
+    {
+        auto *column = new QVBoxLayout(&page);
+        column->addWidget(field);
+        across->setMinimumHeight(30);
+        column->addWidget(across);
+        auto *row = new QHBoxLayout;
+        for (QPushButton *held : {ok, cancel}) {
+            held->setMaximumWidth(73);
+            row->addWidget(held);
+        }
+        column->addLayout(row);
+        page.setFixedSize(180, 120);
+    }
+};
 
 } // namespace
 
@@ -216,6 +244,54 @@ private slots:
         QVERIFY(lines.at(1).endsWith(kEllipsis));
         QVERIFY(metrics.horizontalAdvance(lines.at(1)) <= width);
         QCOMPARE(lines.last(), QStringLiteral("cd"));
+    }
+
+    // A button across the page breaks its text into lines and keeps their
+    // height; a held button takes the width of its text of the moment.
+    void buttonsFitTheirTextOfTheMoment()
+    {
+        TightPage tight;
+        tight.across->setText(QStringLiteral("Choose an application to start"));
+        tight.ok->setText(QStringLiteral("Take over every setting"));
+        pageTextFitter fitter(&tight.page);
+        tight.page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tight.page));
+        fitter.refit();
+        settle();
+        QVERIFY2(tight.across->text().contains(QLatin1Char('\n')), qPrintable(tight.across->text()));
+        QVERIFY(!tight.across->text().contains(kEllipsis));
+        const QFontMetrics metrics = tight.across->fontMetrics();
+        const int lines = tight.across->text().count(QLatin1Char('\n')) + 1;
+        QVERIFY2(textRect(tight.across).height() >= lines * metrics.height(),
+                 qPrintable(QStringLiteral("%1 px for %2 lines").arg(textRect(tight.across).height()).arg(lines)));
+        QVERIFY(tight.ok->minimumWidth() > 73);
+
+        // The next language's text is short again: the row gets its room back.
+        tight.ok->setText(QStringLiteral("OK"));
+        fitter.refit();
+        settle();
+        QVERIFY(tight.ok->minimumWidth() < 73);
+        QCOMPARE(tight.ok->maximumWidth(), 73);
+    }
+
+    // A word too wide breaks where its script allows: between ideographs,
+    // after a slash.
+    void overlongWordBreaksWhereItsScriptAllows_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("room"); // the text the width is measured on
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("ideographs") << QStringLiteral("マイコンピューターを開く") << QStringLiteral("マイコンピュー")
+                                    << QStringList{QStringLiteral("マイコンピュー"), QStringLiteral("ターを開く")};
+        QTest::newRow("slash") << QStringLiteral("Воспроизведение/пауза") << QStringLiteral("Воспроизведение/")
+                               << QStringList{QStringLiteral("Воспроизведение/"), QStringLiteral("пауза")};
+    }
+    void overlongWordBreaksWhereItsScriptAllows()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, room);
+        const QFontMetrics metrics(QApplication::font());
+        QTEST(pageTextFitter::wrapLines(word, metrics, metrics.horizontalAdvance(room)), "lines");
     }
 };
 
