@@ -117,7 +117,9 @@ void DCustomEventListPage::applyTheme()
                        "QWidget#widget_4 QScrollBar::add-page:vertical,"
                        "QWidget#widget_4 QScrollBar::sub-page:vertical{background:%6;border-radius:3px;}")
             .arg(keyFunctionStyle::color(theme.DeviceBottomBgColor), keyFunctionStyle::color(theme.DeviceBorderColor),
-                 clear, keyFunctionStyle::color(theme.TextCheckedColor), keyFunctionStyle::fontRule(theme),
+                 clear,
+                 keyFunctionStyle::color(themeColorInfo::readableText(theme.TextCheckedColor, theme.DeviceBottomBgColor)),
+                 keyFunctionStyle::fontRule(theme),
                  keyFunctionStyle::color(theme.HomeScrollBarBgColor))
         + DCustomEventListItem::rowStyleSheet(theme));
     // The theme's font may cut the captions elsewhere.

@@ -4,6 +4,7 @@
 #include "ui_DDpiConfigListItem.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMouseEvent>
 
 namespace {
@@ -31,8 +32,11 @@ DDpiConfigListItem::DDpiConfigListItem(int level, QWidget *parent)
     m_normalBg = kNormalBackground;
     m_hoverBg = theme.DeviceMouseDpiConfigItemHoverColor;
     m_selectedBg = theme.DeviceMouseDpiConfigItemSelectedColor;
-    m_textColor = theme.TextDefaultColor;
-    m_checkedColor = theme.TextCheckedColor;
+    // The rows lie on the panel's colour, lit when hovered or selected: the
+    // theme's text colours, or the nearest shade that reads on all of them.
+    const QStringList rowBackgrounds{theme.DeviceBottomBgColor, m_hoverBg, m_selectedBg};
+    m_textColor = themeColorInfo::readableText(theme.TextDefaultColor, rowBackgrounds);
+    m_checkedColor = themeColorInfo::readableText(theme.TextCheckedColor, rowBackgrounds);
     m_fontFamily = theme.TextFont;
 
     ui->frame_3->hide();
@@ -86,19 +90,22 @@ void DDpiConfigListItem::setDpiInfo(dpiConfigInfo info, int activeLevel)
 
 void DDpiConfigListItem::setSelected(bool selected)
 {
-    const QString rule = labelRule(selected ? m_checkedColor : m_textColor, m_fontFamily);
     if (selected) {
         ui->frame_DpiMain->setStyleSheet(
             QStringLiteral("QFrame#frame_DpiMain{background-color:%1;border-radius:5px;}")
-                .arg(themeColorInfo::cssColor(m_selectedBg))
-            + rule);
+                .arg(themeColorInfo::cssColor(m_selectedBg)));
     } else {
         ui->frame_DpiMain->setStyleSheet(QStringLiteral("QFrame#frame_DpiMain{background-color:%1;border-radius:5px;}"
                                                         "QFrame#frame_DpiMain:hover{background-color:%2;border-radius:5px;}")
                                              .arg(themeColorInfo::cssColor(m_normalBg),
-                                                  themeColorInfo::cssColor(m_hoverBg))
-                                         + rule);
+                                                  themeColorInfo::cssColor(m_hoverBg)));
     }
+    // Each value label takes the rule itself: one set on the frame alone is
+    // not taken up by labels polished before it (they stayed black).
+    const QString rule = labelRule(selected ? m_checkedColor : m_textColor, m_fontFamily);
+    const auto labels = ui->stackedWidget->findChildren<QLabel *>();
+    for (QLabel *label : labels)
+        label->setStyleSheet(rule);
 }
 
 void DDpiConfigListItem::setActive(bool active)
