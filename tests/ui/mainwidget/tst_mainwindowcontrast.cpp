@@ -1,7 +1,8 @@
 // Every visible text of the main window reads on its background in every
 // theme: the walk visits the home page, the device page of a simulated
 // keyboard and mouse (key functions, the customised-keys list, lighting,
-// profiles, the tool tabs), the macro page and the settings dialog, grabs
+// profiles, the tool tabs), the macro and linkage pages and the settings
+// dialog with its drop-down lists, grabs
 // the window and measures each label, button and tab as drawn: the pixel of
 // the text's area that stands out most from the area's dominant colour
 // against that colour. Pictures of the pages in every theme go to
@@ -24,6 +25,8 @@
 #include "ui_DDevicePage.h"
 #include "ui_DMainWidget.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QHash>
 #include <QLabel>
@@ -157,6 +160,7 @@ private:
         const QImage image = root->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QVERIFY(image.save(QStringLiteral("%1/%2_%3.png").arg(m_shotDir, m_theme, state)));
         QList<QWidget *> widgets = root->findChildren<QWidget *>();
+        QList<QComboBox *> combos;
         for (QWidget *w : qAsConst(widgets)) {
             if (!w->isVisible() || !w->isEnabled() || w->window() != root)
                 continue;
@@ -167,6 +171,8 @@ private:
                 checkText(image, root, w, custom->shownCaption(), w->rect(), state);
             } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
                 checkText(image, root, w, shownButtonText(button->text()), w->rect(), state);
+            } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+                combos << combo;
             } else if (auto *tabs = qobject_cast<QTabBar *>(w)) {
                 for (int i = 0; i < tabs->count(); ++i) {
                     if (tabs->isTabVisible(i) && tabs->isTabEnabled(i))
@@ -174,6 +180,28 @@ private:
                 }
             }
         }
+        for (QComboBox *combo : qAsConst(combos))
+            checkPopup(combo, state);
+    }
+
+    // A drop-down list's rows as the open list shows them.
+    void checkPopup(QComboBox *combo, const QString &state)
+    {
+        combo->showPopup();
+        QAbstractItemView *view = combo->view();
+        QWidget *popup = view->window();
+        QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), kWaitMs);
+        settle();
+        const QImage image = popup->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int row = 0; row < combo->count(); ++row) {
+            const QModelIndex index = view->model()->index(row, combo->modelColumn(), view->rootIndex());
+            const QRect rect = view->visualRect(index) & view->viewport()->rect();
+            if (!rect.isEmpty())
+                checkText(image, popup, view->viewport(), combo->itemText(row), rect,
+                          state + QStringLiteral(" list ") + combo->objectName());
+        }
+        combo->hidePopup();
+        QTRY_VERIFY_WITH_TIMEOUT(!popup->isVisible(), kWaitMs);
     }
 
     void reportFaults()
@@ -348,6 +376,8 @@ private slots:
         walkKeyboard();
         walkMouse();
         walkMacroPage();
+        m_window->onCurIndexChanged(DMainWidget::PageLinkage);
+        visit(m_window.get(), QStringLiteral("linkage"));
         walkSettings();
         m_window->onCurIndexChanged(DMainWidget::PageHome);
         reportFaults();
