@@ -2,11 +2,10 @@
 // theme: the walk visits the home page, the device page of a simulated
 // keyboard and mouse (key functions, the customised-keys list, lighting,
 // profiles, the tool tabs), the macro and linkage pages and the settings
-// dialog with its drop-down lists, grabs
-// the window and measures each label, button and tab as drawn: the pixel of
-// the text's area that stands out most from the area's dominant colour
-// against that colour. Pictures of the pages in every theme go to
-// build/contrast-screenshots/.
+// dialog with its drop-down lists, grabs the window and measures each label,
+// button and tab as drawn: the pixel of the text's area that stands out most
+// from the area's dominant colour, against that colour. Pictures of the pages
+// in every theme go to build/contrast-screenshots/.
 #include "CustomButton.h"
 #include "DDataManager.h"
 #include "DDevicePage.h"

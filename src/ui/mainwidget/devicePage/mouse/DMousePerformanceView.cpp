@@ -118,7 +118,8 @@ void DMousePerformanceView::updateTheme()
     const auto readable = [](const QString &text, const QString &background) {
         return themeColorInfo::cssColor(themeColorInfo::readableText(text, background));
     };
-    setStyleSheet(QStringLiteral("QLabel{color:%1;%2}").arg(readable(theme.TextDefaultColor, theme.DeviceBottomBgColor), font));
+    setStyleSheet(
+        QStringLiteral("QLabel{color:%1;%2}").arg(readable(theme.TextDefaultColor, theme.DeviceBottomBgColor), font));
     ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-radius:8px;border:0px solid %1;background-color:%2;}")
                                  .arg(css(theme.DeviceBorderColor), css(theme.DeviceBottomBgColor)));
     ui->frame_4->setStyleSheet(QStringLiteral("QFrame#frame_4{border:none;border-right:1px solid %1;}")
@@ -136,6 +137,7 @@ void DMousePerformanceView::updateTheme()
                        "QPushButton:pressed{color:%5;border:1px solid %5;background-color:%7;}"
                        "QPushButton:disabled{color:%1;}")
             .arg(css(theme.DeviceBorderColor), css(theme.DeviceControlDefaultColor),
-                 readable(theme.TextDefaultColor, theme.DeviceControlDefaultColor), css(theme.DeviceControlHoverColor, 130),
+                 readable(theme.TextDefaultColor, theme.DeviceControlDefaultColor),
+                 css(theme.DeviceControlHoverColor, 130),
                  css(theme.TextCheckedColor), font, css(theme.DeviceControlHoverColor)));
 }

@@ -442,8 +442,8 @@ void DmouseConfigView::updateTheme()
                                           .arg(css(theme.DeviceControlDefaultColor)));
     ui->frame_BottomXY->setStyleSheet(QStringLiteral("QFrame#frame_BottomXY{border:none;border-top:1px solid %1;}"
                                                      "QLabel{color:%2;font:bold 8pt \"%3\";}")
-                                          .arg(css(theme.DeviceControlDefaultColor), css(panelText(theme.TextCheckedColor)),
-                                               font));
+                                          .arg(css(theme.DeviceControlDefaultColor),
+                                               css(panelText(theme.TextCheckedColor)), font));
     ui->frame_9->setStyleSheet(
         QStringLiteral("QLabel{color:%1;font:bold 11pt \"%2\";}"
                        "QLineEdit{color:%1;border:1px solid %1;font:bold 8pt \"%2\";background-color:%3;}"
