@@ -1,11 +1,11 @@
 // Every visible text of the main window reads on its background in every
 // theme: the walk visits the home page, the device page of a simulated
-// keyboard and mouse (key functions, the customised-keys list, lighting,
-// profiles, the tool tabs), the macro and linkage pages and the settings
-// dialog with its drop-down lists, grabs the window and measures each label,
-// button and tab as drawn: the pixel of the text's area that stands out most
-// from the area's dominant colour, against that colour. Pictures of the pages
-// in every theme go to build/contrast-screenshots/.
+// keyboard and mouse (key functions, the on-board editor, the customised-keys
+// list, lighting, profiles, the tool tabs), the macro and linkage pages and
+// the settings dialog with its drop-down lists, grabs the window and measures
+// each label, button and tab as drawn: the pixel of the text's area that
+// stands out most from the area's dominant colour, against that colour.
+// Pictures of the pages in every theme go to build/contrast-screenshots/.
 #include "CustomButton.h"
 #include "DDataManager.h"
 #include "DDevicePage.h"
@@ -233,6 +233,14 @@ private:
         Ui_DDevicePage *form = page->form();
         page->onCurIndexChangedMainPage(0);
         visit(m_window.get(), QStringLiteral("keyboard_keys"));
+        // The on-board editor, a key picked on its picture.
+        if (form->pushButton_OnboardMode->isVisible()) {
+            click(form->pushButton_OnboardMode);
+            visit(m_window.get(), QStringLiteral("keyboard_onboard"));
+            page->onOnboardKeyboardClicked(4, QStringLiteral("A"));
+            visit(m_window.get(), QStringLiteral("keyboard_onboardkey"));
+            click(form->pushButton_AppMode);
+        }
         for (QAbstractButton *tab : {static_cast<QAbstractButton *>(form->pushButton_Performance),
                                      static_cast<QAbstractButton *>(form->pushButton_SoftKeyboard),
                                      static_cast<QAbstractButton *>(form->pushButton_CustomList)}) {
