@@ -94,9 +94,10 @@ QString DHomePage::companyLinkText(const QString &link, const QString &colour, c
 void DHomePage::applyCompanyLinkTexts()
 {
     const themeColorInfo colors = DDataManager::instance()->getThemeColor();
-    ui->label_CompanyLink->setText(companyLinkText(m_companyLink, colors.TextCheckedColor, colors.TextFont));
+    const QString linkColour = themeColorInfo::readableText(colors.TextCheckedColor, colors.HomeBgColor);
+    ui->label_CompanyLink->setText(companyLinkText(m_companyLink, linkColour, colors.TextFont));
     ui->label_CompanyLink->setAlignment(Qt::AlignCenter);
-    ui->label_CompanyLink_EN->setText(companyLinkText(m_companyLinkEN, colors.TextCheckedColor, colors.TextFont));
+    ui->label_CompanyLink_EN->setText(companyLinkText(m_companyLinkEN, linkColour, colors.TextFont));
     ui->label_CompanyLink_EN->setAlignment(Qt::AlignCenter);
 }
 
@@ -139,7 +140,9 @@ void DHomePage::changAppTheme()
         QStringLiteral("QWidget#scrollAreaWidgetContents{background-color: rgb(%1);}").arg(colors.HomeBgColor));
     ui->frame_Link->setStyleSheet(
         QStringLiteral("QFrame#frame_Link{border:none; border-left:3px solid rgb(%1);}").arg(colors.HomeScrollBarBgColor));
-    ui->label_Tip->setStyleSheet(QStringLiteral("QLabel#label_Tip { color:rgb(%1);}").arg(colors.TextCheckedColor));
+    // The theme's colour, or the nearest shade that reads on the page.
+    ui->label_Tip->setStyleSheet(QStringLiteral("QLabel#label_Tip { color:rgb(%1);}")
+                                     .arg(themeColorInfo::readableText(colors.TextCheckedColor, colors.HomeBgColor)));
     QFont font = DDataManager::instance()->getFont(0);
     font.setPointSize(22);
     ui->label_Tip->setFont(font);

@@ -860,8 +860,8 @@ private slots:
         QCOMPARE(page->currentKeyboardPage() != nullptr, withDevice);
     }
 
-    // The mouse's DPI values in the page, every theme: the theme's text
-    // colour, the edited level's in the checked colour.
+    // The mouse's DPI values in the page, every theme: the text colour, the
+    // edited level's in the checked colour.
     void dpiRowColours_data()
     {
         QTest::addColumn<int>("theme");
@@ -881,12 +881,17 @@ private slots:
         QVERIFY(rows.size() > 2);
         QTest::mouseClick(rows.at(2), Qt::LeftButton, Qt::NoModifier, QPoint(200, 8));
         const themeColorInfo colors = DDataManager::instance()->getThemeColor();
+        // The theme's text colours, or the nearest shade that reads on the
+        // row in each of its looks.
+        const QStringList rowBackgrounds{colors.DeviceBottomBgColor, colors.DeviceMouseDpiConfigItemHoverColor,
+                                         colors.DeviceMouseDpiConfigItemSelectedColor};
+        const QString text = themeColorInfo::readableText(colors.TextDefaultColor, rowBackgrounds);
+        const QString checked = themeColorInfo::readableText(colors.TextCheckedColor, rowBackgrounds);
         for (int i = 0; i < rows.size(); ++i) {
             auto *value = rows.at(i)->findChild<QLabel *>(QStringLiteral("label_XandY"));
             QVERIFY(value);
             value->ensurePolished();
-            QCOMPARE(value->palette().color(QPalette::WindowText),
-                     themeColorInfo::opaqueColor(i == 2 ? colors.TextCheckedColor : colors.TextDefaultColor));
+            QCOMPARE(value->palette().color(QPalette::WindowText), themeColorInfo::opaqueColor(i == 2 ? checked : text));
             QVERIFY(value->font().bold());
         }
         DDataManager::instance()->loadThemeConfig(0);

@@ -102,6 +102,8 @@ void DCustomEventListPage::applyTheme()
     m_themePending = false;
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const QString clear = keyFunctionStyle::clearBackground();
+    // The theme's colour, or the nearest shade that reads on the panel.
+    const QString tipColour = themeColorInfo::readableText(theme.TextCheckedColor, theme.DeviceBottomBgColor);
     setStyleSheet(
         QStringLiteral("QFrame#frame{border-radius:8px;background-color:%1;border:0px solid %2;}"
                        "QWidget#page_NoHave{%3border-radius:8px;}"
@@ -117,7 +119,7 @@ void DCustomEventListPage::applyTheme()
                        "QWidget#widget_4 QScrollBar::add-page:vertical,"
                        "QWidget#widget_4 QScrollBar::sub-page:vertical{background:%6;border-radius:3px;}")
             .arg(keyFunctionStyle::color(theme.DeviceBottomBgColor), keyFunctionStyle::color(theme.DeviceBorderColor),
-                 clear, keyFunctionStyle::color(theme.TextCheckedColor), keyFunctionStyle::fontRule(theme),
+                 clear, keyFunctionStyle::color(tipColour), keyFunctionStyle::fontRule(theme),
                  keyFunctionStyle::color(theme.HomeScrollBarBgColor))
         + DCustomEventListItem::rowStyleSheet(theme));
     // The theme's font may cut the captions elsewhere.

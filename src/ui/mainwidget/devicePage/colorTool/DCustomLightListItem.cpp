@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QMouseEvent>
+#include <QStringList>
 
 namespace {
 
@@ -152,8 +153,11 @@ void DCustomLightListItem::takeThemeTexts()
     m_borderColor = theme.DeviceBorderColor;
     m_unselectedBgColor = QString::fromLatin1(kUnselectedBackground);
     m_hoverColor = theme.DeviceLeftAreaItemHoverColor;
-    m_textDefaultColor = theme.DeviceLeftAreaItemTextDefaultColor;
-    m_textSelectedColor = theme.DeviceLeftAreaItemTextSelectedColor;
+    // The rows lie on the lighting panel, lit when hovered or selected: the
+    // theme's text colours, or the nearest shade that reads there.
+    m_textDefaultColor = themeColorInfo::readableText(theme.DeviceLeftAreaItemTextDefaultColor,
+                                                      QStringList{theme.DeviceCenterBgColor, m_hoverColor});
+    m_textSelectedColor = themeColorInfo::readableText(theme.DeviceLeftAreaItemTextSelectedColor, m_hoverColor);
     m_textFont = theme.TextFont;
     m_editorTextColor = theme.TextDefaultColor;
     m_editorBgColor = theme.DeviceCenterBgColor;

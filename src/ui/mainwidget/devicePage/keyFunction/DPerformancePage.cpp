@@ -184,11 +184,20 @@ void DPerformancePage::retranslate()
 void DPerformancePage::changAppTheme()
 {
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
-    setStyleSheet(QString::fromLatin1(kPageStyle).arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont));
+    // The theme's text colours, or the nearest shade that reads where they
+    // would be faint on the panel or the buttons.
+    const auto onPanel = [&theme](const QString &text) {
+        return rgbPart(themeColorInfo::readableText(text, theme.DeviceBottomBgColor));
+    };
+    setStyleSheet(QString::fromLatin1(kPageStyle)
+                      .arg(onPanel(theme.TextDefaultColor), onPanel(theme.TextCheckedColor), theme.TextFont));
     m_ui->frame->setStyleSheet(QString::fromLatin1(kFrameStyle).arg(theme.DeviceBottomBgColor, theme.DeviceBorderColor));
     m_ui->frame_4->setStyleSheet(QString::fromLatin1(kOptionsFrameStyle).arg(theme.DeviceControlDefaultColor));
-    m_ui->frame_5->setStyleSheet(QString::fromLatin1(kButtonStyle)
-                                     .arg(theme.DeviceBorderColor, theme.DeviceControlDefaultColor,
-                                          rgbPart(theme.TextDefaultColor), rgbPart(theme.DeviceControlHoverColor),
-                                          theme.TextCheckedColor, theme.TextFont));
+    m_ui->frame_5->setStyleSheet(
+        QString::fromLatin1(kButtonStyle)
+            .arg(theme.DeviceBorderColor, theme.DeviceControlDefaultColor,
+                 rgbPart(themeColorInfo::readableText(theme.TextDefaultColor, theme.DeviceControlDefaultColor)),
+                 rgbPart(theme.DeviceControlHoverColor),
+                 rgbPart(themeColorInfo::readableText(theme.TextCheckedColor, theme.DeviceControlHoverColor)),
+                 theme.TextFont));
 }

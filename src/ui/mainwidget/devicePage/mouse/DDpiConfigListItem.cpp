@@ -32,8 +32,11 @@ DDpiConfigListItem::DDpiConfigListItem(int level, QWidget *parent)
     m_normalBg = kNormalBackground;
     m_hoverBg = theme.DeviceMouseDpiConfigItemHoverColor;
     m_selectedBg = theme.DeviceMouseDpiConfigItemSelectedColor;
-    m_textColor = theme.TextDefaultColor;
-    m_checkedColor = theme.TextCheckedColor;
+    // The rows lie on the panel's colour, lit when hovered or selected: the
+    // theme's text colours, or the nearest shade that reads on all of them.
+    const QStringList rowBackgrounds{theme.DeviceBottomBgColor, m_hoverBg, m_selectedBg};
+    m_textColor = themeColorInfo::readableText(theme.TextDefaultColor, rowBackgrounds);
+    m_checkedColor = themeColorInfo::readableText(theme.TextCheckedColor, rowBackgrounds);
     m_fontFamily = theme.TextFont;
 
     ui->frame_3->hide();

@@ -308,12 +308,17 @@ void DMousePage::updateTheme()
     const QString font = QStringLiteral("font:bold %1pt \"%2\";").arg(kLabelFontPoints).arg(theme.TextFont);
     // The elision measures in the font the labels are drawn with.
     m_labelFont = QFont(theme.TextFont, kLabelFontPoints, QFont::Bold);
+    // The captions lie on the mouse's background, lit when hovered: the
+    // theme's colours, or the nearest shade that reads on both.
+    const auto captionColour = [&theme](const QString &text) {
+        return themeColorInfo::readableText(text, QStringList{theme.DeviceMouseBgColor, theme.DeviceControlHoverColor});
+    };
 
     setStyleSheet(QStringLiteral("QPushButton{color:%1;background:transparent;border:none;%4}"
                                  "QPushButton:hover{border-radius:4px;border:1px solid %2;background-color:%3;}"
                                  "QPushButton:!checked{color:%1;}"
                                  "QPushButton:pressed,QPushButton:checked{color:%2;}")
-                      .arg(css(theme.TextDefaultColor), css(theme.TextCheckedColor),
+                      .arg(css(captionColour(theme.TextDefaultColor)), css(captionColour(theme.TextCheckedColor)),
                            css(theme.DeviceControlHoverColor), font));
     m_buttons[kLeftButton]->setStyleSheet(QStringLiteral("QPushButton#Pushbutton_leftMouse{color:%1;background:transparent;}")
                                               .arg(css(themeColorInfo::readableText(

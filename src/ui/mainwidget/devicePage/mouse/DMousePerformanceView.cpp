@@ -113,7 +113,13 @@ void DMousePerformanceView::updateTheme()
     const auto css = [](const QString &text, int alpha = -1) { return themeColorInfo::cssColor(text, alpha); };
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const QString font = QStringLiteral("font:bold 10pt \"%1\";").arg(theme.TextFont);
-    setStyleSheet(QStringLiteral("QLabel{color:%1;%2}").arg(css(theme.TextDefaultColor), font));
+    // The theme's text colours, or the nearest shade that reads where they
+    // would be faint on the panel or the buttons.
+    const auto readable = [](const QString &text, const QString &background) {
+        return themeColorInfo::cssColor(themeColorInfo::readableText(text, background));
+    };
+    setStyleSheet(
+        QStringLiteral("QLabel{color:%1;%2}").arg(readable(theme.TextDefaultColor, theme.DeviceBottomBgColor), font));
     ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-radius:8px;border:0px solid %1;background-color:%2;}")
                                  .arg(css(theme.DeviceBorderColor), css(theme.DeviceBottomBgColor)));
     ui->frame_4->setStyleSheet(QStringLiteral("QFrame#frame_4{border:none;border-right:1px solid %1;}")
@@ -130,7 +136,8 @@ void DMousePerformanceView::updateTheme()
                        "QPushButton:hover{background-color:%4;border:1px solid %5;}"
                        "QPushButton:pressed{color:%5;border:1px solid %5;background-color:%7;}"
                        "QPushButton:disabled{color:%1;}")
-            .arg(css(theme.DeviceBorderColor), css(theme.DeviceControlDefaultColor), css(theme.TextDefaultColor),
-                 css(theme.DeviceControlHoverColor, 130), css(theme.TextCheckedColor), font,
-                 css(theme.DeviceControlHoverColor)));
+            .arg(css(theme.DeviceBorderColor), css(theme.DeviceControlDefaultColor),
+                 readable(theme.TextDefaultColor, theme.DeviceControlDefaultColor),
+                 css(theme.DeviceControlHoverColor, 130),
+                 css(theme.TextCheckedColor), font, css(theme.DeviceControlHoverColor)));
 }

@@ -419,6 +419,11 @@ void DmouseConfigView::updateTheme()
     const themeColorInfo theme = DDataManager::instance()->getThemeColor();
     const QString font = theme.TextFont;
     m_svArea->setKnobColor(themeColorInfo::opaqueColor(theme.TextCheckedColor));
+    // The panel's captions: the theme's colours, or the nearest shade that
+    // reads on the panel.
+    const auto panelText = [&theme](const QString &text) {
+        return themeColorInfo::readableText(text, theme.DeviceBottomBgColor);
+    };
 
     ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{background-color:%1;border-radius:8px;border:none;}")
                                  .arg(css(theme.DeviceBottomBgColor)));
@@ -437,12 +442,14 @@ void DmouseConfigView::updateTheme()
                                           .arg(css(theme.DeviceControlDefaultColor)));
     ui->frame_BottomXY->setStyleSheet(QStringLiteral("QFrame#frame_BottomXY{border:none;border-top:1px solid %1;}"
                                                      "QLabel{color:%2;font:bold 8pt \"%3\";}")
-                                          .arg(css(theme.DeviceControlDefaultColor), css(theme.TextCheckedColor), font));
+                                          .arg(css(theme.DeviceControlDefaultColor),
+                                               css(panelText(theme.TextCheckedColor)), font));
     ui->frame_9->setStyleSheet(
         QStringLiteral("QLabel{color:%1;font:bold 11pt \"%2\";}"
                        "QLineEdit{color:%1;border:1px solid %1;font:bold 8pt \"%2\";background-color:%3;}"
                        "QLineEdit:hover,QLineEdit:focus{border:1px solid %4;}")
-            .arg(css(theme.TextDefaultColor), font, css(theme.DeviceRightBgColor), css(theme.TextCheckedColor)));
+            .arg(css(panelText(theme.TextDefaultColor)), font, css(theme.DeviceRightBgColor),
+                 css(theme.TextCheckedColor)));
     ui->frame_BottomRight->setStyleSheet(
         QStringLiteral("QSlider::groove:horizontal{height:4px;border-radius:2px;background:transparent;}"
                        "QSlider::add-page:horizontal{height:4px;border-radius:2px;background:%1;}"
@@ -452,7 +459,7 @@ void DmouseConfigView::updateTheme()
                        "stop:0.6 %2,stop:0.778409 rgba(255,255,255,255));}")
             .arg(css(theme.DeviceColorToolSliderBottomColor), css(theme.TextCheckedColor)));
     ui->frame_XYnum->setStyleSheet(
-        QStringLiteral("QLabel{color:%1;font:bold 8pt \"%2\";}").arg(css(theme.TextDefaultColor), font));
+        QStringLiteral("QLabel{color:%1;font:bold 8pt \"%2\";}").arg(css(panelText(theme.TextDefaultColor)), font));
 
     writeRangeLabels();
     buildDpiList();
