@@ -109,9 +109,9 @@ void DAppllication::initSettings()
 
 void DAppllication::initLogin()
 {
-    m_loginWidget = new DLoginWidget;
-    setActivationWindow(m_loginWidget, true);
-    connect(m_loginWidget, &DLoginWidget::sigLoginFinished, this, &DAppllication::onLoginFinished);
+    m_loginWidget = std::make_unique<DLoginWidget>();
+    setActivationWindow(m_loginWidget.get(), true);
+    connect(m_loginWidget.get(), &DLoginWidget::sigLoginFinished, this, &DAppllication::onLoginFinished);
     // The gate is never shown: it reports success at once.
     m_loginWidget->on_pushButton_Login_clicked();
 }

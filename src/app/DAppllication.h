@@ -2,6 +2,8 @@
 
 #include "QtSingleApplication.h"
 
+#include <memory>
+
 class DLoginWidget;
 class DMainWidget;
 class QtLinguist;
@@ -15,7 +17,8 @@ class DAppllication : public QtSingleApplication
 
 public:
     DAppllication(const QString &appId, int &argc, char **argv);
-    // The main window goes first: its stop releases the devices.
+    // The main window goes first: its stop releases the devices; the
+    // start-up gate follows.
     ~DAppllication() override;
 
     static DAppllication *instance();
@@ -49,7 +52,7 @@ private:
     void initSettings();
     void initLogin();
 
-    DLoginWidget *m_loginWidget = nullptr;
+    std::unique_ptr<DLoginWidget> m_loginWidget;
     DMainWidget *m_mainWidget = nullptr;
     QtLinguist *m_linguist = nullptr;
 };

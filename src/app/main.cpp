@@ -1,5 +1,6 @@
 #include "CrashHandler.h"
 #include "DAppllication.h"
+#include "DDataManager.h"
 #include "QtSingleApplication.h"
 #include "SettingsKeys.h"
 #include "SimulatedControlFifo.h"
@@ -58,7 +59,8 @@ int main(int argc, char **argv)
 
     // Without hardware: VELMORA_SIMULATED_DEVICES names simulated devices to
     // use instead; they raise the hot-plug events themselves.
-    const std::shared_ptr<SimulatedHidBackend> simulated = SimulatedHidBackend::installFromEnvironment();
+    QString simulatedWarning;
+    const std::shared_ptr<SimulatedHidBackend> simulated = SimulatedHidBackend::installFromEnvironment(&simulatedWarning);
     if (simulated)
         SimulatedDeviceNotifier::installFactory(simulated);
 
@@ -66,6 +68,9 @@ int main(int argc, char **argv)
         QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
 
     DAppllication app(QString::fromLatin1(kApplicationId), argc, argv);
+    // The daily log exists once the application does.
+    if (!simulatedWarning.isEmpty())
+        DDataManager::instance()->writeLog(simulatedWarning);
     // VELMORA_SIMULATED_CONTROL: a FIFO through which tests plug and unplug them.
     const std::unique_ptr<SimulatedControlFifo> control(SimulatedControlFifo::startFromEnvironment(simulated, nullptr));
     const int exitCode = app.exec();

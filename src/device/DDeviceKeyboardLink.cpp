@@ -872,8 +872,6 @@ void DDeviceKeyboardLink::triggerMacro(int mode, int count, int macroIndex, bool
 
     if (pressed && (mode == 1 || mode == 2)) {
         if (m_held || m_toggleRunning) {
-            m_held = false;
-            m_toggleRunning = false;
             stopPlayerThen([this] { m_playing = false; });
             return;
         }
@@ -881,8 +879,8 @@ void DDeviceKeyboardLink::triggerMacro(int mode, int count, int macroIndex, bool
         startPlayer(mode, count, macroIndex);
     } else if (pressed && mode == 3) {
         if (running) {
-            // A second press of a toggle key ends it.
-            m_toggleRunning = false;
+            // A second press of a toggle key ends it; so does a toggle key
+            // pressed while a held playback runs.
             m_playing = false;
             stopPlayerThen([] {});
             return;
@@ -893,7 +891,6 @@ void DDeviceKeyboardLink::triggerMacro(int mode, int count, int macroIndex, bool
             startPlayer(mode, count, macroIndex);
         };
         if (m_held) {
-            m_held = false;
             stopPlayerThen(startToggle);
             return;
         }
@@ -905,13 +902,13 @@ void DDeviceKeyboardLink::triggerMacro(int mode, int count, int macroIndex, bool
             startPlayer(mode, count, macroIndex);
         };
         if (m_toggleRunning || running) {
-            m_toggleRunning = false;
             stopPlayerThen(startHeld);
             return;
         }
         startHeld();
-    } else if (!pressed && mode == 4) {
-        m_held = false;
+    } else if (!pressed && mode == 4 && m_held) {
+        // Only a held playback ends on a release: a toggle started since the
+        // press runs on.
         m_playing = false;
         stopPlayerThen([] {});
     }
@@ -938,6 +935,10 @@ void DDeviceKeyboardLink::stopPlayer()
 
 void DDeviceKeyboardLink::stopPlayerThen(std::function<void()> then)
 {
+    // A toggle or held playback runs until its flag is cleared; waiting with
+    // either still set would wait for ever.
+    m_toggleRunning = false;
+    m_held = false;
     wakePlayer();
     const bool counted = m_playerMode == 1 || m_playerMode == 2;
     if (counted && m_player->isRunning()) {

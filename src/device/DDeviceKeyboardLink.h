@@ -176,8 +176,8 @@ private:
     // Playback control.
     void startPlayer(int mode, int count, int macroIndex);
     void stopPlayer();
-    // Stops the playback, then runs the rest of the step: at once, or after a
-    // counted playback has ended.
+    // Clears the toggle and held flags and stops the playback, then runs the
+    // rest of the step: at once, or after a counted playback has ended.
     void stopPlayerThen(std::function<void()> then);
     void onPlaybackEnded(int run);
     void wakePlayer();

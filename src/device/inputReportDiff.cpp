@@ -18,6 +18,16 @@ bool slotsHold(const unsigned char *state, unsigned char usage)
     return false;
 }
 
+// A usage listed in two slots of one state is one key: only its first slot counts.
+bool firstSlotOf(const unsigned char *state, int slot)
+{
+    for (int i = kFirstSlot; i < slot; ++i) {
+        if (state[i] == state[slot])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QVector<inputReportDiff::Change> inputReportDiff::keyState(const unsigned char *before, const unsigned char *now)
@@ -28,7 +38,7 @@ QVector<inputReportDiff::Change> inputReportDiff::keyState(const unsigned char *
             changes.append({kModifierUsage + bit, true});
     }
     for (int i = kFirstSlot; i < kSlotEnd; ++i) {
-        if (now[i] != 0 && !slotsHold(before, now[i]))
+        if (now[i] != 0 && firstSlotOf(now, i) && !slotsHold(before, now[i]))
             changes.append({now[i], true});
     }
     for (int bit = 0; bit < 8; ++bit) {
@@ -36,7 +46,7 @@ QVector<inputReportDiff::Change> inputReportDiff::keyState(const unsigned char *
             changes.append({kModifierUsage + bit, false});
     }
     for (int i = kFirstSlot; i < kSlotEnd; ++i) {
-        if (before[i] != 0 && !slotsHold(now, before[i]))
+        if (before[i] != 0 && firstSlotOf(before, i) && !slotsHold(now, before[i]))
             changes.append({before[i], false});
     }
     return changes;

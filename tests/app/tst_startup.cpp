@@ -26,11 +26,13 @@ private:
     QString autostartPath() const { return m_home->filePath(".config/autostart/velmora.desktop"); }
     QByteArray log() const { return m_home->log(); }
 
-    void start(QProcess &process, const QStringList &args = {})
+    void start(QProcess &process, const QStringList &args = {}, const QString &simulatedDevices = QString())
     {
         QProcessEnvironment env = m_home->environment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("LC_ALL", "fr_FR.UTF-8");
+        if (!simulatedDevices.isEmpty())
+            env.insert("VELMORA_SIMULATED_DEVICES", simulatedDevices);
         process.setProcessEnvironment(env);
         process.start(kProgram, args);
     }
@@ -147,6 +149,22 @@ private slots:
         QCOMPARE(s.value("CloseToTray/isCloseToTray").toBool(), false);
         QCOMPARE(s.value("Language/selectLanguageIndex").toInt(), 13); // written back at every start
         QVERIFY(!QFile::exists(autostartPath()));
+    }
+
+    // A misspelt simulated model would show no tile and no reason.
+    void unknownSimulatedModelIsReported()
+    {
+        QProcess process;
+        start(process, {}, "Quissaro,Quisaro");
+        QVERIFY(waitUntilReady(process, 1));
+        const QByteArray warning = "VELMORA_SIMULATED_DEVICES: no tile for unknown model \"Quisaro\"; known models: "
+                                   "Bovelli, Quissaro, Ryzzmond, Rosquine, Rulvarro, Varrowen";
+        // The daily log gets it once the window is built.
+        const bool logged = QTest::qWaitFor([&] { return log().contains("__" + warning + "\n"); }, 5000);
+        stop(process);
+        QVERIFY2(logged, log().constData());
+        const QByteArray stderrText = process.readAllStandardError();
+        QVERIFY2(stderrText.contains(warning), stderrText.constData());
     }
 
     void deletedSettingsFileIsRecreated()

@@ -35,10 +35,10 @@ inline hidReportData reportOf(std::initializer_list<int> bytes)
 #include <mutex>
 #include <vector>
 
-// Collects what a transport's thread emits, on that thread, under a
-// std::mutex: QSignalSpy appends without a lock, and ThreadSanitizer cannot
-// see the locks inside Qt's queued delivery. Close the transport before the
-// collector goes away.
+// Collects what a transport's thread emits, through queued calls on the
+// collector's own thread: a direct call would run on the transport thread a
+// slot that connect() published behind Qt's locks, which ThreadSanitizer
+// cannot see. Wait with event processing (QTRY_...) before reading.
 class TransportSignals : public QObject
 {
 public:
@@ -62,19 +62,19 @@ public:
                     std::lock_guard<std::mutex> lock(m_mutex);
                     m_reports.push_back({r, n, index});
                 },
-                Qt::DirectConnection);
+                Qt::QueuedConnection);
         connect(transport, &MainHidInterFace::sigHidSnGetOver, this,
                 [this](MainHidInterFace *t, const QByteArray &r, const QString &name) {
                     std::lock_guard<std::mutex> lock(m_mutex);
                     m_serials.push_back({t, r, name});
                 },
-                Qt::DirectConnection);
+                Qt::QueuedConnection);
         connect(transport, &MainHidInterFace::sigHidWriteErrorInfo, this,
                 [this](const QString &text) {
                     std::lock_guard<std::mutex> lock(m_mutex);
                     m_errors.push_back(text);
                 },
-                Qt::DirectConnection);
+                Qt::QueuedConnection);
     }
 
     std::vector<Report> reports() const

@@ -149,6 +149,11 @@ void tst_LinkState::keyStateDiff_data()
     QTest::newRow("six slots")
         << state({}) << state({0, 0, 4, 5, 6, 7, 8, 9})
         << QVector<Change>{{4, true}, {5, true}, {6, true}, {7, true}, {8, true}, {9, true}};
+    // A key listed twice in one state is one press and one release.
+    QTest::newRow("key twice: one press")
+        << state({}) << state({0, 0, 4, 4, 5}) << QVector<Change>{{4, true}, {5, true}};
+    QTest::newRow("key twice: one release")
+        << state({0, 0, 4, 5, 4}) << state({0, 0, 5}) << QVector<Change>{{4, false}};
 }
 
 void tst_LinkState::keyStateDiff()

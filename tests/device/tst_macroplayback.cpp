@@ -1,5 +1,6 @@
 // Macro playback of the device link against a simulated keyboard: the
-// reports of each mode, repeat counts, the stop rules, the delay floor and a
+// reports of each mode, repeat counts, the stop rules, the delay floor, key
+// reports that end a toggle or held playback without blocking, and a
 // teardown that neither waits out the delays nor leaves anything pressed.
 
 #include "linkTestFixture.h"
@@ -8,6 +9,8 @@
 #include <QtTest>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 using Reports = QList<hidReportData>;
@@ -51,7 +54,62 @@ bool waitIdle(const LinkFixture &f)
     return QTest::qWaitFor([&] { return !f.link->isMacroPlaying(); }, kLinkWaitMs);
 }
 
+// A key-state report as the keyboard sends it: 01 04 00 00 00 09, modifier,
+// reserved, then the usages.
+hidReportData keyboardKeyState(const QByteArray &usages)
+{
+    hidReportData report = reportOf({0x01, HidCmd::KeyState, 0, 0, 0, 0x09});
+    for (int i = 0; i < usages.size(); ++i)
+        report[kHidPayloadOffset + 2 + i] = static_cast<unsigned char>(usages.at(i));
+    return report;
+}
+
+constexpr int kHangGuardMs = 3000;
+
+// Guards a step that a fault could block in a wait on a playback no later
+// report can reach: after kHangGuardMs it removes the macros from the
+// profile, which ends a toggle or held loop at its next pass, and says so.
+class HangGuard
+{
+public:
+    HangGuard(LinkFixture &f, const QList<QByteArray> &macros)
+        : m_thread([this, &f, macros] {
+              std::unique_lock<std::mutex> lock(m_mutex);
+              if (m_wake.wait_for(lock, std::chrono::milliseconds(kHangGuardMs), [this] { return m_finished; }))
+                  return;
+              for (const QByteArray &macro : macros)
+                  f.xml.deleteBindMacro(f.profilePath, "1", macro);
+              m_rescued = true;
+          })
+    {
+    }
+    ~HangGuard() { finish(); }
+
+    // The step has returned; true when it only did because the guard ended
+    // the playback.
+    bool finish()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_finished = true;
+        }
+        m_wake.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_rescued;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_finished = false;
+    bool m_rescued = false;
+    std::thread m_thread; // last: it starts once the rest is built
+};
+
 } // namespace
+
+using Usages = QList<QByteArray>;
 
 class tst_MacroPlayback : public QObject
 {
@@ -68,6 +126,8 @@ private slots:
     void heldPressStopsToggle();
     void toggleWaitsForCountedPlayback();
     void heldPressAwaitsCountedPlaybackWithoutBlocking();
+    void keyReportsNeverBlock_data();
+    void keyReportsNeverBlock();
     void missingOrEmptyMacroPlaysNothing();
     void emptyMacroEndsItsLoop();
     void shortDelaysTakeTheFloor();
@@ -261,6 +321,78 @@ void tst_MacroPlayback::heldPressAwaitsCountedPlaybackWithoutBlocking()
     QCOMPARE(countOf(reports, keyReport(0, {5})), 2);
     QCOMPARE(countOf(reports, keyReport(0, {5, 6})), 0);
     QCOMPARE(f.link->getOutgoingKeyState(), outgoingKeyState::Bytes{});
+}
+
+void tst_MacroPlayback::keyReportsNeverBlock_data()
+{
+    // Key 4 plays macro 1 (typing usage 0x1E) while held; key 5 plays macro 2
+    // (0x1F) in its mode. Each report is followed by the usage that plays
+    // after it (0 for none).
+    QTest::addColumn<int>("key5Mode");
+    QTest::addColumn<Usages>("reports");
+    QTest::addColumn<QList<int>>("playing");
+    QTest::newRow("toggle pressed during a held playback ends it")
+        << 3 << Usages{"\x04", "\x04\x05", "\x04", ""} << QList<int>{0x1E, 0, 0, 0};
+    QTest::newRow("held key pressed during a held playback takes over")
+        << 4 << Usages{"\x04", "\x04\x05", ""} << QList<int>{0x1E, 0x1F, 0};
+    QTest::newRow("held key twice in one report")
+        << 4 << Usages{"\x04\x04", "\x04", ""} << QList<int>{0x1E, 0x1E, 0};
+    QTest::newRow("held key released while a later toggle runs")
+        << 3 << Usages{"\x04", "\x04\x05", "\x04", "\x04\x05", "\x05", "", "\x05"}
+        << QList<int>{0x1E, 0, 0, 0x1F, 0x1F, 0x1F, 0};
+}
+
+void tst_MacroPlayback::keyReportsNeverBlock()
+{
+    QFETCH(int, key5Mode);
+    QFETCH(Usages, reports);
+    QFETCH(QList<int>, playing);
+    LinkFixture f(testKeyboard());
+    bindMacro(f, {macroEvent(1, 0, "key", 0x1E, "down"), macroEvent(1, 20, "key", 0x1E, "up")});
+    bindMacro(f, {macroEvent(1, 0, "key", 0x1F, "down"), macroEvent(1, 20, "key", 0x1F, "up")}, "2");
+    f.bind(4, "1", "1", "4");
+    f.bind(5, "1", "2", QByteArray::number(key5Mode));
+    QVERIFY(f.openClean());
+
+    // Counts the key reports the link has handled: this queued call runs
+    // after the link's own, which was connected first.
+    int handled = 0;
+    QObject context;
+    QObject::connect(
+        f.link->getHidInterface(), &MainHidInterFace::sigHidDataArrived, &context,
+        [&](const QByteArray &report) {
+            if (report.at(kHidCommandByte) == HidCmd::KeyState)
+                ++handled;
+        },
+        Qt::QueuedConnection);
+    const auto typed = [&](int usage) { return countOf(playbackReports(f), keyReport(0, {usage})); };
+
+    for (int step = 0; step < reports.size(); ++step) {
+        const QByteArray where = "report " + QByteArray::number(step + 1);
+        HangGuard guard(f, {"1", "2"});
+        f.device->sendInput(keyboardKeyState(reports.at(step)));
+        QVERIFY2(QTest::qWaitFor([&] { return handled == step + 1; }, kHangGuardMs + kLinkWaitMs), where);
+        QVERIFY2(!guard.finish(), where + ": the GUI thread waited on a playback only a later report could end");
+
+        const int usage = playing.at(step);
+        if (usage) {
+            // That macro goes on typing, and only that one.
+            const int other = usage == 0x1E ? 0x1F : 0x1E;
+            const int before = typed(usage);
+            QVERIFY2(QTest::qWaitFor([&] { return typed(usage) >= before + 2; }, kLinkWaitMs), where);
+            const int otherBefore = typed(other);
+            const int now = typed(usage);
+            QVERIFY2(QTest::qWaitFor([&] { return typed(usage) >= now + 2; }, kLinkWaitMs), where);
+            QVERIFY2(typed(other) == otherBefore, where);
+        } else {
+            QVERIFY2(!f.link->isMacroPlaying(), where);
+            QTest::qWait(50); // what the stopped playback sent reaches the device
+            const int first = typed(0x1E);
+            const int second = typed(0x1F);
+            QTest::qWait(100);
+            QVERIFY2(typed(0x1E) == first && typed(0x1F) == second, where);
+        }
+    }
 }
 
 void tst_MacroPlayback::missingOrEmptyMacroPlaysNothing()

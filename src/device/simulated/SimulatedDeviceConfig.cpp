@@ -90,3 +90,9 @@ SimulatedDeviceConfig SimulatedDeviceConfig::forModel(const QString &model)
 {
     return model == QLatin1String(kMouseModel) ? mouse(model) : keyboard(model);
 }
+
+QStringList SimulatedDeviceConfig::knownModels()
+{
+    return {QString::fromLatin1(kMouseModel), QStringLiteral("Quissaro"), QString::fromLatin1(kNuc121Model),
+            QStringLiteral("Rosquine"), QStringLiteral("Rulvarro"), QStringLiteral("Varrowen")};
+}

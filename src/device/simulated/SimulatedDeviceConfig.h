@@ -88,6 +88,10 @@ struct SimulatedDeviceConfig
     static SimulatedDeviceConfig mouse(const QString &model);
     // A mouse for the mouse model, a keyboard for any other name.
     static SimulatedDeviceConfig forModel(const QString &model);
+    // The models the program shows a tile for: the keyboards of its
+    // device-model list and the mouse. Another name makes a keyboard that the
+    // program identifies but does not show.
+    static QStringList knownModels();
 
     static const char *const kHostileSerial;
     static const char *const kMouseModel;

@@ -3,6 +3,7 @@
 #include "HidConnection.h"
 #include "simulatedFirmwareImages.h"
 
+#include <QDebug>
 #include <QStringList>
 #include <QtGlobal>
 
@@ -135,22 +136,54 @@ QString SimulatedHidBackend::errorText() const
     return m_error;
 }
 
-std::shared_ptr<SimulatedHidBackend> SimulatedHidBackend::fromModelList(const QString &models)
+namespace {
+
+QStringList modelNames(const QString &models)
 {
-    auto backend = std::make_shared<SimulatedHidBackend>();
+    QStringList names;
     for (const QString &name : models.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QString model = name.trimmed();
         if (!model.isEmpty())
-            backend->addDevice(SimulatedDeviceConfig::forModel(model));
+            names.append(model);
     }
+    return names;
+}
+
+} // namespace
+
+std::shared_ptr<SimulatedHidBackend> SimulatedHidBackend::fromModelList(const QString &models)
+{
+    auto backend = std::make_shared<SimulatedHidBackend>();
+    for (const QString &model : modelNames(models))
+        backend->addDevice(SimulatedDeviceConfig::forModel(model));
     return backend;
 }
 
-std::shared_ptr<SimulatedHidBackend> SimulatedHidBackend::installFromEnvironment()
+QString SimulatedHidBackend::unknownModelsWarning(const QString &models)
+{
+    const QStringList known = SimulatedDeviceConfig::knownModels();
+    QStringList unknown;
+    for (const QString &model : modelNames(models)) {
+        if (!known.contains(model) && !unknown.contains(model))
+            unknown.append(model);
+    }
+    if (unknown.isEmpty())
+        return QString();
+    return QStringLiteral("%1: no tile for unknown %2 \"%3\"; known models: %4")
+        .arg(QLatin1String(kEnvironmentVariable), QLatin1String(unknown.size() == 1 ? "model" : "models"),
+             unknown.join(QLatin1String("\", \"")), known.join(QLatin1String(", ")));
+}
+
+std::shared_ptr<SimulatedHidBackend> SimulatedHidBackend::installFromEnvironment(QString *warning)
 {
     const QString models = qEnvironmentVariable(kEnvironmentVariable).trimmed();
     if (models.isEmpty())
         return nullptr;
+    const QString unknown = unknownModelsWarning(models);
+    if (!unknown.isEmpty())
+        qWarning().noquote() << unknown;
+    if (warning)
+        *warning = unknown;
     auto backend = fromModelList(models);
     HidBackend::install(backend);
     simulatedFirmwareImages::install();

@@ -48,10 +48,15 @@ public:
 
     // A backend with one device per comma-separated model name.
     static std::shared_ptr<SimulatedHidBackend> fromModelList(const QString &models);
+    // The line that names the unknown models of a list and the known ones;
+    // empty when every name is known.
+    static QString unknownModelsWarning(const QString &models);
     // Installs fromModelList(VELMORA_SIMULATED_DEVICES) when the variable is
     // set and not empty, with the simulated firmware images; returns the
-    // installed backend or null.
-    static std::shared_ptr<SimulatedHidBackend> installFromEnvironment();
+    // installed backend or null. A list with unknown models is warned of at
+    // once; the warning is also handed back for the daily log, which does not
+    // exist yet.
+    static std::shared_ptr<SimulatedHidBackend> installFromEnvironment(QString *warning = nullptr);
 
 private:
     void notifyPlug(const std::shared_ptr<SimulatedDevice> &device, bool plugged);
