@@ -7,32 +7,15 @@
 // as the settings dialog does. Pictures of the pages in German, Russian,
 // Arabic and Chinese, and of one page in every theme, go to
 // build/textfit-screenshots/.
-#include "CustomButton.h"
 #include "DCustomLightListItem.h"
-#include "DDataManager.h"
-#include "DDevicePage.h"
-#include "DHomeDeviceListItem.h"
-#include "DHomeDeviceListWidget.h"
-#include "DHomePage.h"
-#include "DMacroPage.h"
-#include "DMainWidget.h"
-#include "DMousePage.h"
-#include "DSettingsDia.h"
 #include "DUpdateFirmwareDia.h"
-#include "DDeviceKeyboardLink.h"
-#include "HidBackend.h"
 #include "QtLinguist.h"
-#include "SimulatedDeviceNotifier.h"
-#include "SimulatedHidBackend.h"
 #include "SliderToolArea.h"
 #include "TextMoveWidget.h"
 #include "firmwareUpgradeControl.h"
-#include "keyboardButCustom.h"
-#include "keyboardPage.h"
-#include "mainWindowFakes.h"
+#include "mainWindowWalk.h"
 #include "simulatedFirmwareImages.h"
 #include "ui_DDevicePage.h"
-#include "ui_DMainWidget.h"
 
 #include <QAbstractScrollArea>
 #include <QCheckBox>
@@ -52,14 +35,10 @@
 
 namespace {
 
-constexpr int kWaitMs = 5000;
-constexpr int kThemeCount = 5;
-const QSize kDefaultWindowSize(1280, 715);
 const QChar kEllipsis(0x2026);
 // Rounding of glyph advances against layout pixels.
 constexpr int kSlackPx = 1;
-// The key the walk picks on the keyboard: A.
-constexpr int kPickedKeyCode = 4;
+// The key the walk picks on the keyboard.
 const QString kPickedKeyName = QStringLiteral("A");
 
 // The languages whose pictures are kept.
@@ -67,28 +46,6 @@ bool picturedLanguage(int language)
 {
     return language == QtLinguist::German || language == QtLinguist::Russian || language == QtLinguist::Arabic
         || language == QtLinguist::Zh_SM;
-}
-
-QString nameOf(const QWidget *widget)
-{
-    QStringList path;
-    for (const QWidget *w = widget; w && !w->isWindow(); w = w->parentWidget()) {
-        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"))) {
-            path.prepend(w->objectName());
-            if (path.size() == 2)
-                break;
-        }
-    }
-    return QStringLiteral("%1 %2").arg(QLatin1String(widget->metaObject()->className()), path.join(QLatin1Char('/')));
-}
-
-// A button's text as drawn: "&&" is an ampersand, a single "&" marks a key.
-QString shownButtonText(QString text)
-{
-    text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
-    text.remove(QLatin1Char('&'));
-    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return text;
 }
 
 QSize plainTextSize(const QFontMetrics &metrics, const QString &text)
@@ -283,15 +240,6 @@ QString shownKeyName(Ui_DDevicePage *form)
     return label->text().contains(kEllipsis) ? label->toolTip() : label->text();
 }
 
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        QCoreApplication::processEvents();
-    }
-}
-
 } // namespace
 
 class tst_MainWindowTextFit : public QObject
@@ -299,14 +247,14 @@ class tst_MainWindowTextFit : public QObject
     Q_OBJECT
 
 private:
-    std::shared_ptr<SimulatedHidBackend> m_simulated;
-    FakeWindowParts m_parts;
+    MainWindowWalk m_walk{[this](QWidget *root, const QString &state) { visit(root, state); }};
     QtLinguist m_linguist;
-    std::unique_ptr<DMainWidget> m_window;
     QString m_shotDir;
     QString m_language;
     bool m_pictures = false;
     QStringList m_faults;
+
+    DMainWidget *window() const { return m_walk.window(); }
 
     // Checks a window in the state the walk has brought it to.
     void visit(QWidget *root, const QString &state)
@@ -332,77 +280,22 @@ private:
         QVERIFY(root->grab().save(QStringLiteral("%1/%2.png").arg(m_shotDir, name)));
     }
 
-    void openTile(const QString &model)
+    // The key-function panel names the picked key as a user sees it, on each
+    // page opened for it rather than refused for want of one.
+    MainWindowWalk::KeyboardRoute keyboardRoute()
     {
-        m_window->onCurIndexChanged(DMainWidget::PageHome);
-        DHomeDeviceListItem *tile = tileOf(*m_window, model);
-        QVERIFY2(tile, qPrintable(model));
-        QTest::mouseClick(tile, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(m_window->devicePage()->isDeviceLoaded(), kWaitMs);
-    }
-
-    static void click(QAbstractButton *button)
-    {
-        QVERIFY2(button, "no such button");
-        button->click();
-    }
-
-    void walkKeyboard()
-    {
-        openTile(QStringLiteral("Quissaro"));
-        DDevicePage *page = m_window->devicePage();
-        Ui_DDevicePage *form = page->form();
-        page->onCurIndexChangedMainPage(0);
-        visit(m_window.get(), QStringLiteral("keyboard_keys"));
-        for (QAbstractButton *tab : {static_cast<QAbstractButton *>(form->pushButton_Performance),
-                                     static_cast<QAbstractButton *>(form->pushButton_SoftKeyboard)}) {
-            if (tab->isVisible()) {
-                click(tab);
-                visit(m_window.get(), QStringLiteral("keyboard_") + tab->objectName());
-            }
-        }
-        click(form->pushButton_CustomList);
-
-        // A key picked: the key-function panel beside the list, page by page,
-        // each naming the key as a user sees it.
-        keyboardPage *keyboard = page->currentKeyboardPage();
-        QVERIFY(keyboard);
-        keyboardButCustom *key = keyboard->getKeyButtonMap().value(kPickedKeyCode);
-        QVERIFY(key);
-        QTest::mouseClick(key, Qt::LeftButton);
-        QVERIFY(key->isSelected());
-        QCOMPARE(shownKeyName(form), kPickedKeyName);
-        const auto functions = form->frame_2->findChildren<CustomButton *>();
-        for (CustomButton *function : functions) {
-            if (!function->isVisible())
-                continue;
-            QTest::mouseClick(function, Qt::LeftButton);
-            // Opened for the key, not refused for want of one.
+        MainWindowWalk::KeyboardRoute route;
+        route.keyPicked = [](Ui_DDevicePage *form, keyboardButCustom *key) {
+            QVERIFY(key->isSelected());
+            QCOMPARE(shownKeyName(form), kPickedKeyName);
+        };
+        route.functionOpened = [](Ui_DDevicePage *form, CustomButton *function) {
             QVERIFY2(function->isSelected(), qPrintable(function->objectName()));
             QVERIFY2(shownKeyName(form) == kPickedKeyName || shownKeyName(form).isNull(),
                      qPrintable(function->objectName()));
-            visit(m_window.get(), QStringLiteral("keyboard_") + function->objectName());
-        }
-        if (form->pushButton_CloseKeyCustom->isVisible())
-            click(form->pushButton_CloseKeyCustom);
-
-        // Lighting: the keyboard and side effect lists, the custom lighting list.
-        page->onCurIndexChangedMainPage(1);
-        visit(m_window.get(), QStringLiteral("keyboard_lighting"));
-        QTest::mouseClick(form->toolButton_CustomLed, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(form->frame_CustomLight->isVisible(), kWaitMs);
-        visit(m_window.get(), QStringLiteral("keyboard_customlighting"));
-        checkCustomLightList(form);
-        if (form->pushButton_SideLed->isVisible()) {
-            click(form->pushButton_SideLed);
-            visit(m_window.get(), QStringLiteral("keyboard_sidelighting"));
-            click(form->pushButton_KeyboardLed);
-        }
-        QTest::mouseClick(form->toolButton_Static, Qt::LeftButton);
-
-        page->onCurIndexChangedMainPage(2);
-        visit(m_window.get(), QStringLiteral("keyboard_profiles"));
-        page->onCurIndexChangedMainPage(0);
+        };
+        route.customLightingShown = [this](Ui_DDevicePage *form) { checkCustomLightList(form); };
+        return route;
     }
 
     // The five custom lightings are all in view, each row and its rename box
@@ -431,132 +324,55 @@ private:
             checkLineEdit(faults, edit);
             for (const QString &fault : faults)
                 m_faults << QStringLiteral("%1, custom lighting rename: %2").arg(m_language, fault);
-            click(row->findChild<QPushButton *>(QStringLiteral("pushButton_Cancel")));
+            MainWindowWalk::click(row->findChild<QPushButton *>(QStringLiteral("pushButton_Cancel")));
         }
-    }
-
-    void walkMouse()
-    {
-        openTile(QStringLiteral("Bovelli"));
-        DDevicePage *page = m_window->devicePage();
-        Ui_DDevicePage *form = page->form();
-        page->onCurIndexChangedMainPage(0);
-        visit(m_window.get(), QStringLiteral("mouse_keys"));
-        for (QAbstractButton *tab : {static_cast<QAbstractButton *>(form->pushButton_MousePerformance),
-                                     static_cast<QAbstractButton *>(form->pushButton_MouseDpiConfig)}) {
-            click(tab);
-            visit(m_window.get(), QStringLiteral("mouse_") + tab->objectName());
-        }
-        page->onMouseButtonClicked(0);
-        visit(m_window.get(), QStringLiteral("mouse_keyfunction"));
-        if (form->pushButton_CloseKeyCustom->isVisible())
-            click(form->pushButton_CloseKeyCustom);
-        page->onCurIndexChangedMainPage(1);
-        visit(m_window.get(), QStringLiteral("mouse_lighting"));
-        page->onCurIndexChangedMainPage(2);
-        visit(m_window.get(), QStringLiteral("mouse_profiles"));
-        page->onCurIndexChangedMainPage(0);
-    }
-
-    void walkMacroPage()
-    {
-        m_window->onCurIndexChanged(DMainWidget::PageMacro);
-        DMacroPage *macro = m_window->macroPage();
-        visit(m_window.get(), QStringLiteral("macro"));
-        for (const char *name : {"radioButton_Mouse", "radioButton_Delay", "radioButton_MouseEvent"}) {
-            auto *radio = macro->findChild<QRadioButton *>(QLatin1String(name));
-            if (radio && radio->isVisible()) {
-                radio->click();
-                visit(m_window.get(), QStringLiteral("macro_") + QLatin1String(name));
-            }
-        }
-        for (const char *name : {"radioButton_Key", "radioButton_KeyboardEvent"}) {
-            if (auto *radio = macro->findChild<QRadioButton *>(QLatin1String(name)))
-                radio->click();
-        }
-    }
-
-    // The settings dialog runs its own loop: its pages are checked inside it.
-    void walkSettings()
-    {
-        QTimer::singleShot(0, m_window.get(), [this] {
-            DSettingsDia *dialog = m_window->settingsDialog();
-            QVERIFY(dialog);
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            for (const char *name : {"pushButton_General", "pushButton_About"}) {
-                click(dialog->findChild<QPushButton *>(QLatin1String(name)));
-                visit(dialog, QStringLiteral("settings_") + QLatin1String(name));
-            }
-            click(dialog->findChild<QPushButton *>(QStringLiteral("pushButton_Close")));
-        });
-        click(m_window->form()->pushButton_Setting);
     }
 
     void walkFirmwareDialog()
     {
-        m_window->onFirmwareUpgradeCheck();
-        DUpdateFirmwareDia *dialog = m_window->firmwareUpgrade()->dialog();
+        window()->onFirmwareUpgradeCheck();
+        DUpdateFirmwareDia *dialog = window()->firmwareUpgrade()->dialog();
         QVERIFY(dialog);
-        QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), MainWindowWalk::WaitMs);
         visit(dialog, QStringLiteral("firmware"));
-        click(dialog->findChild<QPushButton *>(QStringLiteral("pushButton_Close")));
+        MainWindowWalk::click(dialog->findChild<QPushButton *>(QStringLiteral("pushButton_Close")));
     }
 
     void walk()
     {
-        m_window->onCurIndexChanged(DMainWidget::PageHome);
-        visit(m_window.get(), QStringLiteral("home"));
-        walkKeyboard();
-        walkMouse();
-        walkMacroPage();
-        walkSettings();
+        m_walk.home();
+        m_walk.walkKeyboard(keyboardRoute());
+        m_walk.walkMouse();
+        m_walk.walkMacroPage(true);
+        m_walk.walkSettings();
         walkFirmwareDialog();
-        m_window->onCurIndexChanged(DMainWidget::PageHome);
+        window()->onCurIndexChanged(DMainWidget::PageHome);
     }
 
 private slots:
     void initTestCase()
     {
-        m_shotDir = qEnvironmentVariable("VELMORA_BINARY_DIR", QDir::currentPath())
-            + QStringLiteral("/textfit-screenshots");
-        QDir(m_shotDir).removeRecursively();
-        QVERIFY(QDir().mkpath(m_shotDir));
+        m_shotDir = MainWindowWalk::emptyPictureDir(QStringLiteral("textfit-screenshots"));
+        QVERIFY(!m_shotDir.isEmpty());
         m_linguist.setTranslationDir(qEnvironmentVariable("VELMORA_BINARY_DIR") + QStringLiteral("/translation"));
         QtLinguist *linguist = &m_linguist;
         DSettingsDia::setLanguageInstaller([linguist](int index) { return linguist->setLanguage(index); });
         simulatedFirmwareImages::install();
 
-        m_simulated = std::make_shared<SimulatedHidBackend>();
-        m_simulated->addDevice(SimulatedDeviceConfig::keyboard(QStringLiteral("Quissaro")));
-        m_simulated->addDevice(SimulatedDeviceConfig::mouse(QStringLiteral("Bovelli")));
-        HidBackend::install(m_simulated);
-        DMainWidget::Hooks hooks = m_parts.hooks(false);
-        auto simulated = m_simulated;
-        hooks.makeDeviceNotifier = [simulated](QObject *parent) {
-            return new SimulatedDeviceNotifier(simulated, parent);
-        };
-        hooks.isSystemTrayAvailable = [] { return false; };
-        DDataManager::instance()->loadThemeConfig(0);
-        m_window = std::make_unique<DMainWidget>(hooks);
-        m_window->firmwareUpgrade()->setDialogRunner([](DUpdateFirmwareDia *dialog) { dialog->show(); });
-        m_window->resize(kDefaultWindowSize);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        QCOMPARE(m_window->size(), kDefaultWindowSize);
-        QTRY_COMPARE_WITH_TIMEOUT(m_window->devicePage()->getDeviceLinkMap().size(), 2, kWaitMs);
-        for (DDeviceKeyboardLink *link : m_window->devicePage()->getDeviceLinkMap())
-            QTRY_VERIFY_WITH_TIMEOUT(link->isInitFinished(), kWaitMs);
+        m_walk.open([](DMainWidget &window) {
+            window.firmwareUpgrade()->setDialogRunner([](DUpdateFirmwareDia *dialog) { dialog->show(); });
+        });
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(window()->size(), MainWindowWalk::defaultWindowSize());
         // The dialog a first start opens by itself is not the walk's.
-        QTest::qWait(100);
-        if (DUpdateFirmwareDia *dialog = m_window->firmwareUpgrade()->dialog())
+        if (DUpdateFirmwareDia *dialog = window()->firmwareUpgrade()->dialog())
             dialog->close();
     }
 
     void cleanupTestCase()
     {
-        m_window.reset();
-        HidBackend::install(nullptr);
-        m_simulated.reset();
+        m_walk.close();
         m_linguist.setLanguage(QtLinguist::English);
         DDataManager::instance()->loadThemeConfig(0);
     }
@@ -573,7 +389,7 @@ private slots:
     {
         QFETCH(int, language);
         QVERIFY(m_linguist.setLanguage(language));
-        m_window->omUpdataAllUI();
+        window()->omUpdataAllUI();
         m_language = QFileInfo(m_linguist.languageMap().value(language)).baseName();
         m_pictures = picturedLanguage(language);
         m_faults.clear();
@@ -585,19 +401,19 @@ private slots:
     void themes()
     {
         QVERIFY(m_linguist.setLanguage(QtLinguist::German));
-        m_window->omUpdataAllUI();
+        window()->omUpdataAllUI();
         m_language = QStringLiteral("German");
         m_pictures = false;
         m_faults.clear();
-        openTile(QStringLiteral("Quissaro"));
-        m_window->devicePage()->onCurIndexChangedMainPage(1);
-        for (int theme = 0; theme < kThemeCount; ++theme) {
+        m_walk.openTile(QStringLiteral("Quissaro"));
+        window()->devicePage()->onCurIndexChangedMainPage(1);
+        for (int theme = 0; theme < MainWindowWalk::ThemeCount; ++theme) {
             DDataManager::instance()->loadThemeConfig(theme);
-            m_window->onChangAppTheme(theme);
-            visit(m_window.get(), QStringLiteral("lighting_theme%1").arg(theme));
-            shoot(m_window.get(), QStringLiteral("lighting_theme%1").arg(theme));
+            window()->onChangAppTheme(theme);
+            visit(window(), QStringLiteral("lighting_theme%1").arg(theme));
+            shoot(window(), QStringLiteral("lighting_theme%1").arg(theme));
         }
-        m_window->onChangAppTheme(0);
+        window()->onChangAppTheme(0);
         DDataManager::instance()->loadThemeConfig(0);
         reportFaults();
     }
