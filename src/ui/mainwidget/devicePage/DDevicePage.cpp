@@ -1253,7 +1253,8 @@ void DDevicePage::makeKeyEffectListScrollable()
     m_keyEffectScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_keyEffectScroll->setWidgetResizable(true);
     m_keyEffectScroll->viewport()->setAutoFillBackground(false);
-    ui->verticalLayout_13->replaceWidget(ui->frame_18, m_keyEffectScroll);
+    // The layout hands back the frame's old item: it is ours to free.
+    delete ui->verticalLayout_13->replaceWidget(ui->frame_18, m_keyEffectScroll);
     m_keyEffectScroll->setWidget(ui->frame_18);
     m_keyEffectScroll->setMinimumWidth(ui->frame_18->minimumWidth()
                                        + m_keyEffectScroll->verticalScrollBar()->sizeHint().width());
