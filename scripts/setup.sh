@@ -12,7 +12,7 @@ PACKAGES=(
     qtmultimedia5-dev libqt5multimedia5-plugins
     libhidapi-dev libcjson-dev libtinyxml2-dev libfftw3-dev
     libudev-dev libx11-dev libxtst-dev libpulse-dev
-    xvfb xauth fonts-dejavu-core fonts-font-awesome fonts-wqy-microhei trayer tzdata python3
+    xvfb xauth x11-utils fonts-dejavu-core fonts-font-awesome fonts-wqy-microhei trayer tzdata python3
 )
 
 install_missing_packages() {

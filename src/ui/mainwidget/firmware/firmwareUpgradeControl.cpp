@@ -79,7 +79,8 @@ bool firmwareUpgradeControl::checkFirmwareUpgrade(int fromSettings)
     m_fromSettings = fromSettings;
     if (fromSettings != 0)
         onUpdateFirmwareWindowOpen();
-    else if (!m_autoOpenTimer.isActive())
+    // A scan while the dialog is open must not bring it back once closed.
+    else if (!m_autoOpenTimer.isActive() && !m_dialog)
         m_autoOpenTimer.start(m_limits.autoOpenMs);
     return true;
 }

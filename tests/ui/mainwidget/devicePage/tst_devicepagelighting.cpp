@@ -41,7 +41,7 @@
 
 namespace {
 
-constexpr int kWaitMs = 5000;
+constexpr int kWaitMs = 30000;
 constexpr unsigned char kKeyEffect = 0x07;
 constexpr unsigned char kSideEffect = 0x08;
 constexpr unsigned char kCustomColours = 0x09;

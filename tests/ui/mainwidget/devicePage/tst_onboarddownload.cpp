@@ -256,7 +256,9 @@ private slots:
         QTest::addColumn<bool>("successful");
         QTest::addColumn<int>("extraSends");
         QTest::newRow("at once") << int(SimAckPolicy::Immediate) << 0 << true << 0;
-        QTest::newRow("late by 50 ms") << int(SimAckPolicy::Late) << 50 << true << 0;
+        // Late, but well inside the sender's wait: a loaded machine's own
+        // delays on the way back have the rest of it.
+        QTest::newRow("late by 20 ms") << int(SimAckPolicy::Late) << 20 << true << 0;
         QTest::newRow("first dropped") << int(SimAckPolicy::DropFirst) << 1 << true << 1;
         QTest::newRow("never") << int(SimAckPolicy::Never) << 0 << false << 0;
     }

@@ -143,44 +143,65 @@ private slots:
     // After the start-up scan the dialog opens 1300 ms later, once, over the
     // dimmed window, and runs its own loop until closed. Every row names its
     // device as the shipped model list has it; the mouse, which that list
-    // does not carry, by its model name.
+    // does not carry, by its model name. A rescan meanwhile, before the
+    // dialog opens or while it is open, opens nothing more.
+    void automaticCheckOpensOnce_data()
+    {
+        QTest::addColumn<bool>("whileOpen");
+        QTest::newRow("rescan before it opens") << false;
+        QTest::newRow("rescan while it is open") << true;
+    }
+
     void automaticCheckOpensOnce()
     {
+        QFETCH(bool, whileOpen);
         QElapsedTimer clock;
         clock.start();
         DMainWidget window(hooks());
+        firmwareUpgradeControl *control = window.firmwareUpgrade();
         window.show();
-        int opened = 0;
-        qint64 openedAfter = 0;
+        bool replugged = false;
+        bool closed = false;
+        qint64 openedAfter = -1;
         bool overlayShown = false;
         QStringList names;
+        // The dialog runs its own loop: it is watched from a timer inside it.
         QTimer watcher;
         connect(&watcher, &QTimer::timeout, [&] {
-            DUpdateFirmwareDia *dialog = window.firmwareUpgrade()->dialog();
-            if (!dialog || !dialog->isVisible())
+            DUpdateFirmwareDia *dialog = control->dialog();
+            const bool open = dialog && dialog->isVisible();
+            if (!replugged && (open || (!whileOpen && control->isAutoOpenScheduled()))) {
+                replugged = true;
+                device("Varrowen")->unplug();
+                device("Varrowen")->plug();
+            }
+            if (!open || closed)
                 return;
-            ++opened;
-            openedAfter = clock.elapsed();
-            overlayShown = window.firmwareUpgrade()->overlay()->isVisible();
-            for (UpdateFirmwareInfoItem *row : dialog->rows())
-                names.append(row->findChild<QLabel *>(QStringLiteral("label_HidLikeName"))->text());
+            if (openedAfter < 0) {
+                openedAfter = clock.elapsed();
+                overlayShown = control->overlay()->isVisible();
+                for (UpdateFirmwareInfoItem *row : dialog->rows())
+                    names.append(row->findChild<QLabel *>(QStringLiteral("label_HidLikeName"))->text());
+            }
+            // Held open until the rescan's result has been checked.
+            if (window.rescanCount() < 1 || window.isRescanRunning())
+                return;
+            closed = true;
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pushButton_Close")), Qt::LeftButton);
         });
         watcher.start(20);
-        // Scans meanwhile check again but open nothing more.
-        QTimer::singleShot(300, [this] {
-            device("Varrowen")->unplug();
-            device("Varrowen")->plug();
-        });
-        QTRY_COMPARE_WITH_TIMEOUT(opened, 1, kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(closed && !control->dialog(), kWaitMs);
+        watcher.stop();
         QVERIFY(openedAfter >= 1300);
         QVERIFY(overlayShown);
         QCOMPARE(offered(window), QStringList({"Quissaro", "Ryzzmond", "Bovelli"}));
         QCOMPARE(names, QStringList({"Quarrodin", "Quelvane", "Bovelli"}));
-        QTest::qWait(1600);
-        QCOMPARE(opened, 1);
-        QCOMPARE(window.firmwareUpgrade()->testNum(), 1);
-        QVERIFY(!window.firmwareUpgrade()->overlay()->isVisible());
+        // One rescan, taken: nothing is left that could open a second dialog.
+        QCOMPARE(window.rescanCount(), 1);
+        QVERIFY(!window.isRescanRunning());
+        QVERIFY(!control->isAutoOpenScheduled());
+        QCOMPARE(control->testNum(), 1);
+        QVERIFY(!control->overlay()->isVisible());
     }
 
     // The settings dialog's request: the dialog at once, or its toast.

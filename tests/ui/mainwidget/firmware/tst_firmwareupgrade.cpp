@@ -121,6 +121,8 @@ void tst_FirmwareUpgrade::automaticCheckOpensOnce()
     QCOMPARE(f.control->overlay()->objectName(), QStringLiteral("widget"));
     QCOMPARE(f.control->overlay()->size(), f.window.size());
     QVERIFY(f.control->checkFirmwareUpgrade(0)); // while it is open
+    // Nothing waits to open it again once it is closed.
+    QVERIFY(!f.control->isAutoOpenScheduled());
     QTest::qWait(200);
     QCOMPARE(f.dialogRuns, 1);
     QCOMPARE(f.control->testNum(), 1);
@@ -414,7 +416,7 @@ void tst_FirmwareUpgrade::ignoredEnterFailsAtTheLimit()
     QVERIFY(f.control->checkFirmwareUpgrade(1));
     QSignalSpy failed(f.control.get(), &firmwareUpgradeControl::sigUpgradeFailed);
     f.pressUpdate("Quissaro");
-    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, kUpgradeWaitMs);
     QVERIFY(f.dialog()->isUpgradeFinished());
     // It never reached the bootloader: nothing is kept for it.
     QVERIFY(!f.control->isUpgradePending());
@@ -524,7 +526,8 @@ void tst_FirmwareUpgrade::quitMidTransferClosesTheBootloader()
     QElapsedTimer clock;
     clock.start();
     f.control->stop();
-    QVERIFY(clock.elapsed() < 1000);
+    // Not the minute the bootloader's answer is given, even on a busy machine.
+    QVERIFY(clock.elapsed() < limits.answerMs / 4);
     QVERIFY(!f.control->isTransferRunning());
     QCOMPARE(device->openConnectionCount(), 0);
     QVERIFY(device->isBootloader());
