@@ -738,8 +738,13 @@ private slots:
 
         // Report rate 1000 Hz: stored, and sent.
         page.onCurIndexChanged_MouseRateNumIndex(3);
-        QTRY_COMPARE_WITH_TIMEOUT(m_mouse->outputCount(HidCmd::MouseReportRate) > 0, true, kWaitMs);
-        QCOMPARE(int(m_mouse->outputReports(HidCmd::MouseReportRate).last()[6]), 1);
+        // The load's own rate report may still be on its way: wait for the
+        // last one to carry the new rate.
+        const auto lastRate = [this] {
+            const QList<hidReportData> rates = m_mouse->outputReports(HidCmd::MouseReportRate);
+            return rates.isEmpty() ? -1 : int(rates.last()[6]);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(lastRate(), 1, kWaitMs);
         QCOMPARE(m_xml.getFeature(page.proFilePath(), "1", 0), 3);
 
         // A closed mouse still gets the rate stored.
