@@ -47,7 +47,6 @@
 #include <QCursor>
 #include <QDebug>
 #include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 
 #include <cstring>
