@@ -100,8 +100,6 @@ void DAppllication::initSettings()
     setQuitOnLastWindowClosed(true);
 
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    // What a killed earlier run left would hold up the first settings write.
-    SettingsLock::removeStaleLeftovers(SettingsKeys::userSettingsPath(SettingsKeys::userConfigDir(appData)));
     initLanguage(getLinguist(), SettingsKeys::userConfigDir(appData));
 
     QSettings::setDefaultFormat(QSettings::IniFormat);

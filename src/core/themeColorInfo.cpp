@@ -195,6 +195,19 @@ double relativeLuminance(const QColor &color)
     return 0.2126 * channel(color.red()) + 0.7152 * channel(color.green()) + 0.0722 * channel(color.blue());
 }
 
+// The colour a fraction t of the way from one colour to another.
+QColor mixed(const QColor &from, const QColor &to, double t)
+{
+    const auto channel = [t](int a, int b) { return qRound(a + (b - a) * t); };
+    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
+                  channel(from.blue(), to.blue()));
+}
+
+QString colourText(const QColor &colour)
+{
+    return QStringLiteral("%1,%2,%3").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+}
+
 } // namespace
 
 double themeColorInfo::contrastRatio(const QColor &a, const QColor &b)
@@ -216,11 +229,7 @@ QColor themeColorInfo::readableOn(const QColor &text, const QColor &background)
     const QColor white(255, 255, 255);
     const bool towardsBlack = contrastRatio(black, opaqueBackground) >= contrastRatio(white, opaqueBackground);
     const QColor end = towardsBlack ? black : white;
-    const auto mix = [&](double t) {
-        const auto channel = [t](int from, int to) { return qRound(from + (to - from) * t); };
-        return QColor(channel(opaqueText.red(), end.red()), channel(opaqueText.green(), end.green()),
-                      channel(opaqueText.blue(), end.blue()));
-    };
+    const auto mix = [&](double t) { return mixed(opaqueText, end, t); };
     // The least step that reads: contrast grows along the way to the end.
     double low = 0.0;
     double high = 1.0;
@@ -255,18 +264,15 @@ QString themeColorInfo::readableText(const QString &text, const QStringList &bac
     int best = kSteps + 1;
     for (const QColor &end : {QColor(0, 0, 0), QColor(255, 255, 255)}) {
         for (int step = 1; step <= kSteps && step < best; ++step) {
-            const double t = double(step) / kSteps;
-            const auto channel = [t](int from, int to) { return qRound(from + (to - from) * t); };
-            const QColor mixed(channel(original.red(), end.red()), channel(original.green(), end.green()),
-                               channel(original.blue(), end.blue()));
-            if (readsOnAll(mixed)) {
+            const QColor candidate = mixed(original, end, double(step) / kSteps);
+            if (readsOnAll(candidate)) {
                 best = step;
-                shown = mixed;
+                shown = candidate;
                 break;
             }
         }
     }
-    return QStringLiteral("%1,%2,%3").arg(shown.red()).arg(shown.green()).arg(shown.blue());
+    return colourText(shown);
 }
 
 QString themeColorInfo::readableText(const QString &text, const QString &background)
@@ -274,7 +280,7 @@ QString themeColorInfo::readableText(const QString &text, const QString &backgro
     const QColor shown = readableOn(opaqueColor(text), opaqueColor(background));
     if (shown == opaqueColor(text))
         return text;
-    return QStringLiteral("%1,%2,%3").arg(shown.red()).arg(shown.green()).arg(shown.blue());
+    return colourText(shown);
 }
 
 QColor themeColorInfo::opaqueColor(const QString &text)
